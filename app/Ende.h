@@ -1,0 +1,11 @@
+#pragma once
+// The program-wide exit confirmation.
+
+#include "Dialoge.h"
+
+namespace tk {
+
+// Asks " Wollen Sie wirklich abbrechen (beenden) ??"; true when the program must end.
+bool EndeAbfrage(Dialoge& dialoge);
+
+} // namespace tk

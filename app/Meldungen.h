@@ -1,0 +1,13 @@
+#pragma once
+// Single-value checks that tell the user and report failure through `ergebnis`
+// (set to 1 when the message was shown, untouched when the value passed).
+
+#include "Dialoge.h"
+
+namespace tk {
+
+void MeldBetragNull(Dialoge& dialoge, double wert, int& ergebnis);
+void MeldMinPaare(Dialoge& dialoge, double wert, int& ergebnis);
+void MeldDruckerA4(Dialoge& dialoge, double abweichung, int& ergebnis);
+
+} // namespace tk

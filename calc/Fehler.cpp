@@ -1,0 +1,9 @@
+#include "Fehler.h"
+
+namespace tk {
+
+Fehler wurzelFehler(const std::string& quelle) {
+    return Fehler(fehlercode::UngueltigesArgument, quelle, "Negativer Radikand", true);
+}
+
+} // namespace tk

@@ -1,0 +1,88 @@
+#include "Format.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace tk {
+
+namespace {
+std::string drucken(const char* muster, int stellen, double v) {
+    char puffer[64];
+    std::snprintf(puffer, sizeof puffer, muster, stellen, v);
+    return puffer;
+}
+
+// "-0.000" for a value that rounds to zero reads like a sign error; show it unsigned.
+std::string ohneNegativeNull(std::string t) {
+    if (!t.empty() && t[0] == '-' && t.find_first_not_of("-0.") == std::string::npos) t.erase(0, 1);
+    return t;
+}
+} // namespace
+
+std::string formatFest(double v, int stellen) {
+    return ohneNegativeNull(drucken("%.*f", stellen, v));
+}
+
+std::string formatExp(double v, int stellen) {
+    return drucken("%.*E", stellen, v);
+}
+
+std::string formatWert(double v) {
+    const double a = std::fabs(v);
+    return (a > 1e-7 && a < 1000000) ? formatFest(v, 7) : formatExp(v, 7);
+}
+
+std::string Zahl(double F) {
+    const double a = std::fabs(F);
+    return (a > 0.000001 && a < 100000) ? formatFest(F, 6) : formatExp(F, 6);
+}
+
+std::string DruckFormat(int art, double v) {
+    if (art != 12) return allgemein(v);
+    if (v > -0.5 && v < 0.5) return "  0";
+    std::string t = std::to_string(std::llround(v));
+    return rechtsbuendig(t, 3);
+}
+
+std::string allgemein(double v) {
+    if (v == 0) return "0";
+    return drucken("%.*G", 15, v); // 15 significant digits, "1E-07" for tiny values
+}
+
+std::string listenForm(double v) {
+    return (v < 0 ? "-" : " ") + allgemein(std::fabs(v)) + " ";
+}
+
+double zahlWert(const std::string& text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    const std::size_t anfang = i;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+    std::size_t ziffern = 0;
+    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i, ++ziffern;
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i, ++ziffern;
+    }
+    if (ziffern == 0) return 0;
+    std::size_t ende = i;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '-' || text[j] == '+')) ++j;
+        std::size_t expZiffern = 0;
+        while (j < text.size() && std::isdigit(static_cast<unsigned char>(text[j])))
+            ++j, ++expZiffern;
+        if (expZiffern > 0) ende = j;
+    }
+    const double wert = std::strtod(text.substr(anfang, ende - anfang).c_str(), nullptr);
+    return std::isfinite(wert) ? wert : 0;
+}
+
+std::string rechtsbuendig(const std::string& t, std::size_t breite) {
+    return t.size() >= breite ? t : std::string(breite - t.size(), ' ') + t;
+}
+
+} // namespace tk

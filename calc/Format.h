@@ -1,0 +1,27 @@
+#pragma once
+// Number texts: the patterns the windows, lists, legends and files use.
+
+#include <string>
+
+namespace tk {
+
+// Pattern "0.000" with `stellen` decimals (rounded half away from zero).
+std::string formatFest(double v, int stellen);
+// Pattern "0.000E+00": mantissa with `stellen` decimals, signed exponent, two digits at least.
+std::string formatExp(double v, int stellen);
+// Seven decimals when 1E-07 < |v| < 1000000, otherwise "0.0000000E+00" (lists, fields).
+std::string formatWert(double v);
+// Legend numbers: six decimals when 0.000001 < |v| < 100000, otherwise exponential.
+std::string Zahl(double F);
+// Fixed-width text by format kind; kind 12 is the integer right-aligned in 3 characters.
+std::string DruckFormat(int art, double v);
+// Plain general number form: up to 15 significant digits, no padding ("12.5", "1E-07").
+std::string allgemein(double v);
+// List-output form of the data files: sign position, general form, trailing blank.
+std::string listenForm(double v);
+// Leading number of a text ("12.5abc" -> 12.5, "abc" -> 0), '.' decimal, optional exponent.
+double zahlWert(const std::string& text);
+// Pads with leading blanks to `breite` characters (longer texts are kept whole).
+std::string rechtsbuendig(const std::string& t, std::size_t breite);
+
+} // namespace tk

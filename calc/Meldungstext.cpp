@@ -1,0 +1,67 @@
+#include "Meldungstext.h"
+
+#include <cstdlib>
+
+namespace tk {
+
+namespace {
+Meldungstext ausruf(std::string text, std::string titel, Knoepfe k = Knoepfe::OK) {
+    return {std::move(text), std::move(titel), k, Symbol::Ausrufezeichen};
+}
+} // namespace
+
+std::optional<Meldungstext> meldungFuer(const Fehler& f) {
+    if (f.wurzelNegativ) return ausruf("Wurzel(-X) -> keine Lösung möglich  !!", "Achtung !!");
+    switch (f.code) {
+    case fehlercode::Keiner:
+    case fehlercode::Abgebrochen:
+        return std::nullopt;
+    case 71:
+        return ausruf("Legen Sie eine Diskette in das Laufwerk ein,"
+                      " und schliessen Sie den Schacht",
+                      "Fehler : Das Laufwerk ist nicht bereit !!", Knoepfe::WiederholenAbbrechen);
+    case 52:
+        return ausruf(" Dateiname oder -nummer falsch", "Fehler !!");
+    case 53:
+        return ausruf(" Datei nicht gefunden ", "Fehler !!");
+    case 55:
+        return ausruf(" Datei bereits geöffnet ", "Fehler !!");
+    case 57:
+        return ausruf(" Interner Laufwerkfehler ", "Fehler !!");
+    case 68:
+        return ausruf("Laufwerk oder Pfad nicht gefunden: ", "Fehler !!");
+    case 76:
+        return ausruf("Das Zielverzeichnis existiert nicht !", "Fehler !");
+    case 61:
+        return ausruf("Es ist kein freier Speicherplatz auf dem Ziellaufwerk vorhanden !", "",
+                      Knoepfe::WiederholenAbbrechen);
+    case fehlercode::UngueltigesArgument:
+        return ausruf("Negative Basis mit Zahl < 1 potenziert !! Zahlenpaare kontrollieren!",
+                      "Fehler !!");
+    case fehlercode::DateiFormat:
+        // A data file that cannot be used: its description says what is wrong.
+        return ausruf(f.beschreibung, "Fehler !!");
+    default:
+        break;
+    }
+    std::string nummer = (f.code < 0 ? "-" : " ") + std::to_string(std::abs(f.code));
+    return Meldungstext{"Unerwarteter Fehler Nr.: " + nummer + " wurde ausgelöst durch " +
+                            f.quelle + "\r" + f.beschreibung,
+                        "Fehler", Knoepfe::OK, Symbol::Stop};
+}
+
+Meldungstext meldungBetragNull() {
+    return ausruf("Betrag muss grösser Null sein !!", "Betrag ändern");
+}
+Meldungstext meldungMinPaare() {
+    return ausruf("Es müssen mindestens 4 Wertepaare eingegeben werden", "Betrag ändern");
+}
+Meldungstext meldungDruckerA4() {
+    return ausruf("Richten Sie den Drucker auf Papierformat A4 ein !!", "Drucker-Problem");
+}
+Meldungstext meldungMaxAnzahl() {
+    return {"Max. Anzahl = 21 : Bitte Eingabe korrigieren !!", "Achtung", Knoepfe::OK,
+            Symbol::Keins};
+}
+
+} // namespace tk

@@ -1,0 +1,63 @@
+#include "Rechnen.h"
+
+#include "Fehler.h"
+
+#include <cmath>
+
+namespace tk::rechnen {
+
+namespace {
+const char* const Quelle = "Trendkurve";
+
+[[noreturn]] void argumentFehler() {
+    throw Fehler(fehlercode::UngueltigesArgument, Quelle,
+                 "Unzulässiger Prozeduraufruf oder ungültiges Argument");
+}
+[[noreturn]] void ueberlauf() {
+    throw Fehler(fehlercode::Ueberlauf, Quelle, "Überlauf");
+}
+[[noreturn]] void nullDivision() {
+    throw Fehler(fehlercode::DivisionDurchNull, Quelle, "Division durch Null");
+}
+} // namespace
+
+double pruefe(double x) {
+    if (!std::isfinite(x)) ueberlauf();
+    return x;
+}
+
+double ln(double x) {
+    if (!(x > 0)) argumentFehler();
+    return pruefe(std::log(x));
+}
+
+double exp(double x) {
+    return pruefe(std::exp(pruefe(x)));
+}
+
+double teile(double a, double b) {
+    if (b == 0) nullDivision();
+    return pruefe(a / b);
+}
+
+double potenz(double a, double b) {
+    if (a < 0 && b != std::trunc(b)) argumentFehler();
+    if (a == 0 && b < 0) nullDivision();
+    return pruefe(std::pow(a, b));
+}
+
+double wurzel(double x) {
+    if (x < 0) argumentFehler();
+    return std::sqrt(x);
+}
+
+double L(double t) {
+    return sgn(t) * ln(std::fabs(t));
+}
+
+double LL(double t) {
+    const double l = ln(std::fabs(t));
+    return sgn(t) * sgn(l) * ln(std::fabs(l));
+}
+
+} // namespace tk::rechnen

@@ -1,0 +1,49 @@
+#pragma once
+// The nine regression models, fitted by least squares on linearised axes.
+
+#include "Fehler.h"
+#include "Zustand.h"
+
+#include <array>
+#include <functional>
+#include <optional>
+
+namespace tk {
+
+inline constexpr std::array<int, 9> ModellCodes = {1, 2, 5, 7, 8, 9, 10, 11, 12};
+
+bool istDoppeltLogarithmisch(int modell); // 5, 8, 10, 11, 12
+
+// One model's fit. `ok` false means the fit ended early; `fehler` then says why.
+struct ModellFit {
+    int code = 0;
+    bool ok = false;
+    double r = 0, A = 0, B = 0; // A back-transformed (e^a) for codes 7..12
+    bool zulaessig = true;      // admissible for the choice of the decisive model
+    std::optional<Fehler> fehler;
+};
+
+// Fits one model on EingabeX/EingabeY (1..AnzPaare). Throws Fehler on arithmetic
+// failure (including the negative radicand, flagged wurzelNegativ).
+ModellFit RegressFaktorR(const Programmzustand& z, int modell);
+
+struct RegressionsErgebnis {
+    std::array<ModellFit, 9> modelle; // in code order
+    int modellNr = 0;                 // 0: no model succeeded
+    double rMax = 0;
+};
+
+// Reports one error to the user (the windows show a message box, the CLI prints).
+using FehlerMelder = std::function<void(const Fehler&)>;
+
+// Fits all nine models, chooses the decisive one (largest |r|, earlier code wins
+// ties, a double-logarithmic model only when no pair is negative) and stores
+// ModellNr, RMax, KorrR, KonstA, KoeffB in the state. Each failing fit is reported
+// through `melden` and drops out of the choice.
+RegressionsErgebnis MassgR(Programmzustand& z, const FehlerMelder& melden = {});
+
+// Adjusts pair i so that ln|v| and ln|ln|v|| stay defined: 0 -> 1e-7, +-1 -> +-(1+1e-7).
+void Zusatz(Programmzustand& z, int i);
+double zusatzWert(double v);
+
+} // namespace tk

@@ -1,0 +1,65 @@
+#pragma once
+// The chart window: picture box with the chart of the current mode and case, the
+// query panel below it, and the buttons and menu to print and to go back.
+
+#include "Dialoge.h"
+#include "GrafikZustand.h"
+#include "Zustand.h"
+
+#include <QMainWindow>
+#include <functional>
+
+namespace tk {
+
+class Ausgabe;
+class frmGrafikKurvex;
+
+// The query panel the window hosts below the chart (built by the queries library).
+class Abfragebereich : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+    // Called after every drawing: the chart routines may have written result
+    // captions into GrafikZustand::Label3.
+    virtual void nachZeichnen() = 0;
+};
+
+// What the window cannot do by itself; wired by the program's main.
+struct Grafikdienste {
+    std::function<Abfragebereich*(frmGrafikKurvex&)> panelErzeugen;
+    std::function<void(frmGrafikKurvex&)> drucken;  // "Druck"
+    std::function<void(frmGrafikKurvex&)> vorschau; // print preview
+};
+
+class frmGrafikKurvex : public QMainWindow {
+    Q_OBJECT
+public:
+    frmGrafikKurvex(Programmzustand& zustand, Dialoge& dialoge, Grafikdienste dienste = {},
+                    QWidget* parent = nullptr);
+    ~frmGrafikKurvex() override;
+
+    Programmzustand& zustand() { return zustand_; }
+    Dialoge& dialoge() { return dialoge_; }
+    GrafikZustand& grafik() { return grafik_; }
+
+    // cmdKurve: draws the chart of the current mode and case into the picture box.
+    void zeichnen();
+    // Draws the current chart on any surface; a failure is reported once through
+    // ZeigFehler and the surface's settings are restored. Returns success.
+    bool zeichneAuf(Ausgabe& ausgabe);
+
+signals:
+    void zurueckZurEingabe();
+    void zurueckZumStart();
+    void beenden();
+
+private:
+    struct Impl;
+    Programmzustand& zustand_;
+    Dialoge& dialoge_;
+    Grafikdienste dienste_;
+    GrafikZustand grafik_;
+    Impl* impl_ = nullptr;
+};
+
+} // namespace tk

@@ -1,0 +1,44 @@
+#pragma once
+// The ".rgr"/".pro" data files: title (commas stored as '@'), pair count, code
+// number and one line per pair, CR LF line ends, title in Windows-1252.
+
+#include "Fehler.h"
+#include "Zustand.h"
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace tk {
+
+struct Datensatz {
+    std::string Bezeichnung; // UTF-8 in memory, commas restored
+    int AnzPaare = 0;
+    int Kennzahl = 1;
+    std::vector<double> X, Y; // index 1..n, element 0 unused
+};
+
+// Reads a whole data set or throws Fehler (with a German description) without
+// delivering any part of it.
+Datensatz lesen(std::istream& ein);
+// Writes the data set of the state in the file format.
+void schreiben(std::ostream& aus, const Programmzustand& z);
+
+// Path-level: load a file; save through a temporary file renamed over the target.
+Datensatz laden(const std::string& pfad);
+void speichern(const std::string& pfad, const Programmzustand& z);
+bool DateiVorhanden(const std::string& pfad);
+void loeschen(const std::string& pfad); // throws Fehler
+
+// Puts a read data set into the state: title, count, code number, pairs (each
+// adjusted by Zusatz), working copies refreshed, AnzahlOK set.
+void uebernehmen(Programmzustand& z, const Datensatz& d);
+
+void TitelSpeichern(std::string& titel); // ',' -> '@'
+void TitelHolen(std::string& titel);     // '@' -> ','
+
+// Mode of a file by its extension: ".pro" prognosis, ".rgr" regression.
+enum class DateiArt { Regression, Prognose, Unbekannt };
+DateiArt artVon(const std::string& pfad);
+
+} // namespace tk

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds the calc and datafile tests with AddressSanitizer and
+# UndefinedBehaviorSanitizer and runs them.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+launcher=()
+if command -v ccache >/dev/null 2>&1; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S . -B build-asan -G Ninja "${launcher[@]}" -DTK_GUI=OFF -DTK_BENCH=OFF -DTK_SANITIZE=ON \
+    -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build build-asan -j "$(nproc)"
+ctest --test-dir build-asan --output-on-failure -j "$(nproc)" -R '^(calc|datafile)\.'

@@ -1,0 +1,152 @@
+#include "Regression.h"
+#include "Datensaetze.h"
+#include "Fehler.h"
+#include "Prognose.h"
+
+#include <algorithm>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace tk {
+namespace {
+
+using test::zustandMit;
+using Paare = std::vector<std::pair<double, double>>;
+
+Paare reihe(double (*f)(double), std::vector<double> xs) {
+    Paare p;
+    for (double x : xs) p.emplace_back(x, f(x));
+    return p;
+}
+
+TEST(Regression, ExakteGeradeGibtRGleichEins) {
+    auto z = zustandMit({{2, 8}, {3, 11}, {4, 14}, {5, 17}});
+    auto erg = MassgR(z);
+    EXPECT_EQ(erg.modellNr, 1);
+    EXPECT_EQ(z.ModellNr, 1);
+    EXPECT_EQ(z.KorrR, 1.0); // exact on purpose: an exact line must give exactly 1
+    EXPECT_EQ(z.RMax, 1.0);
+    EXPECT_NEAR(z.KoeffB, 3, 1e-12);
+    EXPECT_NEAR(z.KonstA, 2, 1e-12);
+    for (const auto& m : erg.modelle) {
+        if (m.code != 1) {
+            EXPECT_LT(std::fabs(m.r), 1.0) << m.code;
+        }
+    }
+}
+
+TEST(Regression, FallendeGeradeIstMitNegativemRMassgebend) {
+    auto z = zustandMit(reihe([](double x) { return 20 - 3 * x; }, {2, 3, 4, 5, 6}));
+    MassgR(z);
+    EXPECT_EQ(z.ModellNr, 1);
+    EXPECT_NEAR(z.KorrR, -1, 1e-12);
+    EXPECT_NEAR(z.RMax, 1, 1e-12);
+}
+
+TEST(Regression, ExponentialreiheWaehltModell7) {
+    auto z = zustandMit(reihe([](double x) { return 5 * std::exp(0.2 * x); }, {2, 3, 4, 5, 6}));
+    MassgR(z);
+    EXPECT_EQ(z.ModellNr, 7);
+    EXPECT_NEAR(std::fabs(z.KorrR), 1, 1e-12);
+    EXPECT_NEAR(z.KonstA, 5, 1e-9);
+    EXPECT_NEAR(z.KoeffB, 0.2, 1e-12);
+}
+
+TEST(Regression, PotenzreiheWaehltModell9) {
+    auto z = zustandMit(reihe([](double x) { return 3 * std::pow(x, 1.7); }, {2, 3, 5, 8, 13}));
+    MassgR(z);
+    EXPECT_EQ(z.ModellNr, 9);
+    EXPECT_NEAR(z.KonstA, 3, 1e-9);
+    EXPECT_NEAR(z.KoeffB, 1.7, 1e-12);
+}
+
+TEST(Regression, ReihenfolgeDerPaareAendertDenFitNicht) {
+    Paare p = {{1.5, 4.1}, {2.5, 6.3}, {4, 7.9}, {6, 12.4}, {7.5, 13.0}, {9, 17.2}};
+    auto z1 = zustandMit(p);
+    auto e1 = MassgR(z1);
+    std::reverse(p.begin(), p.end());
+    std::swap(p[1], p[4]);
+    auto z2 = zustandMit(p);
+    auto e2 = MassgR(z2);
+    EXPECT_EQ(e1.modellNr, e2.modellNr);
+    for (std::size_t k = 0; k < e1.modelle.size(); ++k) {
+        EXPECT_NEAR(e1.modelle[k].r, e2.modelle[k].r, 1e-12);
+        EXPECT_NEAR(e1.modelle[k].A, e2.modelle[k].A, 1e-9 * (1 + std::fabs(e1.modelle[k].A)));
+        EXPECT_NEAR(e1.modelle[k].B, e2.modelle[k].B, 1e-9 * (1 + std::fabs(e1.modelle[k].B)));
+    }
+}
+
+TEST(Regression, SkalierungVonYSkaliertAundBDesLinearenModells) {
+    Paare p = {{1.5, 4.1}, {2.5, 6.3}, {4, 7.9}, {6, 12.4}, {7.5, 13.0}};
+    Paare q = p;
+    for (auto& [x, y] : q) y *= 10;
+    auto z1 = zustandMit(p);
+    auto z2 = zustandMit(q);
+    auto f1 = RegressFaktorR(z1, 1);
+    auto f2 = RegressFaktorR(z2, 1);
+    EXPECT_NEAR(f2.A, 10 * f1.A, 1e-9);
+    EXPECT_NEAR(f2.B, 10 * f1.B, 1e-9);
+    EXPECT_NEAR(f2.r, f1.r, 1e-12);
+}
+
+TEST(Regression, GleicheXWerteLassenJedenFitScheitern) {
+    auto z = zustandMit({{1.5, 1}, {1.5, 2}, {1.5, 3}, {1.5, 4}});
+    int meldungen = 0;
+    auto erg = MassgR(z, [&](const Fehler& f) {
+        ++meldungen;
+        EXPECT_EQ(f.code, fehlercode::DivisionDurchNull);
+    });
+    EXPECT_EQ(meldungen, 9);
+    EXPECT_EQ(erg.modellNr, 0); // no decisive model, and the caller can tell
+    EXPECT_EQ(z.ModellNr, 0);
+    for (const auto& m : erg.modelle) EXPECT_FALSE(m.ok);
+}
+
+TEST(Regression, FehlgeschlagenerFitKonkurriertNichtMitAltemR) {
+    auto z = zustandMit({{2, 8}, {3, 11}, {4, 14}, {5, 17}});
+    MassgR(z);
+    // Now only Y varies on a constant X: every model fails, nothing from before survives.
+    auto z2 = zustandMit({{3, 8}, {3, 11}, {3, 14}, {3, 17}});
+    auto erg = MassgR(z2);
+    EXPECT_EQ(erg.modellNr, 0);
+    EXPECT_EQ(z2.KorrR, 0);
+}
+
+TEST(Regression, DoppeltLogarithmischeModelleBeiNegativenWertenAusgeschlossen) {
+    // y = e^(0.5*x^1.3) rises fast; with one negative X the double-log models drop out.
+    Paare p = {{-0.5, 0.9}, {1.5, 2.2}, {2, 2.9}, {3, 5.8}, {4, 12.0}};
+    auto z = zustandMit(p);
+    auto erg = MassgR(z);
+    for (const auto& m : erg.modelle)
+        EXPECT_EQ(m.zulaessig, !istDoppeltLogarithmisch(m.code)) << m.code;
+    EXPECT_FALSE(istDoppeltLogarithmisch(erg.modellNr));
+    Paare positiv = {{0.5, 0.9}, {1.5, 2.2}, {2, 2.9}, {3, 5.8}, {4, 12.0}};
+    auto z2 = zustandMit(positiv);
+    for (const auto& m : MassgR(z2).modelle) EXPECT_TRUE(m.zulaessig) << m.code;
+}
+
+struct Anpassung {
+    double eingabe;
+    double gespeichert;
+};
+std::ostream& operator<<(std::ostream& o, const Anpassung& a) {
+    return o << a.eingabe;
+}
+class ZusatzWerte : public ::testing::TestWithParam<Anpassung> {};
+TEST_P(ZusatzWerte, HaeltDieLogarithmenDefiniert) {
+    EXPECT_EQ(zusatzWert(GetParam().eingabe), GetParam().gespeichert);
+}
+INSTANTIATE_TEST_SUITE_P(Werte, ZusatzWerte,
+                         ::testing::Values(Anpassung{0, 0.0000001}, Anpassung{1, 1 + 0.0000001},
+                                           Anpassung{-1, -1 - 0.0000001}, Anpassung{2, 2},
+                                           Anpassung{-0.5, -0.5}));
+
+TEST(Regression, MaxMinWertVerschiebtNurImPrognosemodus) {
+    auto z = zustandMit({{1, -2}, {2, 3}, {3, 4}, {4, 9}});
+    EXPECT_EQ(MaxMinWert(z, 4), 0);
+    EXPECT_EQ(z.YMin, -2);
+    EXPECT_EQ(z.YWert(1), -2);
+}
+
+} // namespace
+} // namespace tk

@@ -1,0 +1,85 @@
+#pragma once
+// Scripted stand-in for the message boxes and file dialogs: records every call and
+// answers from queues. An unexpected dialog (no queued answer) fails the test, and
+// answers left unused are reported by `offeneAntworten()`.
+
+#include "Dialoge.h"
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <optional>
+#include <vector>
+
+namespace tk::test {
+
+struct Aufruf {
+    enum class Art { Meldung, Oeffnen, Speichern } art;
+    QString text; // prompt, or the filter of a file dialog
+    QString titel;
+    Knoepfe knoepfe = Knoepfe::OK;
+    Symbol symbol = Symbol::Keins;
+};
+
+class FakeDialoge : public Dialoge {
+public:
+    // Queue an answer for the next message box / file dialog (nullopt = cancel).
+    void antworte(Antwort a) { antworten_.push_back(a); }
+    void waehleDatei(std::optional<QString> pfad) { dateien_.push_back(std::move(pfad)); }
+
+    Antwort meldung(const QString& text, const QString& titel, Knoepfe knoepfe,
+                    Symbol symbol) override {
+        aufrufe.push_back({Aufruf::Art::Meldung, text, titel, knoepfe, symbol});
+        if (antworten_.empty()) {
+            // A single-button box can only be answered one way.
+            if (knoepfe == Knoepfe::OK && okAutomatisch) return Antwort::OK;
+            unerwartet.push_back(text);
+            return knoepfe == Knoepfe::OK ? Antwort::OK : Antwort::Abbrechen;
+        }
+        Antwort a = antworten_.front();
+        antworten_.pop_front();
+        return a;
+    }
+    std::optional<QString> dateiOeffnen(const QString& filter) override {
+        return datei(Aufruf::Art::Oeffnen, filter);
+    }
+    std::optional<QString> dateiSpeichern(const QString& filter) override {
+        return datei(Aufruf::Art::Speichern, filter);
+    }
+
+    // OK-only boxes need no scripting: set this to accept them silently.
+    bool okAutomatisch = true;
+
+    std::vector<Aufruf> aufrufe;
+    QStringList unerwartet; // dialogs that found no queued answer
+    std::size_t offeneAntworten() const { return antworten_.size() + dateien_.size(); }
+    std::vector<Aufruf> meldungen() const {
+        std::vector<Aufruf> m;
+        for (const auto& a : aufrufe)
+            if (a.art == Aufruf::Art::Meldung) m.push_back(a);
+        return m;
+    }
+    void leeren() {
+        aufrufe.clear();
+        unerwartet.clear();
+        antworten_.clear();
+        dateien_.clear();
+    }
+
+private:
+    std::optional<QString> datei(Aufruf::Art art, const QString& filter) {
+        aufrufe.push_back({art, filter, {}, Knoepfe::OK, Symbol::Keins});
+        if (dateien_.empty()) {
+            unerwartet.push_back(QStringLiteral("Dateidialog ") + filter);
+            return std::nullopt;
+        }
+        auto p = dateien_.front();
+        dateien_.pop_front();
+        return p;
+    }
+
+    std::deque<Antwort> antworten_;
+    std::deque<std::optional<QString>> dateien_;
+};
+
+} // namespace tk::test
