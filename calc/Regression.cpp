@@ -46,14 +46,21 @@ bool istDoppeltLogarithmisch(int modell) {
     return modell == 5 || modell == 8 || modell == 10 || modell == 11 || modell == 12;
 }
 
+bool istZulaessig(const Programmzustand& z, int modell) {
+    if (!istDoppeltLogarithmisch(modell)) return true;
+    for (int i = 1; i <= z.AnzPaare; ++i)
+        if (z.EingabeX(i) < 0 || z.EingabeY(i) < 0) return false;
+    return true;
+}
+
 ModellFit RegressFaktorR(const Programmzustand& z, int modell) {
     ModellFit fit;
     fit.code = modell;
+    fit.zulaessig = istZulaessig(z, modell);
     const int n = z.AnzPaare;
     double Sx = 0, Sy = 0, Sxy = 0, Sxx = 0, Syy = 0;
     for (int i = 1; i <= n; ++i) {
         const double x = z.EingabeX(i), y = z.EingabeY(i);
-        if (istDoppeltLogarithmisch(modell) && (x < 0 || y < 0)) fit.zulaessig = false;
         const double u = abszisse(modell, x);
         const double v = ordinate(modell, y);
         Sxy = pruefe(Sxy + pruefe(u * v));
@@ -86,6 +93,7 @@ RegressionsErgebnis MassgR(Programmzustand& z, const FehlerMelder& melden) {
         } catch (const Fehler& f) {
             fit = ModellFit{};
             fit.code = modell;
+            fit.zulaessig = istZulaessig(z, modell);
             fit.fehler = f;
             if (melden) melden(f);
             continue;

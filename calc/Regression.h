@@ -13,6 +13,8 @@ namespace tk {
 inline constexpr std::array<int, 9> ModellCodes = {1, 2, 5, 7, 8, 9, 10, 11, 12};
 
 bool istDoppeltLogarithmisch(int modell); // 5, 8, 10, 11, 12
+// A double-logarithmic model competes only when no pair has a negative X or Y.
+bool istZulaessig(const Programmzustand& z, int modell);
 
 // One model's fit. `ok` false means the fit ended early; `fehler` then says why.
 struct ModellFit {
