@@ -1,0 +1,129 @@
+#include "QtDialoge.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStringList>
+
+#include <utility>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace tk {
+
+QString qtFilter(const QString& filter) {
+    const QStringList teile = filter.split(u'|');
+    QStringList eintraege;
+    for (qsizetype i = 0; i + 1 < teile.size(); i += 2) {
+        const QString beschreibung = teile[i].trimmed();
+        const QString muster = teile[i + 1].trimmed();
+        if (beschreibung.contains(u'(' + muster + u')'))
+            eintraege << beschreibung;
+        else
+            eintraege << (beschreibung.isEmpty() ? QString() : beschreibung + u' ') + u'(' +
+                             muster + u')';
+    }
+    if (eintraege.isEmpty()) return filter;
+    return eintraege.join(u";;"_s);
+}
+
+QString filterEndung(const QString& filter) {
+    const QStringList teile = filter.split(u'|');
+    if (teile.size() < 2) return {};
+    const QString muster = teile[1].trimmed();
+    const qsizetype punkt = muster.lastIndexOf(u'.');
+    if (punkt < 0) return {};
+    const QString endung = muster.mid(punkt + 1);
+    return endung.contains(u'*') ? QString() : endung;
+}
+
+Antwort QtDialoge::meldung(const QString& text, const QString& titel, Knoepfe knoepfe,
+                           Symbol symbol) {
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    switch (symbol) {
+    case Symbol::Keins:
+        icon = QMessageBox::NoIcon;
+        break;
+    case Symbol::Ausrufezeichen:
+        icon = QMessageBox::Warning;
+        break;
+    case Symbol::Frage:
+        icon = QMessageBox::Question;
+        break;
+    case Symbol::Stop:
+        icon = QMessageBox::Critical;
+        break;
+    }
+    QMessageBox box(icon, titel, text, QMessageBox::NoButton, QApplication::activeWindow());
+
+    std::vector<std::pair<QPushButton*, Antwort>> knoepfeListe;
+    auto neu = [&](const QString& beschriftung, QMessageBox::ButtonRole rolle, Antwort a) {
+        QPushButton* k = box.addButton(beschriftung, rolle);
+        knoepfeListe.emplace_back(k, a);
+        return k;
+    };
+    QPushButton* escape = nullptr;
+    switch (knoepfe) {
+    case Knoepfe::OK:
+        escape = neu(u"OK"_s, QMessageBox::AcceptRole, Antwort::OK);
+        break;
+    case Knoepfe::JaNein:
+        neu(u"Ja"_s, QMessageBox::YesRole, Antwort::Ja);
+        escape = neu(u"Nein"_s, QMessageBox::NoRole, Antwort::Nein);
+        break;
+    case Knoepfe::JaNeinAbbrechen:
+        neu(u"Ja"_s, QMessageBox::YesRole, Antwort::Ja);
+        neu(u"Nein"_s, QMessageBox::NoRole, Antwort::Nein);
+        escape = neu(u"Abbrechen"_s, QMessageBox::RejectRole, Antwort::Abbrechen);
+        break;
+    case Knoepfe::WiederholenAbbrechen:
+        neu(u"Wiederholen"_s, QMessageBox::AcceptRole, Antwort::Wiederholen);
+        escape = neu(u"Abbrechen"_s, QMessageBox::RejectRole, Antwort::Abbrechen);
+        break;
+    }
+    box.setDefaultButton(knoepfeListe.front().first);
+    box.setEscapeButton(escape);
+    box.exec();
+
+    for (const auto& [k, a] : knoepfeListe)
+        if (box.clickedButton() == k) return a;
+    for (const auto& [k, a] : knoepfeListe)
+        if (k == escape) return a;
+    return Antwort::Abbrechen;
+}
+
+std::optional<QString> QtDialoge::dateiOeffnen(const QString& filter) {
+    return datei(filter, false);
+}
+
+std::optional<QString> QtDialoge::dateiSpeichern(const QString& filter) {
+    return datei(filter, true);
+}
+
+std::optional<QString> QtDialoge::datei(const QString& filter, bool speichern) {
+    QFileDialog dialog(QApplication::activeWindow(), speichern ? u"Speichern unter"_s : u"Öffnen"_s,
+                       ordner_.isEmpty() ? QDir::currentPath() : ordner_, qtFilter(filter));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (speichern) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        // The program asks its own overwrite question.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        dialog.setDefaultSuffix(filterEndung(filter));
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        // A typed name is not checked here; opening reports a missing file.
+        dialog.setFileMode(QFileDialog::AnyFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const QString pfad = dialog.selectedFiles().constFirst();
+    ordner_ = QFileInfo(pfad).absolutePath();
+    return QDir::toNativeSeparators(pfad);
+}
+
+} // namespace tk

@@ -1,0 +1,22 @@
+#include "Uebersetzung.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace tk {
+
+bool deutschLaden(QCoreApplication& app) {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    auto* uebersetzer = new QTranslator(&app);
+    const QString pfad = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!uebersetzer->load(QStringLiteral("qtbase_de"), pfad)) {
+        delete uebersetzer;
+        return false;
+    }
+    QCoreApplication::installTranslator(uebersetzer);
+    return true;
+}
+
+} // namespace tk

@@ -1,0 +1,150 @@
+#include "Fensterfolge.h"
+
+#include "Grafikdienste.h"
+#include "frmKurvex.h"
+#include "frmstartKX.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace tk {
+
+Fensterfolge::Fensterfolge(Dialoge& dialoge, QObject* parent)
+    : QObject(parent), dialoge_(dialoge) {}
+
+Fensterfolge::~Fensterfolge() {
+#ifdef TK_MIT_GRAFIK
+    delete grafik_;
+#endif
+    delete eingabe_;
+    delete start_;
+}
+
+QWidget* Fensterfolge::sichtbar() const {
+    switch (aktuell_) {
+    case Fenster::Start:
+        return start_;
+    case Fenster::Eingabe:
+        return eingabe_;
+#ifdef TK_MIT_GRAFIK
+    case Fenster::Grafik:
+        return grafik_;
+#else
+    case Fenster::Grafik:
+        return nullptr;
+#endif
+    case Fenster::Keins:
+        return nullptr;
+    }
+    return nullptr;
+}
+
+void Fensterfolge::starten() {
+    zeigeStart();
+}
+
+void Fensterfolge::zeigen(QWidget* fenster) {
+    // Centred on the screen, as the layouts are centred against the screen width.
+    fenster->adjustSize();
+    if (const QScreen* schirm = QGuiApplication::primaryScreen()) {
+        const QRect r = schirm->availableGeometry();
+        fenster->move(r.center() - QPoint(fenster->width() / 2, fenster->height() / 2));
+    }
+    fenster->show();
+    fenster->raise();
+    fenster->activateWindow();
+}
+
+void Fensterfolge::entsorgen(QWidget* fenster) {
+    if (!fenster) return;
+    fenster->removeEventFilter(this);
+    fenster->hide();
+    fenster->deleteLater();
+}
+
+void Fensterfolge::zeigeStart() {
+    // The data set of the input window is given up; the start window resets the state.
+#ifdef TK_MIT_GRAFIK
+    entsorgen(grafik_);
+#endif
+    if (eingabe_) eingabe_->abbrechen();
+    entsorgen(eingabe_);
+    entsorgen(start_);
+    auto* s = new frmstartKX(zustand_, dialoge_);
+    start_ = s;
+    connect(s, &frmstartKX::modusGewaehlt, this, &Fensterfolge::zeigeEingabe);
+    connect(s, &frmstartKX::beenden, this, &Fensterfolge::beenden);
+    connect(s, &frmstartKX::geschlossen, this, &Fensterfolge::beenden);
+    aktuell_ = Fenster::Start;
+    zeigen(s);
+}
+
+void Fensterfolge::zeigeEingabe() {
+    auto* e = new frmKurvex(zustand_, dialoge_);
+    eingabe_ = e;
+    connect(e, &frmKurvex::zurueckZumStart, this, &Fensterfolge::zeigeStart);
+    connect(e, &frmKurvex::beenden, this, &Fensterfolge::beenden);
+    connect(e, &frmKurvex::geschlossen, this, &Fensterfolge::beenden);
+    connect(e, &frmKurvex::grafikZeigen, this, &Fensterfolge::zeigeGrafik);
+    aktuell_ = Fenster::Eingabe;
+    zeigen(e);
+    entsorgen(start_);
+}
+
+void Fensterfolge::zeigeGrafik() {
+#ifdef TK_MIT_GRAFIK
+    entsorgen(grafik_);
+    auto* g = new frmGrafikKurvex(zustand_, dialoge_, grafikdiensteErzeugen());
+    grafik_ = g;
+    connect(g, &frmGrafikKurvex::zurueckZurEingabe, this, &Fensterfolge::zurueckZurEingabe);
+    connect(g, &frmGrafikKurvex::zurueckZumStart, this, &Fensterfolge::zeigeStart);
+    connect(g, &frmGrafikKurvex::beenden, this, &Fensterfolge::beenden);
+    // Its title-bar close box leads back to the input window.
+    g->installEventFilter(this);
+    aktuell_ = Fenster::Grafik;
+    zeigen(g);
+    // The input window only hides, so its results survive.
+    if (eingabe_) eingabe_->hide();
+#endif
+}
+
+void Fensterfolge::zurueckZurEingabe() {
+    if (!eingabe_) {
+        zeigeStart();
+        return;
+    }
+    aktuell_ = Fenster::Eingabe;
+    eingabe_->show();
+    eingabe_->raise();
+    eingabe_->activateWindow();
+#ifdef TK_MIT_GRAFIK
+    entsorgen(grafik_);
+#endif
+}
+
+bool Fensterfolge::eventFilter(QObject* objekt, QEvent* ereignis) {
+#ifdef TK_MIT_GRAFIK
+    if (ereignis->type() == QEvent::Close && objekt == grafik_ && aktuell_ == Fenster::Grafik) {
+        ereignis->ignore();
+        zurueckZurEingabe();
+        return true;
+    }
+#endif
+    return QObject::eventFilter(objekt, ereignis);
+}
+
+void Fensterfolge::beenden() {
+    if (aktuell_ == Fenster::Keins) return;
+    aktuell_ = Fenster::Keins;
+    if (eingabe_) eingabe_->abbrechen();
+#ifdef TK_MIT_GRAFIK
+    entsorgen(grafik_);
+#endif
+    entsorgen(eingabe_);
+    entsorgen(start_);
+    emit programmEnde();
+}
+
+} // namespace tk

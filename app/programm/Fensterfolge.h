@@ -1,0 +1,68 @@
+#pragma once
+// Which window is visible: start window, input window, chart window. Exactly one is
+// shown at a time; a window shown anew is created fresh. The program ends when the
+// last window closes or the exit confirmation says so.
+
+#include "Dialoge.h"
+#include "Grafikdienste.h"
+#include "Zustand.h"
+#include "frmKurvex.h"
+#include "frmstartKX.h"
+
+#include <QObject>
+#include <QPointer>
+
+class QWidget;
+
+namespace tk {
+
+class Fensterfolge : public QObject {
+    Q_OBJECT
+public:
+    explicit Fensterfolge(Dialoge& dialoge, QObject* parent = nullptr);
+    ~Fensterfolge() override;
+
+    enum class Fenster { Keins, Start, Eingabe, Grafik };
+
+    // Shows the start window.
+    void starten();
+
+    Programmzustand& zustand() { return zustand_; }
+    Fenster aktuell() const { return aktuell_; }
+    frmstartKX* start() const { return start_; }
+    frmKurvex* eingabe() const { return eingabe_; }
+    // The visible window (nullptr after the end).
+    QWidget* sichtbar() const;
+#ifdef TK_MIT_GRAFIK
+    frmGrafikKurvex* grafik() const {
+        return grafik_;
+    }
+#endif
+
+signals:
+    // The program is over: quit the event loop.
+    void programmEnde();
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    void zeigeStart();
+    void zeigeEingabe();
+    void zeigeGrafik();
+    void zurueckZurEingabe();
+    void beenden();
+    void zeigen(QWidget* fenster);
+    void entsorgen(QWidget* fenster);
+
+    Dialoge& dialoge_;
+    Programmzustand zustand_;
+    Fenster aktuell_ = Fenster::Keins;
+    QPointer<frmstartKX> start_;
+    QPointer<frmKurvex> eingabe_;
+#ifdef TK_MIT_GRAFIK
+    QPointer<frmGrafikKurvex> grafik_;
+#endif
+};
+
+} // namespace tk

@@ -1,0 +1,13 @@
+#pragma once
+// The services the chart window cannot provide itself (query panel, printing).
+
+#ifdef TK_MIT_GRAFIK
+#include "frmGrafikKurvex.h"
+
+namespace tk {
+
+// Builds the query panel and the print services of the chart window.
+Grafikdienste grafikdiensteErzeugen();
+
+} // namespace tk
+#endif

@@ -1,0 +1,40 @@
+#pragma once
+// Keyboard behaviour shared by every numeric field (and the title field): the text is
+// selected on entry, only number characters can be typed, and Enter and the arrow
+// keys move through the tab order like Tab and Shift+Tab.
+
+#include <QObject>
+
+class QLineEdit;
+class QWidget;
+
+namespace tk {
+
+// Selects the whole text so that typing replaces it.
+void MarkAlles(QLineEdit* feld);
+// Moves the focus as Tab (Enter, Right, Down) or Shift+Tab (Left, Up) would; returns
+// false for any other key, which then stays with the field.
+bool TasteNavig(QWidget* feld, int taste);
+// True when the character may be typed into a numeric field: "-1234567890.Ee" and Backspace.
+bool TasteZahl(QChar zeichen);
+// True when the key may reach the title field (Enter never does).
+bool TasteTitel(int taste);
+
+// Event filter that gives a line edit this behaviour.
+class TextBHilf : public QObject {
+    Q_OBJECT
+public:
+    enum class Art { Zahl, Titel };
+
+    // Installs the filter on `feld`; it lives as long as the field.
+    static TextBHilf* anbringen(QLineEdit* feld, Art art);
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    TextBHilf(QLineEdit* feld, Art art);
+    Art art_;
+};
+
+} // namespace tk

@@ -1,0 +1,532 @@
+#include "frmKurvex.h"
+
+#include "Besitzer.h"
+#include "Ende.h"
+#include "Fehlermeldung.h"
+#include "Format.h"
+#include "Knopf.h"
+#include "Layout.h"
+#include "Meldungen.h"
+#include "Regression.h"
+#include "TextBHilf.h"
+#include "Werteliste.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPointer>
+#include <QTimer>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace tk {
+
+namespace {
+
+// A count as the window keeps it: rounded to an integer, kept within what fits.
+int ganzeAnzahl(double k) {
+    if (!(k > -32768)) return -32768;
+    if (k > 32767) return 32767;
+    return static_cast<int>(std::nearbyint(k));
+}
+
+QString nummeriert(const QString& vorsilbe, int k) {
+    return vorsilbe + QString::number(k) + u" :"_s;
+}
+
+} // namespace
+
+frmKurvex::frmKurvex(Programmzustand& zustand, Dialoge& dialoge, QWidget* parent)
+    : QMainWindow(parent), z_(zustand), dialoge_(dialoge) {
+    aufbauen();
+    menueAufbauen();
+    tabFolge();
+    // A freshly shown window starts an empty data set.
+    z_.Bezeichnung.clear();
+    z_.DateiName.clear();
+    z_.AnzahlOK = false;
+    Initialisieren();
+    Bild1();
+    Text2_->setFocus();
+}
+
+frmKurvex::~frmKurvex() = default;
+
+void frmKurvex::aufbauen() {
+    auto* flaeche = new QWidget(this);
+    setCentralWidget(flaeche);
+    flaeche->setFixedSize(tw(10000), tw(6600));
+
+    auto label = [&](const QString& text, int x, int y, int b, int h = 330) {
+        auto* l = new QLabel(text, flaeche);
+        l->setGeometry(tw(x), tw(y), tw(b), tw(h));
+        return l;
+    };
+    auto feld = [&](int x, int y, int b) {
+        auto* f = new QLineEdit(flaeche);
+        f->setGeometry(tw(x), tw(y), tw(b), tw(330));
+        f->installEventFilter(this);
+        return f;
+    };
+    auto knopf = [&](int index, const QString& text, int y, int h) {
+        auto* k = new Knopf(text, flaeche);
+        k->setGeometry(tw(7700), tw(y), tw(2000), tw(h));
+        k->setAutoDefault(true); // Enter presses the focused button
+        connect(k, &QPushButton::clicked, this, [this, index] { cmd1_Click(index); });
+        cmd1_[static_cast<std::size_t>(index)] = k;
+    };
+
+    Label1_[0] = label(u" Bezeichnung (max. 52 Zeichen) :"_s, 100, 200, 3000);
+    Text2_ = feld(3150, 200, 6550);
+    TextBHilf::anbringen(Text2_, TextBHilf::Art::Titel);
+
+    Label1_[1] = label(u" Anzahl Wertepaare (max. 21) :"_s, 100, 750, 3000);
+    Text1_[0] = feld(3150, 750, 1500);
+    Label1_[2] = label(QString(), 100, 1300, 3000);
+    Text1_[1] = feld(3150, 1300, 2700);
+    Label1_[3] = label(QString(), 100, 1800, 3000);
+    Text1_[2] = feld(3150, 1800, 2700);
+    for (QLineEdit* f : Text1_) TextBHilf::anbringen(f, TextBHilf::Art::Zahl);
+
+    Label1_[4] = label(u" Eingabe-Korrektur erst nach         Eingabe-Ende !"_s, 100, 2330, 7400);
+    Label1_[5] = label(u" Liste der eingegebenen Werte :"_s, 100, 2700, 5000);
+    Label1_[6] = label(QString(), 100, 4850, 4900);
+    Label1_[7] = label(QString(), 100, 5400, 4900);
+
+    List1_ = new QListWidget(flaeche);
+    List1_->setGeometry(tw(100), tw(3000), tw(7400), tw(1700));
+    QFont fest(u"Courier New"_s, 9);
+    fest.setStyleHint(QFont::Monospace);
+    List1_->setFont(fest);
+    List1_->installEventFilter(this);
+    connect(List1_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { List1_Click(List1_->row(item)); });
+    connect(List1_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { List1_DblClick(List1_->row(item)); });
+
+    Label3_ = label(QString(), 5100, 4850, 2500);
+    Label3_->setStyleSheet(u"QLabel { color: white; background-color: red; }"_s);
+    Label3_->setAlignment(Qt::AlignCenter);
+    Label3_->hide();
+
+    Label4_ = label(QString(), 0, 6100, 10000);
+    Label4_->setAlignment(Qt::AlignCenter);
+
+    knopf(1, u"Anzahl OK"_s, 700, 450);
+    knopf(2, u"alle Eingaben OK"_s, 1300, 450);
+    knopf(4, u"Grafik"_s, 1900, 2100);
+    knopf(6, u"Grafik Fall Einzelwerte"_s, 2800, 800);
+    knopf(5, u"Eingabe speichern"_s, 4150, 450);
+    knopf(3, u"Neu"_s, 4700, 450);
+    knopf(0, u"Zurück zum Start"_s, 5250, 450);
+}
+
+void frmKurvex::menueAufbauen() {
+    QMenu* datei = menuBar()->addMenu(u"&Datei"_s);
+    auto eintrag = [&](Menue m, const QString& text, void (frmKurvex::*handler)()) {
+        QAction* a = datei->addAction(text);
+        connect(a, &QAction::triggered, this, handler);
+        menue_[static_cast<std::size_t>(m)] = a;
+    };
+    eintrag(Menue::Neu, u"Neu"_s, &frmKurvex::Neu_Click);
+    eintrag(Menue::Oeffnen, u"Öffnen"_s, &frmKurvex::mnuOpen_Click);
+    datei->addSeparator();
+    eintrag(Menue::Speichern, u"Speichern"_s, &frmKurvex::mnuSpeichern_Click);
+    eintrag(Menue::SpeichernUnter, u"Speichern unter ..."_s, &frmKurvex::mnuSpeichernU_Click);
+    datei->addSeparator();
+    eintrag(Menue::Loeschen, u"Löschen"_s, &frmKurvex::mnuKill_Click);
+    datei->addSeparator();
+    eintrag(Menue::Beenden, u"Beenden"_s, &frmKurvex::EndeAbfragen);
+}
+
+QAction* frmKurvex::menue(Menue m) const {
+    return menue_.at(static_cast<std::size_t>(m));
+}
+
+void frmKurvex::tabFolge() {
+    const std::array<QWidget*, 12> folge = {Text1_[0], cmd1_[1], Text1_[1], Text1_[2],
+                                            cmd1_[2],  cmd1_[4], cmd1_[0],  List1_,
+                                            cmd1_[3],  cmd1_[5], Text2_,    cmd1_[6]};
+    for (std::size_t i = 0; i + 1 < folge.size(); ++i) setTabOrder(folge[i], folge[i + 1]);
+}
+
+void frmKurvex::Initialisieren() {
+    ++stumm_;
+    z_.initialisierenEingabe();
+    EingabeIndex_ = 0;
+    KorrekturIndex_ = 0;
+    KorrekturModus_ = false;
+    xOffen_ = false;
+    Fall_ = 1;
+    Sekunden_ = 0;
+    for (QLineEdit* f : Text1_) f->clear();
+    Bild3();
+    Label4_->setText(besitzerVermerk());
+    List1_->clear();
+    --stumm_;
+}
+
+void frmKurvex::Bild3() {
+    if (z_.ModusPrognostik) {
+        setWindowTitle(u" Trend-Prognostik :  Eingabe"_s);
+        Label1_[2]->setText(u" Bezugshorizont X1 :"_s);
+        Label1_[3]->setText(u" Messwert  K1 :"_s);
+        cmd1_[4]->resize(cmd1_[4]->width(), tw(800));
+        QFont f = cmd1_[4]->font();
+        f.setPointSize(14);
+        cmd1_[4]->setFont(f);
+        cmd1_[6]->setFont(f);
+        cmd1_[4]->setText(u"Grafik Fall Summenwerte"_s);
+        cmd1_[6]->setText(u"Grafik Fall Einzelwerte"_s);
+    } else {
+        setWindowTitle(u" Trend-Regression :  Eingabe"_s);
+        Label1_[2]->setText(u" Wert X1 :"_s);
+        Label1_[3]->setText(u" Wert Y1 :"_s);
+        cmd1_[4]->resize(cmd1_[4]->width(), tw(2100));
+        QFont f = cmd1_[4]->font();
+        f.setPointSize(16);
+        cmd1_[4]->setFont(f);
+        cmd1_[4]->setText(u"Grafik"_s);
+    }
+}
+
+void frmKurvex::Bild1() {
+    ++stumm_;
+    for (int i : {2, 4, 5, 6}) cmd1_[static_cast<std::size_t>(i)]->hide();
+    for (int i = 2; i <= 7; ++i) Label1_[static_cast<std::size_t>(i)]->hide();
+    Text1_[1]->hide();
+    Text1_[2]->hide();
+    List1_->hide();
+    --stumm_;
+}
+
+void frmKurvex::Bild2() {
+    cmd1_[2]->show();
+    cmd1_[2]->setEnabled(true);
+    if (z_.AnzahlOK) cmd1_[5]->show();
+    for (int i = 2; i <= 5; ++i) Label1_[static_cast<std::size_t>(i)]->show();
+    Text1_[1]->show();
+    Text1_[2]->show();
+    List1_->show();
+}
+
+void frmKurvex::ergebnisseVerbergen() {
+    for (int i : {4, 5, 6}) cmd1_[static_cast<std::size_t>(i)]->hide();
+    Label1_[6]->hide();
+    Label1_[7]->hide();
+    Label3_->hide();
+}
+
+void frmKurvex::listeAufbauen() {
+    List1_->clear();
+    MaxMinWert(z_, EingabeIndex_);
+    for (int j = 1; j <= EingabeIndex_; ++j)
+        List1_->addItem(listenZeile(j, z_.EingabeX(j), z_.EingabeY(j)));
+}
+
+void frmKurvex::EingabeListe() {
+    listeAufbauen();
+    const QString xVor = z_.ModusPrognostik ? u" Bezugshorizont X"_s : u" Wert X"_s;
+    const QString yVor = z_.ModusPrognostik ? u" Messwert  K"_s : u" Wert Y"_s;
+    if (EingabeIndex_ < z_.AnzPaare) {
+        Label1_[2]->setText(nummeriert(xVor, EingabeIndex_ + 1));
+        Label1_[3]->setText(nummeriert(yVor, EingabeIndex_ + 1));
+    } else {
+        Label1_[2]->setText(nummeriert(xVor, 1));
+        Label1_[3]->setText(nummeriert(yVor, 1));
+        if (z_.EingabeX.groesse() >= 1)
+            Text1_[1]->setText(QString::fromStdString(allgemein(z_.EingabeX(1))));
+    }
+}
+
+// ---- leaving the fields
+
+bool frmKurvex::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (ereignis->type() == QEvent::FocusOut) {
+        const auto grund = static_cast<QFocusEvent*>(ereignis)->reason();
+        // Another window or a menu took the focus: the field has not been left.
+        if (grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason &&
+            grund != Qt::MenuBarFocusReason)
+            verlassen(objekt);
+    } else if (objekt == List1_ && ereignis->type() == QEvent::KeyPress) {
+        // Keyboard access to the list: Enter corrects, Delete deletes the current line.
+        const int taste = static_cast<QKeyEvent*>(ereignis)->key();
+        const int zeile = List1_->currentRow();
+        if (zeile >= 0 && (taste == Qt::Key_Return || taste == Qt::Key_Enter)) {
+            List1_Click(zeile);
+            return true;
+        }
+        if (zeile >= 0 && taste == Qt::Key_Delete) {
+            List1_DblClick(zeile);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(objekt, ereignis);
+}
+
+void frmKurvex::verlassen(QObject* feld) {
+    if (stumm_ > 0 || umlenkung_ || rechnet_) return;
+    try {
+        if (feld == Text2_) Text2_LostFocus();
+        for (int i = 0; i < 3; ++i)
+            if (feld == Text1_[static_cast<std::size_t>(i)]) Text1_LostFocus(i);
+    } catch (const Fehler& f) {
+        ZeigFehler(dialoge_, f);
+    }
+}
+
+void frmKurvex::zurueckInFeld(QWidget* feld) {
+    umlenkung_ = true;
+    QPointer<QWidget> ziel(feld);
+    QTimer::singleShot(0, this, [this, ziel] {
+        if (ziel && ziel->isVisible() && ziel->isEnabled()) ziel->setFocus(Qt::OtherFocusReason);
+        umlenkung_ = false;
+    });
+}
+
+void frmKurvex::Text2_LostFocus() {
+    titelUebernehmen();
+}
+
+void frmKurvex::titelUebernehmen() {
+    z_.Bezeichnung = Text2_->text().left(52).toStdString();
+}
+
+void frmKurvex::Text1_LostFocus(int index) {
+    switch (index) {
+    case 0:
+        anzahlVerlassen();
+        break;
+    case 1:
+        xVerlassen();
+        break;
+    case 2:
+        yVerlassen();
+        break;
+    default:
+        break;
+    }
+}
+
+void frmKurvex::anzahlVerlassen() {
+    const double k = zahlWert(Text1_[0]->text().toStdString());
+    if (k > 21) {
+        dialoge_.meldung(meldungMaxAnzahl());
+        Text1_[0]->clear();
+        zurueckInFeld(Text1_[0]);
+        return;
+    }
+    const int n = ganzeAnzahl(k);
+    if (!z_.AnzahlOK || n == z_.AnzPaare) {
+        z_.AnzPaare = n;
+        return;
+    }
+    // A confirmed count changes only to a count "Anzahl OK" would accept.
+    int ergebnis = 0;
+    MeldBetragNull(dialoge_, n, ergebnis);
+    if (ergebnis == 0) MeldMinPaare(dialoge_, n, ergebnis);
+    if (ergebnis != 0) {
+        Text1_[0]->setText(anzahlText(z_.AnzPaare));
+        return;
+    }
+    const Antwort a =
+        dialoge_.meldung(u"Wollen Sie die Anzahl wirklich vergrössern : Ja oder Nein ?"_s,
+                         u"Achtung"_s, Knoepfe::JaNein, Symbol::Frage);
+    if (a != Antwort::Ja) {
+        Text1_[0]->setText(anzahlText(z_.AnzPaare));
+        return;
+    }
+    KorrekturModus_ = true;
+    KorrekturIndex_ = n;
+    z_.redimPaare(n);
+    z_.AnzPaare = n;
+    if (EingabeIndex_ > n) {
+        EingabeIndex_ = n;
+        z_.WerteZuweisung();
+        listeAufbauen();
+    }
+    xOffen_ = false;
+    ergebnisseVerbergen(); // results of an earlier run no longer apply
+    cmd1_[5]->show();
+    Text1_[1]->clear();
+    Label1_[2]->setText(nummeriert(u" Wert X"_s, n));
+    Label1_[3]->setText(nummeriert(u" Wert Y"_s, n));
+    zurueckInFeld(Text1_[1]);
+}
+
+void frmKurvex::xVerlassen() {
+    int p = 0;
+    bool vorgerueckt = false;
+    if (KorrekturModus_) {
+        p = KorrekturIndex_;
+    } else if (xOffen_) {
+        p = EingabeIndex_; // the pair was already begun by an earlier departure
+    } else if (EingabeIndex_ < z_.AnzPaare) {
+        p = ++EingabeIndex_;
+        vorgerueckt = true;
+        xOffen_ = true;
+    }
+    if (!Text1_[1]->text().isEmpty()) {
+        if (p >= 1 && p <= z_.EingabeX.groesse())
+            z_.EingabeX(p) = zahlWert(Text1_[1]->text().toStdString());
+        return;
+    }
+    if (vorgerueckt) {
+        --EingabeIndex_;
+        xOffen_ = false;
+    }
+    zurueckInFeld(Text1_[1]);
+}
+
+void frmKurvex::yVerlassen() {
+    const int p = KorrekturModus_ ? KorrekturIndex_ : EingabeIndex_;
+    if (Text1_[2]->text().isEmpty()) {
+        if (!KorrekturModus_ && xOffen_ && !Text1_[1]->text().isEmpty()) {
+            --EingabeIndex_; // the pair is entered again
+            xOffen_ = false;
+        }
+        zurueckInFeld(Text1_[1]);
+        return;
+    }
+    if (p < 1 || p > z_.EingabeY.groesse()) {
+        zurueckInFeld(Text1_[1]); // no pair begun yet
+        return;
+    }
+    z_.EingabeY(p) = zahlWert(Text1_[2]->text().toStdString());
+    Zusatz(z_, p);
+    z_.WerteZuweisung();
+    if (!KorrekturModus_) xOffen_ = false;
+    // A pair appended by enlarging the count joins the list once complete.
+    if (p > EingabeIndex_) EingabeIndex_ = p;
+    EingabeListe();
+    if (EingabeIndex_ < z_.AnzPaare) {
+        zurueckInFeld(Text1_[1]);
+    } else {
+        z_.AnzahlOK = true;
+        cmd1_[5]->show();
+        zurueckInFeld(cmd1_[2]);
+    }
+}
+
+// ---- buttons and list
+
+void frmKurvex::cmd1_Click(int index) {
+    switch (index) {
+    case 0:
+        emit zurueckZumStart();
+        break;
+    case 1:
+        AnzahlOK_Click();
+        break;
+    case 2:
+        Rechnen_Click();
+        break;
+    case 3:
+        Neu_Click();
+        break;
+    case 4:
+        Grafik_Click(1);
+        break;
+    case 5:
+        EingabeSpeichern_Click();
+        break;
+    case 6:
+        Grafik_Click(2);
+        break;
+    default:
+        break;
+    }
+}
+
+void frmKurvex::AnzahlOK_Click() {
+    int ergebnis = 0;
+    MeldBetragNull(dialoge_, z_.AnzPaare, ergebnis);
+    if (ergebnis == 0) MeldMinPaare(dialoge_, z_.AnzPaare, ergebnis);
+    if (ergebnis != 0) {
+        zurueckInFeld(Text1_[0]);
+        return;
+    }
+    z_.redimPaare(z_.AnzPaare);
+    Bild2();
+    z_.AnzahlOK = true;
+    if (!Text1_[0]->text().isEmpty()) zurueckInFeld(Text1_[1]);
+}
+
+void frmKurvex::Neu_Click() {
+    if (rechnet_) return;
+    z_.AnzahlOK = false;
+    ++stumm_;
+    Text2_->clear();
+    z_.Bezeichnung.clear();
+    Ergebnis_ = {};
+    Bild1();
+    Initialisieren();
+    --stumm_;
+    zurueckInFeld(Text2_);
+}
+
+void frmKurvex::List1_Click(int zeile) {
+    if (!z_.AnzahlOK || KorrekturModus_) return;
+    const int k = zeile + 1;
+    if (k < 1 || k > z_.EingabeX.groesse()) return;
+    KorrekturModus_ = true;
+    KorrekturIndex_ = k;
+    Label1_[2]->setText(nummeriert(u" Wert X"_s, k));
+    Label1_[3]->setText(nummeriert(u" Wert Y"_s, k));
+    Zusatz(z_, k);
+    Text1_[1]->setText(korrekturText(z_.EingabeX(k)));
+    Text1_[2]->setText(korrekturText(z_.EingabeY(k)));
+    zurueckInFeld(Text1_[1]);
+}
+
+void frmKurvex::List1_DblClick(int zeile) {
+    const int k = zeile + 1;
+    KorrekturModus_ = true;
+    Antwort antwort = Antwort::Nein;
+    int c = z_.AnzPaare;
+    try {
+        ListZeileLoesch(dialoge_, z_, k, c, antwort);
+        if (antwort == Antwort::Ja) {
+            z_.redimPaare(c);
+            z_.AnzPaare = c;
+            EingabeIndex_ = c;
+            KorrekturIndex_ = c;
+            xOffen_ = false;
+            ergebnisseVerbergen();
+        }
+        Text1_[0]->setText(anzahlText(z_.AnzPaare));
+        for (int j = 1; j <= z_.AnzPaare; ++j) Zusatz(z_, j);
+        z_.WerteZuweisung();
+        EingabeListe();
+    } catch (const Fehler& f) {
+        ZeigFehler(dialoge_, f);
+    }
+}
+
+void frmKurvex::EndeAbfragen() {
+    if (EndeAbfrage(dialoge_)) {
+        abbruch_ = true;
+        emit beenden();
+    }
+}
+
+void frmKurvex::closeEvent(QCloseEvent* e) {
+    if (rechnet_) {
+        // Let the search stop first; the window closes when the run has ended.
+        abbruch_ = true;
+        schliessenNachRechnung_ = true;
+        e->ignore();
+        return;
+    }
+    e->accept();
+    emit geschlossen();
+}
+
+} // namespace tk

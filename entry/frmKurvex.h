@@ -1,0 +1,152 @@
+#pragma once
+// The input window: title, pair count and pairs, the value list, the calculation run
+// with its results, and the "Datei" menu.
+
+#include "Dialoge.h"
+#include "Prognose.h"
+#include "Zustand.h"
+
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <array>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace tk {
+
+class frmKurvex : public QMainWindow {
+    Q_OBJECT
+public:
+    frmKurvex(Programmzustand& zustand, Dialoge& dialoge, QWidget* parent = nullptr);
+    ~frmKurvex() override;
+
+    // Results of both prognosis cases of the last run.
+    struct Ergebnis {
+        FallErgebnis S; // Fall Summenwerte
+        FallErgebnis E; // Fall Einzelwerte
+    };
+
+    enum class Menue { Neu, Oeffnen, Speichern, SpeichernUnter, Loeschen, Beenden };
+
+    // Controls, by their index in the window's control arrays.
+    QLabel* Label1(int i) const { return Label1_.at(static_cast<std::size_t>(i)); }
+    QLineEdit* Text1(int i) const { return Text1_.at(static_cast<std::size_t>(i)); }
+    QPushButton* cmd1(int i) const { return cmd1_.at(static_cast<std::size_t>(i)); }
+    QLineEdit* Text2() const { return Text2_; }
+    QListWidget* List1() const { return List1_; }
+    QLabel* Label3() const { return Label3_; }
+    QLabel* Label4() const { return Label4_; }
+    QAction* menue(Menue m) const;
+
+    int EingabeIndex() const { return EingabeIndex_; }
+    bool KorrekturModus() const { return KorrekturModus_; }
+    int KorrekturIndex() const { return KorrekturIndex_; }
+    const Ergebnis& ergebnis() const { return Ergebnis_; }
+    bool rechnet() const { return rechnet_; }
+
+    // Asks a running search to stop at its next progress report.
+    void abbrechen() { abbruch_ = true; }
+
+    // Called at every progress report of a search (after the display was updated);
+    // lets tests act while a search runs.
+    std::function<void()> beiFortschritt;
+
+signals:
+    void zurueckZumStart();
+    void beenden();
+    // A chart button chose the case (GrafikFall and the results are in the state).
+    void grafikZeigen();
+    // Closed through the title bar.
+    void geschlossen();
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void aufbauen();
+    void menueAufbauen();
+    void tabFolge();
+
+    void Initialisieren();
+    void Bild1();
+    void Bild2();
+    void Bild3();
+    void EingabeListe();
+    void listeAufbauen();
+    void ergebnisseVerbergen();
+
+    // Field processing when a field is left.
+    void verlassen(QObject* feld);
+    void Text2_LostFocus();
+    void Text1_LostFocus(int index);
+    void anzahlVerlassen();
+    void xVerlassen();
+    void yVerlassen();
+    // Puts the focus back into a field once the current focus change has finished.
+    void zurueckInFeld(QWidget* feld);
+
+    void cmd1_Click(int index);
+    void AnzahlOK_Click();
+    void Neu_Click();
+    void List1_Click(int zeile);
+    void List1_DblClick(int zeile);
+    void EndeAbfragen();
+
+    // calculation run (frmKurvexRechnung.cpp)
+    void Rechnen_Click();
+    void Grafik_Click(int fall);
+    void rechnungSperren(bool sperren);
+    Fortschritt fortschrittFuer();
+    void zeitAnzeigen();
+
+    // data files (frmKurvexDatei.cpp)
+    QString dateiFilter() const;
+    void mnuOpen_Click();
+    void mnuSpeichern_Click();
+    void mnuSpeichernU_Click();
+    void mnuKill_Click();
+    void EingabeSpeichern_Click();
+    void Speichern();
+    void Oeffnen(const std::string& pfad);
+    void titelUebernehmen();
+    // Runs a file access, reporting failures; drive-not-ready may be retried.
+    bool dateiZugriff(const std::function<void()>& zugriff, bool zugriffsfehlerStill);
+
+    Programmzustand& z_;
+    Dialoge& dialoge_;
+
+    std::array<QLabel*, 8> Label1_{};
+    std::array<QLineEdit*, 3> Text1_{};
+    std::array<QPushButton*, 7> cmd1_{};
+    QLineEdit* Text2_ = nullptr;
+    QListWidget* List1_ = nullptr;
+    QLabel* Label3_ = nullptr;
+    QLabel* Label4_ = nullptr;
+    std::array<QAction*, 6> menue_{};
+
+    int EingabeIndex_ = 0;
+    bool KorrekturModus_ = false;
+    int KorrekturIndex_ = 0;
+    // The X field advanced the pair counter and the pair's Y is still missing.
+    bool xOffen_ = false;
+    Ergebnis Ergebnis_;
+
+    int Fall_ = 1;
+    int Sekunden_ = 0;
+    QElapsedTimer uhr_;
+    bool rechnet_ = false;
+    bool abbruch_ = false;
+    bool schliessenNachRechnung_ = false;
+
+    // Focus changes made by the window itself are not departures of the user.
+    int stumm_ = 0;
+    bool umlenkung_ = false;
+};
+
+} // namespace tk

@@ -1,0 +1,118 @@
+// The "Datei" menu and "Eingabe speichern" of the input window.
+
+#include "frmKurvex.h"
+
+#include "Datei.h"
+#include "Fehlermeldung.h"
+#include "Format.h"
+#include "Werteliste.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace tk {
+
+QString frmKurvex::dateiFilter() const {
+    return z_.ModusPrognostik ? u"(*.pro)|*.pro"_s : u"(*.rgr)|*.rgr"_s;
+}
+
+bool frmKurvex::dateiZugriff(const std::function<void()>& zugriff, bool zugriffsfehlerStill) {
+    for (;;) {
+        try {
+            zugriff();
+            return true;
+        } catch (const Fehler& f) {
+            if (zugriffsfehlerStill && f.code == fehlercode::PfadZugriff) return false;
+            const Antwort a = ZeigFehler(dialoge_, f);
+            if (f.code == 71 && a == Antwort::Wiederholen) continue; // drive ready again
+            return false;
+        }
+    }
+}
+
+void frmKurvex::mnuOpen_Click() {
+    const auto pfad = dialoge_.dateiOeffnen(dateiFilter());
+    if (!pfad) return;
+    Oeffnen(pfad->toStdString());
+}
+
+void frmKurvex::Oeffnen(const std::string& pfad) {
+    Datensatz d;
+    // A file that cannot be read changes nothing, not even the current file name.
+    if (!dateiZugriff([&] { d = laden(pfad); }, false)) return;
+    try {
+        uebernehmen(z_, d);
+        z_.DateiName = pfad;
+        ++stumm_;
+        Text2_->setText(QString::fromStdString(z_.Bezeichnung));
+        Text1_[0]->setText(anzahlText(z_.AnzPaare));
+        if (z_.AnzPaare >= 1) {
+            Text1_[1]->setText(QString::fromStdString(formatWert(z_.EingabeX(1))));
+            Text1_[2]->setText(QString::fromStdString(formatWert(z_.EingabeY(1))));
+        }
+        z_.AnzahlOK = true;
+        z_.WerteZuweisung();
+        ergebnisseVerbergen(); // results of the previous data set no longer apply
+        Bild2();
+        Bild3();
+        EingabeIndex_ = z_.AnzPaare;
+        xOffen_ = false;
+        EingabeListe();
+        --stumm_;
+    } catch (const Fehler& f) {
+        --stumm_;
+        ZeigFehler(dialoge_, f);
+    }
+}
+
+void frmKurvex::mnuSpeichern_Click() {
+    if (z_.DateiName.empty()) {
+        dialoge_.meldung(u"Dateiname unbekannt"_s,
+                         u"Zuerst speichern mit Menü >Speichern unter ..< !!"_s, Knoepfe::OK,
+                         Symbol::Ausrufezeichen);
+        return;
+    }
+    Speichern();
+}
+
+void frmKurvex::mnuSpeichernU_Click() {
+    const auto pfad = dialoge_.dateiSpeichern(dateiFilter());
+    if (!pfad) return;
+    z_.DateiName = pfad->toStdString();
+    Speichern();
+}
+
+void frmKurvex::EingabeSpeichern_Click() {
+    if (z_.DateiName.empty())
+        mnuSpeichernU_Click();
+    else
+        Speichern();
+}
+
+void frmKurvex::Speichern() {
+    // The title typed last counts even when the field was not left before the menu.
+    titelUebernehmen();
+    if (DateiVorhanden(z_.DateiName)) {
+        const Antwort a = dialoge_.meldung(u"Wollen Sie die vorhandene Datei überschreiben ??"_s,
+                                           u"Achtung"_s, Knoepfe::JaNein, Symbol::Keins);
+        if (a != Antwort::Ja) return;
+    }
+    const std::string pfad = z_.DateiName;
+    dateiZugriff([&] { speichern(pfad, z_); }, true);
+}
+
+void frmKurvex::mnuKill_Click() {
+    const auto pfad = dialoge_.dateiOeffnen(dateiFilter());
+    if (!pfad) return; // nothing chosen, nothing to delete
+    z_.DateiName = pfad->toStdString();
+    const Antwort a = dialoge_.meldung(u"Wollen Sie "_s + *pfad + u" wirklich löschen ??"_s,
+                                       u"Achtung"_s, Knoepfe::JaNeinAbbrechen, Symbol::Frage);
+    if (a != Antwort::Ja) return;
+    const std::string name = z_.DateiName;
+    dateiZugriff([&] { loeschen(name); }, false);
+}
+
+} // namespace tk
