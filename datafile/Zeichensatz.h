@@ -1,0 +1,18 @@
+#pragma once
+// Conversion between the UTF-8 text kept in memory and the single-byte
+// Windows-1252 code page of the data files.
+
+#include <string>
+
+namespace tk {
+
+// Characters without a Windows-1252 code (and malformed UTF-8) become '?'.
+std::string utf8NachCp1252(const std::string& utf8);
+// The five unassigned bytes of Windows-1252 become '?'.
+std::string cp1252NachUtf8(const std::string& cp1252);
+// Number of characters (code points) of a UTF-8 text.
+std::size_t zeichenAnzahl(const std::string& utf8);
+// The first `anzahl` characters of a UTF-8 text (whole characters only).
+std::string ersteZeichen(const std::string& utf8, std::size_t anzahl);
+
+} // namespace tk
