@@ -1,0 +1,74 @@
+#pragma once
+// The whole calculation of one data file without windows, collected for the
+// table and the JSON output.
+
+#include "Datei.h"
+#include "Optionen.h"
+#include "Prognose.h"
+#include "Regression.h"
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace tk::cli {
+
+// A query value the query panel would refuse; the text is the panel's own warning.
+struct Abfragefehler : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Characteristic values of a decisive prognosis curve; a value that could not be
+// computed stays empty.
+struct Kennzahlen {
+    std::optional<double> X1, X99, X50, Ks, Xwp1, Xwp2, KMaxUnten, KMaxOben, phiXs, T;
+};
+
+struct FallBericht {
+    FallErgebnis ergebnis;
+    std::optional<Kennzahlen> kennzahlen; // set when the case has a decisive curve
+};
+
+// One query, as the query panel computes it from one field.
+struct Abfrage {
+    std::string art;     // "x", "y", "prozent" or "k"
+    std::string eingabe; // the value as given
+    std::optional<double> X, Y, prozent, K, KUnten, KOben;
+    std::optional<Fehler> fehler; // a prognosis query stops at its first failure
+};
+
+struct Bericht {
+    std::string pfad;
+    bool prognose = false;
+    std::string titel;
+    int n = 0;
+
+    RegressionsErgebnis regression;
+
+    double verschiebung = 0;
+    FallBericht summenwerte, einzelwerte;
+
+    bool abfrageGewuenscht = false;
+    std::vector<Abfrage> abfragen;
+    std::string abfrageUnmoeglich; // why no query could be answered, else empty
+
+    // Errors reported while fitting, in order, with what was being fitted.
+    struct Meldung {
+        std::string wobei;
+        Fehler fehler;
+    };
+    std::vector<Meldung> meldungen;
+
+    bool hatErgebnis() const;
+};
+
+// Runs the calculation of the file's mode on the data set. Throws Abfragefehler for
+// a query value outside what the query panel accepts.
+Bericht berichtErstellen(const std::string& pfad, DateiArt art, const Datensatz& daten,
+                         const Optionen& optionen);
+
+// The message text of an error record, as the windows would show it.
+std::string meldungstext(const Fehler& f);
+
+} // namespace tk::cli

@@ -1,0 +1,99 @@
+#include "Optionen.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace tk::cli {
+
+const char* const Gebrauch =
+    "Aufruf: trendkurve-cli [--json] [--x WERT] [--y WERT] [--prozent P] [--k WERT] DATEI\n"
+    "  DATEI          Datendatei: .rgr (Regression) oder .pro (Prognose)\n"
+    "  --json         Ergebnis als JSON statt als Tabelle\n"
+    "  --x WERT       Regression: Y zum Wert X; Prognose (Fall Summenwerte): K zum Wert X\n"
+    "                 (\"unendlich\" steht für den 100%-Punkt)\n"
+    "  --y WERT       Regression: X zum Wert Y\n"
+    "  --prozent P    Prognose: X und K zum Anteil P % von KMax (1 bis 100)\n"
+    "  --k WERT       Prognose: X und Anteil zum Wert K\n";
+
+std::optional<double> zahlAusText(const std::string& text) {
+    if (text.empty()) return std::nullopt;
+    const char* anfang = text.data() + (text[0] == '+' ? 1 : 0);
+    const char* ende = text.data() + text.size();
+    if (anfang == ende || *anfang == '+') return std::nullopt;
+    double wert = 0;
+    const auto [stelle, ec] = std::from_chars(anfang, ende, wert, std::chars_format::general);
+    if (ec != std::errc() || stelle != ende || !std::isfinite(wert)) return std::nullopt;
+    return wert;
+}
+
+namespace {
+
+// The query panel's 100 % point, written as a word (surrounding blanks ignored).
+bool istUnendlich(std::string t) {
+    t.erase(0, t.find_first_not_of(' '));
+    t.erase(t.find_last_not_of(' ') + 1);
+    for (auto& c : t)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return t == "UNENDLICH";
+}
+
+double zahlFuer(const std::string& option, const std::string& text) {
+    const auto wert = zahlAusText(text);
+    if (!wert) throw Aufruffehler("Ungültige Zahl für " + option + ": \"" + text + "\"");
+    return *wert;
+}
+
+} // namespace
+
+Optionen optionenLesen(const std::vector<std::string>& argumente) {
+    Optionen opt;
+    bool pfadGelesen = false;
+    for (std::size_t i = 0; i < argumente.size(); ++i) {
+        std::string arg = argumente[i];
+        std::optional<std::string> wert;
+        if (arg.rfind("--", 0) == 0) {
+            if (const auto gleich = arg.find('='); gleich != std::string::npos) {
+                wert = arg.substr(gleich + 1);
+                arg.erase(gleich);
+            }
+        }
+        const auto brauchtWert = [&]() -> std::string {
+            if (wert) return *wert;
+            if (i + 1 >= argumente.size())
+                throw Aufruffehler("Der Option " + arg + " fehlt ihr Wert.");
+            return argumente[++i];
+        };
+        const auto einmal = [&](bool schonDa) {
+            if (schonDa) throw Aufruffehler("Die Option " + arg + " ist mehrfach angegeben.");
+        };
+        if (arg == "--json") {
+            opt.json = true;
+        } else if (arg == "--help" || arg == "-h") {
+            opt.hilfe = true;
+        } else if (arg == "--x") {
+            einmal(opt.x.has_value());
+            const std::string t = brauchtWert();
+            if (!istUnendlich(t)) zahlFuer(arg, t);
+            opt.x = t;
+        } else if (arg == "--y") {
+            einmal(opt.y.has_value());
+            opt.y = zahlFuer(arg, brauchtWert());
+        } else if (arg == "--prozent") {
+            einmal(opt.prozent.has_value());
+            opt.prozent = zahlFuer(arg, brauchtWert());
+        } else if (arg == "--k") {
+            einmal(opt.k.has_value());
+            opt.k = zahlFuer(arg, brauchtWert());
+        } else if (arg.size() > 1 && arg[0] == '-' && !zahlAusText(arg)) {
+            throw Aufruffehler("Unbekannte Option: " + arg);
+        } else {
+            if (pfadGelesen) throw Aufruffehler("Bitte nur eine Datei angeben.");
+            opt.pfad = arg;
+            pfadGelesen = true;
+        }
+    }
+    if (!opt.hilfe && !pfadGelesen) throw Aufruffehler("Keine Datei angegeben.");
+    return opt;
+}
+
+} // namespace tk::cli

@@ -1,0 +1,170 @@
+#include "Tabelle.h"
+
+#include "Auswertung.h"
+#include "Format.h"
+
+#include <algorithm>
+#include <sstream>
+
+namespace tk::cli {
+
+namespace {
+
+std::string einzeilig(std::string t) {
+    std::replace(t.begin(), t.end(), '\r', ' ');
+    std::replace(t.begin(), t.end(), '\n', ' ');
+    return t;
+}
+
+std::string zahl(double v) {
+    return allgemein(v);
+}
+std::string zahl(const std::optional<double>& v) {
+    return v ? allgemein(*v) : "-";
+}
+std::string rWert(double r) {
+    return formatFest(r, 10);
+}
+
+std::string links(const std::string& t, std::size_t breite) {
+    // Width in characters: count UTF-8 lead bytes only.
+    std::size_t zeichen = 0;
+    for (const char c : t)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++zeichen;
+    return zeichen >= breite ? t + " " : t + std::string(breite - zeichen, ' ');
+}
+
+std::string rechts(const std::string& t, std::size_t breite) {
+    return rechtsbuendig(t, breite);
+}
+
+void kopf(std::ostringstream& aus, const Bericht& b) {
+    aus << "Trendkurve - " << (b.prognose ? "Prognose" : "Regression") << "\n"
+        << "Datei       : " << b.pfad << "\n"
+        << "Bezeichnung : " << b.titel << "\n"
+        << "Wertepaare  : " << b.n << "\n";
+}
+
+void regression(std::ostringstream& aus, const Bericht& b) {
+    aus << "\n"
+        << links("Code", 6) << links("Formel", 20) << rechts("r", 14) << "  " << links("A", 22)
+        << links("B", 22) << "zulässig\n";
+    for (std::size_t k = 0; k < b.regression.modelle.size(); ++k) {
+        const ModellFit& m = b.regression.modelle[k];
+        aus << rechts(std::to_string(m.code), 4) << "  " << links(FYQ(m.code), 20);
+        if (m.ok) {
+            aus << rechts(rWert(m.r), 14) << "  " << links(zahl(m.A), 22) << links(zahl(m.B), 22)
+                << (m.zulaessig ? "ja" : "nein");
+        } else if (m.fehler) {
+            aus << "  Fehler " << m.fehler->code << ": " << einzeilig(meldungstext(*m.fehler));
+        }
+        aus << "\n";
+    }
+    aus << "\n";
+    const int nr = b.regression.modellNr;
+    if (nr == 0) {
+        aus << "Kein entscheidendes Modell: keine Anpassung ist gelungen.\n";
+        return;
+    }
+    for (const auto& m : b.regression.modelle) {
+        if (m.code != nr) continue;
+        aus << "Entscheidendes Modell: " << nr << "   Y = " << FYQ(nr) << "\n"
+            << "  A = " << zahl(m.A) << "\n"
+            << "  B = " << zahl(m.B) << "\n"
+            << "  r = " << rWert(m.r) << "\n";
+    }
+}
+
+void fall(std::ostringstream& aus, const char* name, const FallBericht& f) {
+    aus << "\nFall " << name << "\n"
+        << links("Typ", 5) << links("KMax", 22) << rechts("r", 14) << "  " << links("A", 22)
+        << links("B", 22) << links("Xs", 22) << "Iterationen\n";
+    for (std::size_t i = 0; i < f.ergebnis.typen.size(); ++i) {
+        const TypFit& t = f.ergebnis.typen[i];
+        aus << rechts(std::to_string(KurvenTypen[i]), 3) << "  ";
+        if (t.ok) {
+            aus << links(zahl(t.K), 22) << rechts(rWert(t.r), 14) << "  " << links(zahl(t.A), 22)
+                << links(zahl(t.B), 22) << links(zahl(t.Xs), 22) << t.iterationen;
+        } else if (t.fehler) {
+            aus << "Fehler " << t.fehler->code << ": " << einzeilig(meldungstext(*t.fehler));
+        } else {
+            aus << "nicht gerechnet (Fall vorzeitig beendet)";
+        }
+        aus << "\n";
+    }
+    const FallErgebnis& e = f.ergebnis;
+    if (!e.entscheidend || !f.kennzahlen) {
+        aus << "  Keine entscheidende Kurve.\n";
+        return;
+    }
+    const Kennzahlen& k = *f.kennzahlen;
+    aus << "  Entscheidende Kurve: Typ " << e.typ << "\n"
+        << "    KMax      = " << zahl(e.KMax) << "   (95 %-Grenzen " << zahl(k.KMaxUnten) << " bis "
+        << zahl(k.KMaxOben) << ")\n"
+        << "    A         = " << zahl(e.A) << "\n"
+        << "    B         = " << zahl(e.B) << "\n"
+        << "    r         = " << rWert(e.r) << "\n"
+        << "    X(1%)     = " << zahl(k.X1) << "\n"
+        << "    X50%      = " << zahl(k.X50) << "\n"
+        << "    X(99%)    = " << zahl(k.X99) << "\n"
+        << "    Xs        = " << zahl(e.Xs) << "   Ks = " << zahl(k.Ks) << "\n"
+        << "    Xwp1      = " << zahl(k.Xwp1) << "\n"
+        << "    Xwp2      = " << zahl(k.Xwp2) << "\n"
+        << "    Dichte Xs = " << zahl(k.phiXs) << "\n"
+        << "    Ordinate T= " << zahl(k.T) << "\n";
+}
+
+void abfragen(std::ostringstream& aus, const Bericht& b) {
+    if (!b.abfrageGewuenscht) return;
+    aus << "\nAbfrage" << (b.prognose ? " (Fall Summenwerte)" : "") << "\n";
+    if (!b.abfrageUnmoeglich.empty()) {
+        aus << "  " << b.abfrageUnmoeglich << "\n";
+        return;
+    }
+    for (const Abfrage& a : b.abfragen) {
+        if (!b.prognose) {
+            if (a.art == "x")
+                aus << "  X = " << zahl(a.X) << "  ->  Y = " << Zahl(a.Y.value_or(0)) << "\n";
+            else
+                aus << "  Y = " << zahl(a.Y) << "  ->  X = " << Zahl(a.X.value_or(0)) << "\n";
+            continue;
+        }
+        aus << "  Eingabe " << a.art << " = " << a.eingabe << ":  X = " << zahl(a.X)
+            << "   Summen% = " << (a.prozent ? formatFest(*a.prozent, 3) : "-")
+            << "   K = " << zahl(a.K) << "\n"
+            << "    95 %-Grenzen von K: " << zahl(a.KUnten) << " bis " << zahl(a.KOben) << "\n";
+        if (a.fehler)
+            aus << "    Fehler " << a.fehler->code << ": " << einzeilig(meldungstext(*a.fehler))
+                << "\n";
+    }
+}
+
+} // namespace
+
+std::string alsTabelle(const Bericht& b) {
+    std::ostringstream aus;
+    kopf(aus, b);
+    if (b.prognose) {
+        if (b.verschiebung != 0)
+            aus << "Verschiebung: alle K-Werte um " << zahl(b.verschiebung)
+                << " erhöht (kleinster Wert wird 0)\n";
+        fall(aus, "Summenwerte", b.summenwerte);
+        fall(aus, "Einzelwerte", b.einzelwerte);
+    } else {
+        regression(aus, b);
+    }
+    abfragen(aus, b);
+    return aus.str();
+}
+
+std::string fehlerZeilen(const Bericht& b) {
+    std::string t;
+    for (const auto& m : b.meldungen) {
+        std::string text = meldungstext(m.fehler);
+        std::replace(text.begin(), text.end(), '\r', '\n');
+        t += "trendkurve-cli: " + m.wobei + ": " + text + "\n";
+    }
+    return t;
+}
+
+} // namespace tk::cli

@@ -1,0 +1,15 @@
+#pragma once
+// The report as a German text table.
+
+#include "Bericht.h"
+
+#include <string>
+
+namespace tk::cli {
+
+std::string alsTabelle(const Bericht& b);
+
+// One line per error reported while fitting, for stderr.
+std::string fehlerZeilen(const Bericht& b);
+
+} // namespace tk::cli

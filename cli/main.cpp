@@ -1,0 +1,10 @@
+// trendkurve-cli: the calculation of one data file, without windows.
+
+#include "Ausfuehren.h"
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> argumente(argv + 1, argv + argc);
+    return tk::cli::ausfuehren(argumente, std::cout, std::cerr);
+}

@@ -1,0 +1,237 @@
+// Exit status, messages and queries of the command.
+
+#include "Aufruf.h"
+#include "Format.h"
+#include "JsonLeser.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <functional>
+
+namespace {
+
+using tk::test::JsonLeser;
+using tk::test::starte;
+
+std::string datei(const std::string& name, const std::string& inhalt) {
+    const std::string pfad = testing::TempDir() + name;
+    std::ofstream(pfad, std::ios::binary) << inhalt;
+    return pfad;
+}
+
+// y = 2 + 3x exactly: model 1 is decisive with r = 1.
+std::string gerade() {
+    return datei("gerade.rgr",
+                 "Gerade\r\n 4 \r\n 1 \r\n 2  8 \r\n 3  11 \r\n 4  14 \r\n 5  17 \r\n");
+}
+
+// y = 2*sqrt(x) exactly: model 9 (A * x^B) is decisive.
+std::string wurzel() {
+    return datei("wurzel.rgr",
+                 "Wurzel\r\n 4 \r\n 1 \r\n 4  4 \r\n 9  6 \r\n 16  8 \r\n 25  10 \r\n");
+}
+
+// Cumulative logistic values 100/(1 + e^-(x-5)) at x = 1..8.
+std::string logistisch() {
+    std::string t = "Logistisch\r\n 8 \r\n 1 \r\n";
+    for (int x = 1; x <= 8; ++x)
+        t += " " + std::to_string(x) + " " + tk::allgemein(100 / (1 + std::exp(-(x - 5.0)))) +
+             " \r\n";
+    return datei("logistisch.pro", t);
+}
+
+// ---- exit status and where the message goes
+
+struct StatusFall {
+    const char* name;
+    std::vector<std::string> argumente;
+    int status;
+    std::string meldung; // part of stderr
+};
+
+class Status : public testing::TestWithParam<StatusFall> {};
+
+TEST_P(Status, undMeldung) {
+    const auto& f = GetParam();
+    const auto lauf = starte(f.argumente);
+    EXPECT_EQ(lauf.status, f.status) << lauf.fehler;
+    EXPECT_NE(lauf.fehler.find(f.meldung), std::string::npos) << lauf.fehler;
+    if (f.status == 2) {
+        EXPECT_TRUE(lauf.aus.empty()) << lauf.aus;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Aufrufe, Status,
+    testing::Values(
+        StatusFall{"Ergebnis", {gerade()}, 0, ""},
+        StatusFall{"ErgebnisJson", {"--json", gerade()}, 0, ""},
+        StatusFall{"Hilfe", {"--help"}, 0, ""},
+        StatusFall{"KeineDatei", {}, 2, "Keine Datei angegeben."},
+        StatusFall{"ZweiDateien", {gerade(), gerade()}, 2, "nur eine Datei"},
+        StatusFall{"UnbekannteOption", {"--z", "1", gerade()}, 2, "Unbekannte Option: --z"},
+        StatusFall{"WertFehlt", {gerade(), "--x"}, 2, "fehlt ihr Wert"},
+        StatusFall{"WertKeineZahl", {"--x", "1,5", gerade()}, 2, "Ungültige Zahl für --x: \"1,5\""},
+        StatusFall{"Doppelt", {"--x", "1", "--x=2", gerade()}, 2, "mehrfach"},
+        StatusFall{"FehlendeDatei", {"/nicht/da/x.rgr"}, 2, "nicht verwendbar"},
+        StatusFall{"FalscheEndung", {datei("x.txt", "")}, 2, "Unbekannte Dateiart"},
+        StatusFall{"KaputteDatei",
+                   {datei("kaputt.rgr", "T\r\n3\r\n1\r\n1 2\r\n3 4\r\n5 6\r\n")},
+                   2,
+                   "Es müssen mindestens 4 Wertepaare eingegeben werden"},
+        StatusFall{"ZuVielePaare",
+                   {datei("viel.pro", "T\r\n22\r\n1\r\n")},
+                   2,
+                   "Max. Anzahl = 21 : Bitte Eingabe korrigieren !!"},
+        StatusFall{"YBeiPrognose", {"--y", "3", logistisch()}, 2, "--y gilt nur"},
+        StatusFall{"ProzentBeiRegression", {"--prozent", "3", gerade()}, 2, "--prozent gilt nur"},
+        StatusFall{"UnendlichBeiRegression", {"--x", "unendlich", gerade()}, 2, "unendlich"},
+        StatusFall{"ProzentZuKlein",
+                   {"--prozent", "0.5", logistisch()},
+                   2,
+                   "Der Summen%-Wert muss grösser >= 1% und <=100% sein!"},
+        StatusFall{"ProzentZuGross",
+                   {"--prozent", "100.1", logistisch()},
+                   2,
+                   "Der Summen%-Wert muss grösser >= 1% und <=100% sein!"},
+        StatusFall{"KUnterEinProzent",
+                   {"--k", "0.5", logistisch()},
+                   2,
+                   "Der Wert Ki muss grösser >= K bei X(1%) sein!"},
+        StatusFall{"XUnterX1",
+                   {"--x", "-100", logistisch()},
+                   2,
+                   "Der Wert Xi muss grösser >= X(1%) sein!"},
+        // all X equal: no model can be fitted
+        StatusFall{"KeinModell",
+                   {datei("gleich.rgr", "T\r\n4\r\n1\r\n1.5 1\r\n1.5 2\r\n1.5 3\r\n1.5 4\r\n")},
+                   1,
+                   "kein Ergebnis"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Tabelle, meldetFehlerDerAnpassungAufStderr) {
+    const auto lauf =
+        starte({datei("gleich2.rgr", "T\r\n4\r\n1\r\n1.5 1\r\n1.5 2\r\n1.5 3\r\n1.5 4\r\n")});
+    // every model fails on the zero denominator; each is named on stderr and in the table
+    for (const char* modell : {"Modell 1:", "Modell 7:", "Modell 12:"})
+        EXPECT_NE(lauf.fehler.find(modell), std::string::npos) << lauf.fehler;
+    EXPECT_NE(lauf.aus.find("Fehler 11"), std::string::npos) << lauf.aus;
+    EXPECT_NE(lauf.aus.find("Kein entscheidendes Modell"), std::string::npos);
+}
+
+TEST(Json, schreibtFehlerNichtAufStderr) {
+    const auto lauf = starte(
+        {"--json", datei("gleich3.rgr", "T\r\n4\r\n1\r\n1.5 1\r\n1.5 2\r\n1.5 3\r\n1.5 4\r\n")});
+    const auto j = JsonLeser::lies(lauf.aus);
+    EXPECT_TRUE(j["decisive"].istNull());
+    EXPECT_EQ(j["models"].liste[0]["error"]["code"].zahl, 11);
+    EXPECT_EQ(lauf.fehler.find("Modell 1:"), std::string::npos);
+}
+
+// ---- regression queries, with the nudging away from 0 and +-1
+
+struct RegressionsAbfrage {
+    const char* name;
+    std::function<std::string()> datei;
+    std::vector<std::string> optionen;
+    const char* feld;
+    double X, Y;
+};
+
+class RegAbfrage : public testing::TestWithParam<RegressionsAbfrage> {};
+
+TEST_P(RegAbfrage, rechnetWieDasAbfragefeld) {
+    const auto& f = GetParam();
+    std::vector<std::string> arg = {"--json"};
+    arg.insert(arg.end(), f.optionen.begin(), f.optionen.end());
+    arg.push_back(f.datei());
+    const auto lauf = starte(arg);
+    ASSERT_EQ(lauf.status, 0) << lauf.fehler;
+    const auto q = JsonLeser::lies(lauf.aus)["query"][f.feld];
+    EXPECT_NEAR(q["X"].zahl, f.X, 1e-9 * std::max(1.0, std::fabs(f.X)));
+    EXPECT_NEAR(q["Y"].zahl, f.Y, 1e-9 * std::max(1.0, std::fabs(f.Y)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Abfragen, RegAbfrage,
+    testing::Values(
+        RegressionsAbfrage{"XGerade", gerade, {"--x", "10"}, "x", 10, 32},
+        RegressionsAbfrage{"XEinsAngestossen", gerade, {"--x", "1"}, "x", 1.0000001, 5.0000003},
+        RegressionsAbfrage{"XMinusEins", gerade, {"--x", "-1"}, "x", -1.0000001, -1.0000003},
+        RegressionsAbfrage{"XNull", gerade, {"--x", "0"}, "x", 0.0000001, 2.0000003},
+        RegressionsAbfrage{"YGerade", gerade, {"--y", "32"}, "y", 10, 32},
+        RegressionsAbfrage{"YNull", gerade, {"--y", "0"}, "y", (0.0000001 - 2) / 3, 0.0000001},
+        RegressionsAbfrage{"PotenzX", wurzel, {"--x", "36"}, "x", 36, 12},
+        RegressionsAbfrage{"PotenzY", wurzel, {"--y", "12"}, "y", 36, 12},
+        // a negative X with a fractional power has no value: shown as the nudged 0
+        RegressionsAbfrage{"PotenzOhneWert", wurzel, {"--x", "-4"}, "x", -4, 0.0000001}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RegAbfrage, entscheidendesModellDerTestdaten) {
+    EXPECT_EQ(JsonLeser::lies(starte({"--json", wurzel()}).aus)["decisive"]["code"].zahl, 9);
+    const auto g = JsonLeser::lies(starte({"--json", gerade()}).aus)["decisive"];
+    EXPECT_EQ(g["code"].zahl, 1);
+    EXPECT_NEAR(g["A"].zahl, 2, 1e-12);
+    EXPECT_NEAR(g["B"].zahl, 3, 1e-12);
+}
+
+// ---- prognosis queries on the Summenwerte case
+
+TEST(PrognoseAbfrage, dreiFelderWieImAbfragefeld) {
+    const auto lauf = starte({"--json", "--x", "5", "--prozent", "100", "--k", "50", logistisch()});
+    ASSERT_EQ(lauf.status, 0) << lauf.fehler;
+    const auto j = JsonLeser::lies(lauf.aus);
+    const auto d = j["cases"]["summenwerte"]["decisive"];
+    ASSERT_EQ(d["type"].zahl, 5);
+    const double kmax = d["KMax"].zahl;
+    EXPECT_NEAR(kmax, 100.001, 0.01);
+    const auto q = j["query"];
+    ASSERT_EQ(q.schluessel(), (std::vector<std::string>{"x", "prozent", "k"}));
+    for (const auto& [art, a] : q.objekt) {
+        ASSERT_EQ(a.schluessel(), (std::vector<std::string>{"input", "X", "prozent", "K", "KLower",
+                                                            "KUpper", "error"}))
+            << art;
+        EXPECT_TRUE(a["error"].istNull()) << art;
+        EXPECT_NEAR(a["prozent"].zahl, 100 * a["K"].zahl / kmax, 1e-9) << art;
+        EXPECT_LE(a["KLower"].zahl, a["K"].zahl) << art;
+        EXPECT_GE(a["KUpper"].zahl, a["K"].zahl) << art;
+    }
+    EXPECT_NEAR(q["x"]["K"].zahl, kmax / 2, 0.05); // the curve's midpoint lies at Xs = 5
+    // 100 % is the share 0.9999999: K is KMax, X far beyond the data
+    EXPECT_DOUBLE_EQ(q["prozent"]["K"].zahl, kmax);
+    EXPECT_GT(q["prozent"]["X"].zahl, 15);
+    EXPECT_LT(q["prozent"]["KLower"].zahl, kmax);
+    // below the last observed value the limits are K itself
+    EXPECT_DOUBLE_EQ(q["k"]["KLower"].zahl, 50);
+    EXPECT_DOUBLE_EQ(q["k"]["KUpper"].zahl, 50);
+    EXPECT_NEAR(q["k"]["X"].zahl, 5, 0.01);
+}
+
+TEST(PrognoseAbfrage, unendlichIstDerHundertProzentPunkt) {
+    const auto j = JsonLeser::lies(starte({"--json", "--x", " Unendlich", logistisch()}).aus);
+    EXPECT_EQ(j["query"]["x"]["X"].zahl, 1e10);
+    EXPECT_NEAR(j["query"]["x"]["prozent"].zahl, 100, 1e-9);
+}
+
+TEST(PrognoseAbfrage, kUeberKMaxGibtFehlerImErgebnis) {
+    const auto lauf = starte({"--json", "--k", "150", logistisch()});
+    EXPECT_EQ(lauf.status, 0);
+    const auto a = JsonLeser::lies(lauf.aus)["query"]["k"];
+    EXPECT_FALSE(a["error"].istNull());
+    EXPECT_TRUE(a["X"].istNull());
+    EXPECT_EQ(a["K"].zahl, 150);
+}
+
+TEST(PrognoseAbfrage, ohneEntscheidendeKurveKeineAbfrage) {
+    const auto lauf = starte({"--json", "--prozent", "50",
+                              datei("neg.pro", "N\r\n4\r\n1\r\n1 -2\r\n2 3\r\n3 4\r\n4 9\r\n")});
+    EXPECT_EQ(lauf.status, 1);
+    const auto j = JsonLeser::lies(lauf.aus);
+    EXPECT_EQ(j["shift"].zahl, 2);
+    EXPECT_TRUE(j["query"].istNull());
+    EXPECT_NE(lauf.fehler.find("Keine Abfrage"), std::string::npos);
+}
+
+} // namespace
