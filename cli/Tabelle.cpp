@@ -159,11 +159,14 @@ std::string alsTabelle(const Bericht& b) {
 
 std::string fehlerZeilen(const Bericht& b) {
     std::string t;
-    for (const auto& m : b.meldungen) {
-        std::string text = meldungstext(m.fehler);
+    const auto zeile = [&](const std::string& wobei, const Fehler& f) {
+        std::string text = meldungstext(f);
         std::replace(text.begin(), text.end(), '\r', '\n');
-        t += "trendkurve-cli: " + m.wobei + ": " + text + "\n";
-    }
+        t += "trendkurve-cli: " + wobei + ": " + text + "\n";
+    };
+    for (const auto& m : b.meldungen) zeile(m.wobei, m.fehler);
+    for (const auto& a : b.abfragen)
+        if (a.fehler) zeile("Abfrage --" + a.art + " " + a.eingabe, *a.fehler);
     return t;
 }
 

@@ -9,7 +9,7 @@ namespace tk::cli {
 
 std::string alsTabelle(const Bericht& b);
 
-// One line per error reported while fitting, for stderr.
+// One line per error reported while fitting or answering a query, for stderr.
 std::string fehlerZeilen(const Bericht& b);
 
 } // namespace tk::cli

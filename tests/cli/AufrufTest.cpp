@@ -224,6 +224,14 @@ TEST(PrognoseAbfrage, kUeberKMaxGibtFehlerImErgebnis) {
     EXPECT_EQ(a["K"].zahl, 150);
 }
 
+TEST(PrognoseAbfrage, fehlerDerAbfrageAuchAufStderr) {
+    const auto lauf = starte({"--k", "150", logistisch()});
+    EXPECT_EQ(lauf.status, 0);
+    EXPECT_NE(lauf.aus.find("Fehler 5"), std::string::npos) << lauf.aus;
+    EXPECT_NE(lauf.fehler.find("Abfrage --k 150: Negative Basis"), std::string::npos)
+        << lauf.fehler;
+}
+
 TEST(PrognoseAbfrage, ohneEntscheidendeKurveKeineAbfrage) {
     const auto lauf = starte({"--json", "--prozent", "50",
                               datei("neg.pro", "N\r\n4\r\n1\r\n1 -2\r\n2 3\r\n3 4\r\n4 9\r\n")});
