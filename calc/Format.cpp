@@ -1,18 +1,24 @@
 #include "Format.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
 namespace tk {
 
 namespace {
-std::string drucken(const char* muster, int stellen, double v) {
-    char puffer[64];
-    std::snprintf(puffer, sizeof puffer, muster, stellen, v);
-    return puffer;
+// Locale-independent (a German desktop locale must never turn '.' into ','), with
+// the exponent written as "E-07".
+std::string drucken(std::chars_format art, int stellen, double v) {
+    char puffer[400];
+    auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, v, art, stellen);
+    if (fehler != std::errc{}) return "0";
+    std::string t(puffer, ende);
+    for (char& c : t)
+        if (c == 'e') c = 'E';
+    return t;
 }
 
 // "-0.000" for a value that rounds to zero reads like a sign error; show it unsigned.
@@ -23,11 +29,11 @@ std::string ohneNegativeNull(std::string t) {
 } // namespace
 
 std::string formatFest(double v, int stellen) {
-    return ohneNegativeNull(drucken("%.*f", stellen, v));
+    return ohneNegativeNull(drucken(std::chars_format::fixed, stellen, v));
 }
 
 std::string formatExp(double v, int stellen) {
-    return drucken("%.*E", stellen, v);
+    return drucken(std::chars_format::scientific, stellen, v);
 }
 
 std::string formatWert(double v) {
@@ -49,11 +55,15 @@ std::string DruckFormat(int art, double v) {
 
 std::string allgemein(double v) {
     if (v == 0) return "0";
-    return drucken("%.*G", 15, v); // 15 significant digits, "1E-07" for tiny values
+    return drucken(std::chars_format::general, 15,
+                   v); // 15 significant digits, "1E-07" for tiny values
 }
 
 std::string listenForm(double v) {
-    return (v < 0 ? "-" : " ") + allgemein(std::fabs(v)) + " ";
+    std::string t(1, v < 0 ? '-' : ' ');
+    t += allgemein(std::fabs(v));
+    t += ' ';
+    return t;
 }
 
 double zahlWert(const std::string& text) {
@@ -77,7 +87,10 @@ double zahlWert(const std::string& text) {
             ++j, ++expZiffern;
         if (expZiffern > 0) ende = j;
     }
-    const double wert = std::strtod(text.substr(anfang, ende - anfang).c_str(), nullptr);
+    double wert = 0;
+    const char* von = text.data() + anfang;
+    if (*von == '+') ++von; // from_chars takes no plus sign
+    std::from_chars(von, text.data() + ende, wert);
     return std::isfinite(wert) ? wert : 0;
 }
 

@@ -44,10 +44,15 @@ std::optional<Meldungstext> meldungFuer(const Fehler& f) {
     default:
         break;
     }
-    std::string nummer = (f.code < 0 ? "-" : " ") + std::to_string(std::abs(f.code));
-    return Meldungstext{"Unerwarteter Fehler Nr.: " + nummer + " wurde ausgelöst durch " +
-                            f.quelle + "\r" + f.beschreibung,
-                        "Fehler", Knoepfe::OK, Symbol::Stop};
+    // The number is written with a sign position: a blank before a positive code.
+    std::string text = "Unerwarteter Fehler Nr.: ";
+    text += f.code < 0 ? '-' : ' ';
+    text += std::to_string(std::abs(f.code));
+    text += " wurde ausgelöst durch ";
+    text += f.quelle;
+    text += '\r';
+    text += f.beschreibung;
+    return Meldungstext{text, "Fehler", Knoepfe::OK, Symbol::Stop};
 }
 
 Meldungstext meldungBetragNull() {

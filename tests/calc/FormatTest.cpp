@@ -1,6 +1,8 @@
 #include "Format.h"
 
+#include <clocale>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace tk {
 namespace {
@@ -79,6 +81,25 @@ TEST(Format, FesteStellenOhneNegativeNull) {
     EXPECT_EQ(formatFest(0.99999999999, 10), "1.0000000000");
     EXPECT_EQ(rechtsbuendig("abc", 2), "abc");
     EXPECT_EQ(rechtsbuendig("7", 3), "  7");
+}
+
+} // namespace
+} // namespace tk
+
+namespace tk {
+namespace {
+
+// A desktop with a German number locale must not put commas into texts or files.
+TEST(Format, UnabhaengigVomGebietsschema) {
+    const char* vorher = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string alt = vorher ? vorher : "C";
+    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && !std::setlocale(LC_NUMERIC, "de_DE"))
+        GTEST_SKIP() << "kein deutsches Gebietsschema installiert";
+    EXPECT_EQ(formatFest(1.5, 2), "1.50");
+    EXPECT_EQ(listenForm(2.5), " 2.5 ");
+    EXPECT_EQ(formatExp(0.00000005, 7), "5.0000000E-08");
+    EXPECT_DOUBLE_EQ(zahlWert("2.5"), 2.5);
+    std::setlocale(LC_NUMERIC, alt.c_str());
 }
 
 } // namespace
