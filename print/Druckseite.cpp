@@ -1,0 +1,255 @@
+#include "Druckseite.h"
+
+#include "Ausgabe.h"
+#include "Auswertung.h"
+#include "Besitzer.h"
+#include "Fehlermeldung.h"
+#include "Format.h"
+#include "Meldungen.h"
+#include "frmGrafikKurvex.h"
+
+namespace tk {
+
+namespace {
+
+constexpr double rahmenBreite = 196;
+constexpr double rahmenHoehe = 280;
+constexpr double zeilenAbstand = 4;
+constexpr int zahlBreite = 13;
+
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+QString zahl13(double v) {
+    return q(rechtsbuendig(Zahl(v), zahlBreite));
+}
+
+Schrift schrift(const QString& name, double groesse, bool fett = false,
+                bool unterstrichen = false) {
+    Schrift s;
+    s.name = name;
+    s.groesse = groesse;
+    s.fett = fett;
+    s.unterstrichen = unterstrichen;
+    return s;
+}
+
+void drucke(Ausgabe& a, double x, double y, const QString& text) {
+    a.setzePosition(x, y);
+    a.drucke(text);
+}
+
+// A text centred on a column.
+void mittig(Ausgabe& a, double spalte, double y, const QString& text) {
+    drucke(a, spalte - a.textBreite(text) / 2, y, text);
+}
+
+// "φ(i)": the density letter of the symbol font followed by the index in the
+// table font, centred on the column as one text.
+void phiKopf(Ausgabe& a, double spalte, double y, const QString& index) {
+    const Schrift tabelle = a.schrift();
+    Schrift symbol = tabelle;
+    symbol.name = QStringLiteral("Symbol");
+    a.setzeSchrift(symbol);
+    const double bPhi = a.textBreite(QStringLiteral("j"));
+    a.setzeSchrift(tabelle);
+    const double bIndex = a.textBreite(index);
+    a.setzeSchrift(symbol);
+    drucke(a, spalte - (bPhi + bIndex) / 2, y, QStringLiteral("j"));
+    a.setzeSchrift(tabelle);
+    a.drucke(index);
+}
+
+struct Spalten {
+    double nr, x1, x2, abfrage, a1, a2, a3;
+};
+
+void eingabeTabelle(Ausgabe& a, const Spalten& sp, double y, const Programmzustand& z) {
+    drucke(a, sp.nr, y, QStringLiteral("Nr."));
+    mittig(a, sp.x1, y, QStringLiteral("    Wert X"));
+    mittig(a, sp.x2, y,
+           z.ModusPrognostik ? QStringLiteral("    Wert K") : QStringLiteral("    Wert Y"));
+    for (int i = 1; i <= z.AnzPaare; ++i) {
+        const double yi = y + zeilenAbstand * i;
+        drucke(a, sp.nr, yi, q(DruckFormat(12, i)));
+        mittig(a, sp.x1, yi, zahl13(z.XWert(i)));
+        mittig(a, sp.x2, yi, zahl13(z.YWert(i)));
+    }
+}
+
+// The query number, centred on the first column of the query table.
+void abfrageNr(Ausgabe& a, const Spalten& sp, double y, int k) {
+    mittig(a, sp.a1, y, q(DruckFormat(12, k)));
+}
+
+// One line per query: number, X, Y.
+void abfragenRegression(Ausgabe& a, const Spalten& sp, double y, const GrafikZustand& g) {
+    mittig(a, sp.a1, y, QStringLiteral("Nr."));
+    mittig(a, sp.a2, y, QStringLiteral("    Wert X"));
+    mittig(a, sp.a3, y, QStringLiteral("    Wert Y"));
+    for (int k = 1; k <= g.AnzAbfragen; ++k) {
+        const double yk = y + zeilenAbstand * k;
+        abfrageNr(a, sp, yk, k);
+        mittig(a, sp.a2, yk, zahl13(g.AbfrageX[static_cast<std::size_t>(k)]));
+        mittig(a, sp.a3, yk, zahl13(g.AbfrageY[static_cast<std::size_t>(k)]));
+    }
+}
+
+// Two lines per query: number, share and X; then K between its 95 % limits.
+void abfragenSummen(Ausgabe& a, const Spalten& sp, double y, const Programmzustand& z,
+                    const GrafikZustand& g) {
+    const Schrift tabelle = a.schrift();
+    mittig(a, sp.a1, y, QStringLiteral("Nr."));
+    Schrift symbol = tabelle;
+    symbol.name = QStringLiteral("Symbol");
+    a.setzeSchrift(symbol);
+    mittig(a, sp.a2, y, QString(QChar(229)) + QStringLiteral("%*"));
+    a.setzeSchrift(tabelle);
+    mittig(a, sp.a3, y, QStringLiteral("  X(i)"));
+    mittig(a, sp.a1, y + zeilenAbstand, QStringLiteral("KiG1/95"));
+    mittig(a, sp.a2, y + zeilenAbstand, QStringLiteral("  Ki"));
+    mittig(a, sp.a3, y + zeilenAbstand, QStringLiteral("KiG2/95"));
+    for (int k = 1; k <= g.AnzAbfragen; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        const double yk = y + zeilenAbstand * (2 * k);
+        const double K = g.AbfrageY[i];
+        abfrageNr(a, sp, yk, k);
+        mittig(a, sp.a2, yk, q(rechtsbuendig(formatFest(g.AbfrageS[i], 4), zahlBreite)));
+        mittig(a, sp.a3, yk, zahl13(g.AbfrageX[i]));
+        mittig(a, sp.a1, yk + zeilenAbstand, zahl13(KGrenz1(z, K)));
+        mittig(a, sp.a2, yk + zeilenAbstand, zahl13(K));
+        mittig(a, sp.a3, yk + zeilenAbstand, zahl13(KGrenz2(z, K)));
+    }
+}
+
+// Three lines per query: number and band; K(dx) between its limits; the densities
+// under the band's ends.
+void abfragenEinzel(Ausgabe& a, const Spalten& sp, double y, const Programmzustand& z,
+                    const GrafikZustand& g) {
+    mittig(a, sp.a1, y, QStringLiteral("Nr."));
+    mittig(a, sp.a2, y, QStringLiteral("X(i)"));
+    mittig(a, sp.a3, y, QStringLiteral("X(i+d)"));
+    mittig(a, sp.a1, y + zeilenAbstand, QStringLiteral("KdxG1/95"));
+    mittig(a, sp.a2, y + zeilenAbstand, QStringLiteral("K(dx)"));
+    mittig(a, sp.a3, y + zeilenAbstand, QStringLiteral("KdxG2/95"));
+    phiKopf(a, sp.a2, y + 2 * zeilenAbstand, QStringLiteral("(i)"));
+    phiKopf(a, sp.a3, y + 2 * zeilenAbstand, QStringLiteral("(i+d)"));
+    const double letzteX = z.AnzPaare >= 1 ? z.XWert(z.AnzPaare) : 0;
+    for (int k = 1; k <= g.AnzAbfragen; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        const double xa = g.AbfrageX[i], xb = g.AbfrageY[i];
+        const double Ka = WertKi(z, xa), Kb = WertKi(z, xb);
+        const double kdx = Kb - Ka;
+        double g1 = kdx, g2 = kdx;
+        if (xb > letzteX) {
+            g1 = KGrenz1(z, Kb) - KGrenz1(z, Ka);
+            g2 = KGrenz2(z, Kb) - KGrenz2(z, Ka);
+        }
+        const double yk = y + zeilenAbstand * (3 * k);
+        abfrageNr(a, sp, yk, k);
+        mittig(a, sp.a2, yk, zahl13(xa));
+        mittig(a, sp.a3, yk, zahl13(xb));
+        mittig(a, sp.a1, yk + zeilenAbstand, zahl13(g1));
+        mittig(a, sp.a2, yk + zeilenAbstand, zahl13(kdx));
+        mittig(a, sp.a3, yk + zeilenAbstand, zahl13(g2));
+        mittig(a, sp.a2, yk + 2 * zeilenAbstand, zahl13(PhiWert(z, xa).value_or(0)));
+        mittig(a, sp.a3, yk + 2 * zeilenAbstand, zahl13(PhiWert(z, xb).value_or(0)));
+    }
+}
+
+} // namespace
+
+void DruckTitel(Ausgabe& a, bool prognostik, double x0, double y0, const QDate& datum) {
+    a.setzeSchrift(schrift(QStringLiteral("Arial"), 10));
+    a.setzeLinienbreite(4);
+    for (double y : {y0 + 1, y0 + 14}) {
+        a.punkt(x0 + 15, y);
+        a.linieZu(x0 + 188, y);
+    }
+    drucke(a, x0 + 15, y0 + 3, besitzerVermerk());
+    drucke(a, x0 + 165, y0 + 3, datum.toString(QStringLiteral("dd.MM.yyyy")));
+    drucke(a, x0 + 15, y0 + 8,
+           prognostik ? QStringLiteral("Trend-Prognostik") : QStringLiteral("Trend-Regression"));
+    a.setzeLinienbreite(1);
+}
+
+bool DruckHoch(Ausgabe& a, QSizeF bereich, const Druckinhalt& inhalt) {
+    const auto& z = inhalt.zustand;
+    const auto& g = inhalt.grafik;
+    const Schrift vorher = a.schrift();
+    a.koordinatenZuruecksetzen();
+
+    const double x0 = (bereich.width() - rahmenBreite) / 2;
+    const double y0 = (bereich.height() - rahmenHoehe) / 2;
+    DruckTitel(a, z.ModusPrognostik, x0, y0, inhalt.datum);
+
+    // The query table starts at 100 mm from the edge of the printable area, not
+    // from the frame.
+    const Spalten sp{x0 + 15, x0 + 41, x0 + 75, 100, x0 + 111, x0 + 144, x0 + 178};
+
+    a.setzeSchrift(schrift(QStringLiteral("Arial"), 12, true));
+    drucke(a, x0 + 15, y0 + 20, q(z.Bezeichnung));
+    a.setzeSchrift(schrift(QStringLiteral("Arial"), 14, true, true));
+    drucke(a, x0 + 15, y0 + 32, QStringLiteral("Grafik :"));
+    drucke(a, x0 + 15, y0 + 160, QStringLiteral("Eingabewerte :"));
+    if (g.AnzAbfragen > 0) drucke(a, sp.abfrage, y0 + 160, QStringLiteral("Abfragewerte :"));
+    a.setzeSchrift(schrift(QStringLiteral("Arial"), 10));
+
+    a.setzeSchrift(schrift(QStringLiteral("Courier New"), 10));
+    const double kopf = y0 + 176;
+    eingabeTabelle(a, sp, kopf, z);
+    if (g.AnzAbfragen > 0) {
+        switch (z.ModusPrognostik ? (z.GrafikFall == 1 ? 1 : 2) : 0) {
+        case 0:
+            abfragenRegression(a, sp, kopf, g);
+            break;
+        case 1:
+            abfragenSummen(a, sp, kopf, z, g);
+            break;
+        default:
+            abfragenEinzel(a, sp, kopf, z, g);
+            break;
+        }
+    }
+
+    const bool grafikOk = inhalt.grafikZeichnen ? inhalt.grafikZeichnen(a) : true;
+    a.koordinatenZuruecksetzen();
+    a.setzeSchrift(vorher);
+    return grafikOk;
+}
+
+bool Druck(Dialoge& dialoge, const Programmzustand& zustand, GrafikZustand& g,
+           const std::function<bool(Ausgabe&)>& grafikZeichnen, Drucker& drucker) {
+    int ergebnis = 0;
+    MeldDruckerA4(dialoge, drucker.seitenHoeheTwips() - 16840, ergebnis);
+    MeldDruckerA4(dialoge, drucker.seitenBreiteTwips() - 11907, ergebnis);
+    if (ergebnis != 0) return false;
+
+    try {
+        Ausgabe* seite = drucker.seiteBeginnen();
+        if (!seite) throw Fehler(482, "Druck", "Der Drucker kann die Seite nicht beginnen.");
+        const Druckinhalt inhalt{zustand, g, grafikZeichnen};
+        g.DruckModus = true;
+        const bool ok = DruckHoch(*seite, drucker.druckbereichMm(), inhalt);
+        g.DruckModus = false;
+        if (!ok) {
+            drucker.abbrechen();
+            return false;
+        }
+        drucker.seiteBeenden();
+        return true;
+    } catch (const Fehler& f) {
+        g.DruckModus = false;
+        drucker.abbrechen();
+        ZeigFehler(dialoge, f);
+        return false;
+    }
+}
+
+bool Druck(frmGrafikKurvex& fenster, Drucker& drucker) {
+    return Druck(
+        fenster.dialoge(), fenster.zustand(), fenster.grafik(),
+        [&fenster](Ausgabe& a) { return fenster.zeichneAuf(a); }, drucker);
+}
+
+} // namespace tk

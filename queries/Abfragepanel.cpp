@@ -1,0 +1,364 @@
+#include "Abfragepanel.h"
+
+#include "Auswertung.h"
+#include "Fehlermeldung.h"
+#include "Format.h"
+#include "TextBHilf.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <vector>
+
+namespace tk {
+
+namespace {
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// The classic layouts set the sigma and phi captions in a symbol font; a font with
+// the Greek letters shows the same.
+// Room for the widest number text.
+int breiteFuerZahl(const QWidget* w) {
+    return w->fontMetrics().horizontalAdvance(QStringLiteral("-0.000000E+00")) + 8;
+}
+
+QFont symbolSchrift() {
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSizeF(11);
+    return f;
+}
+} // namespace
+
+Abfragepanel::Abfragepanel(Abfragekontext kontext, QWidget* parent)
+    : Abfragebereich(parent), k_(std::move(kontext)), art_(abfrageartVon(k_.zustand)) {
+    setObjectName(QStringLiteral("Abfragepanel"));
+    QFont arial(QStringLiteral("Arial"));
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        labels_[i] = new QLabel(this);
+        labels_[i]->setObjectName(QStringLiteral("Label3_%1").arg(i));
+        labels_[i]->setFont(arial);
+        labels_[i]->hide();
+    }
+    for (std::size_t i = 0; i < felder_.size(); ++i) {
+        felder_[i] = new QLineEdit(this);
+        felder_[i]->setObjectName(QStringLiteral("Text2_%1").arg(i));
+        TextBHilf::anbringen(felder_[i], TextBHilf::Art::Zahl);
+        felder_[i]->installEventFilter(this);
+    }
+    cmd3_ = new QPushButton(QStringLiteral("OK"), this);
+    cmd3_->setObjectName(QStringLiteral("cmd3"));
+    cmd4_ = new QPushButton(this);
+    cmd4_->setObjectName(QStringLiteral("cmd4"));
+    connect(cmd3_, &QPushButton::clicked, this, &Abfragepanel::cmd3_Click);
+    connect(cmd4_, &QPushButton::clicked, this, &Abfragepanel::cmd4_Click);
+
+    // Nothing of the panel shows until the chart's layout asks for it.
+    cmd3_->hide();
+    cmd4_->hide();
+    felder_[2]->hide();
+
+    switch (art_) {
+    case Abfrageart::Regression:
+        BildReg();
+        break;
+    case Abfrageart::Summenwerte:
+        BildProg1();
+        break;
+    case Abfrageart::Einzelwerte:
+        BildProg2();
+        break;
+    }
+    zeilenAnordnen();
+}
+
+void Abfragepanel::BildReg() {
+    label(0)->setText(QStringLiteral("Abfrage :"));
+    label(1)->setText(QStringLiteral("Xi ="));
+    label(2)->setText(QStringLiteral("Yi ="));
+    label(9)->setText(QStringLiteral("OK speichert Abfragewerte (max.20)"));
+    for (int i = 0; i <= 9; ++i) label(i)->show();
+    feld(0)->setToolTip(QStringLiteral(" Vorgabe eines X-Wertes  ->  berechnet Schätzwert Y "));
+    feld(1)->setToolTip(QStringLiteral(" Vorgabe eines Y-Wertes  ->  berechnet Schätzwert X "));
+    cmd4_->setText(QStringLiteral("  OK  "));
+    cmd4_->setToolTip(QStringLiteral(" Speichert die Abfragewerte "));
+    cmd4_->show();
+
+    // The panel opens on the first data point and the model value there.
+    auto& g = k_.grafik;
+    g.Xi = k_.zustand.AnzPaare >= 1 ? k_.zustand.XWert(1) : 0;
+    setzeFeld(0, Zahl(g.Xi));
+    g.Yi = WertYQ(k_.zustand, g.Xi).value_or(0);
+    setzeFeld(1, Zahl(g.Yi));
+}
+
+void Abfragepanel::BildProg1() {
+    for (int i = 0; i <= 9; ++i) label(i)->show();
+    label(0)->setText(QStringLiteral("Abfrage :"));
+    label(1)->setText(QStringLiteral("Σ%"));
+    label(1)->setFont(symbolSchrift());
+    label(2)->setText(QStringLiteral("="));
+    label(3)->setText(QStringLiteral("Ki="));
+    label(4)->setText(QStringLiteral("Xi="));
+    label(5)->setText(QStringLiteral("KiG1/95="));
+    label(7)->setText(QStringLiteral("KiG2/95="));
+    label(9)->setText(
+        QStringLiteral("OK speichert bis 10 Abfragewerte und regeneriert die Grafik"));
+    for (int i : {6, 8}) label(i)->setMinimumWidth(breiteFuerZahl(label(i)));
+    feld(0)->setToolTip(
+        QStringLiteral(" Vorgabe eines X-Wertes  ->  berechnet Summenwert K und Summenwert in % "));
+    feld(1)->setToolTip(
+        QStringLiteral(" Vorgabe eines %-Wertes  ->  berechnet Schätzwert X und  Summenwert K "));
+    feld(2)->setToolTip(
+        QStringLiteral(" Vorgabe eines K-Wertes  ->  berechnet Schätzwert X und Summenwert in % "));
+    feld(2)->show();
+
+    // The 100 % point: saturation level at an infinite horizon.
+    setzeFeld(1, "100");
+    setzeFeld(2, formatFest(k_.zustand.KMax, 8));
+    setzeFeld(0, "    unendlich");
+
+    cmd4_->setText(QStringLiteral("Abfrage OK"));
+    cmd4_->setToolTip(QStringLiteral(" Speichert Abfragewerte und regeneriert die Grafik "));
+    cmd4_->show();
+}
+
+void Abfragepanel::BildProg2() {
+    for (int i = 0; i <= 18; ++i) label(i)->show();
+    label(0)->setText(QStringLiteral("Abfrage :"));
+    label(1)->setText(QStringLiteral("Xi="));
+    label(2)->setText(QStringLiteral("X(i+d)="));
+    label(3)->setText(QStringLiteral("K(dx)="));
+    label(5)->setText(QStringLiteral("φ"));
+    label(5)->setFont(symbolSchrift());
+    label(6)->setText(QStringLiteral("i="));
+    label(7)->setText(QStringLiteral("φ"));
+    label(7)->setFont(symbolSchrift());
+    label(8)->setText(QStringLiteral("(i+d)="));
+    label(9)->setText(QStringLiteral("OK speichert bis 7 Abfragewerte und regeneriert die Grafik"));
+    label(10)->setText(QStringLiteral("KdxG1/95="));
+    label(14)->setText(QStringLiteral("KdxG2/95="));
+    label(16)->setText(QStringLiteral("Bandbreite der Verteilungsdichte"));
+    label(18)->setText(QStringLiteral("0  bis :"));
+    for (int i : {4, 11, 12, 13, 15}) {
+        label(i)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label(i)->setStyleSheet(QStringLiteral("background-color: #ffffe0;"));
+        label(i)->setMinimumWidth(breiteFuerZahl(label(i)));
+    }
+    feld(0)->setToolTip(
+        QStringLiteral(" Vorgabe eines Werte X(i)  ->  berechnet Summenwert K(dx) und ") +
+        QStringLiteral("Verteilungsdichte Phi(i) "));
+    feld(1)->setToolTip(
+        QStringLiteral(" Vorgabe eines Wertes X(i+d)  ->  berechnet Summenwert K(dx) ") +
+        QStringLiteral("und Verteilungsdichte Phi(i+d) "));
+    feld(2)->setToolTip(
+        QStringLiteral(" Eingabe eines gewünschten Grenzwertes der Verteilungsdichte ") +
+        QStringLiteral("Phi -> für Grafikdarstellung "));
+    feld(2)->show();
+
+    cmd3_->setText(QStringLiteral("gewählte Bandbreite OK"));
+    cmd3_->show();
+    cmd4_->setText(QStringLiteral("Abfrage OK"));
+    cmd4_->setToolTip(QStringLiteral(" Speichert Abfragewerte und regeneriert die Grafik "));
+    cmd4_->show();
+
+    // Start with the observed range as the band, so that either end can be typed first.
+    auto& z = k_.zustand;
+    auto& g = k_.grafik;
+    g.Xi = z.XMin;
+    g.Yi = z.XMax;
+    setzeFeld(0, Zahl(g.Xi));
+    setzeFeld(1, Zahl(g.Yi));
+    try {
+        einzelwerteErgebnisse();
+    } catch (const Fehler&) {
+        // The chart reports an unusable curve when it is drawn.
+    }
+}
+
+void Abfragepanel::zeilenAnordnen() {
+    auto* spalte = new QVBoxLayout(this);
+    spalte->setContentsMargins(4, 2, 4, 2);
+    spalte->setSpacing(3);
+    auto zeile = [&](std::initializer_list<QWidget*> teile) {
+        auto* z = new QHBoxLayout;
+        for (QWidget* w : teile) {
+            if (w)
+                z->addWidget(w);
+            else
+                z->addSpacing(12);
+        }
+        z->addStretch(1);
+        spalte->addLayout(z);
+    };
+    // Caption and value stick together: "φ" "i=" reads as one caption.
+    auto paar = [&](QWidget* a, QWidget* b) {
+        auto* w = new QWidget(this);
+        auto* h = new QHBoxLayout(w);
+        h->setContentsMargins(0, 0, 0, 0);
+        h->setSpacing(0);
+        h->addWidget(a);
+        h->addWidget(b);
+        return w;
+    };
+
+    switch (art_) {
+    case Abfrageart::Regression:
+        zeile({label(0), label(1), feld(0), nullptr, label(2), feld(1), nullptr, cmd4_});
+        zeile({label(9), label(3), label(4), label(5), label(6), label(7), label(8)});
+        break;
+    case Abfrageart::Summenwerte:
+        zeile({label(0), label(4), feld(0), nullptr, label(1), label(2), feld(1), nullptr, label(3),
+               feld(2), nullptr, cmd4_});
+        zeile({label(5), label(6), nullptr, label(7), label(8)});
+        zeile({label(9)});
+        break;
+    case Abfrageart::Einzelwerte:
+        zeile({label(0), label(1), feld(0), nullptr, label(2), feld(1), nullptr, label(3), label(4),
+               nullptr, cmd4_});
+        zeile({paar(label(5), label(6)), label(11), nullptr, paar(label(7), label(8)), label(12),
+               nullptr, label(10), label(13), nullptr, label(14), label(15)});
+        zeile({label(16), label(18), feld(2), nullptr, cmd3_, label(17)});
+        zeile({label(9)});
+        break;
+    }
+    for (QLineEdit* f : felder_) f->setFixedWidth(breiteFuerZahl(f) + 8);
+    // Tab order: the fields, then the buttons.
+    setTabOrder(feld(0), feld(1));
+    setTabOrder(feld(1), feld(2));
+    setTabOrder(feld(2), cmd4_);
+    setTabOrder(cmd4_, cmd3_);
+}
+
+void Abfragepanel::nachZeichnen() {
+    const auto& g = k_.grafik;
+    std::vector<int> ergebnisse;
+    if (art_ == Abfrageart::Summenwerte) ergebnisse = {6, 8};
+    if (art_ == Abfrageart::Einzelwerte) ergebnisse = {4, 13, 15};
+    for (int i : ergebnisse)
+        if (!g.Label3[static_cast<std::size_t>(i)].isEmpty())
+            label(i)->setText(g.Label3[static_cast<std::size_t>(i)]);
+    // Show the automatic top of the density axis, so that leaving the field keeps it.
+    if (art_ == Abfrageart::Einzelwerte && !g.GrenzwertFest && !feld(2)->hasFocus())
+        setzeFeld(2, Zahl(OrdinatenTop(g.PhiGrenze)));
+    emit gezeichnet();
+}
+
+// ---- buttons
+
+void Abfragepanel::cmd4_Click() {
+    auto& g = k_.grafik;
+    const int k = platzFuerAbfrage(g, art_, k_.dialoge);
+    if (k == 0) return;
+    g.AbfrageX[static_cast<std::size_t>(k)] = wert(0);
+    switch (art_) {
+    case Abfrageart::Regression:
+        g.AbfrageY[static_cast<std::size_t>(k)] = wert(1);
+        break;
+    case Abfrageart::Summenwerte:
+        g.GrenzwertFest = true;
+        g.AbfrageS[static_cast<std::size_t>(k)] = wert(1);
+        g.AbfrageY[static_cast<std::size_t>(k)] = wert(2);
+        if (k_.neuZeichnen) k_.neuZeichnen();
+        break;
+    case Abfrageart::Einzelwerte:
+        g.GrenzwertFest = true;
+        g.AbfrageY[static_cast<std::size_t>(k)] = wert(1);
+        if (k_.neuZeichnen) k_.neuZeichnen();
+        break;
+    }
+    feld(0)->setFocus(Qt::OtherFocusReason);
+}
+
+void Abfragepanel::cmd3_Click() {
+    k_.grafik.GrenzwertFest = true;
+    if (k_.neuZeichnen) k_.neuZeichnen();
+}
+
+// ---- fields
+
+bool Abfragepanel::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (ereignis->type() == QEvent::FocusIn) {
+        for (int i = 0; i < 3; ++i)
+            if (objekt == felder_[static_cast<std::size_t>(i)] && i == fokusRueckgabe_)
+                fokusRueckgabe_ = -1;
+    } else if (ereignis->type() == QEvent::FocusOut) {
+        const auto grund = static_cast<QFocusEvent*>(ereignis)->reason();
+        // Switching windows or opening a menu is no departure from the field.
+        if (grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason) {
+            for (int i = 0; i < 3; ++i)
+                if (objekt == felder_[static_cast<std::size_t>(i)]) Text2_LostFocus(i);
+        }
+    }
+    return false;
+}
+
+void Abfragepanel::Text2_LostFocus(int feld) {
+    if (verarbeitet_) return;
+    // The focus is on its way back to a field that was refused: passing through
+    // another field is no entry there.
+    if (fokusRueckgabe_ >= 0 && feld != fokusRueckgabe_) return;
+    verarbeitet_ = true;
+    try {
+        switch (art_) {
+        case Abfrageart::Regression:
+            verlassenRegression(feld);
+            break;
+        case Abfrageart::Summenwerte:
+            verlassenSummenwerte(feld);
+            break;
+        case Abfrageart::Einzelwerte:
+            verlassenEinzelwerte(feld);
+            break;
+        }
+    } catch (const Fehler& f) {
+        ZeigFehler(k_.dialoge, f);
+    }
+    verarbeitet_ = false;
+}
+
+// ---- helpers
+
+double Abfragepanel::wert(int feld) const {
+    return zahlWert(this->feld(feld)->text().toStdString());
+}
+
+void Abfragepanel::setzeFeld(int feld, const std::string& text) {
+    this->feld(feld)->setText(q(text));
+}
+
+void Abfragepanel::setzeLabel(int i, const std::string& text) {
+    label(i)->setText(q(text));
+}
+
+void Abfragepanel::warnen(const QString& text, const QString& titel) {
+    k_.dialoge.meldung(text, titel, Knoepfe::OK, Symbol::Ausrufezeichen);
+}
+
+void Abfragepanel::fokusZurueck(int feld) {
+    fokusRueckgabe_ = feld;
+    // Deferred: the focus is still moving to the next control.
+    QPointer<QLineEdit> ziel(this->feld(feld));
+    QTimer::singleShot(0, this, [this, ziel, feld] {
+        if (ziel && fokusRueckgabe_ == feld) {
+            ziel->setFocus(Qt::OtherFocusReason);
+            // The window may not be active (a message box just closed); the
+            // field still becomes its focus widget.
+            fokusRueckgabe_ = -1;
+        }
+    });
+}
+
+Abfragebereich* abfragepanelErzeugen(frmGrafikKurvex& fenster) {
+    return new Abfragepanel({fenster.zustand(), fenster.dialoge(), fenster.grafik(),
+                             [&fenster] { fenster.zeichnen(); }});
+}
+
+} // namespace tk

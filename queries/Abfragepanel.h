@@ -1,0 +1,87 @@
+#pragma once
+// The query panel under the chart: entry fields Text2(0..2), labels Label3(0..18)
+// and the buttons cmd4 (store the query) and cmd3 (confirm the density limit).
+// Its layout and rules depend on the chart: regression, Fall Summenwerte or
+// Fall Einzelwerte.
+
+#include "Abfragespeicher.h"
+#include "Dialoge.h"
+#include "GrafikZustand.h"
+#include "Zustand.h"
+#include "frmGrafikKurvex.h"
+
+#include <QFont>
+#include <array>
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tk {
+
+// What the panel needs from its window.
+struct Abfragekontext {
+    Programmzustand& zustand;
+    Dialoge& dialoge;
+    GrafikZustand& grafik;
+    std::function<void()> neuZeichnen; // redraws the chart (then calls nachZeichnen)
+};
+
+class Abfragepanel : public Abfragebereich {
+    Q_OBJECT
+public:
+    explicit Abfragepanel(Abfragekontext kontext, QWidget* parent = nullptr);
+
+    void nachZeichnen() override;
+
+    Abfrageart art() const { return art_; }
+    QLineEdit* feld(int i) const { return felder_.at(static_cast<std::size_t>(i)); }
+    QLabel* label(int i) const { return labels_.at(static_cast<std::size_t>(i)); }
+    QPushButton* cmd3() const { return cmd3_; }
+    QPushButton* cmd4() const { return cmd4_; }
+
+signals:
+    // Emitted after every drawing of the chart, once the results are refreshed.
+    void gezeichnet();
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    void BildReg();
+    void BildProg1();
+    void BildProg2();
+    void zeilenAnordnen();
+
+    void cmd4_Click();
+    void cmd3_Click();
+    void Text2_LostFocus(int feld);
+
+    // lost-focus rules, one per chart
+    void verlassenRegression(int feld);
+    void verlassenSummenwerte(int feld);
+    void verlassenEinzelwerte(int feld);
+    void einzelwerteErgebnisse();
+    void summenGrenzen(double K);
+
+    double wert(int feld) const;
+    void setzeFeld(int feld, const std::string& text);
+    void setzeLabel(int i, const std::string& text);
+    void warnen(const QString& text, const QString& titel);
+    void fokusZurueck(int feld);
+
+    Abfragekontext k_;
+    Abfrageart art_;
+    std::array<QLineEdit*, 3> felder_{};
+    std::array<QLabel*, 19> labels_{};
+    QPushButton* cmd3_ = nullptr;
+    QPushButton* cmd4_ = nullptr;
+    bool verarbeitet_ = false; // a lost-focus rule is running
+    int fokusRueckgabe_ = -1;  // field that gets the focus back; others' departures are void
+};
+
+// Builds the panel for a chart window (Grafikdienste::panelErzeugen).
+Abfragebereich* abfragepanelErzeugen(frmGrafikKurvex& fenster);
+
+} // namespace tk

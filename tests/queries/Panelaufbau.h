@@ -1,0 +1,67 @@
+#pragma once
+// A chart window's query panel on the offscreen platform, with scripted dialogs.
+
+#include "Abfragepanel.h"
+#include "FakeDialoge.h"
+#include "GrafikZustand.h"
+#include "Zustand.h"
+#include "frmGrafikKurvex.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+namespace tk::test {
+
+// The real chart window with the query panel wired in, as the program builds it.
+struct Panelaufbau {
+    explicit Panelaufbau(Programmzustand zustand) : z(std::move(zustand)) {
+        Grafikdienste dienste;
+        dienste.panelErzeugen = abfragepanelErzeugen;
+        fenster = std::make_unique<frmGrafikKurvex>(z, dialoge, dienste);
+        panel = fenster->findChild<Abfragepanel*>();
+        fenster->show();
+        aktiv = QTest::qWaitForWindowActive(fenster.get()) && panel;
+        QCoreApplication::processEvents();
+        // Only the drawings the test causes count.
+        gezeichnet = std::make_unique<QSignalSpy>(panel, &Abfragepanel::gezeichnet);
+    }
+
+    QLineEdit* feld(int i) const { return panel->feld(i); }
+    QString text(int i) const { return panel->feld(i)->text(); }
+    QString label(int i) const { return panel->label(i)->text(); }
+
+    // Types into a field as a user would: focus it (the text is selected) and type.
+    void tippe(int i, const QString& text) {
+        feld(i)->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+        QTest::keyClicks(feld(i), text);
+    }
+    // Leaves the field with Enter, which moves on like Tab.
+    void verlasse(int i) {
+        QTest::keyClick(feld(i), Qt::Key_Return);
+        QCoreApplication::processEvents();
+    }
+    void eingeben(int i, const QString& text) {
+        tippe(i, text);
+        verlasse(i);
+    }
+    void ok() {
+        QTest::mouseClick(panel->cmd4(), Qt::LeftButton);
+        QCoreApplication::processEvents();
+    }
+
+    Programmzustand z;
+    FakeDialoge dialoge;
+    std::unique_ptr<frmGrafikKurvex> fenster;
+    GrafikZustand& g() { return fenster->grafik(); }
+    Abfragepanel* panel = nullptr;
+    std::unique_ptr<QSignalSpy> gezeichnet;
+    bool aktiv = false;
+};
+
+} // namespace tk::test
