@@ -6,6 +6,7 @@
 #include "GrafikZustand.h"
 #include "Zustand.h"
 
+#include <QImage>
 #include <QMainWindow>
 #include <functional>
 
@@ -48,12 +49,25 @@ public:
     // ZeigFehler and the surface's settings are restored. Returns success.
     bool zeichneAuf(Ausgabe& ausgabe);
 
+    // The picture box's current image (what the screen shows).
+    const QImage& bild() const;
+
 signals:
     void zurueckZurEingabe();
     void zurueckZumStart();
     void beenden();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void Initialisieren();
+    void zeichneBild(bool melden);
+    bool zeichneMitMeldung(Ausgabe& ausgabe, bool melden);
+    void cmd1_Click(int index);
+    void mnuEnde_Click();
+    void exportieren();
+
     struct Impl;
     Programmzustand& zustand_;
     Dialoge& dialoge_;

@@ -1,0 +1,57 @@
+#include "Bildflaeche.h"
+
+#include <QPainter>
+#include <QTimer>
+#include <cmath>
+
+namespace tk {
+
+namespace {
+// The charts need about 170 mm x 118 mm; more height only adds white above them, since
+// they stand on a fixed bottom margin.
+constexpr double minBreiteMm = 172;
+constexpr double minHoeheMm = 120;
+constexpr double maxHoeheMm = 135;
+} // namespace
+
+Bildflaeche::Bildflaeche(QWidget* parent) : QWidget(parent) {
+    const auto px = [](double mm, int dpi) {
+        return static_cast<int>(std::lround(mm / 25.4 * dpi));
+    };
+    setMinimumSize(px(minBreiteMm, logicalDpiX()), px(minHoeheMm, logicalDpiY()));
+    setMaximumHeight(px(maxHoeheMm, logicalDpiY()));
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QImage Bildflaeche::leeresBild() const {
+    QImage b(size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    const auto jeMeter = [](int dpi) { return static_cast<int>(std::lround(dpi / 0.0254)); };
+    b.setDotsPerMeterX(jeMeter(logicalDpiX()));
+    b.setDotsPerMeterY(jeMeter(logicalDpiY()));
+    b.fill(Qt::white);
+    return b;
+}
+
+void Bildflaeche::setzeBild(QImage bild) {
+    bild_ = std::move(bild);
+    update();
+}
+
+void Bildflaeche::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    if (!bild_.isNull()) p.drawImage(0, 0, bild_);
+}
+
+void Bildflaeche::resizeEvent(QResizeEvent*) {
+    if (bild_.size() == size() || angefordert_ || !groesseGeaendert) return;
+    // Coalesce the resize events of one layout pass into one drawing.
+    angefordert_ = true;
+    QTimer::singleShot(0, this, [this] {
+        angefordert_ = false;
+        if (bild_.size() != size() && groesseGeaendert) groesseGeaendert();
+    });
+}
+
+} // namespace tk

@@ -1,0 +1,93 @@
+#include "GrafikExport.h"
+
+#include "QPainterAusgabe.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+#include <cmath>
+
+namespace tk {
+
+namespace {
+constexpr double bildDpi = 192; // twice the screen's resolution, same millimetre layout
+constexpr double svgDpi = 96;
+constexpr int pdfDpi = 600;
+
+int pixel(double mm, double dpi) {
+    return std::max(1, static_cast<int>(std::lround(mm / 25.4 * dpi)));
+}
+} // namespace
+
+std::optional<Exportformat> exportformatFuer(const QString& pfad) {
+    const QString s = QFileInfo(pfad).suffix().toLower();
+    if (s == QLatin1String("png")) return Exportformat::PNG;
+    if (s == QLatin1String("svg")) return Exportformat::SVG;
+    if (s == QLatin1String("pdf")) return Exportformat::PDF;
+    return std::nullopt;
+}
+
+QString exportFilter() {
+    return QStringLiteral(
+        "PNG-Bild (*.png)|*.png|SVG-Grafik (*.svg)|*.svg|PDF-Dokument (*.pdf)|*.pdf");
+}
+
+ExportErgebnis exportiereGrafik(const QString& pfad, Exportformat format, QSizeF groesseMm,
+                                const std::function<bool(Ausgabe&)>& zeichne) {
+    ExportErgebnis e;
+    switch (format) {
+    case Exportformat::PNG: {
+        QImage bild(pixel(groesseMm.width(), bildDpi), pixel(groesseMm.height(), bildDpi),
+                    QImage::Format_ARGB32_Premultiplied);
+        const int jeMeter = static_cast<int>(std::lround(bildDpi / 0.0254));
+        bild.setDotsPerMeterX(jeMeter);
+        bild.setDotsPerMeterY(jeMeter);
+        bild.fill(Qt::white);
+        {
+            QPainterAusgabe a(bild);
+            e.gezeichnet = zeichne(a);
+        }
+        e.geschrieben = e.gezeichnet && bild.save(pfad, "PNG");
+        break;
+    }
+    case Exportformat::SVG: {
+        QSvgGenerator svg;
+        svg.setFileName(pfad);
+        svg.setResolution(static_cast<int>(svgDpi));
+        const QSize px(pixel(groesseMm.width(), svgDpi), pixel(groesseMm.height(), svgDpi));
+        svg.setSize(px);
+        svg.setViewBox(QRect(QPoint(0, 0), px));
+        svg.setTitle(QStringLiteral("Trendkurve"));
+        QPainter p;
+        if (!p.begin(&svg)) break;
+        {
+            QPainterAusgabe a(p);
+            e.gezeichnet = zeichne(a);
+        }
+        e.geschrieben = p.end() && e.gezeichnet;
+        break;
+    }
+    case Exportformat::PDF: {
+        QPdfWriter pdf(pfad);
+        pdf.setResolution(pdfDpi);
+        pdf.setPageLayout(QPageLayout(QPageSize(groesseMm, QPageSize::Millimeter),
+                                      QPageLayout::Portrait, QMarginsF()));
+        pdf.setTitle(QStringLiteral("Trendkurve"));
+        QPainter p;
+        if (!p.begin(&pdf)) break;
+        {
+            QPainterAusgabe a(p);
+            e.gezeichnet = zeichne(a);
+        }
+        e.geschrieben = p.end() && e.gezeichnet;
+        break;
+    }
+    }
+    return e;
+}
+
+} // namespace tk

@@ -1,0 +1,30 @@
+#pragma once
+// Writes a chart to a PNG, SVG or PDF file, drawn by the same routine as on screen.
+
+#include "Ausgabe.h"
+
+#include <QSizeF>
+#include <QString>
+#include <functional>
+#include <optional>
+
+namespace tk {
+
+enum class Exportformat { PNG, SVG, PDF };
+
+// The file type named by the path's suffix (case-insensitive); nullopt for others.
+std::optional<Exportformat> exportformatFuer(const QString& pfad);
+
+// The filter of the save dialog.
+QString exportFilter();
+
+// Draws with `zeichne` on a surface of `groesseMm` and writes it to `pfad` in `format`.
+// A chart that failed (`zeichne` returned false) is not written.
+struct ExportErgebnis {
+    bool gezeichnet = false;
+    bool geschrieben = false;
+};
+ExportErgebnis exportiereGrafik(const QString& pfad, Exportformat format, QSizeF groesseMm,
+                                const std::function<bool(Ausgabe&)>& zeichne);
+
+} // namespace tk

@@ -1,0 +1,160 @@
+#include "GrafikRahmen.h"
+#include "Grafiken.h"
+#include "ZeigGrafik.h"
+
+#include "Auswertung.h"
+#include "Format.h"
+#include "Rechnen.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tk {
+
+using namespace grafik;
+
+namespace {
+
+QString fest(const char* name, double v, int stellen) {
+    return QString::fromLatin1(name) + QString::fromStdString(formatFest(v, stellen));
+}
+
+QString zahl(double v) {
+    return QString::fromStdString(Zahl(v));
+}
+
+struct Senkrechte {
+    double wert;
+    QString name;
+    QString zusatz;
+    double x = 0, hoehe = 0, links = 0, oben = 0;
+    bool sichtbar = false;
+};
+
+} // namespace
+
+void GrafikP2(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
+    const bool druck = g.DruckModus;
+
+    const double X99 = WertXI(z, 0.99);
+    const double R = X99 - z.XMin;
+    const double sx = rechnen::teile(120, R);
+    const double schritt = R / 100;
+    if (!g.GrenzwertFest) g.PhiGrenze = PhiWert(z, z.WertXs).value_or(0);
+    const double T = g.GrenzwertFest ? g.PhiGrenze : OrdinatenTop(g.PhiGrenze);
+    const double sy = rechnen::teile(70, T);
+    const double xa = z.XMin * sx;
+    const double Xs = z.WertXs;
+    const double Xwp1 = WendepunktX1(z);
+    const double Xwp2 = WendepunktX2(z);
+    auto phi = [&](double x) { return PhiWert(z, x).value_or(0); };
+
+    Rahmen rahmen(a, druck, 8);
+    g.RandLinks = (120 - a.breiteMm()) / 2;
+    setzeRahmenKoordinaten(a, xa + g.RandLinks, druck ? 150 : 20);
+    const int kurvenBreite = druck ? 4 : 2;
+
+    zeichnePrognoseAchsen(a, xa, druck ? 3 : 2);
+
+    const double h = a.textHoehe(QStringLiteral("X"));
+    const double zeile = h + 0.4;
+
+    for (int j = 1; j <= 10; ++j) {
+        const double y = 7.0 * j;
+        Linie(a, xa - 1.5, y, xa, y);
+        const QString t = QString::fromStdString(formatFest(j * T / 10, 4));
+        TextBei(a, xa - 2 - a.textBreite(t), y + h / 2, t);
+    }
+
+    const Kopfzeilen kopf{xa, 77 + h, zeile};
+    const double probe =
+        zeichneKurvenprobe(a, kopf, QStringLiteral("Verlauf der Kdx-Werte"), kurvenBreite);
+    zeichneKopf(a, kopf,
+                {{{QStringLiteral("dichte")}, {QStringLiteral(" ")}, {QStringLiteral("φ")}},
+                 {{QStringLiteral("Verteilungs-")}}},
+                z.KonstA, z.KoeffB, z.KorrR, probe);
+
+    // Markers and band lines are drawn only where the X axis runs; their labels go
+    // under the axis, the results block below them.
+    const auto innen = [&](double x) { return x >= xa - 1 && x <= xa + 121; };
+    std::vector<Senkrechte> marken{{Xwp1, QStringLiteral("Xwp1"), {}},
+                                   {Xs, QStringLiteral("Xs"), {}},
+                                   {Xwp2, QStringLiteral("Xwp2"), {}}};
+    std::vector<Senkrechte> band{
+        {g.Xi, QStringLiteral("X(i)"), QStringLiteral(" ") + fest("", phi(g.Xi), 7)},
+        {g.Yi, QStringLiteral("X(i+d)"), QStringLiteral(" ") + fest("", phi(g.Yi), 7)}};
+    Achsbeschriftung unter(-1.5, zeile);
+    for (auto* liste : {&marken, &band}) {
+        for (auto& s : *liste) {
+            s.x = s.wert * sx;
+            s.hoehe = phi(s.wert) * sy;
+            s.sichtbar = innen(s.x);
+            if (!s.sichtbar) continue;
+            const double w = a.textBreite(s.name + s.zusatz);
+            // Centred under its line, but never across the ordinate's stub.
+            s.links = std::max(s.x - w / 2, xa + 0.8);
+            s.oben = unter.platziere(s.links, s.links + w);
+        }
+    }
+
+    Tabelle ergebnisse{{fest("Xmin = ", z.XMin, 3),
+                        fest("X(99%) = ", X99, 3),
+                        fest("Xs = ", Xs, 3),
+                        fest("Xwp1 = ", Xwp1, 3),
+                        fest("Xwp2 = ", Xwp2, 3),
+                        {},
+                        {},
+                        fest("xs = ", phi(Xs), 7),
+                        fest("xwp1 = ", phi(Xwp1), 7),
+                        fest("xwp2 = ", phi(Xwp2), 7)},
+                       5};
+    if (ergebnisse.breite(a) > 150) {
+        auto& c = ergebnisse.zellen;
+        c = {c[0], c[1], {}, c[2], c[3], c[4], c[7], c[8], c[9]};
+        ergebnisse.spalten = 3;
+    }
+    ergebnisse.drucke(a, xa - 5, unter.naechsteFreieZeile() - 1, zeile);
+
+    a.setzeLinienbreite(1);
+    for (const auto& s : marken) {
+        if (!s.sichtbar) continue;
+        a.setzeFarbe(Farbe::Hellcyan);
+        a.setzeLinienstil(Linienstil::Gestrichelt);
+        Linie(a, s.x, 0, s.x, s.hoehe);
+        a.setzeLinienstil(Linienstil::Durchgezogen);
+        a.setzeFarbe(Farbe::Schwarz);
+        TextBei(a, s.links, s.oben, s.name);
+    }
+
+    // The band between the query horizons X(i) and X(i+d), and its K(dx) values for
+    // the query panel.
+    for (const auto& s : band) {
+        if (!s.sichtbar) continue;
+        Linie(a, s.x, 0, s.x, s.hoehe);
+        TextBei(a, s.links, s.oben, s.name);
+        a.drucke(s.zusatz);
+    }
+    const double K1 = WertKi(z, g.Yi);
+    const double K0 = WertKi(z, g.Xi);
+    g.Label3[4] = zahl(K1 - K0);
+    if (g.Yi > z.XWert(z.AnzPaare)) {
+        g.Label3[13] = zahl(KGrenz1(z, K1) - KGrenz1(z, K0));
+        g.Label3[15] = zahl(KGrenz2(z, K1) - KGrenz2(z, K0));
+    } else {
+        g.Label3[13] = g.Label3[15] = zahl(K1 - K0);
+    }
+
+    a.setzeFarbe(Farbe::Hellrot);
+    a.setzeLinienbreite(kurvenBreite);
+    for (int k = 0; k < 100; ++k) {
+        const double x = z.XMin + k * schritt;
+        const double x1 = x * sx, x2 = (x + schritt) * sx;
+        if (x1 >= xa - 1 && x2 <= xa + 121) Linie(a, x1, phi(x) * sy, x2, phi(x + schritt) * sy);
+    }
+
+    a.setzeFarbe(Farbe::Schwarz);
+    a.setzeLinienbreite(1);
+    TextBei(a, xa + 129, h / 2, QStringLiteral("Wert  X"));
+}
+
+} // namespace tk

@@ -1,0 +1,135 @@
+#include "GrafikRahmen.h"
+#include "Grafiken.h"
+#include "ZeigGrafik.h"
+
+#include "Auswertung.h"
+#include "Format.h"
+#include "Rechnen.h"
+
+#include <cmath>
+
+namespace tk {
+
+using namespace grafik;
+
+namespace {
+
+// Height of the data area: the fitted line rises 7 mm for every 12 mm.
+constexpr double hoehe = 100.0 * 7 / 12;
+constexpr double yAchse = -10.0 * 7 / 12;
+
+// Power of ten that lifts |wert| to at least 1, so the logarithmic axes never see a
+// value below 1. A zero (a pair not yet entered) gets the factor 1.
+double skalenfaktor(double wert) {
+    wert = std::abs(wert);
+    if (wert == 0 || !std::isfinite(wert)) return 1;
+    int k = 0;
+    while (wert < 1) {
+        ++k;
+        wert *= 10;
+    }
+    return std::pow(10.0, k);
+}
+
+QString wertText(double v) {
+    return QString::fromStdString((v > 0 ? " =  " : " = ") + Zahl(v));
+}
+
+} // namespace
+
+void GrafikR(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
+    const bool druck = g.DruckModus;
+    Rahmen rahmen(a, druck, druck ? 10 : 8);
+    const int n = z.AnzPaare;
+
+    // Scale factors from the smallest absolute values.
+    g.BetragX.assign(static_cast<std::size_t>(std::max(n, 0) + 1), 0.0);
+    g.BetragY.assign(g.BetragX.size(), 0.0);
+    for (int i = 1; i <= n; ++i) {
+        g.BetragX[i] = std::abs(z.XWert(i));
+        g.BetragY[i] = std::abs(z.YWert(i));
+    }
+    if (z.ModellNr > 1) {
+        SortBubble(g.BetragX, n);
+        SortBubble(g.BetragY, n);
+    }
+    int iX = 1, iY = 1;
+    for (int i = 1; i <= n; ++i) {
+        if (std::abs(z.XWert(i)) == g.BetragX[1]) iX = i;
+        if (std::abs(z.YWert(i)) == g.BetragY[1]) iY = i;
+    }
+    const double fx = n >= 1 ? skalenfaktor(z.XWert(iX)) : 1;
+    const double fy = n >= 1 ? skalenfaktor(z.YWert(iY)) : 1;
+
+    // Range of the fitted line; an empty value counts as 0.
+    const double Y1 = WertYQ(z, z.XMax).value_or(0);
+    const double Y2 = WertYQ(z, z.XMin).value_or(0);
+    g.Xi = z.XMin;
+    // Millimetres per unit on each axis; a flat or single-point range has no scale.
+    [[maybe_unused]] const double mmJeX = rechnen::teile(100, z.XMax - z.XMin);
+    [[maybe_unused]] const double mmJeY = rechnen::teile(hoehe, Y1 - Y2);
+
+    const double m = druck ? 160 : 20 - yAchse;
+    g.RandLinks = (120 - a.breiteMm()) / 2;
+    setzeRahmenKoordinaten(a, g.RandLinks - 10, m);
+    a.setzeLinienbreite(1);
+    const int w0 = druck ? 3 : 2;
+
+    // Axes.
+    a.setzeLinienbreite(w0);
+    Linie(a, -13, yAchse, 117, yAchse);
+    a.setzeLinienbreite(1);
+    Pfeil(a, 117, yAchse, pi, 1);
+    a.setzeLinienbreite(w0);
+    Linie(a, -10, yAchse - 2, -10, yAchse + 75);
+    a.setzeLinienbreite(1);
+    Pfeil(a, -10, yAchse + 75, pi / 2, -1);
+
+    // Texts, bold up to and including the point numbers.
+    setzeFett(a, true);
+    const double h = a.textHoehe(QStringLiteral("Y"));
+    const double zeile = yAchse + 77 + h;
+    TextZentriert(a, -10, zeile, QStringLiteral("Y"));
+    TextZentriert(a, 40, zeile, QStringLiteral("Funktion : "));
+    const double xGleich = a.positionX();
+    a.drucke(QStringLiteral("Y ="));
+    TextBei(a, xGleich + a.textBreite(QStringLiteral("Y = ")), zeile,
+            QString::fromStdString(FYQ(z.ModellNr)));
+    TextBei(a, 118, yAchse + h / 2, QStringLiteral("X"));
+
+    const QString labels[3] = {QStringLiteral("Konstantenterm A"),
+                               QStringLiteral("Regressionskoeff. B"),
+                               QStringLiteral("Korrelationskoeffizient  r")};
+    const double werte[3] = {z.KonstA, z.KoeffB, z.KorrR};
+    const double spalte = 80 - a.textBreite(labels[2]);
+    for (int k = 0; k < 3; ++k) {
+        const double oben = yAchse - 4 - 0.2 * k - k * h;
+        TextBei(a, spalte, oben, labels[k]);
+        TextBei(a, 80, oben, wertText(werte[k]));
+    }
+
+    // Data points; those left or right of the data area are left out.
+    a.setzeLinienbreite(2);
+    const bool fallend = Y1 < Y2;
+    const double o = fallend ? hoehe : 0;
+    const double sigma = fallend ? -1 : 1;
+    for (int i = 1; i <= n; ++i) {
+        const double x = 100 * StreckeX(z, i, fx, g.indexXMinMax).value_or(0);
+        const double y = o + sigma * hoehe * StreckeY(z, i, fy, Y1, Y2).value_or(0);
+        if (x < 0 || x > 100) continue;
+        Kreis(a, x, y, 0.75, Farbe::Schwarz);
+        if (g.NumerierungEin) TextZentriert(a, x, y - 1.5, QString::number(i));
+    }
+    setzeFett(a, false);
+
+    // The fitted model, 10 mm beyond the data area on both sides.
+    a.setzeLinienbreite(druck ? 5 : 3);
+    a.setzeFarbe(Farbe::Hellrot);
+    const auto& idx = g.indexXMinMax;
+    if (z.YWert(idx.IndexXMin) <= z.YWert(idx.IndexXMax))
+        Linie(a, -10, yAchse, 110, yAchse + 70);
+    else
+        Linie(a, -10, yAchse + 70, 110, yAchse);
+}
+
+} // namespace tk

@@ -1,0 +1,175 @@
+#include "QPainterAusgabe.h"
+
+#include "Symbolschrift.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPen>
+#include <algorithm>
+#include <cmath>
+
+namespace tk {
+
+namespace {
+constexpr double mmJeZoll = 25.4;
+// One unit of line width on paper; on a screen it is one pixel.
+constexpr double linienEinheitMm = 0.2;
+// Dashes of the marker lines, in millimetres.
+constexpr double strichMm = 1.5;
+constexpr double lueckeMm = 1.0;
+} // namespace
+
+QPainterAusgabe::QPainterAusgabe(QPaintDevice& geraet)
+    : eigener_(std::make_unique<QPainter>(&geraet)), painter_(eigener_.get()), geraet_(&geraet) {
+    painter_->setRenderHint(QPainter::Antialiasing);
+    painter_->setRenderHint(QPainter::TextAntialiasing);
+    koordinatenZuruecksetzen();
+    setzeSchrift(schrift_);
+}
+
+QPainterAusgabe::QPainterAusgabe(QPainter& painter)
+    : painter_(&painter), geraet_(painter.device()) {
+    koordinatenZuruecksetzen();
+    setzeSchrift(schrift_);
+}
+
+QPainterAusgabe::~QPainterAusgabe() = default;
+
+QColor QPainterAusgabe::farbwert(Farbe farbe) {
+    switch (farbe) {
+    case Farbe::Hellcyan:
+        return QColor(0, 190, 230); // dark enough to see a thin dashed line on white
+    case Farbe::Hellrot:
+        return QColor(235, 40, 40);
+    case Farbe::Schwarz:
+        break;
+    }
+    return QColor(Qt::black);
+}
+
+QFont QPainterAusgabe::qtSchrift(const Schrift& s) {
+    QFont f;
+    const QString& n = s.name;
+    if (istSymbolschrift(n))
+        f.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    else if (n.compare(QStringLiteral("Courier New"), Qt::CaseInsensitive) == 0)
+        f.setFamilies({n, QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+    else if (n.compare(QStringLiteral("Arial"), Qt::CaseInsensitive) == 0)
+        f.setFamilies({n, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    else
+        f.setFamilies({n, QStringLiteral("Liberation Sans")});
+    f.setPointSizeF(s.groesse > 0 ? s.groesse : 8);
+    f.setBold(s.fett);
+    f.setUnderline(s.unterstrichen);
+    return f;
+}
+
+double QPainterAusgabe::pixelJeMmX() const {
+    return geraet_->logicalDpiX() / mmJeZoll;
+}
+double QPainterAusgabe::pixelJeMmY() const {
+    return geraet_->logicalDpiY() / mmJeZoll;
+}
+
+double QPainterAusgabe::breiteMm() const {
+    return geraet_->width() / pixelJeMmX();
+}
+double QPainterAusgabe::hoeheMm() const {
+    return geraet_->height() / pixelJeMmY();
+}
+
+void QPainterAusgabe::setzeKoordinaten(double links, double oben, double rechts, double unten) {
+    links_ = links;
+    oben_ = oben;
+    rechts_ = rechts;
+    unten_ = unten;
+}
+
+void QPainterAusgabe::koordinatenZuruecksetzen() {
+    setzeKoordinaten(0, 0, breiteMm(), hoeheMm());
+}
+
+QPointF QPainterAusgabe::geraetPunkt(double x, double y) const {
+    const double px = (x - links_) * geraet_->width() / (rechts_ - links_);
+    const double py = (y - oben_) * geraet_->height() / (unten_ - oben_);
+    return {px, py};
+}
+
+void QPainterAusgabe::loeschen() {
+    painter_->fillRect(QRectF(0, 0, geraet_->width(), geraet_->height()), Qt::white);
+    x_ = 0;
+    y_ = 0;
+}
+
+void QPainterAusgabe::setzePosition(double x, double y) {
+    x_ = x;
+    y_ = y;
+}
+
+void QPainterAusgabe::setzeStift(Farbe farbe) {
+    const double einheitPx = std::max(1.0, linienEinheitMm * pixelJeMmX());
+    const double breitePx = std::max(1, breite_) * einheitPx;
+    QPen stift(farbwert(farbe), breitePx);
+    if (stil_ == Linienstil::Gestrichelt) {
+        stift.setCapStyle(Qt::FlatCap);
+        const double mm = pixelJeMmX() / breitePx; // the pattern counts in pen widths
+        stift.setDashPattern({strichMm * mm, lueckeMm * mm});
+    } else {
+        stift.setCapStyle(Qt::RoundCap);
+        stift.setJoinStyle(Qt::RoundJoin);
+    }
+    painter_->setPen(stift);
+    painter_->setBrush(Qt::NoBrush);
+}
+
+void QPainterAusgabe::punkt(double x, double y) {
+    setzeStift(farbe_);
+    painter_->drawPoint(geraetPunkt(x, y));
+    setzePosition(x, y);
+}
+
+void QPainterAusgabe::linieZu(double x, double y) {
+    setzeStift(farbe_);
+    painter_->drawLine(geraetPunkt(x_, y_), geraetPunkt(x, y));
+    setzePosition(x, y);
+}
+
+void QPainterAusgabe::kreis(double x, double y, double radius, Farbe farbe) {
+    setzeStift(farbe);
+    const double rx = std::abs(radius * geraet_->width() / (rechts_ - links_));
+    const double ry = std::abs(radius * geraet_->height() / (unten_ - oben_));
+    painter_->drawEllipse(geraetPunkt(x, y), rx, ry);
+}
+
+void QPainterAusgabe::setzeSchrift(const Schrift& schrift) {
+    schrift_ = schrift;
+    font_ = qtSchrift(schrift);
+}
+
+QString QPainterAusgabe::sichtbarerText(const QString& text) const {
+    return istSymbolschrift(schrift_.name) ? symbolAlsUnicode(text) : text;
+}
+
+void QPainterAusgabe::drucke(const QString& text) {
+    const QString t = sichtbarerText(text);
+    painter_->setFont(font_);
+    painter_->setPen(QPen(farbwert(farbe_)));
+    const QFontMetricsF fm(font_, geraet_);
+    const QPointF p = geraetPunkt(x_, y_);
+    painter_->drawText(QPointF(p.x(), p.y() + fm.ascent()), t);
+    x_ += textBreite(text);
+}
+
+double QPainterAusgabe::textBreite(const QString& text) const {
+    const QFontMetricsF fm(font_, geraet_);
+    const double px = fm.horizontalAdvance(sichtbarerText(text));
+    return px * std::abs((rechts_ - links_) / geraet_->width());
+}
+
+double QPainterAusgabe::textHoehe(const QString&) const {
+    const QFontMetricsF fm(font_, geraet_);
+    return fm.height() * std::abs((unten_ - oben_) / geraet_->height());
+}
+
+} // namespace tk

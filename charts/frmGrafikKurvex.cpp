@@ -1,0 +1,276 @@
+#include "frmGrafikKurvex.h"
+
+#include "Besitzer.h"
+#include "Bildflaeche.h"
+#include "Ende.h"
+#include "Fehlermeldung.h"
+#include "GrafikExport.h"
+#include "Grafiken.h"
+#include "QPainterAusgabe.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <array>
+
+namespace tk {
+
+struct frmGrafikKurvex::Impl {
+    Bildflaeche* Bild1 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label2 = nullptr;
+    std::array<QPushButton*, 4> cmd1{};
+    QPushButton* cmdKurve = nullptr;
+    QAction* mnuEingabe = nullptr;
+    QAction* mnuStart = nullptr;
+    QAction* mnuExport = nullptr;
+    QAction* mnuVorschau = nullptr;
+    QAction* mnuEnde = nullptr;
+    Abfragebereich* panel = nullptr;
+    QVBoxLayout* spalte = nullptr;
+    bool letzteZeichnungFehlgeschlagen = false;
+    bool rueckweg = false; // the way back has been reported
+};
+
+namespace {
+
+QPushButton* knopf(QWidget* eltern, const QString& name, const QString& text, const QString& tipp) {
+    auto* k = new QPushButton(text, eltern);
+    k->setObjectName(name);
+    k->setToolTip(tipp);
+    k->setAutoDefault(false);
+    return k;
+}
+
+} // namespace
+
+frmGrafikKurvex::frmGrafikKurvex(Programmzustand& zustand, Dialoge& dialoge, Grafikdienste dienste,
+                                 QWidget* parent)
+    : QMainWindow(parent), zustand_(zustand), dialoge_(dialoge), dienste_(std::move(dienste)),
+      impl_(new Impl) {
+    auto& d = *impl_;
+    setObjectName(QStringLiteral("frmGrafikKurvex"));
+
+    auto* mitte = new QWidget(this);
+    setCentralWidget(mitte);
+    d.spalte = new QVBoxLayout(mitte);
+
+    auto* kopf = new QHBoxLayout;
+    d.Label4 = new QLabel(QStringLiteral("Objekt-Bezeichnung :"), mitte);
+    d.Label4->setObjectName(QStringLiteral("Label4"));
+    d.Label7 = new QLabel(mitte);
+    d.Label7->setObjectName(QStringLiteral("Label7"));
+    QFont fett = d.Label7->font();
+    fett.setBold(true);
+    d.Label7->setFont(fett);
+    d.Label2 = new QLabel(mitte);
+    d.Label2->setObjectName(QStringLiteral("Label2"));
+    kopf->addWidget(d.Label4);
+    kopf->addWidget(d.Label7);
+    kopf->addStretch(1);
+    kopf->addWidget(d.Label2);
+    d.spalte->addLayout(kopf);
+
+    d.Bild1 = new Bildflaeche(mitte);
+    d.Bild1->setObjectName(QStringLiteral("Bild1"));
+    d.Bild1->groesseGeaendert = [this] {
+        // A chart that failed was reported already; redraw it without a second message.
+        zeichneBild(!impl_->letzteZeichnungFehlgeschlagen);
+    };
+    d.spalte->addWidget(d.Bild1, 1);
+
+    d.cmd1[0] = knopf(mitte, QStringLiteral("cmd1_0"), QStringLiteral("Zurück zum Start"),
+                      QStringLiteral(" Zurück zum Startmenü "));
+    d.cmd1[1] = knopf(mitte, QStringLiteral("cmd1_1"), QStringLiteral("Zurück zur Eingabe"),
+                      QStringLiteral(" Zurück zu den Eingabedaten "));
+    d.cmd1[2] = knopf(mitte, QStringLiteral("cmd1_2"), QStringLiteral("Druck"),
+                      QStringLiteral(" Druckt die Ergebnisse (benötigt Zeit !) "));
+    d.cmd1[3] = knopf(mitte, QStringLiteral("cmd1_3"),
+                      QStringLiteral("    Numerierung   aus- / einblenden"),
+                      QStringLiteral("  Schaltet Nummerierung ein / oder aus "));
+    d.cmdKurve = knopf(mitte, QStringLiteral("cmdKurve"), QStringLiteral("b1"), {});
+    d.cmdKurve->hide(); // draws the chart; not meant for the user
+
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addWidget(d.cmd1[0]);
+    knoepfe->addWidget(d.cmd1[1]);
+    knoepfe->addWidget(d.cmd1[3]);
+    knoepfe->addStretch(1);
+    knoepfe->addWidget(d.cmd1[2]);
+    knoepfe->addWidget(d.cmdKurve);
+    d.spalte->addStretch(1); // height the picture box does not take goes here
+    d.spalte->addLayout(knoepfe);
+
+    for (int i = 0; i < 4; ++i)
+        connect(d.cmd1[i], &QPushButton::clicked, this, [this, i] { cmd1_Click(i); });
+    connect(d.cmdKurve, &QPushButton::clicked, this, [this] { zeichnen(); });
+
+    QMenu* mnuDatei = menuBar()->addMenu(QStringLiteral("Datei"));
+    mnuDatei->setObjectName(QStringLiteral("mnuDatei"));
+    auto eintrag = [&](const char* name, const QString& text, auto handler) {
+        QAction* a = mnuDatei->addAction(text);
+        a->setObjectName(QString::fromLatin1(name));
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    d.mnuEingabe = eintrag("mnuEingabe", QStringLiteral("Zurück zu Eingabe"),
+                           [this] { impl_->cmd1[1]->click(); });
+    d.mnuStart =
+        eintrag("mnuStart", QStringLiteral("Zurück zu Start"), [this] { impl_->cmd1[0]->click(); });
+    mnuDatei->addSeparator();
+    d.mnuExport =
+        eintrag("mnuExport", QStringLiteral("Grafik exportieren ..."), [this] { exportieren(); });
+    d.mnuVorschau = eintrag("mnuVorschau", QStringLiteral("Druckvorschau ..."), [this] {
+        if (dienste_.vorschau) dienste_.vorschau(*this);
+    });
+    d.mnuVorschau->setEnabled(static_cast<bool>(dienste_.vorschau));
+    mnuDatei->addSeparator();
+    d.mnuEnde = eintrag("mnuEnde", QStringLiteral("Beenden"), [this] { mnuEnde_Click(); });
+
+    Initialisieren();
+
+    // Size and position from the screen: wide, as high as the contents need.
+    if (const QScreen* s = QGuiApplication::primaryScreen()) {
+        const QRect frei = s->availableGeometry();
+        const QSize groesse(std::min(1200, frei.width() - 40),
+                            std::min(sizeHint().height() + 60, frei.height() - 60));
+        resize(groesse.expandedTo(minimumSizeHint()));
+        move(frei.center() - rect().center());
+    }
+    if (QLayout* l = layout()) l->activate();
+    d.cmdKurve->click();
+}
+
+frmGrafikKurvex::~frmGrafikKurvex() {
+    delete impl_;
+}
+
+const QImage& frmGrafikKurvex::bild() const {
+    return impl_->Bild1->bild();
+}
+
+void frmGrafikKurvex::Initialisieren() {
+    auto& d = *impl_;
+    grafik_.initialisieren();
+    d.Label2->setText(besitzerVermerk());
+    d.Label7->setText(QString::fromStdString(zustand_.Bezeichnung));
+    setWindowTitle(zustand_.ModusPrognostik ? QStringLiteral("Trend-Prognostik : Grafik")
+                                            : QStringLiteral("Trend-Regression : Grafik"));
+    // The density chart has no point numbers.
+    d.cmd1[3]->setVisible(grafikart(zustand_) != Grafikart::Einzelwerte);
+    if (dienste_.panelErzeugen && !d.panel) {
+        d.panel = dienste_.panelErzeugen(*this);
+        if (d.panel) d.spalte->insertWidget(d.spalte->indexOf(d.Bild1) + 1, d.panel);
+    }
+}
+
+void frmGrafikKurvex::zeichnen() {
+    zeichneBild(true);
+}
+
+void frmGrafikKurvex::zeichneBild(bool melden) {
+    auto& d = *impl_;
+    QImage bild = d.Bild1->leeresBild();
+    const bool druck = grafik_.DruckModus;
+    grafik_.DruckModus = false;
+    {
+        QPainterAusgabe a(bild);
+        d.letzteZeichnungFehlgeschlagen = !zeichneMitMeldung(a, melden);
+    }
+    grafik_.DruckModus = druck;
+    d.Bild1->setzeBild(std::move(bild));
+}
+
+bool frmGrafikKurvex::zeichneAuf(Ausgabe& ausgabe) {
+    return zeichneMitMeldung(ausgabe, true);
+}
+
+bool frmGrafikKurvex::zeichneMitMeldung(Ausgabe& ausgabe, bool melden) {
+    bool ok = true;
+    try {
+        GrafikZeichnen(ausgabe, zustand_, grafik_);
+    } catch (const Fehler& f) {
+        ok = false;
+        if (melden) ZeigFehler(dialoge_, f);
+    } catch (const std::exception& e) {
+        ok = false;
+        if (melden) ZeigFehler(dialoge_, Fehler(51, "frmGrafikKurvex", e.what()));
+    }
+    if (impl_->panel) impl_->panel->nachZeichnen();
+    return ok;
+}
+
+void frmGrafikKurvex::cmd1_Click(int index) {
+    auto& d = *impl_;
+    switch (index) {
+    case 0:
+    case 1:
+        d.rueckweg = true;
+        close();
+        if (index == 0)
+            emit zurueckZumStart();
+        else
+            emit zurueckZurEingabe();
+        break;
+    case 2:
+        if (!dienste_.drucken) break;
+        try {
+            dienste_.drucken(*this);
+        } catch (const Fehler& f) {
+            ZeigFehler(dialoge_, f);
+        }
+        break;
+    case 3:
+        grafik_.NumerierungEin = !grafik_.NumerierungEin;
+        zeichnen();
+        break;
+    default:
+        break;
+    }
+}
+
+void frmGrafikKurvex::mnuEnde_Click() {
+    if (!EndeAbfrage(dialoge_)) return;
+    impl_->rueckweg = true;
+    close();
+    emit beenden();
+}
+
+void frmGrafikKurvex::exportieren() {
+    const auto pfad = dialoge_.dateiSpeichern(exportFilter());
+    if (!pfad || pfad->isEmpty()) return;
+    QString ziel = *pfad;
+    auto format = exportformatFuer(ziel);
+    if (!format) {
+        ziel += QStringLiteral(".png");
+        format = Exportformat::PNG;
+    }
+    const Bildflaeche& b = *impl_->Bild1;
+    const QSizeF mm(b.width() * 25.4 / b.logicalDpiX(), b.height() * 25.4 / b.logicalDpiY());
+    const bool druck = grafik_.DruckModus;
+    grafik_.DruckModus = false;
+    const auto e =
+        exportiereGrafik(ziel, *format, mm, [this](Ausgabe& a) { return zeichneAuf(a); });
+    grafik_.DruckModus = druck;
+    if (e.gezeichnet && !e.geschrieben)
+        ZeigFehler(dialoge_,
+                   Fehler(fehlercode::EinAusgabefehler, "Grafik exportieren",
+                          "Die Datei " + ziel.toStdString() + " konnte nicht geschrieben werden."));
+}
+
+void frmGrafikKurvex::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (impl_->rueckweg) return;
+    // Closed by the title bar: back to the input window.
+    impl_->rueckweg = true;
+    emit zurueckZurEingabe();
+}
+
+} // namespace tk

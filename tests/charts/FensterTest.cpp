@@ -1,0 +1,323 @@
+// The chart window driven through its real buttons and menu.
+
+#include "AufzeichnungsAusgabe.h"
+#include "Datensaetze.h"
+#include "FakeDialoge.h"
+#include "frmGrafikKurvex.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace tk {
+namespace {
+
+using test::FakeDialoge;
+
+Programmzustand regressionsZustand() {
+    return test::regression({{2, 8.1}, {3, 10.9}, {4, 14.2}, {5, 16.8}, {6, 20.3}},
+                            "Umsatz Filiale Nord");
+}
+
+// A prognosis state whose curve cannot be drawn (type 1 needs A > 0).
+Programmzustand kaputterZustand() {
+    Programmzustand z = test::prognose(test::logistischeSummen(), 1);
+    z.KurvenTyp = 1;
+    z.KonstA = -1;
+    return z;
+}
+
+struct Fenster {
+    Programmzustand z;
+    FakeDialoge dialoge;
+    std::unique_ptr<frmGrafikKurvex> w;
+
+    explicit Fenster(Programmzustand zustand, Grafikdienste dienste = {}) : z(std::move(zustand)) {
+        w = std::make_unique<frmGrafikKurvex>(z, dialoge, std::move(dienste));
+    }
+    template <typename T> T* kind(const char* name) const {
+        auto* k = w->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(k, nullptr) << name;
+        return k;
+    }
+    QPushButton* knopf(const char* name) const { return kind<QPushButton>(name); }
+    QAction* aktion(const char* name) const { return kind<QAction>(name); }
+    void zeigen() {
+        w->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+        QCoreApplication::processEvents();
+    }
+};
+
+TEST(Grafikfenster, BeimLadenIstDieGrafikDaOhneMeldung) {
+    Fenster f(regressionsZustand());
+    f.zeigen();
+    EXPECT_EQ(f.w->windowTitle(), QStringLiteral("Trend-Regression : Grafik"));
+    EXPECT_FALSE(f.w->bild().isNull());
+    EXPECT_EQ(f.w->bild().size(), f.kind<QWidget>("Bild1")->size());
+    EXPECT_TRUE(f.dialoge.aufrufe.empty());
+    EXPECT_EQ(f.kind<QLabel>("Label4")->text(), QStringLiteral("Objekt-Bezeichnung :"));
+    EXPECT_EQ(f.kind<QLabel>("Label7")->text(), QStringLiteral("Umsatz Filiale Nord"));
+    EXPECT_FALSE(f.kind<QLabel>("Label2")->text().isEmpty());
+}
+
+struct KnopfFall {
+    const char* name;
+    const char* text;
+    const char* tipp;
+};
+class KnopfTabelle : public ::testing::TestWithParam<KnopfFall> {};
+
+TEST_P(KnopfTabelle, BeschriftungUndTooltip) {
+    Fenster f(regressionsZustand());
+    auto* k = f.knopf(GetParam().name);
+    ASSERT_NE(k, nullptr);
+    EXPECT_EQ(k->text(), QString::fromUtf8(GetParam().text));
+    EXPECT_EQ(k->toolTip(), QString::fromUtf8(GetParam().tipp));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    cmd1, KnopfTabelle,
+    ::testing::Values(KnopfFall{"cmd1_0", "Zurück zum Start", " Zurück zum Startmenü "},
+                      KnopfFall{"cmd1_1", "Zurück zur Eingabe", " Zurück zu den Eingabedaten "},
+                      KnopfFall{"cmd1_2", "Druck", " Druckt die Ergebnisse (benötigt Zeit !) "},
+                      KnopfFall{"cmd1_3", "    Numerierung   aus- / einblenden",
+                                "  Schaltet Nummerierung ein / oder aus "},
+                      KnopfFall{"cmdKurve", "b1", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Grafikfenster, MenueDatei) {
+    Fenster f(regressionsZustand());
+    EXPECT_EQ(f.aktion("mnuEingabe")->text(), QStringLiteral("Zurück zu Eingabe"));
+    EXPECT_EQ(f.aktion("mnuStart")->text(), QStringLiteral("Zurück zu Start"));
+    EXPECT_EQ(f.aktion("mnuEnde")->text(), QStringLiteral("Beenden"));
+    EXPECT_EQ(f.aktion("mnuExport")->text(), QStringLiteral("Grafik exportieren ..."));
+    EXPECT_FALSE(f.aktion("mnuVorschau")->isEnabled()); // no preview service given
+    auto* menu = f.w->findChild<QMenu*>(QStringLiteral("mnuDatei"));
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->title(), QStringLiteral("Datei"));
+}
+
+struct ModusFall {
+    const char* name;
+    bool prognose;
+    int fall;
+    const char* titel;
+    bool numerierung;
+};
+class Modus : public ::testing::TestWithParam<ModusFall> {};
+
+TEST_P(Modus, TitelUndNumerierungsknopf) {
+    const auto& m = GetParam();
+    Fenster f(m.prognose ? test::prognose(m.fall == 1 ? test::logistischeSummen()
+                                                      : test::logistischeEinzelwerte(),
+                                          m.fall)
+                         : regressionsZustand());
+    f.zeigen();
+    EXPECT_EQ(f.w->windowTitle(), QString::fromLatin1(m.titel));
+    EXPECT_EQ(f.knopf("cmd1_3")->isVisible(), m.numerierung);
+    EXPECT_TRUE(f.dialoge.aufrufe.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Grafiken, Modus,
+    ::testing::Values(ModusFall{"Regression", false, 1, "Trend-Regression : Grafik", true},
+                      ModusFall{"Summenwerte", true, 1, "Trend-Prognostik : Grafik", true},
+                      ModusFall{"Einzelwerte", true, 2, "Trend-Prognostik : Grafik", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Grafikfenster, NumerierungAusUndWiederEin) {
+    Fenster f(regressionsZustand());
+    f.zeigen();
+    const QImage mit = f.w->bild();
+    QTest::mouseClick(f.knopf("cmd1_3"), Qt::LeftButton);
+    EXPECT_FALSE(f.w->grafik().NumerierungEin);
+    const QImage ohne = f.w->bild();
+    EXPECT_NE(mit, ohne);
+    QTest::mouseClick(f.knopf("cmd1_3"), Qt::LeftButton);
+    EXPECT_TRUE(f.w->grafik().NumerierungEin);
+    EXPECT_EQ(f.w->bild(), mit);
+}
+
+TEST(Grafikfenster, GroessenaenderungZeichnetNeuMitZentriertemRahmen) {
+    Fenster f(regressionsZustand());
+    f.zeigen();
+    f.w->resize(f.w->width() + 200, f.w->height() + 100);
+    QTest::qWait(50);
+    auto* bild1 = f.kind<QWidget>("Bild1");
+    EXPECT_EQ(f.w->bild().size(), bild1->size());
+    const double breiteMm = bild1->width() * 25.4 / bild1->logicalDpiX();
+    EXPECT_NEAR(f.w->grafik().RandLinks, (120 - breiteMm) / 2, 1e-9);
+}
+
+struct WegFall {
+    const char* name;
+    const char* ausloeser; // button or menu item; empty: title bar
+    int erwartet;          // 0 start, 1 input
+};
+class Rueckweg : public ::testing::TestWithParam<WegFall> {};
+
+TEST_P(Rueckweg, MeldetGenauEinenWegUndSchliesst) {
+    const auto& w = GetParam();
+    Fenster f(regressionsZustand());
+    f.zeigen();
+    QSignalSpy eingabe(f.w.get(), &frmGrafikKurvex::zurueckZurEingabe);
+    QSignalSpy start(f.w.get(), &frmGrafikKurvex::zurueckZumStart);
+    QSignalSpy ende(f.w.get(), &frmGrafikKurvex::beenden);
+    const std::string a = w.ausloeser;
+    if (a.empty())
+        f.w->close();
+    else if (a.rfind("cmd", 0) == 0)
+        QTest::mouseClick(f.knopf(w.ausloeser), Qt::LeftButton);
+    else
+        f.aktion(w.ausloeser)->trigger();
+    EXPECT_EQ(eingabe.count(), w.erwartet == 1 ? 1 : 0);
+    EXPECT_EQ(start.count(), w.erwartet == 0 ? 1 : 0);
+    EXPECT_EQ(ende.count(), 0);
+    EXPECT_FALSE(f.w->isVisible());
+    EXPECT_TRUE(f.dialoge.aufrufe.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Wege, Rueckweg,
+                         ::testing::Values(WegFall{"KnopfEingabe", "cmd1_1", 1},
+                                           WegFall{"KnopfStart", "cmd1_0", 0},
+                                           WegFall{"MenueEingabe", "mnuEingabe", 1},
+                                           WegFall{"MenueStart", "mnuStart", 0},
+                                           WegFall{"Titelleiste", "", 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Grafikfenster, BeendenNachBestaetigung) {
+    for (Antwort antwort : {Antwort::Nein, Antwort::Ja}) {
+        Fenster f(regressionsZustand());
+        f.zeigen();
+        QSignalSpy ende(f.w.get(), &frmGrafikKurvex::beenden);
+        QSignalSpy eingabe(f.w.get(), &frmGrafikKurvex::zurueckZurEingabe);
+        f.dialoge.antworte(antwort);
+        f.aktion("mnuEnde")->trigger();
+        ASSERT_EQ(f.dialoge.meldungen().size(), 1u);
+        EXPECT_EQ(f.dialoge.meldungen()[0].knoepfe, Knoepfe::JaNein);
+        EXPECT_EQ(ende.count(), antwort == Antwort::Ja ? 1 : 0);
+        EXPECT_EQ(f.w->isVisible(), antwort == Antwort::Nein);
+        EXPECT_EQ(eingabe.count(), 0);
+    }
+}
+
+TEST(Grafikfenster, FehlerhafteGrafikMeldetEinmalUndFensterBleibtBenutzbar) {
+    Fenster f(kaputterZustand());
+    f.zeigen();
+    f.w->resize(f.w->width() + 50, f.w->height() + 50);
+    QTest::qWait(50);
+    ASSERT_EQ(f.dialoge.meldungen().size(), 1u);
+    EXPECT_EQ(
+        f.dialoge.meldungen()[0].text,
+        QStringLiteral("Negative Basis mit Zahl < 1 potenziert !! Zahlenpaare kontrollieren!"));
+    EXPECT_TRUE(f.dialoge.unerwartet.isEmpty());
+
+    // The surface comes back with its own settings.
+    AufzeichnungsAusgabe a;
+    const Schrift vorher{QStringLiteral("Courier New"), 10, true, false};
+    a.setzeSchrift(vorher);
+    EXPECT_FALSE(f.w->zeichneAuf(a));
+    EXPECT_EQ(f.dialoge.meldungen().size(), 2u);
+    EXPECT_EQ(a.schrift(), vorher);
+    EXPECT_FALSE(a.benutzerKoordinaten());
+
+    // Still usable: going back works.
+    QSignalSpy eingabe(f.w.get(), &frmGrafikKurvex::zurueckZurEingabe);
+    QTest::mouseClick(f.knopf("cmd1_1"), Qt::LeftButton);
+    EXPECT_EQ(eingabe.count(), 1);
+}
+
+TEST(Grafikfenster, ZeichneAufEinerFremdenFlaecheImDruckmodus) {
+    Fenster f(regressionsZustand());
+    AufzeichnungsAusgabe a(190, 277);
+    f.w->grafik().DruckModus = true;
+    EXPECT_TRUE(f.w->zeichneAuf(a));
+    f.w->grafik().DruckModus = false;
+    ASSERT_FALSE(a.koordinaten().empty());
+    EXPECT_NEAR(a.koordinaten()[0].y2, -160, 1e-9);
+    EXPECT_FALSE(a.texteMit(QStringLiteral("Funktion : ")).empty());
+}
+
+struct ExportFall {
+    const char* datei;
+    const char* kennung; // start of the file
+};
+class Export : public ::testing::TestWithParam<ExportFall> {};
+
+TEST_P(Export, SchreibtDieGrafikInDieGewaehlteDatei) {
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    const QString pfad = ordner.filePath(QString::fromLatin1(GetParam().datei));
+    Fenster f(test::prognose(test::logistischeSummen(), 1));
+    f.zeigen();
+    f.dialoge.waehleDatei(pfad);
+    f.aktion("mnuExport")->trigger();
+    ASSERT_EQ(f.dialoge.aufrufe.size(), 1u);
+    EXPECT_EQ(f.dialoge.aufrufe[0].art, test::Aufruf::Art::Speichern);
+    EXPECT_TRUE(f.dialoge.aufrufe[0].text.contains(QStringLiteral("*.svg")));
+    QFile datei(pfad);
+    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+    const QByteArray inhalt = datei.readAll();
+    EXPECT_TRUE(inhalt.left(200).contains(GetParam().kennung));
+    EXPECT_GT(inhalt.size(), 1000);
+}
+
+INSTANTIATE_TEST_SUITE_P(Formate, Export,
+                         ::testing::Values(ExportFall{"grafik.png", "PNG"},
+                                           ExportFall{"grafik.svg", "<svg"},
+                                           ExportFall{"grafik.PDF", "%PDF"}),
+                         [](const auto& info) { return std::to_string(info.index); });
+
+TEST(Grafikfenster, ExportAbgebrochenSchreibtNichts) {
+    Fenster f(regressionsZustand());
+    f.dialoge.waehleDatei(std::nullopt);
+    f.aktion("mnuExport")->trigger();
+    EXPECT_EQ(f.dialoge.aufrufe.size(), 1u);
+    EXPECT_TRUE(f.dialoge.meldungen().empty());
+}
+
+class TestPanel : public Abfragebereich {
+public:
+    using Abfragebereich::Abfragebereich;
+    void nachZeichnen() override { ++aufrufe; }
+    int aufrufe = 0;
+};
+
+TEST(Grafikfenster, AbfragebereichUnterDemBildUndDiensteFuerDruck) {
+    TestPanel* panel = nullptr;
+    int gedruckt = 0, vorschau = 0;
+    Grafikdienste dienste;
+    dienste.panelErzeugen = [&](frmGrafikKurvex& w) {
+        panel = new TestPanel(&w);
+        panel->setMinimumHeight(120);
+        return panel;
+    };
+    dienste.drucken = [&](frmGrafikKurvex&) { ++gedruckt; };
+    dienste.vorschau = [&](frmGrafikKurvex&) { ++vorschau; };
+    Fenster f(regressionsZustand(), dienste);
+    f.zeigen();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_GE(panel->aufrufe, 1);
+    auto* bild1 = f.kind<QWidget>("Bild1");
+    EXPECT_GE(panel->mapTo(f.w.get(), QPoint(0, 0)).y(),
+              bild1->mapTo(f.w.get(), QPoint(0, bild1->height())).y());
+    const int vorher = panel->aufrufe;
+    QTest::mouseClick(f.knopf("cmd1_3"), Qt::LeftButton);
+    EXPECT_EQ(panel->aufrufe, vorher + 1);
+    QTest::mouseClick(f.knopf("cmd1_2"), Qt::LeftButton);
+    EXPECT_EQ(gedruckt, 1);
+    ASSERT_TRUE(f.aktion("mnuVorschau")->isEnabled());
+    f.aktion("mnuVorschau")->trigger();
+    EXPECT_EQ(vorschau, 1);
+}
+
+} // namespace
+} // namespace tk
