@@ -25,12 +25,21 @@ Bildflaeche::Bildflaeche(QWidget* parent) : QWidget(parent) {
 }
 
 QImage Bildflaeche::leeresBild() const {
-    QImage b(size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    // On a high-resolution screen the image has more pixels for the same millimetres;
+    // the painter scales by the pixel ratio.
+    const double faktor = devicePixelRatioF();
+    const QSize px = (QSizeF(size().expandedTo(QSize(1, 1))) * faktor).toSize();
+    QImage b(px, QImage::Format_ARGB32_Premultiplied);
     const auto jeMeter = [](int dpi) { return static_cast<int>(std::lround(dpi / 0.0254)); };
     b.setDotsPerMeterX(jeMeter(logicalDpiX()));
     b.setDotsPerMeterY(jeMeter(logicalDpiY()));
+    b.setDevicePixelRatio(faktor);
     b.fill(Qt::white);
     return b;
+}
+
+bool Bildflaeche::passt() const {
+    return bild_.deviceIndependentSize().toSize() == size();
 }
 
 void Bildflaeche::setzeBild(QImage bild) {
@@ -45,12 +54,12 @@ void Bildflaeche::paintEvent(QPaintEvent*) {
 }
 
 void Bildflaeche::resizeEvent(QResizeEvent*) {
-    if (bild_.size() == size() || angefordert_ || !groesseGeaendert) return;
+    if (passt() || angefordert_ || !groesseGeaendert) return;
     // Coalesce the resize events of one layout pass into one drawing.
     angefordert_ = true;
     QTimer::singleShot(0, this, [this] {
         angefordert_ = false;
-        if (bild_.size() != size() && groesseGeaendert) groesseGeaendert();
+        if (!passt() && groesseGeaendert) groesseGeaendert();
     });
 }
 

@@ -26,6 +26,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    bool passt() const; // the image has the widget's size
+
     QImage bild_;
     bool angefordert_ = false;
 };

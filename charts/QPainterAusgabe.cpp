@@ -65,6 +65,15 @@ QFont QPainterAusgabe::qtSchrift(const Schrift& s) {
     return f;
 }
 
+// Painter coordinates: on an image with a device pixel ratio the painter already
+// scales by that ratio, so sizes are taken in device-independent pixels.
+double QPainterAusgabe::breitePx() const {
+    return geraet_->width() / geraet_->devicePixelRatioF();
+}
+double QPainterAusgabe::hoehePx() const {
+    return geraet_->height() / geraet_->devicePixelRatioF();
+}
+
 double QPainterAusgabe::pixelJeMmX() const {
     return geraet_->logicalDpiX() / mmJeZoll;
 }
@@ -73,10 +82,10 @@ double QPainterAusgabe::pixelJeMmY() const {
 }
 
 double QPainterAusgabe::breiteMm() const {
-    return geraet_->width() / pixelJeMmX();
+    return breitePx() / pixelJeMmX();
 }
 double QPainterAusgabe::hoeheMm() const {
-    return geraet_->height() / pixelJeMmY();
+    return hoehePx() / pixelJeMmY();
 }
 
 void QPainterAusgabe::setzeKoordinaten(double links, double oben, double rechts, double unten) {
@@ -91,13 +100,13 @@ void QPainterAusgabe::koordinatenZuruecksetzen() {
 }
 
 QPointF QPainterAusgabe::geraetPunkt(double x, double y) const {
-    const double px = (x - links_) * geraet_->width() / (rechts_ - links_);
-    const double py = (y - oben_) * geraet_->height() / (unten_ - oben_);
+    const double px = (x - links_) * breitePx() / (rechts_ - links_);
+    const double py = (y - oben_) * hoehePx() / (unten_ - oben_);
     return {px, py};
 }
 
 void QPainterAusgabe::loeschen() {
-    painter_->fillRect(QRectF(0, 0, geraet_->width(), geraet_->height()), Qt::white);
+    painter_->fillRect(QRectF(0, 0, breitePx(), hoehePx()), Qt::white);
     x_ = 0;
     y_ = 0;
 }
@@ -109,11 +118,11 @@ void QPainterAusgabe::setzePosition(double x, double y) {
 
 void QPainterAusgabe::setzeStift(Farbe farbe) {
     const double einheitPx = std::max(1.0, linienEinheitMm * pixelJeMmX());
-    const double breitePx = std::max(1, breite_) * einheitPx;
-    QPen stift(farbwert(farbe), breitePx);
+    const double stiftPx = std::max(1, breite_) * einheitPx;
+    QPen stift(farbwert(farbe), stiftPx);
     if (stil_ == Linienstil::Gestrichelt) {
         stift.setCapStyle(Qt::FlatCap);
-        const double mm = pixelJeMmX() / breitePx; // the pattern counts in pen widths
+        const double mm = pixelJeMmX() / stiftPx; // the pattern counts in pen widths
         stift.setDashPattern({strichMm * mm, lueckeMm * mm});
     } else {
         stift.setCapStyle(Qt::RoundCap);
@@ -137,8 +146,8 @@ void QPainterAusgabe::linieZu(double x, double y) {
 
 void QPainterAusgabe::kreis(double x, double y, double radius, Farbe farbe) {
     setzeStift(farbe);
-    const double rx = std::abs(radius * geraet_->width() / (rechts_ - links_));
-    const double ry = std::abs(radius * geraet_->height() / (unten_ - oben_));
+    const double rx = std::abs(radius * breitePx() / (rechts_ - links_));
+    const double ry = std::abs(radius * hoehePx() / (unten_ - oben_));
     painter_->drawEllipse(geraetPunkt(x, y), rx, ry);
 }
 
@@ -164,12 +173,12 @@ void QPainterAusgabe::drucke(const QString& text) {
 double QPainterAusgabe::textBreite(const QString& text) const {
     const QFontMetricsF fm(font_, geraet_);
     const double px = fm.horizontalAdvance(sichtbarerText(text));
-    return px * std::abs((rechts_ - links_) / geraet_->width());
+    return px * std::abs((rechts_ - links_) / breitePx());
 }
 
 double QPainterAusgabe::textHoehe(const QString&) const {
     const QFontMetricsF fm(font_, geraet_);
-    return fm.height() * std::abs((unten_ - oben_) / geraet_->height());
+    return fm.height() * std::abs((unten_ - oben_) / hoehePx());
 }
 
 } // namespace tk

@@ -56,6 +56,8 @@ public:
 
 private:
     QPointF geraetPunkt(double x, double y) const;
+    double breitePx() const;
+    double hoehePx() const;
     double pixelJeMmX() const;
     double pixelJeMmY() const;
     void setzeStift(Farbe farbe);

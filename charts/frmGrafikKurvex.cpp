@@ -265,6 +265,11 @@ void frmGrafikKurvex::exportieren() {
                           "Die Datei " + ziel.toStdString() + " konnte nicht geschrieben werden."));
 }
 
+void frmGrafikKurvex::showEvent(QShowEvent* event) {
+    impl_->rueckweg = false;
+    QMainWindow::showEvent(event);
+}
+
 void frmGrafikKurvex::closeEvent(QCloseEvent* event) {
     event->accept();
     if (impl_->rueckweg) return;

@@ -58,6 +58,7 @@ signals:
     void beenden();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

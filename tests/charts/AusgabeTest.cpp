@@ -51,28 +51,6 @@ INSTANTIATE_TEST_SUITE_P(
         PfeilFall{"links", 0, 0, 0, 2, 6, -1.6, 6, 1.6}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ZeigGrafik, LinieSetztAnfangspunktUndZiehtStrecke) {
-    AufzeichnungsAusgabe a;
-    Linie(a, 1, 2, 3, 4);
-    ASSERT_EQ(a.eintraege.size(), 2u);
-    EXPECT_EQ(a.eintraege[0].art, Aufzeichnung::Art::Punkt);
-    EXPECT_EQ(a.eintraege[1].art, Aufzeichnung::Art::Linie);
-    EXPECT_DOUBLE_EQ(a.eintraege[1].x1, 1);
-    EXPECT_DOUBLE_EQ(a.eintraege[1].y2, 4);
-    EXPECT_DOUBLE_EQ(a.positionX(), 3);
-    EXPECT_DOUBLE_EQ(a.positionY(), 4);
-}
-
-TEST(ZeigGrafik, TextZentriertBeginntUmHalbeBreiteLinks) {
-    AufzeichnungsAusgabe a;
-    a.setzeSchrift({QStringLiteral("Arial"), 8, false, false});
-    TextZentriert(a, 50, 10, QStringLiteral("Xs"));
-    const auto t = a.texte();
-    ASSERT_EQ(t.size(), 1u);
-    EXPECT_NEAR(t[0].x1, 50 - a.textBreite(QStringLiteral("Xs")) / 2, eps);
-    EXPECT_NEAR(t[0].y1, 10, eps);
-}
-
 struct SymbolFall {
     QString ein, aus;
 };
@@ -189,6 +167,24 @@ TEST(QPainterAusgabe, KoordinatenZuruecksetzenGibtMillimeterVonObenLinks) {
     const double pxJeMm = 96 / 25.4;
     EXPECT_NEAR(r.center().y(), 10 * pxJeMm, 2);
     EXPECT_NEAR(r.left(), 10 * pxJeMm, 3);
+}
+
+// A high-resolution image: twice the pixels for the same millimetres.
+TEST(QPainterAusgabe, PixelverhaeltnisAendertDieMillimeterNicht) {
+    QImage b = bild(100, 50);
+    QImage hoch = b.scaled(b.size() * 2);
+    hoch.setDevicePixelRatio(2);
+    hoch.fill(Qt::white);
+    {
+        QPainterAusgabe a(hoch);
+        EXPECT_NEAR(a.breiteMm(), 100, 0.2);
+        EXPECT_NEAR(a.hoeheMm(), 50, 0.2);
+        a.setzeLinienbreite(3);
+        Linie(a, 10, 10, 20, 10);
+    }
+    const double pxJeMm = 2 * 96 / 25.4;
+    EXPECT_NEAR(tinte(hoch).center().y(), 10 * pxJeMm, 3);
+    EXPECT_NEAR(tinte(hoch).left(), 10 * pxJeMm, 4);
 }
 
 TEST(QPainterAusgabe, KreisInFarbeOhneFuellung) {

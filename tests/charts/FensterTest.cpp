@@ -61,7 +61,7 @@ TEST(Grafikfenster, BeimLadenIstDieGrafikDaOhneMeldung) {
     f.zeigen();
     EXPECT_EQ(f.w->windowTitle(), QStringLiteral("Trend-Regression : Grafik"));
     EXPECT_FALSE(f.w->bild().isNull());
-    EXPECT_EQ(f.w->bild().size(), f.kind<QWidget>("Bild1")->size());
+    EXPECT_EQ(f.w->bild().deviceIndependentSize().toSize(), f.kind<QWidget>("Bild1")->size());
     EXPECT_TRUE(f.dialoge.aufrufe.empty());
     EXPECT_EQ(f.kind<QLabel>("Label4")->text(), QStringLiteral("Objekt-Bezeichnung :"));
     EXPECT_EQ(f.kind<QLabel>("Label7")->text(), QStringLiteral("Umsatz Filiale Nord"));
@@ -152,7 +152,7 @@ TEST(Grafikfenster, GroessenaenderungZeichnetNeuMitZentriertemRahmen) {
     f.w->resize(f.w->width() + 200, f.w->height() + 100);
     QTest::qWait(50);
     auto* bild1 = f.kind<QWidget>("Bild1");
-    EXPECT_EQ(f.w->bild().size(), bild1->size());
+    EXPECT_EQ(f.w->bild().deviceIndependentSize().toSize(), bild1->size());
     const double breiteMm = bild1->width() * 25.4 / bild1->logicalDpiX();
     EXPECT_NEAR(f.w->grafik().RandLinks, (120 - breiteMm) / 2, 1e-9);
 }
