@@ -57,6 +57,9 @@ Abfragepanel::Abfragepanel(Abfragekontext kontext, QWidget* parent)
     cmd3_->setObjectName(QStringLiteral("cmd3"));
     cmd4_ = new QPushButton(this);
     cmd4_->setObjectName(QStringLiteral("cmd4"));
+    // Enter on a focused button presses it, so the panel works from the keyboard.
+    cmd3_->setAutoDefault(true);
+    cmd4_->setAutoDefault(true);
     connect(cmd3_, &QPushButton::clicked, this, &Abfragepanel::cmd3_Click);
     connect(cmd4_, &QPushButton::clicked, this, &Abfragepanel::cmd4_Click);
 
@@ -77,6 +80,14 @@ Abfragepanel::Abfragepanel(Abfragekontext kontext, QWidget* parent)
         break;
     }
     zeilenAnordnen();
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+}
+
+void Abfragepanel::showEvent(QShowEvent* ereignis) {
+    Abfragebereich::showEvent(ereignis);
+    // A query can be typed as soon as the window opens.
+    if (!gezeigt_) feld(0)->setFocus(Qt::OtherFocusReason);
+    gezeigt_ = true;
 }
 
 void Abfragepanel::BildReg() {

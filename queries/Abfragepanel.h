@@ -47,6 +47,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+    void showEvent(QShowEvent* ereignis) override;
 
 private:
     void BildReg();
@@ -77,6 +78,7 @@ private:
     std::array<QLabel*, 19> labels_{};
     QPushButton* cmd3_ = nullptr;
     QPushButton* cmd4_ = nullptr;
+    bool gezeigt_ = false;
     bool verarbeitet_ = false; // a lost-focus rule is running
     int fokusRueckgabe_ = -1;  // field that gets the focus back; others' departures are void
 };
