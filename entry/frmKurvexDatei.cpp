@@ -49,10 +49,6 @@ void frmKurvex::Oeffnen(const std::string& pfad) {
         ++stumm_;
         Text2_->setText(QString::fromStdString(z_.Bezeichnung));
         Text1_[0]->setText(anzahlText(z_.AnzPaare));
-        if (z_.AnzPaare >= 1) {
-            Text1_[1]->setText(QString::fromStdString(formatWert(z_.EingabeX(1))));
-            Text1_[2]->setText(QString::fromStdString(formatWert(z_.EingabeY(1))));
-        }
         z_.AnzahlOK = true;
         z_.WerteZuweisung();
         ergebnisseVerbergen(); // results of the previous data set no longer apply
@@ -61,6 +57,11 @@ void frmKurvex::Oeffnen(const std::string& pfad) {
         EingabeIndex_ = z_.AnzPaare;
         xOffen_ = false;
         EingabeListe();
+        // Pair 1 as loaded, with seven decimals (the list shows the X value plainly).
+        if (z_.AnzPaare >= 1) {
+            Text1_[1]->setText(QString::fromStdString(formatWert(z_.EingabeX(1))));
+            Text1_[2]->setText(QString::fromStdString(formatWert(z_.EingabeY(1))));
+        }
         --stumm_;
     } catch (const Fehler& f) {
         --stumm_;

@@ -59,7 +59,6 @@ void Fensterfolge::zeigen(QWidget* fenster) {
 
 void Fensterfolge::entsorgen(QWidget* fenster) {
     if (!fenster) return;
-    fenster->removeEventFilter(this);
     fenster->hide();
     fenster->deleteLater();
 }
@@ -101,8 +100,7 @@ void Fensterfolge::zeigeGrafik() {
     connect(g, &frmGrafikKurvex::zurueckZurEingabe, this, &Fensterfolge::zurueckZurEingabe);
     connect(g, &frmGrafikKurvex::zurueckZumStart, this, &Fensterfolge::zeigeStart);
     connect(g, &frmGrafikKurvex::beenden, this, &Fensterfolge::beenden);
-    // Its title-bar close box leads back to the input window.
-    g->installEventFilter(this);
+    // Its title-bar close box also reports zurueckZurEingabe.
     aktuell_ = Fenster::Grafik;
     zeigen(g);
     // The input window only hides, so its results survive.
@@ -111,6 +109,7 @@ void Fensterfolge::zeigeGrafik() {
 }
 
 void Fensterfolge::zurueckZurEingabe() {
+    if (aktuell_ != Fenster::Grafik) return;
     if (!eingabe_) {
         zeigeStart();
         return;
@@ -122,17 +121,6 @@ void Fensterfolge::zurueckZurEingabe() {
 #ifdef TK_MIT_GRAFIK
     entsorgen(grafik_);
 #endif
-}
-
-bool Fensterfolge::eventFilter(QObject* objekt, QEvent* ereignis) {
-#ifdef TK_MIT_GRAFIK
-    if (ereignis->type() == QEvent::Close && objekt == grafik_ && aktuell_ == Fenster::Grafik) {
-        ereignis->ignore();
-        zurueckZurEingabe();
-        return true;
-    }
-#endif
-    return QObject::eventFilter(objekt, ereignis);
 }
 
 void Fensterfolge::beenden() {

@@ -43,9 +43,6 @@ signals:
     // The program is over: quit the event loop.
     void programmEnde();
 
-protected:
-    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
-
 private:
     void zeigeStart();
     void zeigeEingabe();

@@ -1,0 +1,239 @@
+// The window sequence: one visible window, fresh windows, reset on return to start,
+// program end.
+
+#include "Fensterfolge.h"
+#include "FakeDialogeOhneWarnung.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using Fenster = tk::Fensterfolge::Fenster;
+
+namespace {
+
+void aufraeumen() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+QList<QWidget*> sichtbareFenster() {
+    QList<QWidget*> l;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible()) l << w;
+    return l;
+}
+
+// The regression data set of the typical run, typed into the input window.
+void datensatzTippen(tk::frmKurvex& w) {
+    auto tippen = [](QLineEdit* f, const QString& t) {
+        f->setFocus();
+        QCoreApplication::processEvents();
+        QTest::keyClicks(f, t);
+        QTest::keyClick(f, Qt::Key_Return);
+        QCoreApplication::processEvents();
+    };
+    tippen(w.Text2(), u"Reihe"_s);
+    tippen(w.Text1(0), u"5"_s);
+    QTest::mouseClick(w.cmd1(1), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    const double y[] = {2.1, 3.9, 6.2, 7.8, 10.1};
+    for (int i = 0; i < 5; ++i) {
+        tippen(w.Text1(1), QString::number(i + 1));
+        tippen(w.Text1(2), QString::number(y[i]));
+    }
+}
+
+} // namespace
+
+class FensterfolgeTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { aufraeumen(); }
+
+    void startetMitStartfenster() {
+        tk::test::FakeDialoge d;
+        tk::Fensterfolge f(d);
+        f.starten();
+        QCOMPARE(f.aktuell(), Fenster::Start);
+        QCOMPARE(sichtbareFenster(), QList<QWidget*>{f.start()});
+    }
+
+    void modusWahlOeffnetEingabe_data() {
+        QTest::addColumn<int>("knopf");
+        QTest::addColumn<QString>("titel");
+        QTest::newRow("Prognostik") << 0 << u" Trend-Prognostik :  Eingabe"_s;
+        QTest::newRow("Regression") << 1 << u" Trend-Regression :  Eingabe"_s;
+    }
+    void modusWahlOeffnetEingabe() {
+        QFETCH(int, knopf);
+        QFETCH(QString, titel);
+        tk::test::FakeDialoge d;
+        tk::Fensterfolge f(d);
+        f.starten();
+        QTest::mouseClick(f.start()->cmd1(knopf), Qt::LeftButton);
+        aufraeumen();
+        QCOMPARE(f.aktuell(), Fenster::Eingabe);
+        QVERIFY(!f.start()); // unloaded
+        QCOMPARE(sichtbareFenster(), QList<QWidget*>{f.eingabe()});
+        QCOMPARE(f.eingabe()->windowTitle(), titel);
+    }
+
+    void zurueckZumStartSetztAllesZurueck() {
+        tk::test::FakeDialoge d;
+        tk::Fensterfolge f(d);
+        f.starten();
+        QTest::mouseClick(f.start()->cmd1(1), Qt::LeftButton);
+        QVERIFY(QTest::qWaitForWindowActive(f.eingabe()));
+        datensatzTippen(*f.eingabe());
+        QTest::mouseClick(f.eingabe()->cmd1(2), Qt::LeftButton); // calculate
+        QCOMPARE(f.zustand().AnzPaare, 5);
+        QVERIFY(f.zustand().ModellNr != 0);
+        f.zustand().DateiName = "/tmp/alt.rgr";
+
+        QTest::mouseClick(f.eingabe()->cmd1(0), Qt::LeftButton); // "Zurück zum Start"
+        aufraeumen();
+        QCOMPARE(f.aktuell(), Fenster::Start);
+        QVERIFY(!f.eingabe());
+        QCOMPARE(sichtbareFenster(), QList<QWidget*>{f.start()});
+        QCOMPARE(f.zustand().AnzPaare, 0);
+        QCOMPARE(f.zustand().KorrR, 0.0);
+        QVERIFY(!f.zustand().AnzahlOK);
+
+        // the other mode: an empty input window with the prognosis captions
+        QTest::mouseClick(f.start()->cmd1(0), Qt::LeftButton);
+        aufraeumen();
+        tk::frmKurvex* e = f.eingabe();
+        QVERIFY(e);
+        QCOMPARE(e->windowTitle(), u" Trend-Prognostik :  Eingabe"_s);
+        QCOMPARE(e->Label1(2)->text(), u" Bezugshorizont X1 :"_s);
+        QVERIFY(e->Text2()->text().isEmpty() && e->Text1(0)->text().isEmpty());
+        QCOMPARE(e->List1()->count(), 0);
+        QVERIFY(!e->Text1(1)->isVisible());
+        QVERIFY(f.zustand().Bezeichnung.empty());
+        QVERIFY(f.zustand().DateiName.empty());
+        QCOMPARE(f.zustand().ModellNr, 0);
+        QCOMPARE(f.zustand().Kennzahl, 1);
+        QVERIFY(d.aufrufe.empty());
+    }
+
+    void beenden_data() {
+        QTest::addColumn<bool>("ausEingabe");
+        QTest::addColumn<int>("antwort");
+        QTest::addColumn<bool>("ende");
+        QTest::newRow("Start Nein") << false << int(tk::Antwort::Nein) << false;
+        QTest::newRow("Start Ja") << false << int(tk::Antwort::Ja) << true;
+        QTest::newRow("Eingabe Nein") << true << int(tk::Antwort::Nein) << false;
+        QTest::newRow("Eingabe Ja") << true << int(tk::Antwort::Ja) << true;
+    }
+    void beenden() {
+        QFETCH(bool, ausEingabe);
+        QFETCH(int, antwort);
+        QFETCH(bool, ende);
+        tk::test::FakeDialoge d;
+        tk::Fensterfolge f(d);
+        QSignalSpy programmEnde(&f, &tk::Fensterfolge::programmEnde);
+        f.starten();
+        if (ausEingabe) {
+            QTest::mouseClick(f.start()->cmd1(1), Qt::LeftButton);
+            aufraeumen();
+        }
+        QWidget* vorher = f.sichtbar();
+        d.antworte(static_cast<tk::Antwort>(antwort));
+        if (ausEingabe)
+            f.eingabe()->menue(tk::frmKurvex::Menue::Beenden)->trigger();
+        else
+            QTest::mouseClick(f.start()->cmd1(2), Qt::LeftButton);
+        aufraeumen();
+        QCOMPARE(programmEnde.count(), ende ? 1 : 0);
+        if (ende) {
+            QVERIFY(sichtbareFenster().isEmpty());
+            QCOMPARE(f.aktuell(), Fenster::Keins);
+        } else {
+            QCOMPARE(sichtbareFenster(), QList<QWidget*>{vorher});
+        }
+        QCOMPARE(d.meldungen().size(), std::size_t(1)); // no save prompt
+    }
+
+    void schliessenBeendet_data() {
+        QTest::addColumn<bool>("ausEingabe");
+        QTest::newRow("Start") << false;
+        QTest::newRow("Eingabe") << true;
+    }
+    void schliessenBeendet() {
+        QFETCH(bool, ausEingabe);
+        tk::test::FakeDialoge d;
+        tk::Fensterfolge f(d);
+        QSignalSpy programmEnde(&f, &tk::Fensterfolge::programmEnde);
+        f.starten();
+        if (ausEingabe) {
+            QTest::mouseClick(f.start()->cmd1(0), Qt::LeftButton);
+            aufraeumen();
+        }
+        QVERIFY(f.sichtbar()->close());
+        aufraeumen();
+        QCOMPARE(programmEnde.count(), 1);
+        QVERIFY(sichtbareFenster().isEmpty());
+        QVERIFY(d.aufrufe.empty());
+    }
+
+#ifdef TK_MIT_GRAFIK
+    void grafikUndZurueck_data() {
+        QTest::addColumn<QString>("weg");
+        QTest::addColumn<int>("ziel");
+        QTest::newRow("Titelleiste") << u"schliessen"_s << int(Fenster::Eingabe);
+        QTest::newRow("Zurück zur Eingabe") << u"eingabe"_s << int(Fenster::Eingabe);
+        QTest::newRow("Zurück zum Start") << u"start"_s << int(Fenster::Start);
+    }
+    void grafikUndZurueck() {
+        QFETCH(QString, weg);
+        QFETCH(int, ziel);
+        tk::test::FakeDialoge d;
+        d.okAutomatisch = true;
+        tk::Fensterfolge f(d);
+        f.starten();
+        QTest::mouseClick(f.start()->cmd1(1), Qt::LeftButton);
+        QVERIFY(QTest::qWaitForWindowActive(f.eingabe()));
+        datensatzTippen(*f.eingabe());
+        QTest::mouseClick(f.eingabe()->cmd1(2), Qt::LeftButton);
+        tk::frmKurvex* e = f.eingabe();
+        QTest::mouseClick(e->cmd1(4), Qt::LeftButton); // "Grafik"
+        aufraeumen();
+        QCOMPARE(f.aktuell(), Fenster::Grafik);
+        QVERIFY(f.grafik());
+        QCOMPARE(sichtbareFenster(), QList<QWidget*>{f.grafik()});
+        QVERIFY(f.eingabe() == e); // only hidden
+
+        if (weg == u"schliessen"_s)
+            f.grafik()->close();
+        else if (weg == u"eingabe"_s)
+            emit f.grafik()->zurueckZurEingabe();
+        else
+            emit f.grafik()->zurueckZumStart();
+        aufraeumen();
+        QCOMPARE(int(f.aktuell()), ziel);
+        QCOMPARE(sichtbareFenster().size(), 1);
+        if (ziel == int(Fenster::Eingabe)) {
+            QVERIFY(f.eingabe() == e);
+            QVERIFY(e->isVisible());
+            QVERIFY(e->cmd1(4)->isVisible()); // the results survived
+            QCOMPARE(e->List1()->count(), 5);
+        } else {
+            QVERIFY(f.start()->isVisible());
+            QCOMPARE(f.zustand().AnzPaare, 0);
+        }
+    }
+#endif
+};
+
+QObject* neuFensterfolgeTest() {
+    return new FensterfolgeTest;
+}
+
+#include "FensterfolgeTest.moc"

@@ -1,0 +1,114 @@
+// The start window: captions, mode choice, exit confirmation, reset of the state.
+
+#include "FakeDialogeOhneWarnung.h"
+#include "frmstartKX.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class StartTest : public QObject {
+    Q_OBJECT
+private slots:
+    void beschriftung() {
+        tk::Programmzustand z;
+        tk::test::FakeDialoge d;
+        tk::frmstartKX w(z, d);
+        QCOMPARE(w.windowTitle(), u"Trendkurve :   Start"_s);
+        QCOMPARE(w.Frame1()->title(), u"Programmwahl"_s);
+        QCOMPARE(w.cmd1(0)->text(), u"Prognostik"_s);
+        QCOMPARE(w.cmd1(1)->text(), u"Regression"_s);
+        QCOMPARE(w.cmd1(2)->text(), u"Ende"_s);
+        QCOMPARE(w.Label1()->text().at(0), QChar(169));
+        // "Ende" is set apart from the mode buttons
+        QVERIFY(w.cmd1(2)->y() - w.cmd1(1)->y() > w.cmd1(1)->y() - w.cmd1(0)->y());
+    }
+
+    void initialisierenSetztZurueck() {
+        tk::Programmzustand z;
+        tk::test::FakeDialoge d;
+        z.ModusPrognostik = true;
+        z.AnzPaare = 5;
+        z.AnzahlOK = true;
+        z.Kennzahl = 1;
+        z.KorrR = 0.5;
+        z.XMax = 9;
+        z.RMax = 0.9;
+        tk::frmstartKX w(z, d);
+        QCOMPARE(z.AnzPaare, 0);
+        QVERIFY(!z.AnzahlOK);
+        QCOMPARE(z.Kennzahl, 0);
+        QCOMPARE(z.KorrR, 0.0);
+        QCOMPARE(z.XMax, 0.0);
+        QCOMPARE(z.RMax, 0.0);
+        QVERIFY(z.ModusPrognostik); // the mode stays until a new choice
+    }
+
+    void modusWahl_data() {
+        QTest::addColumn<int>("knopf");
+        QTest::addColumn<bool>("prognose");
+        QTest::newRow("Prognostik") << 0 << true;
+        QTest::newRow("Regression") << 1 << false;
+    }
+    void modusWahl() {
+        QFETCH(int, knopf);
+        QFETCH(bool, prognose);
+        tk::Programmzustand z;
+        z.ModusPrognostik = !prognose;
+        tk::test::FakeDialoge d;
+        tk::frmstartKX w(z, d);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QSignalSpy gewaehlt(&w, &tk::frmstartKX::modusGewaehlt);
+        w.cmd1(knopf)->setFocus();
+        QTest::keyClick(w.cmd1(knopf), Qt::Key_Return); // keyboard alone
+        QCOMPARE(gewaehlt.count(), 1);
+        QCOMPARE(z.ModusPrognostik, prognose);
+        QVERIFY(d.aufrufe.empty());
+    }
+
+    void ende_data() {
+        QTest::addColumn<int>("antwort");
+        QTest::addColumn<int>("beendet");
+        QTest::newRow("Nein") << int(tk::Antwort::Nein) << 0;
+        QTest::newRow("Ja") << int(tk::Antwort::Ja) << 1;
+    }
+    void ende() {
+        QFETCH(int, antwort);
+        QFETCH(int, beendet);
+        tk::Programmzustand z;
+        z.ModusPrognostik = true;
+        tk::test::FakeDialoge d;
+        tk::frmstartKX w(z, d);
+        w.show();
+        QSignalSpy ende(&w, &tk::frmstartKX::beenden);
+        d.antworte(static_cast<tk::Antwort>(antwort));
+        QTest::mouseClick(w.cmd1(2), Qt::LeftButton);
+        QCOMPARE(ende.count(), beendet);
+        QCOMPARE(d.aufrufe.size(), std::size_t(1));
+        QCOMPARE(d.aufrufe[0].text, u" Wollen Sie wirklich abbrechen (beenden) ??"_s);
+        QVERIFY(w.isVisible());
+        QVERIFY(z.ModusPrognostik);
+    }
+
+    void schliessenOhneFrage() {
+        tk::Programmzustand z;
+        tk::test::FakeDialoge d;
+        tk::frmstartKX w(z, d);
+        w.show();
+        QSignalSpy zu(&w, &tk::frmstartKX::geschlossen);
+        QVERIFY(w.close());
+        QCOMPARE(zu.count(), 1);
+        QVERIFY(d.aufrufe.empty());
+    }
+};
+
+QObject* neuStartTest() {
+    return new StartTest;
+}
+
+#include "StartTest.moc"

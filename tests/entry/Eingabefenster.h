@@ -1,0 +1,81 @@
+#pragma once
+// Builds an input window on a fresh program state with scripted dialogs, shows it
+// and waits until it is active, so that keystrokes reach it.
+
+// g++ 12 sees a queued file name as maybe uninitialised when inlined.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#include "FakeDialoge.h"
+#pragma GCC diagnostic pop
+#include "Zustand.h"
+#include "frmKurvex.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+namespace tk::test {
+
+struct Eingabefenster {
+    explicit Eingabefenster(bool prognose = false) {
+        z.ModusPrognostik = prognose;
+        w = std::make_unique<frmKurvex>(z, d);
+        w->show();
+        aktiv = QTest::qWaitForWindowActive(w.get());
+        warten();
+    }
+
+    // Lets deferred focus changes happen.
+    static void warten() {
+        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+    }
+
+    static QWidget* fokus() { return QApplication::focusWidget(); }
+
+    // A key pressed in whatever widget has the focus.
+    static void druecke(int taste, Qt::KeyboardModifiers mod = Qt::NoModifier) {
+        QWidget* f = fokus();
+        if (f) QTest::keyClick(f, static_cast<Qt::Key>(taste), mod);
+        warten();
+    }
+
+    // Types into the focused widget (ASCII only) and presses Enter.
+    static void eingeben(const QString& text) {
+        QWidget* f = fokus();
+        if (f) QTest::keyClicks(f, text);
+        druecke(Qt::Key_Return);
+    }
+
+    void fokussieren(QWidget* feld) {
+        feld->setFocus(Qt::TabFocusReason);
+        warten();
+    }
+
+    void klicke(QPushButton* k) {
+        QTest::mouseClick(k, Qt::LeftButton);
+        warten();
+    }
+
+    // Title, count, "Anzahl OK" and the pairs, all by keyboard from the title field.
+    void datensatzTippen(const QString& titel,
+                         const std::vector<std::pair<QString, QString>>& paare) {
+        fokussieren(w->Text2());
+        eingeben(titel);                         // -> count field
+        eingeben(QString::number(paare.size())); // -> "Anzahl OK"
+        druecke(Qt::Key_Return);                 // presses it -> X field
+        for (const auto& [x, y] : paare) {
+            eingeben(x);
+            eingeben(y);
+        }
+    }
+
+    Programmzustand z;
+    FakeDialoge d;
+    std::unique_ptr<frmKurvex> w;
+    bool aktiv = false;
+};
+
+} // namespace tk::test

@@ -1,0 +1,150 @@
+// Keyboard behaviour of the numeric fields and the title field.
+
+#include "TextBHilf.h"
+#include "Eingabefenster.h"
+
+#include <QLabel>
+#include <QListWidget>
+
+using namespace Qt::StringLiterals;
+using tk::test::Eingabefenster;
+
+namespace {
+
+// Widgets of the input window by a short name.
+QWidget* steuerung(tk::frmKurvex& w, const QString& name) {
+    if (name == u"Titel") return w.Text2();
+    if (name == u"Anzahl") return w.Text1(0);
+    if (name == u"X") return w.Text1(1);
+    if (name == u"Y") return w.Text1(2);
+    if (name == u"Liste") return w.List1();
+    if (name.startsWith(u"cmd")) return w.cmd1(name.mid(3).toInt());
+    return nullptr;
+}
+
+} // namespace
+
+class TextBHilfTest : public QObject {
+    Q_OBJECT
+private slots:
+    void tastenfilter_data() {
+        QTest::addColumn<QString>("getippt");
+        QTest::addColumn<QString>("ergebnis");
+        QTest::newRow("Buchstaben") << u"1a2b3"_s << u"123"_s;
+        QTest::newRow("Komma") << u"12,5"_s << u"125"_s;
+        QTest::newRow("Exponent") << u"1.5E-3"_s << u"1.5E-3"_s;
+        QTest::newRow("kleines e") << u"2e+4"_s << u"2e4"_s;
+        QTest::newRow("Stellung egal") << u"1-2..3"_s << u"1-2..3"_s;
+        QTest::newRow("Leerzeichen") << u" 7 "_s << u"7"_s;
+    }
+    void tastenfilter() {
+        Eingabefenster f;
+        QVERIFY(f.aktiv);
+        f.fokussieren(f.w->Text1(0));
+        QFETCH(QString, getippt);
+        QTest::keyClicks(f.w->Text1(0), getippt);
+        QFETCH(QString, ergebnis);
+        QCOMPARE(f.w->Text1(0)->text(), ergebnis);
+    }
+
+    void umlautWirdVerworfen() {
+        Eingabefenster f;
+        QVERIFY(f.aktiv);
+        f.fokussieren(f.w->Text1(0));
+        QTest::sendKeyEvent(QTest::KeyAction::Click, f.w->Text1(0), Qt::Key_unknown,
+                            QStringLiteral("ä"), Qt::NoModifier);
+        QVERIFY(f.w->Text1(0)->text().isEmpty());
+        // the title field takes it
+        f.fokussieren(f.w->Text2());
+        QTest::sendKeyEvent(QTest::KeyAction::Click, f.w->Text2(), Qt::Key_unknown,
+                            QStringLiteral("ä"), Qt::NoModifier);
+        QCOMPARE(f.w->Text2()->text(), QStringLiteral("ä"));
+    }
+
+    void ruecktasteLoescht() {
+        Eingabefenster f;
+        QVERIFY(f.aktiv);
+        f.fokussieren(f.w->Text1(0));
+        QTest::keyClicks(f.w->Text1(0), u"123"_s);
+        QTest::keyClick(f.w->Text1(0), Qt::Key_Backspace);
+        QCOMPARE(f.w->Text1(0)->text(), u"12"_s);
+    }
+
+    void markAllesBeimEintritt() {
+        Eingabefenster f;
+        QVERIFY(f.aktiv);
+        f.w->Text2()->setText(u"alter Titel"_s);
+        f.fokussieren(f.w->Text1(0));
+        Eingabefenster::druecke(Qt::Key_Up); // back into the title field
+        QCOMPARE(Eingabefenster::fokus(), f.w->Text2());
+        QCOMPARE(f.w->Text2()->selectedText(), u"alter Titel"_s);
+        QTest::keyClicks(f.w->Text2(), u"neu"_s); // typing replaces
+        QCOMPARE(f.w->Text2()->text(), u"neu"_s);
+    }
+
+    // Enter and the arrow keys move through the tab order of the pair stage.
+    void navigation_data() {
+        QTest::addColumn<QString>("von");
+        QTest::addColumn<int>("taste");
+        QTest::addColumn<QString>("nach");
+        QTest::newRow("Anzahl Enter") << u"Anzahl"_s << int(Qt::Key_Return) << u"cmd1"_s;
+        QTest::newRow("Anzahl Rechts") << u"Anzahl"_s << int(Qt::Key_Right) << u"cmd1"_s;
+        QTest::newRow("Anzahl Hoch") << u"Anzahl"_s << int(Qt::Key_Up) << u"Titel"_s;
+        QTest::newRow("Anzahl Links") << u"Anzahl"_s << int(Qt::Key_Left) << u"Titel"_s;
+        QTest::newRow("X Enter") << u"X"_s << int(Qt::Key_Return) << u"Y"_s;
+        QTest::newRow("X Runter") << u"X"_s << int(Qt::Key_Down) << u"Y"_s;
+        QTest::newRow("X Hoch") << u"X"_s << int(Qt::Key_Up) << u"cmd1"_s;
+        QTest::newRow("Titel Enter") << u"Titel"_s << int(Qt::Key_Return) << u"Anzahl"_s;
+        QTest::newRow("Titel Links") << u"Titel"_s << int(Qt::Key_Left) << u"cmd3"_s;
+        QTest::newRow("Ziffernblock Enter") << u"Titel"_s << int(Qt::Key_Enter) << u"Anzahl"_s;
+    }
+    void navigation() {
+        Eingabefenster f;
+        QVERIFY(f.aktiv);
+        f.fokussieren(f.w->Text1(0));
+        f.eingeben(u"4"_s);
+        Eingabefenster::druecke(Qt::Key_Return); // "Anzahl OK": pair stage
+        QCOMPARE(Eingabefenster::fokus(), f.w->Text1(1));
+        f.w->Text1(1)->setText(u"3"_s); // a field left empty would call the user back
+        f.w->Text1(2)->setText(u"4"_s);
+        QFETCH(QString, von);
+        f.fokussieren(steuerung(*f.w, von));
+        QFETCH(int, taste);
+        Eingabefenster::druecke(taste);
+        QFETCH(QString, nach);
+        QWidget* erwartet = steuerung(*f.w, nach);
+        QVERIFY(erwartet);
+        QCOMPARE(Eingabefenster::fokus(), erwartet);
+    }
+
+    void hilfsfunktionen_data() {
+        QTest::addColumn<int>("taste");
+        QTest::addColumn<bool>("navigiert");
+        QTest::addColumn<bool>("titelNimmt");
+        QTest::newRow("Enter") << int(Qt::Key_Return) << true << false;
+        QTest::newRow("Links") << int(Qt::Key_Left) << true << true;
+        QTest::newRow("A") << int(Qt::Key_A) << false << true;
+        QTest::newRow("Tab") << int(Qt::Key_Tab) << false << true;
+    }
+    void hilfsfunktionen() {
+        QFETCH(int, taste);
+        QWidget fenster;
+        auto* a = new QLineEdit(&fenster);
+        auto* b = new QLineEdit(&fenster);
+        fenster.show();
+        QVERIFY(QTest::qWaitForWindowActive(&fenster));
+        a->setFocus();
+        QFETCH(bool, navigiert);
+        QCOMPARE(tk::TasteNavig(a, taste), navigiert);
+        Eingabefenster::warten();
+        QCOMPARE(b->hasFocus(), navigiert); // two fields: both directions reach b
+        QFETCH(bool, titelNimmt);
+        QCOMPARE(tk::TasteTitel(taste), titelNimmt);
+    }
+};
+
+QObject* neuTextBHilfTest() {
+    return new TextBHilfTest;
+}
+
+#include "TextBHilfTest.moc"
