@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFile>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -259,6 +260,7 @@ void frmGrafikKurvex::exportieren() {
     const auto e =
         exportiereGrafik(ziel, *format, mm, [this](Ausgabe& a) { return zeichneAuf(a); });
     grafik_.DruckModus = druck;
+    if (!e.gezeichnet) QFile::remove(ziel); // the failure was reported; no half chart
     if (e.gezeichnet && !e.geschrieben)
         ZeigFehler(dialoge_,
                    Fehler(fehlercode::EinAusgabefehler, "Grafik exportieren",

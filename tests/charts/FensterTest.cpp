@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -270,11 +271,13 @@ TEST_P(Export, SchreibtDieGrafikInDieGewaehlteDatei) {
     EXPECT_GT(inhalt.size(), 1000);
 }
 
-INSTANTIATE_TEST_SUITE_P(Formate, Export,
-                         ::testing::Values(ExportFall{"grafik.png", "PNG"},
-                                           ExportFall{"grafik.svg", "<svg"},
-                                           ExportFall{"grafik.PDF", "%PDF"}),
-                         [](const auto& info) { return std::to_string(info.index); });
+INSTANTIATE_TEST_SUITE_P(
+    Formate, Export,
+    ::testing::Values(ExportFall{"grafik.png", "PNG"}, ExportFall{"grafik.svg", "<svg"},
+                      ExportFall{"grafik.PDF", "%PDF"}),
+    [](const auto& info) {
+        return QFileInfo(QString::fromLatin1(info.param.datei)).suffix().toStdString();
+    });
 
 TEST(Grafikfenster, ExportAbgebrochenSchreibtNichts) {
     Fenster f(regressionsZustand());
@@ -282,6 +285,17 @@ TEST(Grafikfenster, ExportAbgebrochenSchreibtNichts) {
     f.aktion("mnuExport")->trigger();
     EXPECT_EQ(f.dialoge.aufrufe.size(), 1u);
     EXPECT_TRUE(f.dialoge.meldungen().empty());
+}
+
+TEST(Grafikfenster, ExportEinerFehlerhaftenGrafikHinterlaesstKeineDatei) {
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("kaputt.svg"));
+    Fenster f(kaputterZustand());
+    f.dialoge.leeren();
+    f.dialoge.waehleDatei(pfad);
+    f.aktion("mnuExport")->trigger();
+    EXPECT_EQ(f.dialoge.meldungen().size(), 1u);
+    EXPECT_FALSE(QFile::exists(pfad));
 }
 
 class TestPanel : public Abfragebereich {
