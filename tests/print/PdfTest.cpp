@@ -13,8 +13,10 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
+#include <cmath>
 
 using namespace tk;
 using namespace tk::test;
@@ -26,6 +28,39 @@ QString pdfText(const QString& datei) {
     p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), datei, QStringLiteral("-")});
     if (!p.waitForFinished(30000)) return {};
     return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+struct Wort {
+    QRectF rahmen; // points, y down
+    QString text;
+};
+
+// The words of the first page with their boxes, as poppler sees them.
+std::vector<Wort> woerter(const QString& datei, QSizeF& seite) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), datei, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    const QRegularExpression seitenRe(
+        QString::fromLatin1(R"x(<page width="([\d.]+)" height="([\d.]+)">)x"));
+    if (const auto m = seitenRe.match(html); m.hasMatch())
+        seite = {m.captured(1).toDouble(), m.captured(2).toDouble()};
+    const QRegularExpression wortRe(QString::fromLatin1(
+        R"x(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">(.*?)</word>)x"));
+    std::vector<Wort> w;
+    for (auto it = wortRe.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        w.push_back({QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                            QPointF(m.captured(3).toDouble(), m.captured(4).toDouble())),
+                     m.captured(5)});
+    }
+    return w;
+}
+
+const Wort* finde(const std::vector<Wort>& w, const QString& text) {
+    for (const auto& x : w)
+        if (x.text == text) return &x;
+    return nullptr;
 }
 
 int seitenzahl(const QString& datei) {
@@ -83,12 +118,15 @@ void PdfTest::seiteJeModus_data() {
     const QStringList einzel = {"Trend-Prognostik", "Versuchsreihe Prognose", "Wert K"};
     QTest::newRow("Regression ohne Abfragen") << 0 << 0 << regression;
     QTest::newRow("Regression mit Abfragen") << 0 << 3 << (regression + QStringList{"Wert X"});
+    QTest::newRow("Regression, Speicher voll") << 0 << 21 << regression;
     QTest::newRow("Summenwerte ohne Abfragen") << 1 << 0 << summen;
     QTest::newRow("Summenwerte mit Abfragen")
         << 1 << 2 << (summen + QStringList{"KiG1/95", "KiG2/95", "100.0000"});
+    QTest::newRow("Summenwerte, Speicher voll") << 1 << 10 << summen;
     QTest::newRow("Einzelwerte ohne Abfragen") << 2 << 0 << einzel;
     QTest::newRow("Einzelwerte mit Abfragen")
         << 2 << 2 << (einzel + QStringList{"KdxG1/95", "K(dx)", "(i+d)"});
+    QTest::newRow("Einzelwerte, Speicher voll") << 2 << 7 << einzel;
 }
 
 void PdfTest::seiteJeModus() {
@@ -111,12 +149,34 @@ void PdfTest::seiteJeModus() {
     const QString text = pdfText(datei);
     QVERIFY(!text.isEmpty());
     erwartet << QStringLiteral("Grafik :") << QStringLiteral("Eingabewerte :")
+             << QStringLiteral("Konstantenterm A")
              << QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
     for (const QString& t : erwartet) QVERIFY2(text.contains(t), qPrintable(t + "\n" + text));
     QCOMPARE(text.contains(QStringLiteral("Abfragewerte :")), abfragen > 0);
     // Every entered pair has its line.
     for (int i = 1; i <= f.z.AnzPaare; ++i)
         QVERIFY(text.contains(QString::fromStdString(Zahl(f.z.YWert(i)))));
+
+    // One A4 page: every word on the paper, no two words on top of each other, the
+    // chart between its heading and the input table.
+    QSizeF seite;
+    const auto w = woerter(datei, seite);
+    QVERIFY(std::fabs(seite.width() - 595) < 1 && std::fabs(seite.height() - 842) < 1);
+    for (const auto& x : w)
+        QVERIFY2(QRectF(QPointF(0, 0), seite).contains(x.rahmen), qPrintable(x.text));
+    for (std::size_t i = 0; i < w.size(); ++i)
+        for (std::size_t j = i + 1; j < w.size(); ++j) {
+            // Font boxes include the line gap: allow a point of it.
+            const QRectF a = w[i].rahmen.adjusted(0.5, 1, -0.5, -1);
+            QVERIFY2(!a.intersects(w[j].rahmen.adjusted(0.5, 1, -0.5, -1)),
+                     qPrintable(w[i].text + " / " + w[j].text));
+        }
+    const Wort* grafik = finde(w, QStringLiteral("Grafik"));
+    const Wort* eingabe = finde(w, QStringLiteral("Eingabewerte"));
+    const Wort* legende = finde(w, QStringLiteral("Konstantenterm"));
+    QVERIFY(grafik && eingabe && legende);
+    QVERIFY(grafik->rahmen.bottom() < legende->rahmen.top());
+    QVERIFY(legende->rahmen.bottom() < eingabe->rahmen.top());
 }
 
 void PdfTest::letterWirdAbgelehnt() {
