@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QStringList>
 
@@ -58,7 +59,8 @@ Antwort QtDialoge::meldung(const QString& text, const QString& titel, Knoepfe kn
         icon = QMessageBox::Critical;
         break;
     }
-    QMessageBox box(icon, titel, text, QMessageBox::NoButton, QApplication::activeWindow());
+    QPointer<QWidget> fenster = QApplication::activeWindow();
+    QMessageBox box(icon, titel, text, QMessageBox::NoButton, fenster);
 
     std::vector<std::pair<QPushButton*, Antwort>> knoepfeListe;
     auto neu = [&](const QString& beschriftung, QMessageBox::ButtonRole rolle, Antwort a) {
@@ -88,6 +90,8 @@ Antwort QtDialoge::meldung(const QString& text, const QString& titel, Knoepfe kn
     box.setDefaultButton(knoepfeListe.front().first);
     box.setEscapeButton(escape);
     box.exec();
+    // Give the keyboard back to the window that asked.
+    if (fenster) fenster->activateWindow();
 
     for (const auto& [k, a] : knoepfeListe)
         if (box.clickedButton() == k) return a;

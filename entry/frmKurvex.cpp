@@ -95,13 +95,15 @@ void frmKurvex::aufbauen() {
     Text1_[2] = feld(3150, 1800, 2700);
     for (QLineEdit* f : Text1_) TextBHilf::anbringen(f, TextBHilf::Art::Zahl);
 
-    Label1_[4] = label(u" Eingabe-Korrektur erst nach         Eingabe-Ende !"_s, 100, 2330, 7400);
-    Label1_[5] = label(u" Liste der eingegebenen Werte :"_s, 100, 2700, 5000);
+    Label1_[4] =
+        label(u" Eingabe-Korrektur erst nach         Eingabe-Ende !"_s, 6000, 1300, 1600, 750);
+    Label1_[4]->setWordWrap(true);
+    Label1_[5] = label(u" Liste der eingegebenen Werte :"_s, 100, 2350, 5000);
     Label1_[6] = label(QString(), 100, 4850, 4900);
     Label1_[7] = label(QString(), 100, 5400, 4900);
 
     List1_ = new QListWidget(flaeche);
-    List1_->setGeometry(tw(100), tw(3000), tw(7400), tw(1700));
+    List1_->setGeometry(tw(100), tw(2650), tw(7400), tw(2050));
     QFont fest(u"Courier New"_s, 9);
     fest.setStyleHint(QFont::Monospace);
     List1_->setFont(fest);
@@ -286,7 +288,12 @@ void frmKurvex::zurueckInFeld(QWidget* feld) {
     umlenkung_ = true;
     QPointer<QWidget> ziel(feld);
     QTimer::singleShot(0, this, [this, ziel] {
-        if (ziel && ziel->isVisible() && ziel->isEnabled()) ziel->setFocus(Qt::OtherFocusReason);
+        if (ziel && ziel->isVisible() && ziel->isEnabled()) {
+            // A message box may have just closed: make sure this window has the keyboard.
+            activateWindow();
+            ziel->setFocus(Qt::OtherFocusReason);
+            if (auto* feld = qobject_cast<QLineEdit*>(ziel.data())) MarkAlles(feld);
+        }
         umlenkung_ = false;
     });
 }

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 
@@ -81,10 +82,15 @@ void frmKurvex::Rechnen_Click() {
     abbruch_ = false;
     const auto melden = [this](const Fehler& f) { ZeigFehler(dialoge_, f); };
 
+    // Locks the input during a search; afterwards the focus is where it was.
     struct Sperre {
         frmKurvex& w;
-        explicit Sperre(frmKurvex& w) : w(w) { w.rechnungSperren(true); }
-        ~Sperre() { w.rechnungSperren(false); }
+        QPointer<QWidget> fokus;
+        explicit Sperre(frmKurvex& w) : w(w), fokus(w.focusWidget()) { w.rechnungSperren(true); }
+        ~Sperre() {
+            w.rechnungSperren(false);
+            if (fokus && fokus->isVisible()) fokus->setFocus(Qt::OtherFocusReason);
+        }
     };
 
     try {

@@ -101,6 +101,7 @@ private slots:
         QCOMPARE(f.w->cmd1(6)->isVisible(), e.E.entscheidend);
         QVERIFY(!f.w->Label3()->isVisible());
         QVERIFY(f.w->cmd1(5)->isVisible());
+        QCOMPARE(Eingabefenster::fokus(), f.w->cmd1(2)); // the focus stays on the button
         // after the run the state holds the Einzelwerte case
         QCOMPARE(f.z.KorrR, e.E.r);
 
