@@ -50,12 +50,6 @@ double Achsbeschriftung::platziere(double von, double bis) {
     return oben_ - static_cast<double>(k) * zeile_;
 }
 
-void Achsbeschriftung::belege(double y, double von, double bis) {
-    const auto k = static_cast<std::size_t>(std::max(0.0, (oben_ - y) / zeile_ + 0.5));
-    while (zeilen_.size() <= k) zeilen_.emplace_back();
-    zeilen_[k].belege(von, bis);
-}
-
 double Achsbeschriftung::naechsteFreieZeile() const {
     return oben_ - static_cast<double>(zeilen_.size()) * zeile_;
 }

@@ -79,8 +79,6 @@ public:
     Achsbeschriftung(double oben, double zeile) : oben_(oben), zeile_(zeile) {}
     // Finds a line for the extent [von, bis], reserves it and returns the line's top.
     double platziere(double von, double bis);
-    // Reserves [von, bis] on the line whose top is `y`.
-    void belege(double y, double von, double bis);
     // Top of the first line below every line used so far.
     double naechsteFreieZeile() const;
 
