@@ -2,13 +2,11 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 
 namespace tk {
 
 bool deutschLaden(QCoreApplication& app) {
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     auto* uebersetzer = new QTranslator(&app);
     const QString pfad = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     if (!uebersetzer->load(QStringLiteral("qtbase_de"), pfad)) {

@@ -267,6 +267,18 @@ private slots:
         QCOMPARE(f.w->List1()->count(), 1);
         QVERIFY(qAbs(f.z.EingabeX(1) - 2.5) < 1e-12);
         QVERIFY(qAbs(f.z.EingabeY(1) - 8) < 1e-12);
+
+        // X of pair 2 left twice (the title in between): still pair 2
+        QTest::keyClicks(f.w->Text1(1), u"3"_s);
+        f.fokussieren(f.w->Text2());
+        QCOMPARE(f.w->EingabeIndex(), 2);
+        f.fokussieren(f.w->Text1(1));
+        f.eingeben(u"3.5"_s);
+        QCOMPARE(f.w->EingabeIndex(), 2);
+        f.eingeben(u"9"_s);
+        QCOMPARE(f.w->List1()->count(), 2);
+        QVERIFY(qAbs(f.z.EingabeX(2) - 3.5) < 1e-12);
+        QVERIFY(qAbs(f.z.EingabeY(2) - 9) < 1e-12);
     }
 
     void titel() {
