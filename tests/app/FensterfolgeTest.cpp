@@ -4,6 +4,7 @@
 #include "Fensterfolge.h"
 #include "FakeDialogeOhneWarnung.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,9 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <cmath>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 using Fenster = tk::Fensterfolge::Fenster;
@@ -30,8 +34,9 @@ QList<QWidget*> sichtbareFenster() {
     return l;
 }
 
-// The regression data set of the typical run, typed into the input window.
-void datensatzTippen(tk::frmKurvex& w) {
+// A data set typed into the input window; by default the regression set of the
+// typical run.
+void datensatzTippen(tk::frmKurvex& w, const std::vector<double>& y = {2.1, 3.9, 6.2, 7.8, 10.1}) {
     auto tippen = [](QLineEdit* f, const QString& t) {
         f->setFocus();
         QCoreApplication::processEvents();
@@ -40,12 +45,11 @@ void datensatzTippen(tk::frmKurvex& w) {
         QCoreApplication::processEvents();
     };
     tippen(w.Text2(), u"Reihe"_s);
-    tippen(w.Text1(0), u"5"_s);
+    tippen(w.Text1(0), QString::number(y.size()));
     QTest::mouseClick(w.cmd1(1), Qt::LeftButton);
     QCoreApplication::processEvents();
-    const double y[] = {2.1, 3.9, 6.2, 7.8, 10.1};
-    for (int i = 0; i < 5; ++i) {
-        tippen(w.Text1(1), QString::number(i + 1));
+    for (std::size_t i = 0; i < y.size(); ++i) {
+        tippen(w.Text1(1), QString::number(static_cast<int>(i) + 1));
         tippen(w.Text1(2), QString::number(y[i]));
     }
 }
@@ -181,6 +185,32 @@ private slots:
         QCOMPARE(programmEnde.count(), 1);
         QVERIFY(sichtbareFenster().isEmpty());
         QVERIFY(d.aufrufe.empty());
+    }
+
+    void beendenWaehrendSuche() {
+        tk::test::FakeDialoge d;
+        tk::Fensterfolge f(d);
+        QSignalSpy programmEnde(&f, &tk::Fensterfolge::programmEnde);
+        f.starten();
+        QTest::mouseClick(f.start()->cmd1(0), Qt::LeftButton); // prognosis
+        QVERIFY(QTest::qWaitForWindowActive(f.eingabe()));
+        std::vector<double> k;
+        for (int x = 1; x <= 8; ++x)
+            k.push_back(std::round(1e6 * 100 / (1 + std::exp(5.0 - x))) / 1e6);
+        datensatzTippen(*f.eingabe(), k);
+        tk::frmKurvex* e = f.eingabe();
+        int meldungen = 0;
+        e->beiFortschritt = [&] {
+            if (meldungen++ > 0) return;
+            d.antworte(tk::Antwort::Ja);
+            e->menue(tk::frmKurvex::Menue::Beenden)->trigger();
+        };
+        QTest::mouseClick(e->cmd1(2), Qt::LeftButton);
+        QCOMPARE(meldungen, 1); // the search ended at the next report
+        aufraeumen();
+        QCOMPARE(programmEnde.count(), 1);
+        QVERIFY(!f.eingabe());
+        QVERIFY(sichtbareFenster().isEmpty());
     }
 
 #ifdef TK_MIT_GRAFIK

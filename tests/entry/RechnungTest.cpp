@@ -188,6 +188,25 @@ private slots:
         QVERIFY(!f.w->rechnet());
     }
 
+    void schliessenWaehrendSuche() {
+        Eingabefenster f(true);
+        QVERIFY(f.aktiv);
+        f.datensatzTippen(u"Wachstum"_s, logistischePaare());
+        QSignalSpy zu(f.w.get(), &tk::frmKurvex::geschlossen);
+        int aufrufe = 0;
+        bool geschlossenWaehrendSuche = true;
+        f.w->beiFortschritt = [&] {
+            if (++aufrufe == 1) geschlossenWaehrendSuche = f.w->close();
+        };
+        Eingabefenster::druecke(Qt::Key_Return);
+        QCOMPARE(aufrufe, 1);
+        QVERIFY(!geschlossenWaehrendSuche); // the search ends first
+        Eingabefenster::warten();
+        QCOMPARE(zu.count(), 1);
+        QVERIFY(!f.w->isVisible());
+        QVERIFY(f.d.aufrufe.empty()); // no confirmation through the title bar
+    }
+
     void neinBeimBeendenRechnetWeiter() {
         Eingabefenster f(true);
         QVERIFY(f.aktiv);
