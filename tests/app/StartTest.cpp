@@ -94,17 +94,6 @@ private slots:
         QVERIFY(w.isVisible());
         QVERIFY(z.ModusPrognostik);
     }
-
-    void schliessenOhneFrage() {
-        tk::Programmzustand z;
-        tk::test::FakeDialoge d;
-        tk::frmstartKX w(z, d);
-        w.show();
-        QSignalSpy zu(&w, &tk::frmstartKX::geschlossen);
-        QVERIFY(w.close());
-        QCOMPARE(zu.count(), 1);
-        QVERIFY(d.aufrufe.empty());
-    }
 };
 
 QObject* neuStartTest() {

@@ -343,15 +343,6 @@ private slots:
         QCOMPARE(m[0].symbol, tk::Symbol::Ausrufezeichen);
         QCOMPARE(f.z.AnzPaare, 5);
     }
-
-    void zurueckZumStart() {
-        Eingabefenster f;
-        QVERIFY(f.aktiv);
-        QSignalSpy spion(f.w.get(), &tk::frmKurvex::zurueckZumStart);
-        f.klicke(f.w->cmd1(0));
-        QCOMPARE(spion.count(), 1);
-        QVERIFY(f.d.aufrufe.empty());
-    }
 };
 
 QObject* neuEingabeTest() {

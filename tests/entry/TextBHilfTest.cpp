@@ -1,6 +1,5 @@
 // Keyboard behaviour of the numeric fields and the title field.
 
-#include "TextBHilf.h"
 #include "Eingabefenster.h"
 
 #include <QLabel>
@@ -115,31 +114,6 @@ private slots:
         QWidget* erwartet = steuerung(*f.w, nach);
         QVERIFY(erwartet);
         QCOMPARE(Eingabefenster::fokus(), erwartet);
-    }
-
-    void hilfsfunktionen_data() {
-        QTest::addColumn<int>("taste");
-        QTest::addColumn<bool>("navigiert");
-        QTest::addColumn<bool>("titelNimmt");
-        QTest::newRow("Enter") << int(Qt::Key_Return) << true << false;
-        QTest::newRow("Links") << int(Qt::Key_Left) << true << true;
-        QTest::newRow("A") << int(Qt::Key_A) << false << true;
-        QTest::newRow("Tab") << int(Qt::Key_Tab) << false << true;
-    }
-    void hilfsfunktionen() {
-        QFETCH(int, taste);
-        QWidget fenster;
-        auto* a = new QLineEdit(&fenster);
-        auto* b = new QLineEdit(&fenster);
-        fenster.show();
-        QVERIFY(QTest::qWaitForWindowActive(&fenster));
-        a->setFocus();
-        QFETCH(bool, navigiert);
-        QCOMPARE(tk::TasteNavig(a, taste), navigiert);
-        Eingabefenster::warten();
-        QCOMPARE(b->hasFocus(), navigiert); // two fields: both directions reach b
-        QFETCH(bool, titelNimmt);
-        QCOMPARE(tk::TasteTitel(taste), titelNimmt);
     }
 };
 
