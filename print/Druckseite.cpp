@@ -1,5 +1,6 @@
 #include "Druckseite.h"
 
+#include "AufzeichnungsAusgabe.h"
 #include "Ausgabe.h"
 #include "Auswertung.h"
 #include "Besitzer.h"
@@ -225,14 +226,25 @@ bool Druck(Dialoge& dialoge, const Programmzustand& zustand, GrafikZustand& g,
     MeldDruckerA4(dialoge, drucker.seitenBreiteTwips() - 11907, ergebnis);
     if (ergebnis != 0) return false;
 
+    const Druckinhalt inhalt{zustand, g, grafikZeichnen};
+    const QSizeF bereich = drucker.druckbereichMm();
+    bool begonnen = false;
     try {
+        // Composed once on a recording surface first: a failure (reported there)
+        // leaves the printer untouched, so no half page is ever printed.
+        g.DruckModus = true;
+        AufzeichnungsAusgabe probe(bereich.width(), bereich.height());
+        const bool ok = DruckHoch(probe, bereich, inhalt);
+        g.DruckModus = false;
+        if (!ok) return false;
+
         Ausgabe* seite = drucker.seiteBeginnen();
         if (!seite) throw Fehler(482, "Druck", "Der Drucker kann die Seite nicht beginnen.");
-        const Druckinhalt inhalt{zustand, g, grafikZeichnen};
+        begonnen = true;
         g.DruckModus = true;
-        const bool ok = DruckHoch(*seite, drucker.druckbereichMm(), inhalt);
+        const bool gedruckt = DruckHoch(*seite, bereich, inhalt);
         g.DruckModus = false;
-        if (!ok) {
+        if (!gedruckt) {
             drucker.abbrechen();
             return false;
         }
@@ -240,7 +252,7 @@ bool Druck(Dialoge& dialoge, const Programmzustand& zustand, GrafikZustand& g,
         return true;
     } catch (const Fehler& f) {
         g.DruckModus = false;
-        drucker.abbrechen();
+        if (begonnen) drucker.abbrechen();
         ZeigFehler(dialoge, f);
         return false;
     }

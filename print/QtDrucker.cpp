@@ -2,6 +2,7 @@
 
 #include "QPainterAusgabe.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QPrinter>
 
@@ -48,9 +49,14 @@ void QtDrucker::seiteBeenden() {
 
 void QtDrucker::abbrechen() {
     ausgabe_.reset();
-    printer_->abort();
-    if (painter_ && painter_->isActive()) painter_->end();
+    if (!painter_) return;
+    const bool abgebrochen = printer_->abort();
+    if (painter_->isActive()) painter_->end();
     painter_.reset();
+    // A PDF file cannot be aborted; the half page must not stay behind.
+    if (!abgebrochen && printer_->outputFormat() == QPrinter::PdfFormat &&
+        !printer_->outputFileName().isEmpty())
+        QFile::remove(printer_->outputFileName());
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #include "PdfTest.h"
 
 #include "Abfragepanel.h"
+#include "Ausgabe.h"
 #include "Druckseite.h"
 #include "FakeDialoge.h"
 #include "Format.h"
@@ -188,6 +189,34 @@ void PdfTest::letterWirdAbgelehnt() {
     QVERIFY(!f.dialoge.meldungen().empty());
     for (const auto& m : f.dialoge.meldungen())
         QCOMPARE(m.text, QStringLiteral("Richten Sie den Drucker auf Papierformat A4 ein !!"));
+    QVERIFY(!QFile::exists(datei));
+    QVERIFY(!drucker.seiteGesendet());
+}
+
+void PdfTest::grafikFehlerDrucktNichts() {
+    Programmzustand z = prognose(2);
+    z.KoeffB = 0; // no horizon reaches 99 %: the density chart cannot be drawn
+    FakeDialoge dialoge;
+    Grafikdienste dienste;
+    dienste.panelErzeugen = abfragepanelErzeugen;
+    frmGrafikKurvex fenster(z, dialoge, dienste);
+    dialoge.leeren();
+    const QString datei = ablage(ordner_, QStringLiteral("ohne_grafik.pdf"));
+    PdfDrucker drucker(datei, QPageSize(QPageSize::A4));
+    QVERIFY(!Druck(fenster, drucker));
+    QCOMPARE(dialoge.meldungen().size(), std::size_t(1));
+    QVERIFY(!QFile::exists(datei));
+    QVERIFY(!fenster.grafik().DruckModus);
+}
+
+void PdfTest::abgebrocheneSeiteBleibtNicht() {
+    const QString datei = ablage(ordner_, QStringLiteral("abgebrochen.pdf"));
+    PdfDrucker drucker(datei, QPageSize(QPageSize::A4));
+    Ausgabe* seite = drucker.seiteBeginnen();
+    QVERIFY(seite);
+    seite->setzePosition(10, 10);
+    seite->drucke(QStringLiteral("halbe Seite"));
+    drucker.abbrechen();
     QVERIFY(!QFile::exists(datei));
     QVERIFY(!drucker.seiteGesendet());
 }

@@ -10,6 +10,8 @@ private slots:
     void seiteJeModus_data();
     void seiteJeModus();
     void letterWirdAbgelehnt();
+    void grafikFehlerDrucktNichts();
+    void abgebrocheneSeiteBleibtNicht();
 
 private:
     QTemporaryDir ordner_;
