@@ -23,13 +23,13 @@ QString q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-// The classic layouts set the sigma and phi captions in a symbol font; a font with
-// the Greek letters shows the same.
 // Room for the widest number text.
 int breiteFuerZahl(const QWidget* w) {
     return w->fontMetrics().horizontalAdvance(QStringLiteral("-0.000000E+00")) + 8;
 }
 
+// The classic layouts set the sigma and phi captions in a symbol font; a font with
+// the Greek letters shows the same.
 QFont symbolSchrift() {
     QFont f(QStringLiteral("Arial"));
     f.setPointSizeF(11);

@@ -20,6 +20,11 @@ double geschoben(double v) {
 std::string prozent(double v) {
     return " " + formatFest(v, 3);
 }
+
+// The minimum written back into a field is rounded; reading it back must pass.
+bool mindestens(double v, double minimum) {
+    return v >= minimum || Zahl(v) == Zahl(minimum);
+}
 } // namespace
 
 void Abfragepanel::verlassenRegression(int feld) {
@@ -49,7 +54,7 @@ void Abfragepanel::verlassenSummenwerte(int feld) {
         } else {
             const double x = wert(0);
             const double x1 = WertXI(z, 0.01);
-            if (!(x >= x1)) {
+            if (!mindestens(x, x1)) {
                 warnen(QStringLiteral("Der Wert Xi muss grösser >= X(1%) sein!"), titel);
                 setzeFeld(0, Zahl(x1));
                 fokusZurueck(0);
@@ -80,7 +85,7 @@ void Abfragepanel::verlassenSummenwerte(int feld) {
         summenGrenzen(K);
     } else {
         const double K = wert(2);
-        if (K < 0.01 * z.KMax) {
+        if (!mindestens(K, 0.01 * z.KMax)) {
             warnen(QStringLiteral("Der Wert Ki muss grösser >= K bei X(1%) sein!"), titel);
             setzeFeld(2, Zahl(0.01 * z.KMax));
             fokusZurueck(2);

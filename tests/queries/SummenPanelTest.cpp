@@ -84,6 +84,11 @@ void SummenPanelTest::xFeld() {
         QCOMPARE(a.text(0), q(Zahl(x1)));
         QCOMPARE(a.text(1), QStringLiteral("100")); // nothing else changes
         QTRY_VERIFY(a.feld(0)->hasFocus());
+        // Accepting the offered minimum passes, although it is rounded down.
+        QVERIFY(zahlWert(a.text(0).toStdString()) < x1);
+        a.verlasse(0);
+        QCOMPARE(a.dialoge.meldungen().size(), std::size_t(1));
+        QCOMPARE(a.text(2), q(Zahl(WertKi(a.z, a.g().Xi))));
         return;
     }
     QVERIFY(a.dialoge.aufrufe.empty());
