@@ -2,6 +2,7 @@
 
 #include "Besitzer.h"
 #include "Ende.h"
+#include "Layout.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
