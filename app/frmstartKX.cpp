@@ -11,13 +11,6 @@
 
 namespace tk {
 
-namespace {
-// Layout units of 1/1440 inch at 96 dots per inch.
-constexpr int tw(int twips) {
-    return twips / 15;
-}
-} // namespace
-
 frmstartKX::frmstartKX(Programmzustand& zustand, Dialoge& dialoge, QWidget* parent)
     : QWidget(parent), zustand_(zustand), dialoge_(dialoge) {
     setWindowTitle(programmName() + QStringLiteral(" :   Start"));
