@@ -2,6 +2,7 @@
 
 #include "Abfragepanel.h"
 #include "Ausgabe.h"
+#include "Druckdienste.h"
 #include "Druckseite.h"
 #include "FakeDialoge.h"
 #include "Format.h"
@@ -9,14 +10,18 @@
 #include "Testdaten.h"
 #include "frmGrafikKurvex.h"
 
+#include <QApplication>
 #include <QDate>
 #include <QFile>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
 
 using namespace tk;
@@ -219,4 +224,28 @@ void PdfTest::abgebrocheneSeiteBleibtNicht() {
     drucker.abbrechen();
     QVERIFY(!QFile::exists(datei));
     QVERIFY(!drucker.seiteGesendet());
+}
+
+void PdfTest::vorschauZeigtDieSeite() {
+    Fenster f(1);
+    QVERIFY(f.aktiv);
+    int seiten = -1;
+    bool gesehen = false;
+    // The preview is modal: look at it from the event loop, then close it.
+    QTimer pruefer;
+    pruefer.setInterval(20);
+    QObject::connect(&pruefer, &QTimer::timeout, [&] {
+        auto* vorschau = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        if (!vorschau) return;
+        if (auto* w = vorschau->findChild<QPrintPreviewWidget*>()) seiten = w->pageCount();
+        gesehen = true;
+        vorschau->reject();
+    });
+    pruefer.start();
+    vorschauZeigen(*f.fenster);
+    pruefer.stop();
+    QVERIFY(gesehen);
+    QCOMPARE(seiten, 1);
+    QVERIFY(f.dialoge.aufrufe.empty());
+    QVERIFY(!f.fenster->grafik().DruckModus);
 }

@@ -12,6 +12,7 @@ private slots:
     void letterWirdAbgelehnt();
     void grafikFehlerDrucktNichts();
     void abgebrocheneSeiteBleibtNicht();
+    void vorschauZeigtDieSeite();
 
 private:
     QTemporaryDir ordner_;
