@@ -79,7 +79,8 @@ void frmKurvex::aufbauen() {
         auto* k = new Knopf(text, flaeche);
         k->setGeometry(tw(7700), tw(y), tw(2000), tw(h));
         k->setAutoDefault(true); // Enter presses the focused button
-        connect(k, &QPushButton::clicked, this, [this, index] { cmd1_Click(index); });
+        connect(k, &QPushButton::clicked, this,
+                [this, index] { geschuetzt([this, index] { cmd1_Click(index); }); });
         cmd1_[static_cast<std::size_t>(index)] = k;
     };
 
@@ -108,10 +109,12 @@ void frmKurvex::aufbauen() {
     fest.setStyleHint(QFont::Monospace);
     List1_->setFont(fest);
     List1_->installEventFilter(this);
-    connect(List1_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { List1_Click(List1_->row(item)); });
-    connect(List1_, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { List1_DblClick(List1_->row(item)); });
+    connect(List1_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        geschuetzt([this, item] { List1_Click(List1_->row(item)); });
+    });
+    connect(List1_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        geschuetzt([this, item] { List1_DblClick(List1_->row(item)); });
+    });
 
     Label3_ = label(QString(), 5100, 4850, 2500);
     Label3_->setStyleSheet(u"QLabel { color: white; background-color: red; }"_s);
@@ -134,7 +137,8 @@ void frmKurvex::menueAufbauen() {
     QMenu* datei = menuBar()->addMenu(u"&Datei"_s);
     auto eintrag = [&](Menue m, const QString& text, void (frmKurvex::*handler)()) {
         QAction* a = datei->addAction(text);
-        connect(a, &QAction::triggered, this, handler);
+        connect(a, &QAction::triggered, this,
+                [this, handler] { geschuetzt([this, handler] { (this->*handler)(); }); });
         menue_[static_cast<std::size_t>(m)] = a;
     };
     eintrag(Menue::Neu, u"Neu"_s, &frmKurvex::Neu_Click);
@@ -262,11 +266,11 @@ bool frmKurvex::eventFilter(QObject* objekt, QEvent* ereignis) {
         const int taste = static_cast<QKeyEvent*>(ereignis)->key();
         const int zeile = List1_->currentRow();
         if (zeile >= 0 && (taste == Qt::Key_Return || taste == Qt::Key_Enter)) {
-            List1_Click(zeile);
+            geschuetzt([this, zeile] { List1_Click(zeile); });
             return true;
         }
         if (zeile >= 0 && taste == Qt::Key_Delete) {
-            List1_DblClick(zeile);
+            geschuetzt([this, zeile] { List1_DblClick(zeile); });
             return true;
         }
     }
@@ -275,12 +279,20 @@ bool frmKurvex::eventFilter(QObject* objekt, QEvent* ereignis) {
 
 void frmKurvex::verlassen(QObject* feld) {
     if (stumm_ > 0 || umlenkung_ || rechnet_) return;
-    try {
+    geschuetzt([this, feld] {
         if (feld == Text2_) Text2_LostFocus();
         for (int i = 0; i < 3; ++i)
             if (feld == Text1_[static_cast<std::size_t>(i)]) Text1_LostFocus(i);
+    });
+}
+
+void frmKurvex::geschuetzt(const std::function<void()>& handler) {
+    try {
+        handler();
     } catch (const Fehler& f) {
         ZeigFehler(dialoge_, f);
+    } catch (const std::exception& e) {
+        ZeigFehler(dialoge_, Fehler(51, "frmKurvex", e.what()));
     }
 }
 

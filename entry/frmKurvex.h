@@ -69,6 +69,9 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    // Runs a handler; a failure is reported and ends the handler, nothing more.
+    void geschuetzt(const std::function<void()>& handler);
+
     void aufbauen();
     void menueAufbauen();
     void tabFolge();
