@@ -4,8 +4,8 @@
 #include "Auswertung.h"
 #include "Zustand.h"
 
-#include <cmath>
-#include <string>
+#include <algorithm>
+#include <vector>
 
 namespace tk::test {
 
