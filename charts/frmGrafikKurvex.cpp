@@ -46,7 +46,7 @@ QPushButton* knopf(QWidget* eltern, const QString& name, const QString& text, co
     auto* k = new QPushButton(text, eltern);
     k->setObjectName(name);
     k->setToolTip(tipp);
-    k->setAutoDefault(false);
+    k->setAutoDefault(true); // Enter presses the focused button, as in the input window
     return k;
 }
 

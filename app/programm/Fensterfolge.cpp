@@ -15,9 +15,7 @@ Fensterfolge::Fensterfolge(Dialoge& dialoge, QObject* parent)
     : QObject(parent), dialoge_(dialoge) {}
 
 Fensterfolge::~Fensterfolge() {
-#ifdef TK_MIT_GRAFIK
     delete grafik_;
-#endif
     delete eingabe_;
     delete start_;
 }
@@ -28,13 +26,8 @@ QWidget* Fensterfolge::sichtbar() const {
         return start_;
     case Fenster::Eingabe:
         return eingabe_;
-#ifdef TK_MIT_GRAFIK
     case Fenster::Grafik:
         return grafik_;
-#else
-    case Fenster::Grafik:
-        return nullptr;
-#endif
     case Fenster::Keins:
         return nullptr;
     }
@@ -65,9 +58,7 @@ void Fensterfolge::entsorgen(QWidget* fenster) {
 
 void Fensterfolge::zeigeStart() {
     // The data set of the input window is given up; the start window resets the state.
-#ifdef TK_MIT_GRAFIK
     entsorgen(grafik_);
-#endif
     if (eingabe_) eingabe_->abbrechen();
     entsorgen(eingabe_);
     entsorgen(start_);
@@ -93,7 +84,6 @@ void Fensterfolge::zeigeEingabe() {
 }
 
 void Fensterfolge::zeigeGrafik() {
-#ifdef TK_MIT_GRAFIK
     entsorgen(grafik_);
     auto* g = new frmGrafikKurvex(zustand_, dialoge_, grafikdiensteErzeugen());
     grafik_ = g;
@@ -105,7 +95,6 @@ void Fensterfolge::zeigeGrafik() {
     zeigen(g);
     // The input window only hides, so its results survive.
     if (eingabe_) eingabe_->hide();
-#endif
 }
 
 void Fensterfolge::zurueckZurEingabe() {
@@ -118,18 +107,14 @@ void Fensterfolge::zurueckZurEingabe() {
     eingabe_->show();
     eingabe_->raise();
     eingabe_->activateWindow();
-#ifdef TK_MIT_GRAFIK
     entsorgen(grafik_);
-#endif
 }
 
 void Fensterfolge::beenden() {
     if (aktuell_ == Fenster::Keins) return;
     aktuell_ = Fenster::Keins;
     if (eingabe_) eingabe_->abbrechen();
-#ifdef TK_MIT_GRAFIK
     entsorgen(grafik_);
-#endif
     entsorgen(eingabe_);
     entsorgen(start_);
     emit programmEnde();

@@ -33,11 +33,7 @@ public:
     frmKurvex* eingabe() const { return eingabe_; }
     // The visible window (nullptr after the end).
     QWidget* sichtbar() const;
-#ifdef TK_MIT_GRAFIK
-    frmGrafikKurvex* grafik() const {
-        return grafik_;
-    }
-#endif
+    frmGrafikKurvex* grafik() const { return grafik_; }
 
 signals:
     // The program is over: quit the event loop.
@@ -57,9 +53,7 @@ private:
     Fenster aktuell_ = Fenster::Keins;
     QPointer<frmstartKX> start_;
     QPointer<frmKurvex> eingabe_;
-#ifdef TK_MIT_GRAFIK
     QPointer<frmGrafikKurvex> grafik_;
-#endif
 };
 
 } // namespace tk

@@ -1,13 +1,16 @@
 #include "Grafikdienste.h"
 
-#ifdef TK_MIT_GRAFIK
+#include "Abfragepanel.h"
+#include "Druckdienste.h"
+
 namespace tk {
 
 Grafikdienste grafikdiensteErzeugen() {
     Grafikdienste dienste;
-    // Query panel and printing are added here as their libraries arrive.
+    dienste.panelErzeugen = abfragepanelErzeugen;
+    dienste.drucken = druckenMitDialog;
+    dienste.vorschau = vorschauZeigen;
     return dienste;
 }
 
 } // namespace tk
-#endif

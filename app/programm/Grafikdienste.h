@@ -1,7 +1,6 @@
 #pragma once
 // The services the chart window cannot provide itself (query panel, printing).
 
-#ifdef TK_MIT_GRAFIK
 #include "frmGrafikKurvex.h"
 
 namespace tk {
@@ -10,4 +9,3 @@ namespace tk {
 Grafikdienste grafikdiensteErzeugen();
 
 } // namespace tk
-#endif

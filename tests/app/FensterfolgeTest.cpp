@@ -2,7 +2,7 @@
 // program end.
 
 #include "Fensterfolge.h"
-#include "FakeDialogeOhneWarnung.h"
+#include "FakeDialoge.h"
 
 #include <QAction>
 #include <QApplication>
@@ -213,7 +213,6 @@ private slots:
         QVERIFY(sichtbareFenster().isEmpty());
     }
 
-#ifdef TK_MIT_GRAFIK
     void grafikUndZurueck_data() {
         QTest::addColumn<QString>("weg");
         QTest::addColumn<int>("ziel");
@@ -259,7 +258,6 @@ private slots:
             QCOMPARE(f.zustand().AnzPaare, 0);
         }
     }
-#endif
 };
 
 QObject* neuFensterfolgeTest() {

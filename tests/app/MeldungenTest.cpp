@@ -2,7 +2,7 @@
 
 #include "Meldungen.h"
 #include "Ende.h"
-#include "FakeDialogeOhneWarnung.h"
+#include "FakeDialoge.h"
 #include "Fehlermeldung.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
 // The start window: captions, mode choice, exit confirmation, reset of the state.
 
-#include "FakeDialogeOhneWarnung.h"
+#include "FakeDialoge.h"
 #include "frmstartKX.h"
 
 #include <QGroupBox>

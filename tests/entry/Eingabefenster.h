@@ -2,11 +2,7 @@
 // Builds an input window on a fresh program state with scripted dialogs, shows it
 // and waits until it is active, so that keystrokes reach it.
 
-// g++ 12 sees a queued file name as maybe uninitialised when inlined.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #include "FakeDialoge.h"
-#pragma GCC diagnostic pop
 #include "Zustand.h"
 #include "frmKurvex.h"
 

@@ -25,7 +25,10 @@ class FakeDialoge : public Dialoge {
 public:
     // Queue an answer for the next message box / file dialog (nullopt = cancel).
     void antworte(Antwort a) { antworten_.push_back(a); }
-    void waehleDatei(std::optional<QString> pfad) { dateien_.push_back(std::move(pfad)); }
+    // A null QString stands for a cancelled dialog inside the queue.
+    void waehleDatei(const std::optional<QString>& pfad) {
+        dateien_.push_back(pfad ? *pfad : QString());
+    }
 
     Antwort meldung(const QString& text, const QString& titel, Knoepfe knoepfe,
                     Symbol symbol) override {
@@ -73,13 +76,14 @@ private:
             unerwartet.push_back(QStringLiteral("Dateidialog ") + filter);
             return std::nullopt;
         }
-        auto p = dateien_.front();
+        const QString p = dateien_.front();
         dateien_.pop_front();
+        if (p.isNull()) return std::nullopt;
         return p;
     }
 
     std::deque<Antwort> antworten_;
-    std::deque<std::optional<QString>> dateien_;
+    std::deque<QString> dateien_;
 };
 
 } // namespace tk::test
