@@ -1,24 +1,8 @@
-// Runs the printout tests; a class name as first argument runs only that class.
 #include "PdfTest.h"
+#include "QtTestLauf.h"
 #include "SeitenTest.h"
 
-#include <QApplication>
-#include <QTest>
-
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QString nur;
-    if (argc > 1 && argv[1][0] != '-') {
-        nur = QString::fromLocal8Bit(argv[1]);
-        --argc;
-        ++argv;
-    }
-    SeitenTest seiten;
-    PdfTest pdf;
-    int fehler = 0;
-    for (QObject* t : std::initializer_list<QObject*>{&seiten, &pdf})
-        if (nur.isEmpty() || nur == QString::fromLatin1(t->metaObject()->className()))
-            fehler += QTest::qExec(t, argc, argv);
-    return fehler;
+    return tk::test::qtTestsAusfuehren(argc, argv,
+                                       {[] { return new SeitenTest; }, [] { return new PdfTest; }});
 }
