@@ -62,12 +62,6 @@ TEST(WertXQ, SteigungNullGibtLeer) {
     EXPECT_FALSE(WertXQ(modell(1, 2, 0), 5).has_value());
 }
 
-TEST(WertXQ, Modell9Invertiert) {
-    auto x = WertXQ(modell(9, 2, 0.5), 4);
-    ASSERT_TRUE(x);
-    EXPECT_NEAR(*x, 4, 1e-12);
-}
-
 // For A > 0 the inversion undoes the evaluation on each model's real domain.
 class Umkehrung : public ::testing::TestWithParam<int> {};
 TEST_P(Umkehrung, WertXQInvertiertWertYQ) {
@@ -141,14 +135,11 @@ TEST(Grenzen, GutesRGibtBandOhneVerstaerkung) {
     EXPECT_LT(KGrenz1(schlecht, K), KGrenz1(z, K));
 }
 
+// |r| = 1 (or a hair above) widens the band no more than any |r| above 0.9735.
 TEST(Grenzen, PerfekterFitScheitertNicht) {
-    for (double r : {1.0, -1.0, 1.0000000000000002}) {
-        auto z = kurve(3, 2, 0.4, 100, r);
-        const double K = 100;
-        const double Kn = WertKi(z, 0);
-        const double U = 2 * std::pow(100 * Kn / K, -1.117);
-        EXPECT_NEAR(KGrenz2(z, K), K * (1 + 0.5 * U), 1e-9) << r;
-    }
+    const double gut = KGrenz2(kurve(3, 2, 0.4, 100, 0.98), 100);
+    for (double r : {1.0, -1.0, 1.0000000000000002})
+        EXPECT_NEAR(KGrenz2(kurve(3, 2, 0.4, 100, r), 100), gut, 1e-9) << r;
 }
 
 TEST(Achsen, StreckeXMerktIndizesDerExtreme) {

@@ -83,12 +83,6 @@ TEST(Format, FesteStellenOhneNegativeNull) {
     EXPECT_EQ(rechtsbuendig("7", 3), "  7");
 }
 
-} // namespace
-} // namespace tk
-
-namespace tk {
-namespace {
-
 // A desktop with a German number locale must not put commas into texts or files.
 TEST(Format, UnabhaengigVomGebietsschema) {
     const char* vorher = std::setlocale(LC_NUMERIC, nullptr);

@@ -73,23 +73,18 @@ protected:
     std::string dir_;
 };
 
-TEST_F(Verzeichnis, speichernUndLadenOhneReste) {
+TEST_F(Verzeichnis, speichernErsetztVorhandeneDateiOhneReste) {
     const std::string ziel = pfad("reihe.rgr");
+    schreibeDatei(ziel, "alt und viel laenger als der neue Inhalt ......................\r\n");
     tk::speichern(ziel, beispiel());
     EXPECT_EQ(eintraege(), std::vector<std::string>{"reihe.rgr"});
+    std::ostringstream erwartet;
+    tk::schreiben(erwartet, beispiel());
+    EXPECT_EQ(inhalt(ziel), erwartet.str());
     const tk::Datensatz d = tk::laden(ziel);
     EXPECT_EQ(d.Bezeichnung, "Reihe, neu");
     ASSERT_EQ(d.AnzPaare, 4);
     EXPECT_DOUBLE_EQ(d.Y[4], 42);
-}
-
-TEST_F(Verzeichnis, speichernErsetztVorhandeneDatei) {
-    const std::string ziel = pfad("reihe.rgr");
-    schreibeDatei(ziel, "alt und viel laenger als der neue Inhalt ......................\r\n");
-    tk::speichern(ziel, beispiel());
-    std::ostringstream erwartet;
-    tk::schreiben(erwartet, beispiel());
-    EXPECT_EQ(inhalt(ziel), erwartet.str());
 }
 
 TEST_F(Verzeichnis, fehlgeschlagenesSchreibenLaesstAlteDateiStehen) {
