@@ -1,10 +1,8 @@
 #pragma once
-// A strict little JSON reader for the tests: refuses anything that is not JSON
-// (NaN, inf, trailing commas, trailing text) and keeps the order of object keys.
+// A small JSON reader for the tests: keeps the order of object keys and refuses
+// what is not JSON (NaN, inf, trailing commas or text) by throwing.
 
-#include <cctype>
 #include <cstdlib>
-#include <memory>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -38,124 +36,90 @@ public:
     static JsonWert lies(const std::string& text) {
         JsonLeser l(text);
         JsonWert w = l.wert();
-        l.blanks();
-        if (l.pos_ != l.t_.size()) l.fehler("trailing text");
+        if (l.naechstes() != '\0') l.fehler();
         return w;
     }
 
 private:
-    explicit JsonLeser(const std::string& t) : t_(t) {}
+    explicit JsonLeser(const std::string& text) : t(text) {}
+    const std::string& t;
+    std::size_t pos = 0;
 
-    [[noreturn]] void fehler(const std::string& was) const {
-        throw std::runtime_error("JSON: " + was + " at " + std::to_string(pos_));
+    [[noreturn]] void fehler() const {
+        throw std::runtime_error("JSON error at " + std::to_string(pos));
     }
-    void blanks() {
-        while (pos_ < t_.size() && std::isspace(static_cast<unsigned char>(t_[pos_]))) ++pos_;
+    // The next character after blanks, not consumed; '\0' at the end.
+    char naechstes() {
+        while (pos < t.size() && std::string(" \t\r\n").find(t[pos]) != std::string::npos) ++pos;
+        return pos < t.size() ? t[pos] : '\0';
     }
-    bool wort(const char* w) {
-        const std::string s(w);
-        if (t_.compare(pos_, s.size(), s) != 0) return false;
-        pos_ += s.size();
+    void erwarte(char c) {
+        if (naechstes() != c) fehler();
+        ++pos;
+    }
+    bool wort(const std::string& w) {
+        if (t.compare(pos, w.size(), w) != 0) return false;
+        pos += w.size();
         return true;
     }
-    char erwarte(char c) {
-        blanks();
-        if (pos_ >= t_.size() || t_[pos_] != c) fehler(std::string("expected ") + c);
-        return t_[pos_++];
+    // Reads a list or object body up to `ende`, calling `element` for each entry.
+    template <typename F> void folge(char ende, F element) {
+        ++pos;
+        if (naechstes() == ende) return void(++pos);
+        for (element(); naechstes() == ','; element()) ++pos;
+        erwarte(ende);
     }
-
     JsonWert wert() {
-        blanks();
-        if (pos_ >= t_.size()) fehler("unexpected end");
         JsonWert w;
-        const char c = t_[pos_];
+        const char c = naechstes();
         if (c == '{') {
             w.art = JsonWert::Art::Objekt;
-            ++pos_;
-            blanks();
-            if (t_[pos_] == '}') return ++pos_, w;
-            for (;;) {
-                blanks();
+            folge('}', [&] {
                 std::string k = text();
                 erwarte(':');
                 w.objekt.emplace_back(std::move(k), wert());
-                blanks();
-                if (t_[pos_] == ',')
-                    ++pos_;
-                else
-                    return erwarte('}'), w;
-            }
-        }
-        if (c == '[') {
+            });
+        } else if (c == '[') {
             w.art = JsonWert::Art::Liste;
-            ++pos_;
-            blanks();
-            if (t_[pos_] == ']') return ++pos_, w;
-            for (;;) {
-                w.liste.push_back(wert());
-                blanks();
-                if (t_[pos_] == ',')
-                    ++pos_;
-                else
-                    return erwarte(']'), w;
-            }
-        }
-        if (c == '"') {
+            folge(']', [&] { w.liste.push_back(wert()); });
+        } else if (c == '"') {
             w.art = JsonWert::Art::Text;
             w.text = text();
-            return w;
+        } else if (wort("true") || wort("false")) {
+            w.art = JsonWert::Art::Bool;
+            w.wahr = c == 't';
+        } else if (!wort("null")) {
+            const char* anfang = t.c_str() + pos;
+            char* ende = nullptr;
+            w.art = JsonWert::Art::Zahl;
+            w.zahl = std::strtod(anfang, &ende);
+            // strtod also takes "nan", "inf" and hex, which JSON does not.
+            if (ende == anfang || !(c == '-' || (c >= '0' && c <= '9')) ||
+                std::string(anfang, static_cast<const char*>(ende)).find_first_of("xXnNiI") !=
+                    std::string::npos)
+                fehler();
+            pos += static_cast<std::size_t>(ende - anfang);
         }
-        if (wort("null")) return w;
-        if (wort("true")) return w.art = JsonWert::Art::Bool, w.wahr = true, w;
-        if (wort("false")) return w.art = JsonWert::Art::Bool, w;
-        const std::size_t anfang = pos_;
-        if (t_[pos_] == '-') ++pos_;
-        if (pos_ >= t_.size() || !std::isdigit(static_cast<unsigned char>(t_[pos_])))
-            fehler("bad value");
-        while (pos_ < t_.size() && (std::isdigit(static_cast<unsigned char>(t_[pos_])) ||
-                                    std::string(".eE+-").find(t_[pos_]) != std::string::npos))
-            ++pos_;
-        w.art = JsonWert::Art::Zahl;
-        w.zahl = std::strtod(t_.substr(anfang, pos_ - anfang).c_str(), nullptr);
         return w;
     }
-
     std::string text() {
-        if (t_[pos_] != '"') fehler("expected string");
-        ++pos_;
+        erwarte('"');
         std::string s;
-        while (pos_ < t_.size() && t_[pos_] != '"') {
-            char c = t_[pos_++];
-            if (static_cast<unsigned char>(c) < 0x20) fehler("raw control character");
+        for (char c; (c = t.at(pos++)) != '"';) {
+            if (static_cast<unsigned char>(c) < 0x20) fehler();
             if (c == '\\') {
-                const char e = t_.at(pos_++);
-                switch (e) {
-                case 'n':
-                    c = '\n';
-                    break;
-                case 'r':
-                    c = '\r';
-                    break;
-                case 't':
-                    c = '\t';
-                    break;
-                case 'u':
-                    c = static_cast<char>(std::stoi(t_.substr(pos_, 4), nullptr, 16));
-                    pos_ += 4;
-                    break;
-                default:
-                    c = e;
+                c = t.at(pos++);
+                if (c == 'u') {
+                    c = static_cast<char>(std::stoi(t.substr(pos, 4), nullptr, 16));
+                    pos += 4;
+                } else if (c == 'n' || c == 'r' || c == 't') {
+                    c = c == 'n' ? '\n' : c == 'r' ? '\r' : '\t';
                 }
             }
             s += c;
         }
-        if (pos_ >= t_.size()) fehler("unterminated string");
-        ++pos_;
         return s;
     }
-
-    const std::string& t_;
-    std::size_t pos_ = 0;
 };
 
 } // namespace tk::test
