@@ -69,24 +69,32 @@ private slots:
         QCOMPARE(sichtbareFenster(), QList<QWidget*>{f.start()});
     }
 
+    // The mode is chosen with the keyboard alone; the start window makes way.
     void modusWahlOeffnetEingabe_data() {
         QTest::addColumn<int>("knopf");
+        QTest::addColumn<bool>("prognose");
         QTest::addColumn<QString>("titel");
-        QTest::newRow("Prognostik") << 0 << u" Trend-Prognostik :  Eingabe"_s;
-        QTest::newRow("Regression") << 1 << u" Trend-Regression :  Eingabe"_s;
+        QTest::newRow("Prognostik") << 0 << true << u" Trend-Prognostik :  Eingabe"_s;
+        QTest::newRow("Regression") << 1 << false << u" Trend-Regression :  Eingabe"_s;
     }
     void modusWahlOeffnetEingabe() {
         QFETCH(int, knopf);
+        QFETCH(bool, prognose);
         QFETCH(QString, titel);
         tk::test::FakeDialoge d;
         tk::Fensterfolge f(d);
+        f.zustand().ModusPrognostik = !prognose;
         f.starten();
-        QTest::mouseClick(f.start()->cmd1(knopf), Qt::LeftButton);
+        QVERIFY(QTest::qWaitForWindowActive(f.start()));
+        f.start()->cmd1(knopf)->setFocus();
+        QTest::keyClick(f.start()->cmd1(knopf), Qt::Key_Return);
         aufraeumen();
         QCOMPARE(f.aktuell(), Fenster::Eingabe);
+        QCOMPARE(f.zustand().ModusPrognostik, prognose);
         QVERIFY(!f.start()); // unloaded
         QCOMPARE(sichtbareFenster(), QList<QWidget*>{f.eingabe()});
         QCOMPARE(f.eingabe()->windowTitle(), titel);
+        QVERIFY(d.aufrufe.empty());
     }
 
     void zurueckZumStartSetztAllesZurueck() {

@@ -6,7 +6,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -46,53 +45,6 @@ private slots:
         QCOMPARE(z.XMax, 0.0);
         QCOMPARE(z.RMax, 0.0);
         QVERIFY(z.ModusPrognostik); // the mode stays until a new choice
-    }
-
-    void modusWahl_data() {
-        QTest::addColumn<int>("knopf");
-        QTest::addColumn<bool>("prognose");
-        QTest::newRow("Prognostik") << 0 << true;
-        QTest::newRow("Regression") << 1 << false;
-    }
-    void modusWahl() {
-        QFETCH(int, knopf);
-        QFETCH(bool, prognose);
-        tk::Programmzustand z;
-        z.ModusPrognostik = !prognose;
-        tk::test::FakeDialoge d;
-        tk::frmstartKX w(z, d);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-        QSignalSpy gewaehlt(&w, &tk::frmstartKX::modusGewaehlt);
-        w.cmd1(knopf)->setFocus();
-        QTest::keyClick(w.cmd1(knopf), Qt::Key_Return); // keyboard alone
-        QCOMPARE(gewaehlt.count(), 1);
-        QCOMPARE(z.ModusPrognostik, prognose);
-        QVERIFY(d.aufrufe.empty());
-    }
-
-    void ende_data() {
-        QTest::addColumn<int>("antwort");
-        QTest::addColumn<int>("beendet");
-        QTest::newRow("Nein") << int(tk::Antwort::Nein) << 0;
-        QTest::newRow("Ja") << int(tk::Antwort::Ja) << 1;
-    }
-    void ende() {
-        QFETCH(int, antwort);
-        QFETCH(int, beendet);
-        tk::Programmzustand z;
-        z.ModusPrognostik = true;
-        tk::test::FakeDialoge d;
-        tk::frmstartKX w(z, d);
-        w.show();
-        QSignalSpy ende(&w, &tk::frmstartKX::beenden);
-        d.antworte(static_cast<tk::Antwort>(antwort));
-        QTest::mouseClick(w.cmd1(2), Qt::LeftButton);
-        QCOMPARE(ende.count(), beendet);
-        QCOMPARE(d.aufrufe.size(), std::size_t(1));
-        QCOMPARE(d.aufrufe[0].text, u" Wollen Sie wirklich abbrechen (beenden) ??"_s);
-        QVERIFY(w.isVisible());
-        QVERIFY(z.ModusPrognostik);
     }
 };
 

@@ -10,15 +10,10 @@
 
 using namespace Qt::StringLiterals;
 using tk::test::Eingabefenster;
+using tk::test::FuenfPaare;
 using Menue = tk::frmKurvex::Menue;
 
 namespace {
-
-const std::vector<std::pair<QString, QString>> FuenfPaare = {{u"1"_s, u"2.1"_s},
-                                                             {u"2"_s, u"3.9"_s},
-                                                             {u"3"_s, u"6.2"_s},
-                                                             {u"4"_s, u"7.8"_s},
-                                                             {u"5"_s, u"10.1"_s}};
 
 QByteArray inhalt(const QString& pfad) {
     QFile d(pfad);

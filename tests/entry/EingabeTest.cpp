@@ -5,10 +5,10 @@
 #include <QAction>
 #include <QLabel>
 #include <QListWidget>
-#include <QSignalSpy>
 
 using namespace Qt::StringLiterals;
 using tk::test::Eingabefenster;
+using tk::test::FuenfPaare;
 
 namespace {
 
@@ -16,12 +16,6 @@ const QString MaxText = u"Max. Anzahl = 21 : Bitte Eingabe korrigieren !!"_s;
 const QString NullText = u"Betrag muss grösser Null sein !!"_s;
 const QString MinText = u"Es müssen mindestens 4 Wertepaare eingegeben werden"_s;
 const QString FrageText = u"Wollen Sie die Anzahl wirklich vergrössern : Ja oder Nein ?"_s;
-
-const std::vector<std::pair<QString, QString>> FuenfPaare = {{u"1"_s, u"2.1"_s},
-                                                             {u"2"_s, u"3.9"_s},
-                                                             {u"3"_s, u"6.2"_s},
-                                                             {u"4"_s, u"7.8"_s},
-                                                             {u"5"_s, u"10.1"_s}};
 
 QStringList texte(const std::vector<tk::test::Aufruf>& aufrufe) {
     QStringList t;
@@ -317,31 +311,6 @@ private slots:
         Eingabefenster::warten();
         QCOMPARE(f.z.AnzPaare, 0);
         QVERIFY(!f.w->Text1(1)->isVisible());
-    }
-
-    void beenden_data() {
-        QTest::addColumn<int>("antwort");
-        QTest::addColumn<int>("signale");
-        QTest::newRow("Nein") << int(tk::Antwort::Nein) << 0;
-        QTest::newRow("Ja") << int(tk::Antwort::Ja) << 1;
-    }
-    void beenden() {
-        Eingabefenster f;
-        QVERIFY(f.aktiv);
-        f.datensatzTippen(u"ungespeichert"_s, FuenfPaare);
-        QSignalSpy spion(f.w.get(), &tk::frmKurvex::beenden);
-        QFETCH(int, antwort);
-        f.d.antworte(static_cast<tk::Antwort>(antwort));
-        f.w->menue(tk::frmKurvex::Menue::Beenden)->trigger();
-        QFETCH(int, signale);
-        QCOMPARE(spion.count(), signale);
-        const auto m = f.d.meldungen();
-        QCOMPARE(m.size(), std::size_t(1)); // no save prompt
-        QCOMPARE(m[0].text, u" Wollen Sie wirklich abbrechen (beenden) ??"_s);
-        QCOMPARE(m[0].titel, u"<JA> beendet das Programm"_s);
-        QCOMPARE(m[0].knoepfe, tk::Knoepfe::JaNein);
-        QCOMPARE(m[0].symbol, tk::Symbol::Ausrufezeichen);
-        QCOMPARE(f.z.AnzPaare, 5);
     }
 };
 

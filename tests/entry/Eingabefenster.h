@@ -12,8 +12,18 @@
 #include <QTest>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace tk::test {
+
+// The pairs of the typical regression run.
+inline const std::vector<std::pair<QString, QString>> FuenfPaare = {
+    {QStringLiteral("1"), QStringLiteral("2.1")},
+    {QStringLiteral("2"), QStringLiteral("3.9")},
+    {QStringLiteral("3"), QStringLiteral("6.2")},
+    {QStringLiteral("4"), QStringLiteral("7.8")},
+    {QStringLiteral("5"), QStringLiteral("10.1")}};
 
 struct Eingabefenster {
     explicit Eingabefenster(bool prognose = false) {

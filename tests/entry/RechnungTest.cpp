@@ -167,61 +167,53 @@ private slots:
         QVERIFY(!f.w->rechnet());
     }
 
-    void beendenWaehrendSuche() {
+    // "Beenden" works during a search: Yes stops it at once and hides the display,
+    // No lets it run on; closing by the title bar ends the search first, unasked.
+    void unterbrechung_data() {
+        QTest::addColumn<int>("antwort"); // -1: title bar
+        QTest::newRow("Beenden Ja") << int(tk::Antwort::Ja);
+        QTest::newRow("Beenden Nein") << int(tk::Antwort::Nein);
+        QTest::newRow("Titelleiste") << -1;
+    }
+    void unterbrechung() {
+        QFETCH(int, antwort);
         Eingabefenster f(true);
         QVERIFY(f.aktiv);
         f.datensatzTippen(u"Wachstum"_s, logistischePaare());
         QSignalSpy ende(f.w.get(), &tk::frmKurvex::beenden);
-        int aufrufe = 0;
-        f.w->beiFortschritt = [&] {
-            if (++aufrufe == 1) {
-                f.d.antworte(tk::Antwort::Ja);
-                f.w->menue(tk::frmKurvex::Menue::Beenden)->trigger();
-            }
-        };
-        Eingabefenster::druecke(Qt::Key_Return);
-        QCOMPARE(ende.count(), 1);
-        QCOMPARE(aufrufe, 1); // the search stopped at once
-        QVERIFY(!f.w->Label3()->isVisible());
-        QVERIFY(!f.w->Label1(7)->isVisible());
-        QVERIFY(!f.w->cmd1(4)->isVisible());
-        QVERIFY(!f.w->rechnet());
-    }
-
-    void schliessenWaehrendSuche() {
-        Eingabefenster f(true);
-        QVERIFY(f.aktiv);
-        f.datensatzTippen(u"Wachstum"_s, logistischePaare());
         QSignalSpy zu(f.w.get(), &tk::frmKurvex::geschlossen);
         int aufrufe = 0;
-        bool geschlossenWaehrendSuche = true;
+        bool geschlossenWaehrendSuche = false;
         f.w->beiFortschritt = [&] {
-            if (++aufrufe == 1) geschlossenWaehrendSuche = f.w->close();
-        };
-        Eingabefenster::druecke(Qt::Key_Return);
-        QCOMPARE(aufrufe, 1);
-        QVERIFY(!geschlossenWaehrendSuche); // the search ends first
-        Eingabefenster::warten();
-        QCOMPARE(zu.count(), 1);
-        QVERIFY(!f.w->isVisible());
-        QVERIFY(f.d.aufrufe.empty()); // no confirmation through the title bar
-    }
-
-    void neinBeimBeendenRechnetWeiter() {
-        Eingabefenster f(true);
-        QVERIFY(f.aktiv);
-        f.datensatzTippen(u"Wachstum"_s, logistischePaare());
-        int aufrufe = 0;
-        f.w->beiFortschritt = [&] {
-            if (++aufrufe == 1) {
-                f.d.antworte(tk::Antwort::Nein);
-                f.w->menue(tk::frmKurvex::Menue::Beenden)->trigger();
+            if (++aufrufe > 1) return;
+            if (antwort < 0) {
+                geschlossenWaehrendSuche = f.w->close();
+                return;
             }
+            f.d.antworte(static_cast<tk::Antwort>(antwort));
+            f.w->menue(tk::frmKurvex::Menue::Beenden)->trigger();
         };
         Eingabefenster::druecke(Qt::Key_Return);
-        QVERIFY(aufrufe > 1);
-        QVERIFY(f.w->Label1(7)->isVisible());
-        QVERIFY(f.w->ergebnis().S.entscheidend);
+        QVERIFY(!f.w->rechnet());
+        QVERIFY(!f.w->Label3()->isVisible());
+        if (antwort == int(tk::Antwort::Nein)) {
+            QVERIFY(aufrufe > 1);
+            QVERIFY(f.w->Label1(7)->isVisible());
+            QVERIFY(f.w->ergebnis().S.entscheidend);
+            return;
+        }
+        QCOMPARE(aufrufe, 1); // the search stopped at once
+        QVERIFY(!f.w->Label1(7)->isVisible());
+        QVERIFY(!f.w->cmd1(4)->isVisible());
+        if (antwort < 0) {
+            QVERIFY(!geschlossenWaehrendSuche);
+            Eingabefenster::warten();
+            QCOMPARE(zu.count(), 1);
+            QVERIFY(!f.w->isVisible());
+            QVERIFY(f.d.aufrufe.empty()); // no confirmation through the title bar
+        } else {
+            QCOMPARE(ende.count(), 1);
+        }
     }
 };
 
