@@ -84,13 +84,6 @@ QRect tinte(const QImage& b) {
     return r;
 }
 
-TEST(QPainterAusgabe, MisstFlaecheInMillimetern) {
-    QImage b = bild(100, 50);
-    QPainterAusgabe a(b);
-    EXPECT_NEAR(a.breiteMm(), 100, 0.2);
-    EXPECT_NEAR(a.hoeheMm(), 50, 0.2);
-}
-
 TEST(QPainterAusgabe, YNachObenUndTextLaeuftNachUntenAufrecht) {
     QImage b = bild();
     {
@@ -154,37 +147,27 @@ TEST(QPainterAusgabe, GriechischeBuchstabenHabenEineGlyphe) {
     EXPECT_FALSE(tinte(rechts).isNull());
 }
 
-TEST(QPainterAusgabe, KoordinatenZuruecksetzenGibtMillimeterVonObenLinks) {
-    QImage b = bild();
-    {
-        QPainterAusgabe a(b);
-        a.setzeKoordinaten(-50, 100, 50, 0);
-        a.koordinatenZuruecksetzen();
-        a.setzeLinienbreite(3);
-        Linie(a, 10, 10, 20, 10); // 10 mm from the top
+// Millimetres from the top left after a reset of the user coordinates, also on a
+// high-resolution image with twice the pixels for the same millimetres.
+TEST(QPainterAusgabe, MillimeterVonObenLinksAuchBeiHoherAufloesung) {
+    for (int verhaeltnis : {1, 2}) {
+        QImage b = bild(100, 50);
+        b = b.scaled(b.size() * verhaeltnis);
+        b.setDevicePixelRatio(verhaeltnis);
+        b.fill(Qt::white);
+        {
+            QPainterAusgabe a(b);
+            EXPECT_NEAR(a.breiteMm(), 100, 0.2);
+            EXPECT_NEAR(a.hoeheMm(), 50, 0.2);
+            a.setzeKoordinaten(-50, 100, 50, 0);
+            a.koordinatenZuruecksetzen();
+            a.setzeLinienbreite(3);
+            Linie(a, 10, 10, 20, 10); // 10 mm from the top
+        }
+        const double pxJeMm = verhaeltnis * 96 / 25.4;
+        EXPECT_NEAR(tinte(b).center().y(), 10 * pxJeMm, 3) << verhaeltnis;
+        EXPECT_NEAR(tinte(b).left(), 10 * pxJeMm, 4) << verhaeltnis;
     }
-    const QRect r = tinte(b);
-    const double pxJeMm = 96 / 25.4;
-    EXPECT_NEAR(r.center().y(), 10 * pxJeMm, 2);
-    EXPECT_NEAR(r.left(), 10 * pxJeMm, 3);
-}
-
-// A high-resolution image: twice the pixels for the same millimetres.
-TEST(QPainterAusgabe, PixelverhaeltnisAendertDieMillimeterNicht) {
-    QImage b = bild(100, 50);
-    QImage hoch = b.scaled(b.size() * 2);
-    hoch.setDevicePixelRatio(2);
-    hoch.fill(Qt::white);
-    {
-        QPainterAusgabe a(hoch);
-        EXPECT_NEAR(a.breiteMm(), 100, 0.2);
-        EXPECT_NEAR(a.hoeheMm(), 50, 0.2);
-        a.setzeLinienbreite(3);
-        Linie(a, 10, 10, 20, 10);
-    }
-    const double pxJeMm = 2 * 96 / 25.4;
-    EXPECT_NEAR(tinte(hoch).center().y(), 10 * pxJeMm, 3);
-    EXPECT_NEAR(tinte(hoch).left(), 10 * pxJeMm, 4);
 }
 
 TEST(QPainterAusgabe, KreisInFarbeOhneFuellung) {

@@ -12,48 +12,22 @@
 #include <QSvgGenerator>
 #include <cmath>
 #include <gtest/gtest.h>
-#include <tuple>
 
 namespace tk {
 namespace {
-
-using test::Paare;
 
 struct Fall {
     std::string name;
     Programmzustand z;
 };
 
-Paare aus(double (*f)(double), std::initializer_list<double> xs) {
-    Paare p;
-    for (double x : xs) p.emplace_back(x, f(x));
-    return p;
-}
-
+// The bundled examples show every model family and curve type; a negative X and the
+// logistic series of both cases complete the set.
 std::vector<Fall> faelle() {
     std::vector<Fall> f;
-    const auto xs = {2.0, 3.0, 5.0, 7.5, 10.0, 14.0, 20.0};
-    f.push_back(
-        {"linear", test::regression({{2, 8.1}, {3, 10.9}, {4, 14.2}, {5, 16.8}, {6, 20.3}})});
-    f.push_back({"fallend", test::regression({{2, 14}, {3, 11.2}, {4, 7.9}, {5, 5.1}, {6, 1.8}})});
-    f.push_back({"exponentiell",
-                 test::regression(aus([](double x) { return 2 * std::exp(0.3 * x); }, xs))});
-    f.push_back(
-        {"potenz", test::regression(aus([](double x) { return 3 * std::pow(x, 1.5); }, xs))});
-    f.push_back(
-        {"logarithmisch",
-         test::regression(aus([](double x) { return 4 + 2 * std::log(x) + 0.01 * x; }, xs))});
     f.push_back({"negativ", test::regression({{-4, 3}, {-1.5, 5}, {0.5, 6}, {2, 9}, {5, 12}})});
     f.push_back({"summenwerte", test::prognose(test::logistischeSummen(), 1)});
     f.push_back({"einzelwerte", test::prognose(test::logistischeEinzelwerte(), 2)});
-    const Paare wachstum = {{1, 12}, {2, 30}, {3, 61}, {4, 95}, {5, 128}, {6, 152}, {7, 168}};
-    const Paare zugang = {{1, 12}, {2, 18}, {3, 31}, {4, 34}, {5, 33}, {6, 24}, {7, 16}};
-    for (const auto& [name, paare, fall] :
-         {std::tuple{"wachstum1", wachstum, 1}, std::tuple{"wachstum2", zugang, 2}}) {
-        bool ok = false;
-        f.push_back({name, test::prognose(paare, fall, &ok)});
-        EXPECT_TRUE(ok) << name;
-    }
     for (const auto& datei : test::beispieldateien()) {
         const std::string name = QFileInfo(QString::fromStdString(datei)).baseName().toStdString();
         for (int fall : {1, 2}) {
@@ -85,7 +59,9 @@ int dunklePixel(const QImage& b) {
 
 TEST(Rendern, JedeGrafikJedesDatensatzesInBildUndSvg) {
     const QString ablage = qEnvironmentVariable("TK_GRAFIK_ABLAGE");
-    for (auto& fall : faelle()) {
+    auto alle = faelle();
+    ASSERT_GE(alle.size(), 9u); // the examples were found
+    for (auto& fall : alle) {
         SCOPED_TRACE(fall.name);
         for (bool druck : {false, true}) {
             GrafikZustand g;
