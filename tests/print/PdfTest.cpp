@@ -1,5 +1,3 @@
-#include "PdfTest.h"
-
 #include "Abfragepanel.h"
 #include "Ausgabe.h"
 #include "Druckdienste.h"
@@ -20,6 +18,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
@@ -108,144 +107,156 @@ struct Fenster {
 
 } // namespace
 
-void PdfTest::initTestCase() {
-    QVERIFY(ordner_.isValid());
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-        QSKIP("pdftotext fehlt");
+// The page of the real chart window printed into PDF files.
+class PdfTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        QVERIFY(ordner_.isValid());
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext fehlt");
+    }
+
+    void seiteJeModus_data() {
+        QTest::addColumn<int>("art");
+        QTest::addColumn<int>("abfragen");
+        QTest::addColumn<QStringList>("erwartet");
+        const QStringList regression = {"Trend-Regression", "Versuchsreihe Regression", "Wert Y",
+                                        "13.000000"};
+        const QStringList prognose = {"Trend-Prognostik", "Versuchsreihe Prognose", "Wert K"};
+        // Without queries, and with a full store (the longest query table).
+        QTest::newRow("Regression ohne Abfragen") << 0 << 0 << regression;
+        QTest::newRow("Regression, Speicher voll") << 0 << 21 << regression;
+        QTest::newRow("Summenwerte ohne Abfragen") << 1 << 0 << prognose;
+        QTest::newRow("Summenwerte, Speicher voll")
+            << 1 << 10 << (prognose + QStringList{"KiG1/95", "KiG2/95", "100.0000"});
+        QTest::newRow("Einzelwerte ohne Abfragen") << 2 << 0 << prognose;
+        QTest::newRow("Einzelwerte, Speicher voll")
+            << 2 << 7 << (prognose + QStringList{"KdxG1/95", "K(dx)", "(i+d)"});
+    }
+
+    void seiteJeModus() {
+        QFETCH(int, art);
+        QFETCH(int, abfragen);
+        QFETCH(QStringList, erwartet);
+        Fenster f(art);
+        QVERIFY(f.aktiv);
+        QVERIFY(f.panel);
+        for (int k = 0; k < abfragen; ++k) f.panel->cmd4()->click();
+        QCOMPARE(f.fenster->grafik().AnzAbfragen, abfragen);
+
+        const QString datei =
+            ablage(ordner_, QStringLiteral("seite_%1_%2.pdf").arg(art).arg(abfragen));
+        PdfDrucker drucker(datei, QPageSize(QPageSize::A4));
+        QVERIFY(Druck(*f.fenster, drucker));
+        QVERIFY(f.dialoge.aufrufe.empty());
+        QVERIFY(!f.fenster->grafik().DruckModus);
+        QCOMPARE(seitenzahl(datei), 1);
+
+        const QString text = pdfText(datei);
+        QVERIFY(!text.isEmpty());
+        erwartet << QStringLiteral("Grafik :") << QStringLiteral("Eingabewerte :")
+                 << QStringLiteral("Konstantenterm A")
+                 << QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+        for (const QString& t : erwartet) QVERIFY2(text.contains(t), qPrintable(t + "\n" + text));
+        QCOMPARE(text.contains(QStringLiteral("Abfragewerte :")), abfragen > 0);
+        // Every entered pair has its line.
+        for (int i = 1; i <= f.z.AnzPaare; ++i)
+            QVERIFY(text.contains(QString::fromStdString(Zahl(f.z.YWert(i)))));
+
+        // One A4 page: every word on the paper, no two words on top of each other, the
+        // chart between its heading and the input table.
+        QSizeF seite;
+        const auto w = woerter(datei, seite);
+        QVERIFY(std::fabs(seite.width() - 595) < 1 && std::fabs(seite.height() - 842) < 1);
+        for (const auto& x : w)
+            QVERIFY2(QRectF(QPointF(0, 0), seite).contains(x.rahmen), qPrintable(x.text));
+        for (std::size_t i = 0; i < w.size(); ++i)
+            for (std::size_t j = i + 1; j < w.size(); ++j) {
+                // Font boxes include the line gap: allow a point of it.
+                const QRectF a = w[i].rahmen.adjusted(0.5, 1, -0.5, -1);
+                QVERIFY2(!a.intersects(w[j].rahmen.adjusted(0.5, 1, -0.5, -1)),
+                         qPrintable(w[i].text + " / " + w[j].text));
+            }
+        const Wort* grafik = finde(w, QStringLiteral("Grafik"));
+        const Wort* eingabe = finde(w, QStringLiteral("Eingabewerte"));
+        const Wort* legende = finde(w, QStringLiteral("Konstantenterm"));
+        QVERIFY(grafik && eingabe && legende);
+        QVERIFY(grafik->rahmen.bottom() < legende->rahmen.top());
+        QVERIFY(legende->rahmen.bottom() < eingabe->rahmen.top());
+    }
+
+    void letterWirdAbgelehnt() {
+        Fenster f(0);
+        QVERIFY(f.aktiv);
+        const QString datei = ablage(ordner_, QStringLiteral("letter.pdf"));
+        PdfDrucker drucker(datei, QPageSize(QPageSize::Letter));
+        QVERIFY(!Druck(*f.fenster, drucker));
+        QVERIFY(!f.dialoge.meldungen().empty());
+        for (const auto& m : f.dialoge.meldungen())
+            QCOMPARE(m.text, QStringLiteral("Richten Sie den Drucker auf Papierformat A4 ein !!"));
+        QVERIFY(!QFile::exists(datei));
+        QVERIFY(!drucker.seiteGesendet());
+    }
+
+    void grafikFehlerDrucktNichts() {
+        Programmzustand z = prognose(2);
+        z.KoeffB = 0; // no horizon reaches 99 %: the density chart cannot be drawn
+        FakeDialoge dialoge;
+        Grafikdienste dienste;
+        dienste.panelErzeugen = abfragepanelErzeugen;
+        frmGrafikKurvex fenster(z, dialoge, dienste);
+        dialoge.leeren();
+        const QString datei = ablage(ordner_, QStringLiteral("ohne_grafik.pdf"));
+        PdfDrucker drucker(datei, QPageSize(QPageSize::A4));
+        QVERIFY(!Druck(fenster, drucker));
+        QCOMPARE(dialoge.meldungen().size(), std::size_t(1));
+        QVERIFY(!QFile::exists(datei));
+        QVERIFY(!fenster.grafik().DruckModus);
+    }
+
+    void abgebrocheneSeiteBleibtNicht() {
+        const QString datei = ablage(ordner_, QStringLiteral("abgebrochen.pdf"));
+        PdfDrucker drucker(datei, QPageSize(QPageSize::A4));
+        Ausgabe* seite = drucker.seiteBeginnen();
+        QVERIFY(seite);
+        seite->setzePosition(10, 10);
+        seite->drucke(QStringLiteral("halbe Seite"));
+        drucker.abbrechen();
+        QVERIFY(!QFile::exists(datei));
+        QVERIFY(!drucker.seiteGesendet());
+    }
+
+    void vorschauZeigtDieSeite() {
+        Fenster f(1);
+        QVERIFY(f.aktiv);
+        int seiten = -1;
+        bool gesehen = false;
+        // The preview is modal: look at it from the event loop, then close it.
+        QTimer pruefer;
+        pruefer.setInterval(20);
+        QObject::connect(&pruefer, &QTimer::timeout, [&] {
+            auto* vorschau = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            if (!vorschau) return;
+            if (auto* w = vorschau->findChild<QPrintPreviewWidget*>()) seiten = w->pageCount();
+            gesehen = true;
+            vorschau->reject();
+        });
+        pruefer.start();
+        vorschauZeigen(*f.fenster);
+        pruefer.stop();
+        QVERIFY(gesehen);
+        QCOMPARE(seiten, 1);
+        QVERIFY(f.dialoge.aufrufe.empty());
+        QVERIFY(!f.fenster->grafik().DruckModus);
+    }
+
+private:
+    QTemporaryDir ordner_;
+};
+
+QObject* neuPdfTest() {
+    return new PdfTest;
 }
 
-void PdfTest::seiteJeModus_data() {
-    QTest::addColumn<int>("art");
-    QTest::addColumn<int>("abfragen");
-    QTest::addColumn<QStringList>("erwartet");
-    const QStringList regression = {"Trend-Regression", "Versuchsreihe Regression", "Wert Y",
-                                    "13.000000"};
-    const QStringList summen = {"Trend-Prognostik", "Versuchsreihe Prognose", "Wert K"};
-    const QStringList einzel = {"Trend-Prognostik", "Versuchsreihe Prognose", "Wert K"};
-    QTest::newRow("Regression ohne Abfragen") << 0 << 0 << regression;
-    QTest::newRow("Regression mit Abfragen") << 0 << 3 << (regression + QStringList{"Wert X"});
-    QTest::newRow("Regression, Speicher voll") << 0 << 21 << regression;
-    QTest::newRow("Summenwerte ohne Abfragen") << 1 << 0 << summen;
-    QTest::newRow("Summenwerte mit Abfragen")
-        << 1 << 2 << (summen + QStringList{"KiG1/95", "KiG2/95", "100.0000"});
-    QTest::newRow("Summenwerte, Speicher voll") << 1 << 10 << summen;
-    QTest::newRow("Einzelwerte ohne Abfragen") << 2 << 0 << einzel;
-    QTest::newRow("Einzelwerte mit Abfragen")
-        << 2 << 2 << (einzel + QStringList{"KdxG1/95", "K(dx)", "(i+d)"});
-    QTest::newRow("Einzelwerte, Speicher voll") << 2 << 7 << einzel;
-}
-
-void PdfTest::seiteJeModus() {
-    QFETCH(int, art);
-    QFETCH(int, abfragen);
-    QFETCH(QStringList, erwartet);
-    Fenster f(art);
-    QVERIFY(f.aktiv);
-    QVERIFY(f.panel);
-    for (int k = 0; k < abfragen; ++k) f.panel->cmd4()->click();
-    QCOMPARE(f.fenster->grafik().AnzAbfragen, abfragen);
-
-    const QString datei = ablage(ordner_, QStringLiteral("seite_%1_%2.pdf").arg(art).arg(abfragen));
-    PdfDrucker drucker(datei, QPageSize(QPageSize::A4));
-    QVERIFY(Druck(*f.fenster, drucker));
-    QVERIFY(f.dialoge.aufrufe.empty());
-    QVERIFY(!f.fenster->grafik().DruckModus);
-    QCOMPARE(seitenzahl(datei), 1);
-
-    const QString text = pdfText(datei);
-    QVERIFY(!text.isEmpty());
-    erwartet << QStringLiteral("Grafik :") << QStringLiteral("Eingabewerte :")
-             << QStringLiteral("Konstantenterm A")
-             << QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
-    for (const QString& t : erwartet) QVERIFY2(text.contains(t), qPrintable(t + "\n" + text));
-    QCOMPARE(text.contains(QStringLiteral("Abfragewerte :")), abfragen > 0);
-    // Every entered pair has its line.
-    for (int i = 1; i <= f.z.AnzPaare; ++i)
-        QVERIFY(text.contains(QString::fromStdString(Zahl(f.z.YWert(i)))));
-
-    // One A4 page: every word on the paper, no two words on top of each other, the
-    // chart between its heading and the input table.
-    QSizeF seite;
-    const auto w = woerter(datei, seite);
-    QVERIFY(std::fabs(seite.width() - 595) < 1 && std::fabs(seite.height() - 842) < 1);
-    for (const auto& x : w)
-        QVERIFY2(QRectF(QPointF(0, 0), seite).contains(x.rahmen), qPrintable(x.text));
-    for (std::size_t i = 0; i < w.size(); ++i)
-        for (std::size_t j = i + 1; j < w.size(); ++j) {
-            // Font boxes include the line gap: allow a point of it.
-            const QRectF a = w[i].rahmen.adjusted(0.5, 1, -0.5, -1);
-            QVERIFY2(!a.intersects(w[j].rahmen.adjusted(0.5, 1, -0.5, -1)),
-                     qPrintable(w[i].text + " / " + w[j].text));
-        }
-    const Wort* grafik = finde(w, QStringLiteral("Grafik"));
-    const Wort* eingabe = finde(w, QStringLiteral("Eingabewerte"));
-    const Wort* legende = finde(w, QStringLiteral("Konstantenterm"));
-    QVERIFY(grafik && eingabe && legende);
-    QVERIFY(grafik->rahmen.bottom() < legende->rahmen.top());
-    QVERIFY(legende->rahmen.bottom() < eingabe->rahmen.top());
-}
-
-void PdfTest::letterWirdAbgelehnt() {
-    Fenster f(0);
-    QVERIFY(f.aktiv);
-    const QString datei = ablage(ordner_, QStringLiteral("letter.pdf"));
-    PdfDrucker drucker(datei, QPageSize(QPageSize::Letter));
-    QVERIFY(!Druck(*f.fenster, drucker));
-    QVERIFY(!f.dialoge.meldungen().empty());
-    for (const auto& m : f.dialoge.meldungen())
-        QCOMPARE(m.text, QStringLiteral("Richten Sie den Drucker auf Papierformat A4 ein !!"));
-    QVERIFY(!QFile::exists(datei));
-    QVERIFY(!drucker.seiteGesendet());
-}
-
-void PdfTest::grafikFehlerDrucktNichts() {
-    Programmzustand z = prognose(2);
-    z.KoeffB = 0; // no horizon reaches 99 %: the density chart cannot be drawn
-    FakeDialoge dialoge;
-    Grafikdienste dienste;
-    dienste.panelErzeugen = abfragepanelErzeugen;
-    frmGrafikKurvex fenster(z, dialoge, dienste);
-    dialoge.leeren();
-    const QString datei = ablage(ordner_, QStringLiteral("ohne_grafik.pdf"));
-    PdfDrucker drucker(datei, QPageSize(QPageSize::A4));
-    QVERIFY(!Druck(fenster, drucker));
-    QCOMPARE(dialoge.meldungen().size(), std::size_t(1));
-    QVERIFY(!QFile::exists(datei));
-    QVERIFY(!fenster.grafik().DruckModus);
-}
-
-void PdfTest::abgebrocheneSeiteBleibtNicht() {
-    const QString datei = ablage(ordner_, QStringLiteral("abgebrochen.pdf"));
-    PdfDrucker drucker(datei, QPageSize(QPageSize::A4));
-    Ausgabe* seite = drucker.seiteBeginnen();
-    QVERIFY(seite);
-    seite->setzePosition(10, 10);
-    seite->drucke(QStringLiteral("halbe Seite"));
-    drucker.abbrechen();
-    QVERIFY(!QFile::exists(datei));
-    QVERIFY(!drucker.seiteGesendet());
-}
-
-void PdfTest::vorschauZeigtDieSeite() {
-    Fenster f(1);
-    QVERIFY(f.aktiv);
-    int seiten = -1;
-    bool gesehen = false;
-    // The preview is modal: look at it from the event loop, then close it.
-    QTimer pruefer;
-    pruefer.setInterval(20);
-    QObject::connect(&pruefer, &QTimer::timeout, [&] {
-        auto* vorschau = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
-        if (!vorschau) return;
-        if (auto* w = vorschau->findChild<QPrintPreviewWidget*>()) seiten = w->pageCount();
-        gesehen = true;
-        vorschau->reject();
-    });
-    pruefer.start();
-    vorschauZeigen(*f.fenster);
-    pruefer.stop();
-    QVERIFY(gesehen);
-    QCOMPARE(seiten, 1);
-    QVERIFY(f.dialoge.aufrufe.empty());
-    QVERIFY(!f.fenster->grafik().DruckModus);
-}
+#include "PdfTest.moc"

@@ -1,5 +1,3 @@
-#include "SeitenTest.h"
-
 #include "AufzeichnungsDrucker.h"
 #include "Besitzer.h"
 #include "Druckseite.h"
@@ -66,243 +64,235 @@ struct Seite {
 
 } // namespace
 
-void SeitenTest::rahmenUndTitel_data() {
-    QTest::addColumn<double>("breite");
-    QTest::addColumn<double>("hoehe");
-    QTest::addColumn<int>("art");
-    QTest::newRow("200 mm breit") << 200.0 << 287.0 << 0;
-    QTest::newRow("ganzes A4") << 210.0 << 297.0 << 1;
-    QTest::newRow("genau der Rahmen") << 196.0 << 280.0 << 2;
-}
-
-void SeitenTest::rahmenUndTitel() {
-    QFETCH(double, breite);
-    QFETCH(double, hoehe);
-    QFETCH(int, art);
-    const auto z = zustandFuer(art);
-    GrafikZustand g;
-    Seite s(z, g, {breite, hoehe});
-    QVERIFY(s.ok);
-    const double x0 = (breite - 196) / 2, y0 = (hoehe - 280) / 2;
-
-    const auto linien = s.ausgabe.linien();
-    QCOMPARE(linien.size(), std::size_t(2));
-    for (std::size_t i = 0; i < 2; ++i) {
-        QVERIFY(nahe(linien[i].x1, x0 + 15) && nahe(linien[i].x2, x0 + 188));
-        QVERIFY(nahe(linien[i].y1, y0 + (i == 0 ? 1 : 14)) && nahe(linien[i].y2, linien[i].y1));
-        QCOMPARE(linien[i].breite, 4);
+// Layout of the page on a recording surface.
+class SeitenTest : public QObject {
+    Q_OBJECT
+private slots:
+    void rahmenUndTitel_data() {
+        QTest::addColumn<double>("breite");
+        QTest::addColumn<double>("hoehe");
+        QTest::addColumn<int>("art");
+        QTest::newRow("200 mm breit") << 200.0 << 287.0 << 0;
+        QTest::newRow("ganzes A4") << 210.0 << 297.0 << 1;
+        QTest::newRow("genau der Rahmen") << 196.0 << 280.0 << 2;
     }
-    struct Erwartet {
-        QString text;
-        double x, y, groesse;
-        bool fett, unterstrichen;
-    };
-    const QString modus =
-        art == 0 ? QStringLiteral("Trend-Regression") : QStringLiteral("Trend-Prognostik");
-    const std::vector<Erwartet> texte = {
-        {besitzerVermerk(), x0 + 15, y0 + 3, 10, false, false},
-        {QStringLiteral("06.12.2026"), x0 + 165, y0 + 3, 10, false, false},
-        {modus, x0 + 15, y0 + 8, 10, false, false},
-        {QString::fromStdString(z.Bezeichnung), x0 + 15, y0 + 20, 12, true, false},
-        {QStringLiteral("Grafik :"), x0 + 15, y0 + 32, 14, true, true},
-        {QStringLiteral("Eingabewerte :"), x0 + 15, y0 + 160, 14, true, true},
-    };
-    for (const auto& e : texte) {
-        const auto t = einzig(s.ausgabe, e.text);
-        QVERIFY2(nahe(t.x1, e.x) && nahe(t.y1, e.y), qPrintable(e.text));
-        QCOMPARE(t.schrift.name, QStringLiteral("Arial"));
-        QCOMPARE(t.schrift.groesse, e.groesse);
-        QCOMPARE(t.schrift.fett, e.fett);
-        QCOMPARE(t.schrift.unterstrichen, e.unterstrichen);
-    }
-    // The surface is left as it was found.
-    QCOMPARE(s.ausgabe.schrift(), Schrift{});
-    QCOMPARE(s.ausgabe.linienbreite(), 1);
-}
 
-void SeitenTest::eingabeTabelle() {
-    Programmzustand z = regression();
-    std::vector<double> x, y;
-    for (int i = 1; i <= 21; ++i) {
-        x.push_back(i * 1000.5);
-        y.push_back(-150000.0 * i); // exponential form, 13 characters
-    }
-    paareSetzen(z, x, y);
-    GrafikZustand g;
-    Seite s(z, g, {210, 297});
-    const double x0 = 7, y0 = 8.5;
-    const auto kopf = einzig(s.ausgabe, QStringLiteral("Nr."));
-    QVERIFY(nahe(kopf.x1, x0 + 15) && nahe(kopf.y1, y0 + 176));
-    QCOMPARE(kopf.schrift.name, QStringLiteral("Courier New"));
-    QCOMPARE(kopf.schrift.groesse, 10.0);
-    const auto wx = einzig(s.ausgabe, QStringLiteral("    Wert X"));
-    QVERIFY(nahe(wx.x1 + breiteVon(wx) / 2, x0 + 41) && nahe(wx.y1, y0 + 176));
-    const auto wy = einzig(s.ausgabe, QStringLiteral("    Wert Y"));
-    QVERIFY(nahe(wy.x1 + breiteVon(wy) / 2, x0 + 75));
-    for (int i = 1; i <= 21; ++i) {
-        const double zeile = y0 + 176 + 4 * i;
-        const auto nr = einzig(s.ausgabe, QString::fromStdString(DruckFormat(12, i)));
-        QVERIFY(nahe(nr.x1, x0 + 15) && nahe(nr.y1, zeile));
-        const auto xt =
-            einzig(s.ausgabe, QString::fromStdString(rechtsbuendig(Zahl(x[i - 1]), 13)));
-        QCOMPARE(xt.text.size(), 13);
-        QVERIFY(nahe(xt.x1 + breiteVon(xt) / 2, x0 + 41) && nahe(xt.y1, zeile));
-        const auto yt = einzig(s.ausgabe, QString::fromStdString(Zahl(y[i - 1])));
-        QCOMPARE(yt.text.size(), 13);
-        QVERIFY(nahe(yt.x1 + breiteVon(yt) / 2, x0 + 75) && nahe(yt.y1, zeile));
-    }
-    QVERIFY(nahe(y0 + 176 + 4 * 21, y0 + 260));
-    QVERIFY(s.ausgabe.texteMit(QStringLiteral("Abfragewerte :")).empty());
-    // Prognosis names the values K.
-    GrafikZustand g2;
-    Seite p(prognose(1), g2, {210, 297});
-    QCOMPARE(p.ausgabe.texteMit(QStringLiteral("    Wert K")).size(), std::size_t(1));
-}
+    void rahmenUndTitel() {
+        QFETCH(double, breite);
+        QFETCH(double, hoehe);
+        QFETCH(int, art);
+        const auto z = zustandFuer(art);
+        GrafikZustand g;
+        Seite s(z, g, {breite, hoehe});
+        QVERIFY(s.ok);
+        const double x0 = (breite - 196) / 2, y0 = (hoehe - 280) / 2;
 
-void SeitenTest::abfragenNurWennGespeichert_data() {
-    QTest::addColumn<int>("art");
-    QTest::addColumn<int>("anzahl");
-    QTest::addColumn<QString>("kopf"); // a header text of the query table
-    for (int art : {0, 1, 2}) {
-        const QString kopf = art == 0   ? QStringLiteral("    Wert X")
-                             : art == 1 ? QStringLiteral("KiG1/95")
-                                        : QStringLiteral("KdxG1/95");
-        for (int n : {0, 2}) QTest::addRow("Art %d, %d Abfragen", art, n) << art << n << kopf;
+        const auto linien = s.ausgabe.linien();
+        QCOMPARE(linien.size(), std::size_t(2));
+        for (std::size_t i = 0; i < 2; ++i) {
+            QVERIFY(nahe(linien[i].x1, x0 + 15) && nahe(linien[i].x2, x0 + 188));
+            QVERIFY(nahe(linien[i].y1, y0 + (i == 0 ? 1 : 14)) && nahe(linien[i].y2, linien[i].y1));
+            QCOMPARE(linien[i].breite, 4);
+        }
+        struct Erwartet {
+            QString text;
+            double x, y, groesse;
+            bool fett, unterstrichen;
+        };
+        const QString modus =
+            art == 0 ? QStringLiteral("Trend-Regression") : QStringLiteral("Trend-Prognostik");
+        const std::vector<Erwartet> texte = {
+            {besitzerVermerk(), x0 + 15, y0 + 3, 10, false, false},
+            {QStringLiteral("06.12.2026"), x0 + 165, y0 + 3, 10, false, false},
+            {modus, x0 + 15, y0 + 8, 10, false, false},
+            {QString::fromStdString(z.Bezeichnung), x0 + 15, y0 + 20, 12, true, false},
+            {QStringLiteral("Grafik :"), x0 + 15, y0 + 32, 14, true, true},
+            {QStringLiteral("Eingabewerte :"), x0 + 15, y0 + 160, 14, true, true},
+        };
+        for (const auto& e : texte) {
+            const auto t = einzig(s.ausgabe, e.text);
+            QVERIFY2(nahe(t.x1, e.x) && nahe(t.y1, e.y), qPrintable(e.text));
+            QCOMPARE(t.schrift.name, QStringLiteral("Arial"));
+            QCOMPARE(t.schrift.groesse, e.groesse);
+            QCOMPARE(t.schrift.fett, e.fett);
+            QCOMPARE(t.schrift.unterstrichen, e.unterstrichen);
+        }
+        // The surface is left as it was found.
+        QCOMPARE(s.ausgabe.schrift(), Schrift{});
+        QCOMPARE(s.ausgabe.linienbreite(), 1);
     }
-}
 
-void SeitenTest::abfragenNurWennGespeichert() {
-    QFETCH(int, art);
-    QFETCH(int, anzahl);
-    QFETCH(QString, kopf);
-    const auto z = zustandFuer(art);
-    GrafikZustand g;
-    abfragenSpeichern(g, art, anzahl);
-    Seite s(z, g, {200, 287});
-    const auto ueberschrift = s.ausgabe.texteMit(QStringLiteral("Abfragewerte :"));
-    // The input table of regression has "    Wert X" too.
-    const std::size_t kopfImEingabeteil = art == 0 ? 1 : 0;
-    if (anzahl == 0) {
-        QVERIFY(ueberschrift.empty());
-        QCOMPARE(s.ausgabe.texteMit(kopf).size(), kopfImEingabeteil);
-        return;
-    }
-    QCOMPARE(ueberschrift.size(), std::size_t(1));
-    // Absolute 100 mm, not relative to the frame.
-    QVERIFY(nahe(ueberschrift.front().x1, 100) && nahe(ueberschrift.front().y1, 3.5 + 160));
-    QCOMPARE(s.ausgabe.texteMit(kopf).size(), kopfImEingabeteil + 1);
-}
-
-void SeitenTest::abfrageTabellenImRahmen_data() {
-    QTest::addColumn<int>("art");
-    QTest::addColumn<int>("anzahl");
-    QTest::addColumn<double>("breite");
-    QTest::newRow("Regression, 21 Abfragen") << 0 << 21 << 200.0;
-    QTest::newRow("Summenwerte, 10 Abfragen") << 1 << 10 << 200.0;
-    QTest::newRow("Einzelwerte, 7 Abfragen") << 2 << 7 << 200.0;
-    QTest::newRow("Einzelwerte, ganzes A4") << 2 << 7 << 210.0;
-}
-
-void SeitenTest::abfrageTabellenImRahmen() {
-    QFETCH(int, art);
-    QFETCH(int, anzahl);
-    QFETCH(double, breite);
-    Programmzustand z = zustandFuer(art);
-    if (art == 0) {
+    void eingabeTabelle() {
+        Programmzustand z = regression();
         std::vector<double> x, y;
-        for (int i = 1; i <= 21; ++i) x.push_back(-1234567.0 * i), y.push_back(i);
+        for (int i = 1; i <= 21; ++i) {
+            x.push_back(i * 1000.5);
+            y.push_back(-150000.0 * i); // exponential form, 13 characters
+        }
         paareSetzen(z, x, y);
+        GrafikZustand g;
+        Seite s(z, g, {210, 297});
+        const double x0 = 7, y0 = 8.5;
+        const auto kopf = einzig(s.ausgabe, QStringLiteral("Nr."));
+        QVERIFY(nahe(kopf.x1, x0 + 15) && nahe(kopf.y1, y0 + 176));
+        QCOMPARE(kopf.schrift.name, QStringLiteral("Courier New"));
+        QCOMPARE(kopf.schrift.groesse, 10.0);
+        const auto wx = einzig(s.ausgabe, QStringLiteral("    Wert X"));
+        QVERIFY(nahe(wx.x1 + breiteVon(wx) / 2, x0 + 41) && nahe(wx.y1, y0 + 176));
+        const auto wy = einzig(s.ausgabe, QStringLiteral("    Wert Y"));
+        QVERIFY(nahe(wy.x1 + breiteVon(wy) / 2, x0 + 75));
+        for (int i = 1; i <= 21; ++i) {
+            const double zeile = y0 + 176 + 4 * i;
+            const auto nr = einzig(s.ausgabe, QString::fromStdString(DruckFormat(12, i)));
+            QVERIFY(nahe(nr.x1, x0 + 15) && nahe(nr.y1, zeile));
+            const auto xt =
+                einzig(s.ausgabe, QString::fromStdString(rechtsbuendig(Zahl(x[i - 1]), 13)));
+            QCOMPARE(xt.text.size(), 13);
+            QVERIFY(nahe(xt.x1 + breiteVon(xt) / 2, x0 + 41) && nahe(xt.y1, zeile));
+            const auto yt = einzig(s.ausgabe, QString::fromStdString(Zahl(y[i - 1])));
+            QCOMPARE(yt.text.size(), 13);
+            QVERIFY(nahe(yt.x1 + breiteVon(yt) / 2, x0 + 75) && nahe(yt.y1, zeile));
+        }
+        QVERIFY(nahe(y0 + 176 + 4 * 21, y0 + 260));
+        QVERIFY(s.ausgabe.texteMit(QStringLiteral("Abfragewerte :")).empty());
+        // Prognosis names the values K.
+        GrafikZustand g2;
+        Seite p(prognose(1), g2, {210, 297});
+        QCOMPARE(p.ausgabe.texteMit(QStringLiteral("    Wert K")).size(), std::size_t(1));
     }
-    GrafikZustand g;
-    abfragenSpeichern(g, art, anzahl);
-    const double hoehe = 287;
-    Seite s(z, g, {breite, hoehe});
-    QVERIFY(s.ok);
-    const double x0 = (breite - 196) / 2, y0 = (hoehe - 280) / 2;
-    const auto texte = s.ausgabe.texte();
-    for (const auto& t : texte) {
-        QVERIFY2(t.x1 >= x0 - 1e-9 && t.x1 + breiteVon(t) <= x0 + 196 + 1e-9, qPrintable(t.text));
-        QVERIFY2(t.y1 >= y0 - 1e-9 && t.y1 + hoeheVon(t) <= y0 + 280 + 1e-9, qPrintable(t.text));
-        // Table lines keep the 4 mm pitch from the header line.
-        if (t.y1 >= y0 + 176 - 1e-9) {
-            const double schritte = (t.y1 - (y0 + 176)) / 4;
-            QVERIFY2(nahe(schritte, std::round(schritte)), qPrintable(t.text));
+
+    void abfragenNurWennGespeichert_data() {
+        QTest::addColumn<int>("art");
+        QTest::addColumn<int>("anzahl");
+        QTest::addColumn<QString>("kopf"); // a header text of the query table
+        for (int art : {0, 1, 2}) {
+            const QString kopf = art == 0   ? QStringLiteral("    Wert X")
+                                 : art == 1 ? QStringLiteral("KiG1/95")
+                                            : QStringLiteral("KdxG1/95");
+            for (int n : {0, 2}) QTest::addRow("Art %d, %d Abfragen", art, n) << art << n << kopf;
         }
     }
-}
 
-void SeitenTest::papierPruefung_data() {
-    QTest::addColumn<double>("breite");
-    QTest::addColumn<double>("hoehe");
-    QTest::addColumn<int>("meldungen");
-    QTest::newRow("A4 in ganzen Punkten") << 11900.0 << 16840.0 << 0;
-    QTest::newRow("50 twips daneben") << 11957.0 << 16790.0 << 0;
-    QTest::newRow("51 twips zu hoch") << 11907.0 << 16891.0 << 1;
-    QTest::newRow("51 twips zu schmal") << 11856.0 << 16840.0 << 1;
-    QTest::newRow("Letter") << 12240.0 << 15840.0 << 2;
-    QTest::newRow("A4 quer") << 16840.0 << 11900.0 << 2;
-}
-
-void SeitenTest::papierPruefung() {
-    QFETCH(double, breite);
-    QFETCH(double, hoehe);
-    QFETCH(int, meldungen);
-    FakeDialoge d;
-    const auto z = regression();
-    GrafikZustand g;
-    AufzeichnungsDrucker drucker(breite, hoehe, {200, 287});
-    const bool gedruckt = Druck(d, z, g, {}, drucker);
-    QCOMPARE(d.meldungen().size(), std::size_t(meldungen));
-    for (const auto& m : d.meldungen()) {
-        QCOMPARE(m.text, QStringLiteral("Richten Sie den Drucker auf Papierformat A4 ein !!"));
-        QCOMPARE(m.titel, QStringLiteral("Drucker-Problem"));
-        QCOMPARE(m.symbol, Symbol::Ausrufezeichen);
+    void abfragenNurWennGespeichert() {
+        QFETCH(int, art);
+        QFETCH(int, anzahl);
+        QFETCH(QString, kopf);
+        const auto z = zustandFuer(art);
+        GrafikZustand g;
+        abfragenSpeichern(g, art, anzahl);
+        Seite s(z, g, {200, 287});
+        const auto ueberschrift = s.ausgabe.texteMit(QStringLiteral("Abfragewerte :"));
+        // The input table of regression has "    Wert X" too.
+        const std::size_t kopfImEingabeteil = art == 0 ? 1 : 0;
+        if (anzahl == 0) {
+            QVERIFY(ueberschrift.empty());
+            QCOMPARE(s.ausgabe.texteMit(kopf).size(), kopfImEingabeteil);
+            return;
+        }
+        QCOMPARE(ueberschrift.size(), std::size_t(1));
+        // Absolute 100 mm, not relative to the frame.
+        QVERIFY(nahe(ueberschrift.front().x1, 100) && nahe(ueberschrift.front().y1, 3.5 + 160));
+        QCOMPARE(s.ausgabe.texteMit(kopf).size(), kopfImEingabeteil + 1);
     }
-    QCOMPARE(gedruckt, meldungen == 0);
-    QCOMPARE(drucker.begonnen, meldungen == 0 ? 1 : 0);
-    QCOMPARE(drucker.beendet, meldungen == 0 ? 1 : 0);
-}
 
-void SeitenTest::grafikImDruckModus() {
-    FakeDialoge d;
-    const auto z = prognose(2);
-    GrafikZustand g;
-    AufzeichnungsDrucker drucker(11900, 16840, {200, 287});
-    std::vector<bool> modus;
-    Ausgabe* letzte = nullptr;
-    const bool gedruckt = Druck(
-        d, z, g,
-        [&](Ausgabe& a) {
-            modus.push_back(g.DruckModus);
-            letzte = &a;
-            return true;
-        },
-        drucker);
-    QVERIFY(gedruckt);
-    // Once on the trial page, once on the printer's page, both in print mode.
-    QCOMPARE(modus, (std::vector<bool>{true, true}));
-    QCOMPARE(letzte, static_cast<Ausgabe*>(drucker.seite.get()));
-    QVERIFY(!g.DruckModus);
-    QCOMPARE(drucker.beendet, 1);
-}
+    void abfrageTabellenImRahmen_data() {
+        QTest::addColumn<int>("art");
+        QTest::addColumn<int>("anzahl");
+        QTest::addColumn<double>("breite");
+        QTest::newRow("Regression, 21 Abfragen") << 0 << 21 << 200.0;
+        QTest::newRow("Summenwerte, 10 Abfragen") << 1 << 10 << 200.0;
+        QTest::newRow("Einzelwerte, 7 Abfragen") << 2 << 7 << 200.0;
+        QTest::newRow("Einzelwerte, ganzes A4") << 2 << 7 << 210.0;
+    }
 
-void SeitenTest::fehlerDrucktNichts() {
-    // A chart that fails (it reports itself) ends the printout before the printer
-    // is touched.
-    {
+    void abfrageTabellenImRahmen() {
+        QFETCH(int, art);
+        QFETCH(int, anzahl);
+        QFETCH(double, breite);
+        Programmzustand z = zustandFuer(art);
+        if (art == 0) {
+            std::vector<double> x, y;
+            for (int i = 1; i <= 21; ++i) x.push_back(-1234567.0 * i), y.push_back(i);
+            paareSetzen(z, x, y);
+        }
+        GrafikZustand g;
+        abfragenSpeichern(g, art, anzahl);
+        const double hoehe = 287;
+        Seite s(z, g, {breite, hoehe});
+        QVERIFY(s.ok);
+        const double x0 = (breite - 196) / 2, y0 = (hoehe - 280) / 2;
+        const auto texte = s.ausgabe.texte();
+        for (const auto& t : texte) {
+            QVERIFY2(t.x1 >= x0 - 1e-9 && t.x1 + breiteVon(t) <= x0 + 196 + 1e-9,
+                     qPrintable(t.text));
+            QVERIFY2(t.y1 >= y0 - 1e-9 && t.y1 + hoeheVon(t) <= y0 + 280 + 1e-9,
+                     qPrintable(t.text));
+            // Table lines keep the 4 mm pitch from the header line.
+            if (t.y1 >= y0 + 176 - 1e-9) {
+                const double schritte = (t.y1 - (y0 + 176)) / 4;
+                QVERIFY2(nahe(schritte, std::round(schritte)), qPrintable(t.text));
+            }
+        }
+    }
+
+    void papierPruefung_data() {
+        QTest::addColumn<double>("breite");
+        QTest::addColumn<double>("hoehe");
+        QTest::addColumn<int>("meldungen");
+        QTest::newRow("A4 in ganzen Punkten") << 11900.0 << 16840.0 << 0;
+        QTest::newRow("50 twips daneben") << 11957.0 << 16790.0 << 0;
+        QTest::newRow("51 twips zu hoch") << 11907.0 << 16891.0 << 1;
+        QTest::newRow("51 twips zu schmal") << 11856.0 << 16840.0 << 1;
+        QTest::newRow("Letter") << 12240.0 << 15840.0 << 2;
+        QTest::newRow("A4 quer") << 16840.0 << 11900.0 << 2;
+    }
+
+    void papierPruefung() {
+        QFETCH(double, breite);
+        QFETCH(double, hoehe);
+        QFETCH(int, meldungen);
         FakeDialoge d;
         const auto z = regression();
         GrafikZustand g;
-        AufzeichnungsDrucker drucker(11900, 16840, {200, 287});
-        QVERIFY(!Druck(
-            d, z, g, [](Ausgabe&) { return false; }, drucker));
-        QCOMPARE(drucker.begonnen, 0);
-        QVERIFY(d.aufrufe.empty());
-        QVERIFY(!g.DruckModus);
+        AufzeichnungsDrucker drucker(breite, hoehe, {200, 287});
+        const bool gedruckt = Druck(d, z, g, {}, drucker);
+        QCOMPARE(d.meldungen().size(), std::size_t(meldungen));
+        for (const auto& m : d.meldungen()) {
+            QCOMPARE(m.text, QStringLiteral("Richten Sie den Drucker auf Papierformat A4 ein !!"));
+            QCOMPARE(m.titel, QStringLiteral("Drucker-Problem"));
+            QCOMPARE(m.symbol, Symbol::Ausrufezeichen);
+        }
+        QCOMPARE(gedruckt, meldungen == 0);
+        QCOMPARE(drucker.begonnen, meldungen == 0 ? 1 : 0);
+        QCOMPARE(drucker.beendet, meldungen == 0 ? 1 : 0);
     }
+
+    void grafikImDruckModus() {
+        FakeDialoge d;
+        const auto z = prognose(2);
+        GrafikZustand g;
+        AufzeichnungsDrucker drucker(11900, 16840, {200, 287});
+        std::vector<bool> modus;
+        Ausgabe* letzte = nullptr;
+        const bool gedruckt = Druck(
+            d, z, g,
+            [&](Ausgabe& a) {
+                modus.push_back(g.DruckModus);
+                letzte = &a;
+                return true;
+            },
+            drucker);
+        QVERIFY(gedruckt);
+        // Once on the trial page, once on the printer's page, both in print mode.
+        QCOMPARE(modus, (std::vector<bool>{true, true}));
+        QCOMPARE(letzte, static_cast<Ausgabe*>(drucker.seite.get()));
+        QVERIFY(!g.DruckModus);
+        QCOMPARE(drucker.beendet, 1);
+    }
+
     // A curve without saturation level has no confidence limits: reported once,
     // nothing printed.
-    {
+    void fehlerDrucktNichts() {
         FakeDialoge d;
         auto z = prognose(1);
         z.KMax = 0;
@@ -316,4 +306,10 @@ void SeitenTest::fehlerDrucktNichts() {
         QCOMPARE(drucker.begonnen, 0);
         QVERIFY(!g.DruckModus);
     }
+};
+
+QObject* neuSeitenTest() {
+    return new SeitenTest;
 }
+
+#include "SeitenTest.moc"

@@ -1,8 +1,8 @@
-#include "PdfTest.h"
 #include "QtTestLauf.h"
-#include "SeitenTest.h"
+
+QObject* neuSeitenTest();
+QObject* neuPdfTest();
 
 int main(int argc, char** argv) {
-    return tk::test::qtTestsAusfuehren(argc, argv,
-                                       {[] { return new SeitenTest; }, [] { return new PdfTest; }});
+    return tk::test::qtTestsAusfuehren(argc, argv, {neuSeitenTest, neuPdfTest});
 }

@@ -1,5 +1,3 @@
-#include "SummenPanelTest.h"
-
 #include "Auswertung.h"
 #include "Format.h"
 #include "Panelaufbau.h"
@@ -18,173 +16,185 @@ QString prozent(double v) {
 const QString Neueingabe = QStringLiteral("Bitte Neueingabe");
 } // namespace
 
-void SummenPanelTest::oeffnetMitHundertProzent() {
-    Panelaufbau a(prognose(1));
-    QVERIFY(a.aktiv);
-    QCOMPARE(a.text(0), QStringLiteral("    unendlich"));
-    QCOMPARE(a.text(1), QStringLiteral("100"));
-    QCOMPARE(a.text(2), QStringLiteral("100.00000000"));
-    const QStringList texte = {"Abfrage :", "Σ%", "=", "Ki=", "Xi=", "KiG1/95=", "", "KiG2/95="};
-    for (int i = 0; i < texte.size(); ++i)
-        if (!texte[i].isEmpty()) QCOMPARE(a.label(i), texte[i]);
-    // The chart's limits of the saturation level.
-    QCOMPARE(a.label(6), q(formatFest(KGrenz1(a.z, a.z.KMax), 6)));
-    QCOMPARE(a.label(8), q(formatFest(KGrenz2(a.z, a.z.KMax), 6)));
-    QCOMPARE(a.label(9),
-             QStringLiteral("OK speichert bis 10 Abfragewerte und regeneriert die Grafik"));
-    QCOMPARE(
-        a.feld(2)->toolTip(),
-        QStringLiteral(" Vorgabe eines K-Wertes  ->  berechnet Schätzwert X und Summenwert in % "));
-    QCOMPARE(
-        a.feld(1)->toolTip(),
-        QStringLiteral(" Vorgabe eines %-Wertes  ->  berechnet Schätzwert X und  Summenwert K "));
-    QCOMPARE(a.panel->cmd4()->text(), QStringLiteral("Abfrage OK"));
-    QCOMPARE(a.panel->cmd4()->toolTip(),
-             QStringLiteral(" Speichert Abfragewerte und regeneriert die Grafik "));
-    QVERIFY(a.feld(2)->isVisible());
-    QVERIFY(!a.panel->cmd3()->isVisible());
-    for (int i = 10; i <= 18; ++i) QVERIFY(!a.panel->label(i)->isVisible());
-}
-
-void SummenPanelTest::unendlichUnberuehrt() {
-    Panelaufbau a(prognose(1));
-    a.feld(0)->setFocus(Qt::TabFocusReason);
-    a.verlasse(0);
-    QCOMPARE(a.g().Xi, 1e10);
-    const double K = WertKi(a.z, 1e10);
-    QCOMPARE(a.text(1), prozent(100 * K / a.z.KMax));
-    QCOMPARE(a.text(2), q(Zahl(K)));
-    QCOMPARE(a.label(6), q(Zahl(KGrenz1(a.z, K))));
-    QCOMPARE(a.label(8), q(Zahl(KGrenz2(a.z, K))));
-    QVERIFY(a.dialoge.aufrufe.empty());
-}
-
-void SummenPanelTest::xFeld_data() {
-    QTest::addColumn<QString>("eingabe");
-    QTest::addColumn<bool>("warnt");
-    QTest::newRow("Wendepunkt") << "5" << false;
-    QTest::newRow("knapp über X(1%)") << "0.41" << false;
-    QTest::newRow("unter X(1%)") << "0.3" << true;
-    QTest::newRow("negativ") << "-2" << true;
-}
-
-void SummenPanelTest::xFeld() {
-    QFETCH(QString, eingabe);
-    QFETCH(bool, warnt);
-    Panelaufbau a(prognose(1));
-    a.eingeben(0, eingabe);
-    const double x1 = WertXI(a.z, 0.01);
-    if (warnt) {
-        QCOMPARE(a.dialoge.meldungen().size(), std::size_t(1));
-        const auto m = a.dialoge.meldungen().front();
-        QCOMPARE(m.text, QStringLiteral("Der Wert Xi muss grösser >= X(1%) sein!"));
-        QCOMPARE(m.titel, Neueingabe);
-        QCOMPARE(m.symbol, Symbol::Ausrufezeichen);
-        QCOMPARE(m.knoepfe, Knoepfe::OK);
-        QCOMPARE(a.text(0), q(Zahl(x1)));
-        QCOMPARE(a.text(1), QStringLiteral("100")); // nothing else changes
-        QTRY_VERIFY(a.feld(0)->hasFocus());
-        // Accepting the offered minimum passes, although it is rounded down.
-        QVERIFY(zahlWert(a.text(0).toStdString()) < x1);
-        a.verlasse(0);
-        QCOMPARE(a.dialoge.meldungen().size(), std::size_t(1));
-        QCOMPARE(a.text(2), q(Zahl(WertKi(a.z, a.g().Xi))));
-        return;
-    }
-    QVERIFY(a.dialoge.aufrufe.empty());
-    const double x = zahlWert(eingabe.toStdString());
-    QCOMPARE(a.g().Xi, x);
-    const double K = WertKi(a.z, x);
-    QCOMPARE(a.text(1), prozent(K));
-    QCOMPARE(a.text(2), q(Zahl(K)));
-    // Inside the observed range both limits are the value itself.
-    QCOMPARE(a.label(6), q(Zahl(K)));
-    QCOMPARE(a.label(8), q(Zahl(K)));
-}
-
-void SummenPanelTest::anteilFeld_data() {
-    QTest::addColumn<QString>("eingabe");
-    QTest::addColumn<bool>("warnt");
-    QTest::addColumn<double>("anteil"); // share the curve is inverted at
-    QTest::newRow("halb") << "50" << false << 0.5;
-    QTest::newRow("1 %") << "1" << false << 0.01;
-    QTest::newRow("100 %") << "100" << false << 0.9999999;
-    QTest::newRow("0.5 %") << "0.5" << true << 0.0;
-    QTest::newRow("über 100 %") << "100.5" << true << 0.0;
-}
-
-void SummenPanelTest::anteilFeld() {
-    QFETCH(QString, eingabe);
-    QFETCH(bool, warnt);
-    QFETCH(double, anteil);
-    Panelaufbau a(prognose(1));
-    a.eingeben(1, eingabe);
-    if (warnt) {
-        QCOMPARE(a.dialoge.meldungen().size(), std::size_t(1));
-        QCOMPARE(a.dialoge.meldungen().front().text,
-                 QStringLiteral("Der Summen%-Wert muss grösser >= 1% und <=100% sein!"));
-        QCOMPARE(a.dialoge.meldungen().front().titel, Neueingabe);
-        QCOMPARE(a.text(1), QStringLiteral(" 1.000"));
+class SummenPanelTest : public QObject {
+    Q_OBJECT
+private slots:
+    void oeffnetMitHundertProzent() {
+        Panelaufbau a(prognose(1));
+        QVERIFY(a.aktiv);
         QCOMPARE(a.text(0), QStringLiteral("    unendlich"));
-        QTRY_VERIFY(a.feld(1)->hasFocus());
-        return;
+        QCOMPARE(a.text(1), QStringLiteral("100"));
+        QCOMPARE(a.text(2), QStringLiteral("100.00000000"));
+        const QStringList texte = {
+            "Abfrage :", "Σ%", "=", "Ki=", "Xi=", "KiG1/95=", "", "KiG2/95="};
+        for (int i = 0; i < texte.size(); ++i)
+            if (!texte[i].isEmpty()) QCOMPARE(a.label(i), texte[i]);
+        // The chart's limits of the saturation level.
+        QCOMPARE(a.label(6), q(formatFest(KGrenz1(a.z, a.z.KMax), 6)));
+        QCOMPARE(a.label(8), q(formatFest(KGrenz2(a.z, a.z.KMax), 6)));
+        QCOMPARE(a.label(9),
+                 QStringLiteral("OK speichert bis 10 Abfragewerte und regeneriert die Grafik"));
+        QCOMPARE(a.feld(2)->toolTip(),
+                 QStringLiteral(
+                     " Vorgabe eines K-Wertes  ->  berechnet Schätzwert X und Summenwert in % "));
+        QCOMPARE(a.feld(1)->toolTip(),
+                 QStringLiteral(
+                     " Vorgabe eines %-Wertes  ->  berechnet Schätzwert X und  Summenwert K "));
+        QCOMPARE(a.panel->cmd4()->text(), QStringLiteral("Abfrage OK"));
+        QCOMPARE(a.panel->cmd4()->toolTip(),
+                 QStringLiteral(" Speichert Abfragewerte und regeneriert die Grafik "));
+        QVERIFY(a.feld(2)->isVisible());
+        QVERIFY(!a.panel->cmd3()->isVisible());
+        for (int i = 10; i <= 18; ++i) QVERIFY(!a.panel->label(i)->isVisible());
     }
-    QVERIFY(a.dialoge.aufrufe.empty());
-    const double K = a.z.KMax * zahlWert(eingabe.toStdString()) / 100;
-    QCOMPARE(a.text(2), q(Zahl(K)));
-    QCOMPARE(a.text(0), q(Zahl(WertXI(a.z, anteil))));
-    QCOMPARE(a.label(6), q(Zahl(KGrenz1(a.z, K))));
-}
 
-void SummenPanelTest::kFeld_data() {
-    QTest::addColumn<QString>("eingabe");
-    QTest::addColumn<bool>("warnt");
-    QTest::newRow("Hälfte") << "50" << false;
-    QTest::newRow("genau 1 %") << "1" << false;
-    QTest::newRow("unter 1 %") << "0.5" << true;
-}
+    void unendlichUnberuehrt() {
+        Panelaufbau a(prognose(1));
+        a.feld(0)->setFocus(Qt::TabFocusReason);
+        a.verlasse(0);
+        QCOMPARE(a.g().Xi, 1e10);
+        const double K = WertKi(a.z, 1e10);
+        QCOMPARE(a.text(1), prozent(100 * K / a.z.KMax));
+        QCOMPARE(a.text(2), q(Zahl(K)));
+        QCOMPARE(a.label(6), q(Zahl(KGrenz1(a.z, K))));
+        QCOMPARE(a.label(8), q(Zahl(KGrenz2(a.z, K))));
+        QVERIFY(a.dialoge.aufrufe.empty());
+    }
 
-void SummenPanelTest::kFeld() {
-    QFETCH(QString, eingabe);
-    QFETCH(bool, warnt);
-    Panelaufbau a(prognose(1));
-    a.eingeben(2, eingabe);
-    if (warnt) {
+    void xFeld_data() {
+        QTest::addColumn<QString>("eingabe");
+        QTest::addColumn<bool>("warnt");
+        QTest::newRow("Wendepunkt") << "5" << false;
+        QTest::newRow("knapp über X(1%)") << "0.41" << false;
+        QTest::newRow("unter X(1%)") << "0.3" << true;
+        QTest::newRow("negativ") << "-2" << true;
+    }
+
+    void xFeld() {
+        QFETCH(QString, eingabe);
+        QFETCH(bool, warnt);
+        Panelaufbau a(prognose(1));
+        a.eingeben(0, eingabe);
+        const double x1 = WertXI(a.z, 0.01);
+        if (warnt) {
+            QCOMPARE(a.dialoge.meldungen().size(), std::size_t(1));
+            const auto m = a.dialoge.meldungen().front();
+            QCOMPARE(m.text, QStringLiteral("Der Wert Xi muss grösser >= X(1%) sein!"));
+            QCOMPARE(m.titel, Neueingabe);
+            QCOMPARE(m.symbol, Symbol::Ausrufezeichen);
+            QCOMPARE(m.knoepfe, Knoepfe::OK);
+            QCOMPARE(a.text(0), q(Zahl(x1)));
+            QCOMPARE(a.text(1), QStringLiteral("100")); // nothing else changes
+            QTRY_VERIFY(a.feld(0)->hasFocus());
+            // Accepting the offered minimum passes, although it is rounded down.
+            QVERIFY(zahlWert(a.text(0).toStdString()) < x1);
+            a.verlasse(0);
+            QCOMPARE(a.dialoge.meldungen().size(), std::size_t(1));
+            QCOMPARE(a.text(2), q(Zahl(WertKi(a.z, a.g().Xi))));
+            return;
+        }
+        QVERIFY(a.dialoge.aufrufe.empty());
+        const double x = zahlWert(eingabe.toStdString());
+        QCOMPARE(a.g().Xi, x);
+        const double K = WertKi(a.z, x);
+        QCOMPARE(a.text(1), prozent(K));
+        QCOMPARE(a.text(2), q(Zahl(K)));
+        // Inside the observed range both limits are the value itself.
+        QCOMPARE(a.label(6), q(Zahl(K)));
+        QCOMPARE(a.label(8), q(Zahl(K)));
+    }
+
+    void anteilFeld_data() {
+        QTest::addColumn<QString>("eingabe");
+        QTest::addColumn<bool>("warnt");
+        QTest::addColumn<double>("anteil"); // share the curve is inverted at
+        QTest::newRow("halb") << "50" << false << 0.5;
+        QTest::newRow("1 %") << "1" << false << 0.01;
+        QTest::newRow("100 %") << "100" << false << 0.9999999;
+        QTest::newRow("0.5 %") << "0.5" << true << 0.0;
+        QTest::newRow("über 100 %") << "100.5" << true << 0.0;
+    }
+
+    void anteilFeld() {
+        QFETCH(QString, eingabe);
+        QFETCH(bool, warnt);
+        QFETCH(double, anteil);
+        Panelaufbau a(prognose(1));
+        a.eingeben(1, eingabe);
+        if (warnt) {
+            QCOMPARE(a.dialoge.meldungen().size(), std::size_t(1));
+            QCOMPARE(a.dialoge.meldungen().front().text,
+                     QStringLiteral("Der Summen%-Wert muss grösser >= 1% und <=100% sein!"));
+            QCOMPARE(a.dialoge.meldungen().front().titel, Neueingabe);
+            QCOMPARE(a.text(1), QStringLiteral(" 1.000"));
+            QCOMPARE(a.text(0), QStringLiteral("    unendlich"));
+            QTRY_VERIFY(a.feld(1)->hasFocus());
+            return;
+        }
+        QVERIFY(a.dialoge.aufrufe.empty());
+        const double K = a.z.KMax * zahlWert(eingabe.toStdString()) / 100;
+        QCOMPARE(a.text(2), q(Zahl(K)));
+        QCOMPARE(a.text(0), q(Zahl(WertXI(a.z, anteil))));
+        QCOMPARE(a.label(6), q(Zahl(KGrenz1(a.z, K))));
+    }
+
+    void kFeld_data() {
+        QTest::addColumn<QString>("eingabe");
+        QTest::addColumn<bool>("warnt");
+        QTest::newRow("Hälfte") << "50" << false;
+        QTest::newRow("genau 1 %") << "1" << false;
+        QTest::newRow("unter 1 %") << "0.5" << true;
+    }
+
+    void kFeld() {
+        QFETCH(QString, eingabe);
+        QFETCH(bool, warnt);
+        Panelaufbau a(prognose(1));
+        a.eingeben(2, eingabe);
+        if (warnt) {
+            QCOMPARE(a.dialoge.meldungen().size(), std::size_t(1));
+            QCOMPARE(a.dialoge.meldungen().front().text,
+                     QStringLiteral("Der Wert Ki muss grösser >= K bei X(1%) sein!"));
+            QCOMPARE(a.text(2), QStringLiteral("1.000000"));
+            QTRY_VERIFY(a.feld(2)->hasFocus());
+            return;
+        }
+        const double K = zahlWert(eingabe.toStdString());
+        QCOMPARE(a.text(1), prozent(K));
+        QCOMPARE(a.text(0), q(Zahl(WertXI(a.z, K / 100))));
+    }
+
+    void grenzenJenseitsDerBeobachtung() {
+        Panelaufbau a(prognose(1));
+        a.eingeben(0, QStringLiteral("8"));
+        const double K = WertKi(a.z, 8);
+        const double unten = zahlWert(a.label(6).toStdString());
+        const double oben = zahlWert(a.label(8).toStdString());
+        QVERIFY(unten < K - 0.01);
+        QVERIFY(oben > K + 0.01);
+        QCOMPARE(a.label(6), q(Zahl(KGrenz1(a.z, K))));
+    }
+
+    void kAnDerSaettigungMeldetEinmal() {
+        Panelaufbau a(prognose(1));
+        a.tippe(2, QStringLiteral("100"));
+        const QString anteilVorher = a.text(1);
+        a.verlasse(2);
         QCOMPARE(a.dialoge.meldungen().size(), std::size_t(1));
-        QCOMPARE(a.dialoge.meldungen().front().text,
-                 QStringLiteral("Der Wert Ki muss grösser >= K bei X(1%) sein!"));
-        QCOMPARE(a.text(2), QStringLiteral("1.000000"));
-        QTRY_VERIFY(a.feld(2)->hasFocus());
-        return;
+        QCOMPARE(a.dialoge.meldungen().front().titel, QStringLiteral("Fehler"));
+        QVERIFY(
+            a.dialoge.meldungen().front().text.startsWith(QStringLiteral("Unerwarteter Fehler")));
+        QCOMPARE(a.text(1), anteilVorher); // nothing written
+        // The panel is still usable.
+        a.dialoge.leeren();
+        a.eingeben(1, QStringLiteral("50"));
+        QVERIFY(a.dialoge.aufrufe.empty());
+        QCOMPARE(a.text(2), QStringLiteral("50.000000"));
     }
-    const double K = zahlWert(eingabe.toStdString());
-    QCOMPARE(a.text(1), prozent(K));
-    QCOMPARE(a.text(0), q(Zahl(WertXI(a.z, K / 100))));
+};
+
+QObject* neuSummenPanelTest() {
+    return new SummenPanelTest;
 }
 
-void SummenPanelTest::grenzenJenseitsDerBeobachtung() {
-    Panelaufbau a(prognose(1));
-    a.eingeben(0, QStringLiteral("8"));
-    const double K = WertKi(a.z, 8);
-    const double unten = zahlWert(a.label(6).toStdString());
-    const double oben = zahlWert(a.label(8).toStdString());
-    QVERIFY(unten < K - 0.01);
-    QVERIFY(oben > K + 0.01);
-    QCOMPARE(a.label(6), q(Zahl(KGrenz1(a.z, K))));
-}
-
-void SummenPanelTest::kAnDerSaettigungMeldetEinmal() {
-    Panelaufbau a(prognose(1));
-    a.tippe(2, QStringLiteral("100"));
-    const QString anteilVorher = a.text(1);
-    a.verlasse(2);
-    QCOMPARE(a.dialoge.meldungen().size(), std::size_t(1));
-    QCOMPARE(a.dialoge.meldungen().front().titel, QStringLiteral("Fehler"));
-    QVERIFY(a.dialoge.meldungen().front().text.startsWith(QStringLiteral("Unerwarteter Fehler")));
-    QCOMPARE(a.text(1), anteilVorher); // nothing written
-    // The panel is still usable.
-    a.dialoge.leeren();
-    a.eingeben(1, QStringLiteral("50"));
-    QVERIFY(a.dialoge.aufrufe.empty());
-    QCOMPARE(a.text(2), QStringLiteral("50.000000"));
-}
+#include "SummenPanelTest.moc"

@@ -1,12 +1,12 @@
-#include "EinzelPanelTest.h"
 #include "QtTestLauf.h"
-#include "RegressionPanelTest.h"
-#include "SpeicherTest.h"
-#include "SummenPanelTest.h"
+
+QObject* neuRegressionPanelTest();
+QObject* neuSummenPanelTest();
+QObject* neuEinzelPanelTest();
+QObject* neuSpeicherTest();
 
 int main(int argc, char** argv) {
     return tk::test::qtTestsAusfuehren(
         argc, argv,
-        {[] { return new RegressionPanelTest; }, [] { return new SummenPanelTest; },
-         [] { return new EinzelPanelTest; }, [] { return new SpeicherTest; }});
+        {neuRegressionPanelTest, neuSummenPanelTest, neuEinzelPanelTest, neuSpeicherTest});
 }
