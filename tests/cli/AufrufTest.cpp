@@ -17,13 +17,11 @@ namespace {
 using tk::test::JsonLeser;
 using tk::test::starte;
 
-// Every test process writes the files at start-up: write beside and rename, so that a
-// test running in parallel never reads a half-written file.
+// Each test process writes its own files, so that tests running in parallel (or
+// several builds on one machine) never share one.
 std::string datei(const std::string& name, const std::string& inhalt) {
-    const std::string pfad = testing::TempDir() + name;
-    const std::string neu = pfad + "." + std::to_string(::getpid());
-    std::ofstream(neu, std::ios::binary) << inhalt;
-    std::rename(neu.c_str(), pfad.c_str());
+    const std::string pfad = testing::TempDir() + std::to_string(::getpid()) + "-" + name;
+    std::ofstream(pfad, std::ios::binary | std::ios::trunc) << inhalt;
     return pfad;
 }
 
