@@ -135,14 +135,18 @@ private slots:
         QVERIFY(d.aufrufe.empty());
     }
 
+    // "Ende"/"Beenden" asks (and nothing else, no save prompt); the title bar ends
+    // at once.
     void beenden_data() {
         QTest::addColumn<bool>("ausEingabe");
-        QTest::addColumn<int>("antwort");
+        QTest::addColumn<int>("antwort"); // -1: closed by the title bar
         QTest::addColumn<bool>("ende");
         QTest::newRow("Start Nein") << false << int(tk::Antwort::Nein) << false;
         QTest::newRow("Start Ja") << false << int(tk::Antwort::Ja) << true;
+        QTest::newRow("Start Titelleiste") << false << -1 << true;
         QTest::newRow("Eingabe Nein") << true << int(tk::Antwort::Nein) << false;
         QTest::newRow("Eingabe Ja") << true << int(tk::Antwort::Ja) << true;
+        QTest::newRow("Eingabe Titelleiste") << true << -1 << true;
     }
     void beenden() {
         QFETCH(bool, ausEingabe);
@@ -157,8 +161,9 @@ private slots:
             aufraeumen();
         }
         QWidget* vorher = f.sichtbar();
-        d.antworte(static_cast<tk::Antwort>(antwort));
-        if (ausEingabe)
+        if (antwort < 0)
+            QVERIFY(vorher->close());
+        else if (d.antworte(static_cast<tk::Antwort>(antwort)); ausEingabe)
             f.eingabe()->menue(tk::frmKurvex::Menue::Beenden)->trigger();
         else
             QTest::mouseClick(f.start()->cmd1(2), Qt::LeftButton);
@@ -170,29 +175,7 @@ private slots:
         } else {
             QCOMPARE(sichtbareFenster(), QList<QWidget*>{vorher});
         }
-        QCOMPARE(d.meldungen().size(), std::size_t(1)); // no save prompt
-    }
-
-    void schliessenBeendet_data() {
-        QTest::addColumn<bool>("ausEingabe");
-        QTest::newRow("Start") << false;
-        QTest::newRow("Eingabe") << true;
-    }
-    void schliessenBeendet() {
-        QFETCH(bool, ausEingabe);
-        tk::test::FakeDialoge d;
-        tk::Fensterfolge f(d);
-        QSignalSpy programmEnde(&f, &tk::Fensterfolge::programmEnde);
-        f.starten();
-        if (ausEingabe) {
-            QTest::mouseClick(f.start()->cmd1(0), Qt::LeftButton);
-            aufraeumen();
-        }
-        QVERIFY(f.sichtbar()->close());
-        aufraeumen();
-        QCOMPARE(programmEnde.count(), 1);
-        QVERIFY(sichtbareFenster().isEmpty());
-        QVERIFY(d.aufrufe.empty());
+        QCOMPARE(d.meldungen().size(), std::size_t(antwort < 0 ? 0 : 1));
     }
 
     void beendenWaehrendSuche() {

@@ -39,14 +39,22 @@ QString zeile(const QString& vorsilbe, double r) {
 class RechnungTest : public QObject {
     Q_OBJECT
 private slots:
+    // The typical run by keyboard alone: five pairs, the calculation, the chart button.
     void regressionTypisch() {
         Eingabefenster f;
         QVERIFY(f.aktiv);
-        f.datensatzTippen(u"Versuch"_s, {{u"1"_s, u"2.1"_s},
-                                         {u"2"_s, u"3.9"_s},
-                                         {u"3"_s, u"6.2"_s},
-                                         {u"4"_s, u"7.8"_s},
-                                         {u"5"_s, u"10.1"_s}});
+        f.datensatzTippen(u"Versuch 1"_s, tk::test::FuenfPaare);
+        QCOMPARE(f.z.Bezeichnung, std::string("Versuch 1"));
+        QCOMPARE(f.z.AnzPaare, 5);
+        QCOMPARE(f.w->EingabeIndex(), 5);
+        QCOMPARE(f.w->List1()->count(), 5);
+        QVERIFY(f.z.AnzahlOK);
+        QVERIFY(qAbs(f.z.EingabeY(3) - 6.2) < 1e-12);
+        QVERIFY(qAbs(f.z.YWert(5) - 10.1) < 1e-12);
+        QVERIFY(qAbs(f.z.EingabeX(1) - 1.0000001) < 1e-12); // kept clear of ln 1 = 0
+        // all pairs entered: the labels and the X field show pair 1
+        QCOMPARE(f.w->Label1(2)->text(), u" Wert X1 :"_s);
+        QCOMPARE(f.w->Text1(1)->text(), u"1.0000001"_s);
         QCOMPARE(Eingabefenster::fokus(), f.w->cmd1(2));
         Eingabefenster::druecke(Qt::Key_Return); // "alle Eingaben OK"
         QVERIFY(f.z.ModellNr != 0);
