@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <dirent.h>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
@@ -19,19 +19,13 @@ protected:
     }
     void TearDown() override {
         ::chmod(dir_.c_str(), 0700);
-        for (const auto& name : eintraege()) ::unlink((dir_ + "/" + name).c_str());
-        ::rmdir((dir_ + "/ordner.rgr").c_str());
-        ::rmdir(dir_.c_str());
+        std::filesystem::remove_all(dir_);
     }
 
     std::vector<std::string> eintraege() const {
         std::vector<std::string> namen;
-        if (DIR* d = ::opendir(dir_.c_str())) {
-            while (const dirent* e = ::readdir(d))
-                if (std::string(e->d_name) != "." && std::string(e->d_name) != "..")
-                    namen.push_back(e->d_name);
-            ::closedir(d);
-        }
+        for (const auto& e : std::filesystem::directory_iterator(dir_))
+            namen.push_back(e.path().filename());
         return namen;
     }
 
