@@ -251,7 +251,9 @@ void Abfragepanel::zeilenAnordnen() {
 void Abfragepanel::nachZeichnen() {
     const auto& g = k_.grafik;
     std::vector<int> ergebnisse;
-    if (art_ == Abfrageart::Summenwerte) ergebnisse = {6, 8};
+    // The chart writes the limits of KMax, which belong to the initial 100 % query;
+    // once the user has evaluated a query, its own limits stay beside its fields.
+    if (art_ == Abfrageart::Summenwerte && !eigeneGrenzen_) ergebnisse = {6, 8};
     if (art_ == Abfrageart::Einzelwerte) ergebnisse = {4, 13, 15};
     for (int i : ergebnisse)
         if (!g.Label3[static_cast<std::size_t>(i)].isEmpty())
@@ -338,6 +340,8 @@ void Abfragepanel::Text2_LostFocus(int feld) {
 // ---- helpers
 
 double Abfragepanel::wert(int feld) const {
+    // The 100 % point shown as "unendlich" is the horizon 10^10, also when stored.
+    if (this->feld(feld)->text().trimmed().toUpper() == QStringLiteral("UNENDLICH")) return 1e10;
     return zahlWert(this->feld(feld)->text().toStdString());
 }
 

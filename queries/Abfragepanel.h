@@ -79,8 +79,9 @@ private:
     QPushButton* cmd3_ = nullptr;
     QPushButton* cmd4_ = nullptr;
     bool gezeigt_ = false;
-    bool verarbeitet_ = false; // a lost-focus rule is running
-    int fokusRueckgabe_ = -1;  // field that gets the focus back; others' departures are void
+    bool verarbeitet_ = false;   // a lost-focus rule is running
+    bool eigeneGrenzen_ = false; // the limit labels belong to the user's query, not to KMax
+    int fokusRueckgabe_ = -1;    // field that gets the focus back; others' departures are void
 };
 
 // Builds the panel for a chart window (Grafikdienste::panelErzeugen).

@@ -40,6 +40,7 @@ void Abfragepanel::verlassenRegression(int feld) {
 }
 
 void Abfragepanel::summenGrenzen(double K) {
+    eigeneGrenzen_ = true;
     setzeLabel(6, Zahl(KGrenz1(k_.zustand, K)));
     setzeLabel(8, Zahl(KGrenz2(k_.zustand, K)));
 }

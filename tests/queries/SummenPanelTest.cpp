@@ -175,6 +175,21 @@ private slots:
         QCOMPARE(a.label(6), q(Zahl(KGrenz1(a.z, K))));
     }
 
+    void speichernBehaeltDieAbfrage() {
+        Panelaufbau a(prognose(1));
+        // The untouched 100 % point is stored as its horizon, not as 0.
+        a.panel->cmd4()->click();
+        QCOMPARE(a.g().AbfrageX[1], 1e10);
+        // The redraw after OK keeps the limits of the query beside its fields, not
+        // those of KMax that the chart writes.
+        a.tippe(0, QStringLiteral("8"));
+        a.ok(); // the click leaves field 0, whose rule evaluates the query
+        QCOMPARE(a.g().AnzAbfragen, 2);
+        const double K = WertKi(a.z, 8);
+        QCOMPARE(a.label(6), q(Zahl(KGrenz1(a.z, K))));
+        QCOMPARE(a.label(8), q(Zahl(KGrenz2(a.z, K))));
+    }
+
     void kAnDerSaettigungMeldetEinmal() {
         Panelaufbau a(prognose(1));
         a.tippe(2, QStringLiteral("100"));
