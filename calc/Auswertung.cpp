@@ -242,9 +242,14 @@ double WertKi(const Programmzustand& z, double X) {
     const double A = z.KonstA, B = z.KoeffB, KMax = z.KMax;
     switch (z.KurvenTyp) {
     case 1:
-        return rechnen::exp(ln(KMax) - pruefe(A * rechnen::exp(pruefe(B * X))));
-    case 3:
-        return pruefe(KMax - rechnen::exp(ln(KMax) - pruefe(A * rechnen::exp(pruefe(-B * X)))));
+    case 3: {
+        // Far beyond the data A*e^t grows without bound while the curve only nears
+        // 0 or KMax: the intermediates may run to infinity as long as the curve
+        // value itself is finite.
+        const double t = pruefe((z.KurvenTyp == 1 ? B : -B) * X);
+        const double aussen = pruefe(std::exp(ln(KMax) - A * std::exp(t)));
+        return z.KurvenTyp == 1 ? aussen : pruefe(KMax - aussen);
+    }
     case 5: {
         const double t = pruefe(A + B * X);
         // Far out on the upper branch e^t overflows although the value is just below

@@ -116,7 +116,9 @@ void frmKurvex::aufbauen() {
         geschuetzt([this, item] { List1_DblClick(List1_->row(item)); });
     });
 
-    Label3_ = label(QString(), 5100, 4850, 2500);
+    // The elapsed time stands on the result line of the case being fitted, which is
+    // hidden until that case is done; beside it there is no room for the whole text.
+    Label3_ = label(QString(), 100, 4850, 4900);
     Label3_->setStyleSheet(u"QLabel { color: white; background-color: red; }"_s);
     Label3_->setAlignment(Qt::AlignCenter);
     Label3_->hide();

@@ -111,10 +111,16 @@ INSTANTIATE_TEST_SUITE_P(Typen, Kurventypen,
                                            std::make_tuple(3, 2.0, 0.4),
                                            std::make_tuple(5, -5.0, 1.0)));
 
-TEST(Prognosekurve, LogistischWeitDraussenOhneUeberlauf) {
-    auto z = kurve(5, -5, 1);
-    EXPECT_NEAR(WertKi(z, 1e10), 100, 1e-9);
-    EXPECT_NEAR(WertKi(z, -1e10), 0, 1e-9);
+// The 100 % query evaluates the curve at X = 10^10: each type nears its limit there
+// instead of overflowing on the way.
+TEST(Prognosekurve, WeitDraussenOhneUeberlauf) {
+    EXPECT_NEAR(WertKi(kurve(5, -5, 1), 1e10), 100, 1e-9);
+    EXPECT_NEAR(WertKi(kurve(5, -5, 1), -1e10), 0, 1e-9);
+    EXPECT_NEAR(WertKi(kurve(1, 3, -0.5), 1e10), 100, 1e-9);
+    EXPECT_NEAR(WertKi(kurve(3, 0.01, -0.8), 1e10), 100, 1e-9); // rising type 3: B < 0
+    EXPECT_NEAR(WertKi(kurve(3, 0.01, -0.8), -1e10), 0, 1e-9);
+    EXPECT_NEAR(WertKi(kurve(3, 2, 0.4), 1e10), 0, 1e-9);
+    EXPECT_THROW(WertKi(kurve(1, -3, 0.5), 1e10), Fehler); // the curve itself overflows
 }
 
 TEST(Grenzen, UnterhalbDesLetztenKurvenwertsIstDieGrenzeDerWert) {
