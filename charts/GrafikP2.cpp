@@ -51,7 +51,7 @@ void GrafikP2(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
 
     Rahmen rahmen(a, druck, 8);
     g.RandLinks = (120 - a.breiteMm()) / 2;
-    setzeRahmenKoordinaten(a, xa + g.RandLinks, druck ? 150 : 20);
+    setzeRahmenKoordinaten(a, xa + g.RandLinks, druck ? 150 : RandUntenDichteBildschirm);
     const int kurvenBreite = druck ? 4 : 2;
 
     zeichnePrognoseAchsen(a, xa, druck ? 3 : 2);

@@ -11,6 +11,10 @@ namespace tk::grafik {
 
 inline constexpr double pi = 3.14159265358979323846;
 
+// Bottom margin of the density chart on screen: room below the X axis for the
+// marker and band labels and the two lines of the results block.
+inline constexpr double RandUntenDichteBildschirm = 24;
+
 // Remembers the surface's font, selects "Arial" at `groesse` points and, on the screen,
 // clears the surface. On destruction (also when the chart throws) the surface is left
 // black, solid, width 1, in its default coordinates and with the remembered font.
