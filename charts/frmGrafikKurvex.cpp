@@ -108,6 +108,9 @@ frmGrafikKurvex::frmGrafikKurvex(Programmzustand& zustand, Dialoge& dialoge, Gra
     knoepfe->addWidget(d.cmdKurve);
     d.spalte->addStretch(1); // height the picture box does not take goes here
     d.spalte->addLayout(knoepfe);
+    // Tab follows the buttons from left to right.
+    QWidget::setTabOrder(d.cmd1[1], d.cmd1[3]);
+    QWidget::setTabOrder(d.cmd1[3], d.cmd1[2]);
 
     for (int i = 0; i < 4; ++i)
         connect(d.cmd1[i], &QPushButton::clicked, this, [this, i] { cmd1_Click(i); });
