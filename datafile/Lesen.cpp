@@ -51,10 +51,9 @@ bool alsZahl(const std::string& feld, double& wert) {
         while (i < n && std::isdigit(static_cast<unsigned char>(feld[i]))) ++i, ++ziffern;
     }
     if (ziffern == 0) return false;
-    bool exponentNegativ = false;
     if (i < n && (feld[i] == 'e' || feld[i] == 'E')) {
         ++i;
-        if (i < n && (feld[i] == '+' || feld[i] == '-')) exponentNegativ = feld[i++] == '-';
+        if (i < n && (feld[i] == '+' || feld[i] == '-')) ++i;
         std::size_t expZiffern = 0;
         while (i < n && std::isdigit(static_cast<unsigned char>(feld[i]))) ++i, ++expZiffern;
         if (expZiffern == 0) return false;
@@ -66,12 +65,8 @@ bool alsZahl(const std::string& feld, double& wert) {
     const char* anfang = feld.data() + (feld[0] == '+' ? 1 : 0);
     double v = 0;
     const auto [ende, ec] = std::from_chars(anfang, feld.data() + n, v);
-    if (ec == std::errc::result_out_of_range) {
-        if (!exponentNegativ) return false;
-        v = 0; // underflow: too small to tell from zero
-    } else if (ec != std::errc() || ende != feld.data() + n) {
-        return false;
-    }
+    // Out of the range of a double, too large or too small, is not a value of a data set.
+    if (ec != std::errc() || ende != feld.data() + n) return false;
     if (!std::isfinite(v)) return false;
     wert = v;
     return true;

@@ -4,8 +4,10 @@
 #include "Datei.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <cerrno>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -87,13 +89,33 @@ private:
     bool uebergeben_ = false;
 };
 
-mode_t neueDateiRechte(const std::string& ziel) {
-    struct stat st {};
-    if (::stat(ziel.c_str(), &st) == 0) return st.st_mode & 07777;
-    const mode_t maske = ::umask(0);
-    ::umask(maske);
-    return 0666 & ~maske;
+// Creates the temporary file beside the target. A new file gets the rights the
+// process's umask gives (the kernel applies it); a replaced file keeps its own.
+int neueTempDatei(const std::string& basis, const std::string& ziel, std::string& pfad) {
+    static std::atomic<unsigned> zaehler{0};
+    for (int versuch = 0; versuch < 100; ++versuch) {
+        pfad = basis + std::to_string(::getpid()) + "-" + std::to_string(++zaehler);
+        const int fd = ::open(pfad.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            struct stat st {};
+            if (::stat(ziel.c_str(), &st) == 0) ::fchmod(fd, st.st_mode & 07777);
+            return fd;
+        }
+        if (errno != EEXIST) return -1;
+    }
+    return -1;
 }
+
+// Saving through a symbolic link replaces the file it points to, not the link.
+std::string wirklicherPfad(const std::string& pfad) {
+    char* echt = ::realpath(pfad.c_str(), nullptr);
+    if (!echt) return pfad; // not there yet
+    std::string ergebnis(echt);
+    std::free(echt);
+    return ergebnis;
+}
+
+constexpr off_t MaxDateiGroesse = 1 << 20;
 
 } // namespace
 
@@ -104,6 +126,11 @@ Datensatz laden(const std::string& pfad) {
     struct stat st {};
     if (::stat(pfad.c_str(), &st) != 0) throw systemFehler(errno, quelle, pfad);
     if (S_ISDIR(st.st_mode)) throw systemFehler(EISDIR, quelle, pfad);
+    // A data set of 21 pairs takes a few hundred bytes: anything that is not a plain
+    // file of modest size (a device, a pipe, a huge file) is not one.
+    if (!S_ISREG(st.st_mode) || st.st_size > MaxDateiGroesse)
+        throw Fehler(fehlercode::DateiFormat, quelle,
+                     "Die Datei \"" + pfad + "\" ist keine Datendatei.");
     std::ifstream ein(pfad, std::ios::binary);
     if (!ein) throw systemFehler(errno, quelle, pfad);
     return lesen(ein);
@@ -123,15 +150,15 @@ void speichern(const std::string& pfad, const Programmzustand& z) {
     schreiben(puffer, z);
     const std::string inhalt = puffer.str();
 
-    const std::string verzeichnis = verzeichnisVon(pfad);
+    const std::string ziel = wirklicherPfad(pfad);
+    const std::string verzeichnis = verzeichnisVon(ziel);
     const auto name =
-        pfad.substr(pfad.find_last_of('/') == std::string::npos ? 0 : pfad.find_last_of('/') + 1);
-    std::string vorlage = verzeichnis + "/." + name + ".tmp-XXXXXX";
-    const int fd = ::mkstemp(vorlage.data());
+        ziel.substr(ziel.find_last_of('/') == std::string::npos ? 0 : ziel.find_last_of('/') + 1);
+    std::string tempPfad;
+    const int fd = neueTempDatei(verzeichnis + "/." + name + ".tmp-", ziel, tempPfad);
     if (fd < 0) throw systemFehler(errno, quelle, pfad);
-    TempDatei temp(vorlage, fd);
+    TempDatei temp(tempPfad, fd);
 
-    ::fchmod(temp.fd(), neueDateiRechte(pfad));
     std::size_t geschrieben = 0;
     while (geschrieben < inhalt.size()) {
         const ssize_t k =
@@ -144,7 +171,7 @@ void speichern(const std::string& pfad, const Programmzustand& z) {
     }
     if (::fsync(temp.fd()) != 0) throw systemFehler(errno, quelle, pfad);
     if (!temp.schliessen()) throw systemFehler(errno, quelle, pfad);
-    if (::rename(temp.pfad().c_str(), pfad.c_str()) != 0) throw systemFehler(errno, quelle, pfad);
+    if (::rename(temp.pfad().c_str(), ziel.c_str()) != 0) throw systemFehler(errno, quelle, pfad);
     temp.uebergeben();
 }
 
