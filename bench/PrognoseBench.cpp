@@ -17,7 +17,7 @@ void prognoseLauf(benchmark::State& state, tk::Programmzustand z) {
         const auto e = tk::RegressFaktorP(z, tk::Untersuch2(z));
         iterationen = 0;
         for (const auto* fall : {&s, &e})
-            for (const auto& typ : fall->typen) iterationen += typ.iterationen;
+            for (const auto& fit : fall->typen) iterationen += fit.iterationen;
         typ = s.typ;
         kmaxZuBasis = s.KMax / summen.KBasis;
         benchmark::DoNotOptimize(e.KMax);

@@ -55,8 +55,13 @@ std::string DruckFormat(int art, double v) {
 
 std::string allgemein(double v) {
     if (v == 0) return "0";
-    return drucken(std::chars_format::general, 15,
-                   v); // 15 significant digits, "1E-07" for tiny values
+    // 15 significant digits, "1E-07" for tiny values. Next to the largest double
+    // 15 digits may round beyond it; there the text keeps 17 digits so that it
+    // reads back.
+    const std::string t = drucken(std::chars_format::general, 15, v);
+    double zurueck = 0;
+    if (std::from_chars(t.data(), t.data() + t.size(), zurueck).ec == std::errc{}) return t;
+    return drucken(std::chars_format::general, 17, v);
 }
 
 std::string listenForm(double v) {

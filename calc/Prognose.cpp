@@ -29,9 +29,9 @@ struct Abbruch {};
 
 // One stepwise saturation search; `yLetzt` carries the ordinate of the previously
 // evaluated pair across the whole fitting call (a skipped logarithm reuses it).
-TypFit suche(int typ, const Programmzustand& z, const Summenreihe& reihe, const Fortschritt& fp,
-             double& yLetzt) {
-    TypFit fit;
+// `fit` is filled as the search runs, so that an early end keeps its counter.
+void suche(TypFit& fit, int typ, const Programmzustand& z, const Summenreihe& reihe,
+           const Fortschritt& fp, double& yLetzt) {
     fit.typ = typ;
     fit.lief = true;
     const int n = z.AnzPaare;
@@ -88,7 +88,6 @@ TypFit suche(int typ, const Programmzustand& z, const Summenreihe& reihe, const 
         break;
     }
     fit.ok = true;
-    return fit;
 }
 } // namespace
 
@@ -150,13 +149,11 @@ FallErgebnis RegressFaktorP(Programmzustand& z, const Summenreihe& reihe,
         erg.typen[k].typ = typ;
         if (fortschritt.typBeginn) fortschritt.typBeginn(typ);
         try {
-            erg.typen[k] = suche(typ, z, reihe, fortschritt, yLetzt);
+            suche(erg.typen[k], typ, z, reihe, fortschritt, yLetzt);
         } catch (const Abbruch&) {
-            erg.typen[k].lief = true;
             erg.abgebrochen = true;
             break;
         } catch (const Fehler& f) {
-            erg.typen[k].lief = true;
             erg.typen[k].fehler = f;
             if (melden) melden(f);
             break;

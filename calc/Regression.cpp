@@ -88,12 +88,11 @@ RegressionsErgebnis MassgR(Programmzustand& z, const FehlerMelder& melden) {
     for (std::size_t k = 0; k < ModellCodes.size(); ++k) {
         ModellFit& fit = erg.modelle[k];
         const int modell = ModellCodes[k];
+        fit.code = modell;
+        fit.zulaessig = istZulaessig(z, modell);
         try {
             fit = RegressFaktorR(z, modell);
         } catch (const Fehler& f) {
-            fit = ModellFit{};
-            fit.code = modell;
-            fit.zulaessig = istZulaessig(z, modell);
             fit.fehler = f;
             if (melden) melden(f);
             continue;

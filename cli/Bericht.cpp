@@ -11,10 +11,9 @@ namespace tk::cli {
 
 namespace {
 
-// Keeps queries off the singular points of the logarithmic models.
+// Keeps queries off the singular points of the logarithmic models, as stored pairs are.
 double anstossen(double v) {
-    if (v == 0 || std::fabs(v) == 1) return v >= 0 ? v + 0.0000001 : v - 0.0000001;
-    return v;
+    return zusatzWert(v);
 }
 
 void regressionRechnen(Programmzustand& z, Bericht& b) {

@@ -1,6 +1,7 @@
 #include "Format.h"
 
 #include <clocale>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -94,6 +95,20 @@ TEST(Format, UnabhaengigVomGebietsschema) {
     EXPECT_EQ(formatExp(0.00000005, 7), "5.0000000E-08");
     EXPECT_DOUBLE_EQ(zahlWert("2.5"), 2.5);
     std::setlocale(LC_NUMERIC, alt.c_str());
+}
+
+} // namespace
+} // namespace tk
+
+namespace tk {
+namespace {
+
+// Whatever the program writes into a data file must read back.
+TEST(Format, GroessteZahlBleibtLesbar) {
+    for (double v : {1.7976931348623157e308, -1.7976931348623157e308, 4.9e-324, 123.456}) {
+        const std::string t = allgemein(v);
+        EXPECT_DOUBLE_EQ(std::strtod(t.c_str(), nullptr), v) << t;
+    }
 }
 
 } // namespace

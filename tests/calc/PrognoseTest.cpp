@@ -103,6 +103,7 @@ TEST(Prognose, NullAlsErsterSummenwertBeendetDenFallOhneErgebnis) {
     EXPECT_EQ(enden, 1);
     EXPECT_FALSE(erg.entscheidend);
     EXPECT_TRUE(erg.typen[0].fehler.has_value());
+    EXPECT_EQ(erg.typen[0].iterationen, 1); // the failed search keeps its counter
     EXPECT_FALSE(erg.typen[1].lief);
     EXPECT_EQ(z.KorrR, 0);
     EXPECT_EQ(z.KurvenTyp, 0);
