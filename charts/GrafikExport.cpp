@@ -8,6 +8,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <QSvgGenerator>
 #include <cmath>
 
@@ -39,6 +40,11 @@ QString exportFilter() {
 ExportErgebnis exportiereGrafik(const QString& pfad, Exportformat format, QSizeF groesseMm,
                                 const std::function<bool(Ausgabe&)>& zeichne) {
     ExportErgebnis e;
+    // Written beside the target and renamed at the end: a failure leaves any file
+    // of that name as it was.
+    QSaveFile datei(pfad);
+    if (!datei.open(QIODevice::WriteOnly)) return e;
+    e.geoeffnet = true;
     switch (format) {
     case Exportformat::PNG: {
         QImage bild(pixel(groesseMm.width(), bildDpi), pixel(groesseMm.height(), bildDpi),
@@ -51,19 +57,22 @@ ExportErgebnis exportiereGrafik(const QString& pfad, Exportformat format, QSizeF
             QPainterAusgabe a(bild);
             e.gezeichnet = zeichne(a);
         }
-        e.geschrieben = e.gezeichnet && bild.save(pfad, "PNG");
+        e.geschrieben = e.gezeichnet && bild.save(&datei, "PNG");
         break;
     }
     case Exportformat::SVG: {
         QSvgGenerator svg;
-        svg.setFileName(pfad);
+        svg.setOutputDevice(&datei);
         svg.setResolution(static_cast<int>(svgDpi));
         const QSize px(pixel(groesseMm.width(), svgDpi), pixel(groesseMm.height(), svgDpi));
         svg.setSize(px);
         svg.setViewBox(QRect(QPoint(0, 0), px));
         svg.setTitle(QStringLiteral("Trendkurve"));
         QPainter p;
-        if (!p.begin(&svg)) break;
+        if (!p.begin(&svg)) {
+            e.gezeichnet = true; // nothing failed in the chart: a write error
+            break;
+        }
         {
             QPainterAusgabe a(p);
             e.gezeichnet = zeichne(a);
@@ -72,13 +81,16 @@ ExportErgebnis exportiereGrafik(const QString& pfad, Exportformat format, QSizeF
         break;
     }
     case Exportformat::PDF: {
-        QPdfWriter pdf(pfad);
+        QPdfWriter pdf(&datei);
         pdf.setResolution(pdfDpi);
         pdf.setPageLayout(QPageLayout(QPageSize(groesseMm, QPageSize::Millimeter),
                                       QPageLayout::Portrait, QMarginsF()));
         pdf.setTitle(QStringLiteral("Trendkurve"));
         QPainter p;
-        if (!p.begin(&pdf)) break;
+        if (!p.begin(&pdf)) {
+            e.gezeichnet = true;
+            break;
+        }
         {
             QPainterAusgabe a(p);
             e.gezeichnet = zeichne(a);
@@ -87,6 +99,10 @@ ExportErgebnis exportiereGrafik(const QString& pfad, Exportformat format, QSizeF
         break;
     }
     }
+    if (e.geschrieben)
+        e.geschrieben = datei.commit();
+    else
+        datei.cancelWriting();
     return e;
 }
 

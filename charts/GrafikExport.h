@@ -19,8 +19,10 @@ std::optional<Exportformat> exportformatFuer(const QString& pfad);
 QString exportFilter();
 
 // Draws with `zeichne` on a surface of `groesseMm` and writes it to `pfad` in `format`.
-// A chart that failed (`zeichne` returned false) is not written.
+// The target is replaced only when everything succeeded; otherwise a file already
+// there stays untouched and no new file is left behind.
 struct ExportErgebnis {
+    bool geoeffnet = false; // the file could be created
     bool gezeichnet = false;
     bool geschrieben = false;
 };

@@ -10,7 +10,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -190,6 +190,8 @@ void frmGrafikKurvex::zeichneBild(bool melden) {
     }
     grafik_.DruckModus = druck;
     d.Bild1->setzeBild(std::move(bild));
+    // Only the screen picture feeds the panel's result labels.
+    if (d.panel) d.panel->nachZeichnen();
 }
 
 bool frmGrafikKurvex::zeichneAuf(Ausgabe& ausgabe) {
@@ -207,7 +209,6 @@ bool frmGrafikKurvex::zeichneMitMeldung(Ausgabe& ausgabe, bool melden) {
         ok = false;
         if (melden) ZeigFehler(dialoge_, Fehler(51, "frmGrafikKurvex", e.what()));
     }
-    if (impl_->panel) impl_->panel->nachZeichnen();
     return ok;
 }
 
@@ -229,6 +230,8 @@ void frmGrafikKurvex::cmd1_Click(int index) {
             dienste_.drucken(*this);
         } catch (const Fehler& f) {
             ZeigFehler(dialoge_, f);
+        } catch (const std::exception& e) {
+            ZeigFehler(dialoge_, Fehler(51, "frmGrafikKurvex", e.what()));
         }
         break;
     case 3:
@@ -256,6 +259,10 @@ void frmGrafikKurvex::exportieren() {
         ziel += QStringLiteral(".png");
         format = Exportformat::PNG;
     }
+    if (QFileInfo::exists(ziel) &&
+        dialoge_.meldung(QStringLiteral("Wollen Sie die vorhandene Datei überschreiben ??"),
+                         QStringLiteral("Achtung"), Knoepfe::JaNein, Symbol::Keins) != Antwort::Ja)
+        return;
     const Bildflaeche& b = *impl_->Bild1;
     const QSizeF mm(b.width() * 25.4 / b.logicalDpiX(), b.height() * 25.4 / b.logicalDpiY());
     const bool druck = grafik_.DruckModus;
@@ -263,8 +270,12 @@ void frmGrafikKurvex::exportieren() {
     const auto e =
         exportiereGrafik(ziel, *format, mm, [this](Ausgabe& a) { return zeichneAuf(a); });
     grafik_.DruckModus = druck;
-    if (!e.gezeichnet) QFile::remove(ziel); // the failure was reported; no half chart
-    if (e.gezeichnet && !e.geschrieben)
+    // A chart that failed was reported while drawing.
+    if (!e.geoeffnet)
+        ZeigFehler(dialoge_,
+                   Fehler(fehlercode::PfadZugriff, "Grafik exportieren",
+                          "Die Datei " + ziel.toStdString() + " kann nicht angelegt werden."));
+    else if (e.gezeichnet && !e.geschrieben)
         ZeigFehler(dialoge_,
                    Fehler(fehlercode::EinAusgabefehler, "Grafik exportieren",
                           "Die Datei " + ziel.toStdString() + " konnte nicht geschrieben werden."));

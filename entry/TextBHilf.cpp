@@ -40,6 +40,12 @@ bool TasteZahl(QChar zeichen) {
     return zeichen == QChar(8) || erlaubt.contains(zeichen);
 }
 
+bool feldVerlassen(const QFocusEvent& ereignis) {
+    const auto grund = ereignis.reason();
+    return grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason &&
+           grund != Qt::MenuBarFocusReason;
+}
+
 bool TasteTitel(int taste) {
     return taste != Qt::Key_Return && taste != Qt::Key_Enter;
 }

@@ -5,6 +5,7 @@
 
 #include <QObject>
 
+class QFocusEvent;
 class QLineEdit;
 class QWidget;
 
@@ -19,6 +20,9 @@ bool TasteNavig(QWidget* feld, int taste);
 bool TasteZahl(QChar zeichen);
 // True when the key may reach the title field (Enter never does).
 bool TasteTitel(int taste);
+// True when losing the focus means the user left the field: switching windows or
+// opening a menu does not.
+bool feldVerlassen(const QFocusEvent& ereignis);
 
 // Event filter that gives a line edit this behaviour.
 class TextBHilf : public QObject {

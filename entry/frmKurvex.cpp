@@ -20,6 +20,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPointer>
+#include <QScopedValueRollback>
 #include <QTimer>
 
 #include <cmath>
@@ -166,7 +167,7 @@ void frmKurvex::tabFolge() {
 }
 
 void frmKurvex::Initialisieren() {
-    ++stumm_;
+    const QScopedValueRollback<int> still(stumm_, stumm_ + 1);
     z_.initialisierenEingabe();
     EingabeIndex_ = 0;
     KorrekturIndex_ = 0;
@@ -178,7 +179,6 @@ void frmKurvex::Initialisieren() {
     Bild3();
     Label4_->setText(besitzerVermerk());
     List1_->clear();
-    --stumm_;
 }
 
 void frmKurvex::Bild3() {
@@ -206,13 +206,12 @@ void frmKurvex::Bild3() {
 }
 
 void frmKurvex::Bild1() {
-    ++stumm_;
+    const QScopedValueRollback<int> still(stumm_, stumm_ + 1);
     for (int i : {2, 4, 5, 6}) cmd1_[static_cast<std::size_t>(i)]->hide();
     for (int i = 2; i <= 7; ++i) Label1_[static_cast<std::size_t>(i)]->hide();
     Text1_[1]->hide();
     Text1_[2]->hide();
     List1_->hide();
-    --stumm_;
 }
 
 void frmKurvex::Bild2() {
@@ -258,11 +257,7 @@ void frmKurvex::EingabeListe() {
 
 bool frmKurvex::eventFilter(QObject* objekt, QEvent* ereignis) {
     if (ereignis->type() == QEvent::FocusOut) {
-        const auto grund = static_cast<QFocusEvent*>(ereignis)->reason();
-        // Another window or a menu took the focus: the field has not been left.
-        if (grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason &&
-            grund != Qt::MenuBarFocusReason)
-            verlassen(objekt);
+        if (feldVerlassen(*static_cast<QFocusEvent*>(ereignis))) verlassen(objekt);
     } else if (objekt == List1_ && ereignis->type() == QEvent::KeyPress) {
         // Keyboard access to the list: Enter corrects, Delete deletes the current line.
         const int taste = static_cast<QKeyEvent*>(ereignis)->key();
@@ -483,13 +478,14 @@ void frmKurvex::AnzahlOK_Click() {
 void frmKurvex::Neu_Click() {
     if (rechnet_) return;
     z_.AnzahlOK = false;
-    ++stumm_;
-    Text2_->clear();
-    z_.Bezeichnung.clear();
-    Ergebnis_ = {};
-    Bild1();
-    Initialisieren();
-    --stumm_;
+    {
+        const QScopedValueRollback<int> still(stumm_, stumm_ + 1);
+        Text2_->clear();
+        z_.Bezeichnung.clear();
+        Ergebnis_ = {};
+        Bild1();
+        Initialisieren();
+    }
     zurueckInFeld(Text2_);
 }
 
@@ -532,10 +528,13 @@ void frmKurvex::List1_DblClick(int zeile) {
 }
 
 void frmKurvex::EndeAbfragen() {
-    if (EndeAbfrage(dialoge_)) {
-        abbruch_ = true;
+    if (!EndeAbfrage(dialoge_)) return;
+    abbruch_ = true;
+    // The search is still on the stack: the program ends once it has returned.
+    if (rechnet_)
+        beendenNachRechnung_ = true;
+    else
         emit beenden();
-    }
 }
 
 void frmKurvex::closeEvent(QCloseEvent* e) {

@@ -105,6 +105,8 @@ private:
     void Rechnen_Click();
     void Grafik_Click(int fall);
     void rechnungSperren(bool sperren);
+    // Closes or ends as asked for while the run was still going.
+    void nachRechnung();
     Fortschritt fortschrittFuer();
     void zeitAnzeigen();
 
@@ -146,6 +148,7 @@ private:
     bool rechnet_ = false;
     bool abbruch_ = false;
     bool schliessenNachRechnung_ = false;
+    bool beendenNachRechnung_ = false;
 
     // Focus changes made by the window itself are not departures of the user.
     int stumm_ = 0;

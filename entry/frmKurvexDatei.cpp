@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 using namespace Qt::StringLiterals;
 
@@ -44,9 +45,9 @@ void frmKurvex::Oeffnen(const std::string& pfad) {
     // A file that cannot be read changes nothing, not even the current file name.
     if (!dateiZugriff([&] { d = laden(pfad); }, false)) return;
     try {
+        const QScopedValueRollback<int> still(stumm_, stumm_ + 1);
         uebernehmen(z_, d);
         z_.DateiName = pfad;
-        ++stumm_;
         Text2_->setText(QString::fromStdString(z_.Bezeichnung));
         Text1_[0]->setText(anzahlText(z_.AnzPaare));
         z_.AnzahlOK = true;
@@ -62,9 +63,7 @@ void frmKurvex::Oeffnen(const std::string& pfad) {
             Text1_[1]->setText(QString::fromStdString(formatWert(z_.EingabeX(1))));
             Text1_[2]->setText(QString::fromStdString(formatWert(z_.EingabeY(1))));
         }
-        --stumm_;
     } catch (const Fehler& f) {
-        --stumm_;
         ZeigFehler(dialoge_, f);
     }
 }

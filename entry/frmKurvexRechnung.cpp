@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 namespace tk {
@@ -118,7 +120,7 @@ void frmKurvex::Rechnen_Click() {
             }
             Label3_->hide();
             if (abbruch_) {
-                if (schliessenNachRechnung_) QTimer::singleShot(0, this, &QWidget::close);
+                nachRechnung();
                 return;
             }
             // A case without a decisive curve offers no chart.
@@ -133,7 +135,16 @@ void frmKurvex::Rechnen_Click() {
         Label3_->hide();
         ZeigFehler(dialoge_, f);
     }
-    if (schliessenNachRechnung_) QTimer::singleShot(0, this, &QWidget::close);
+    nachRechnung();
+}
+
+void frmKurvex::nachRechnung() {
+    const bool beendet = std::exchange(beendenNachRechnung_, false);
+    const bool geschlossen = std::exchange(schliessenNachRechnung_, false);
+    if (beendet)
+        QTimer::singleShot(0, this, [this] { emit beenden(); });
+    else if (geschlossen)
+        QTimer::singleShot(0, this, &QWidget::close);
 }
 
 void frmKurvex::Grafik_Click(int fall) {

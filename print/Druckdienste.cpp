@@ -45,12 +45,17 @@ void druckenMitDialog(frmGrafikKurvex& fenster) {
 void vorschauZeigen(frmGrafikKurvex& fenster) {
     QPrinter printer(QPrinter::HighResolution);
     vorbereiten(printer);
+    {
+        // Checked once here: message boxes must not open while the preview paints.
+        const QtDrucker pruefung(printer);
+        if (!PapierA4(fenster.dialoge(), pruefung)) return;
+    }
     QPrintPreviewDialog vorschau(&printer, &fenster);
     vorschau.setWindowTitle(QStringLiteral("Druckvorschau"));
     QObject::connect(&vorschau, &QPrintPreviewDialog::paintRequested, &vorschau,
                      [&fenster](QPrinter* seite) {
                          QtDrucker drucker(*seite);
-                         Druck(fenster, drucker);
+                         DruckSeite(fenster, drucker);
                      });
     vorschau.exec();
 }

@@ -194,8 +194,6 @@ bool DruckHoch(Ausgabe& a, QSizeF bereich, const Druckinhalt& inhalt) {
     drucke(a, x0 + 15, y0 + 32, QStringLiteral("Grafik :"));
     drucke(a, x0 + 15, y0 + 160, QStringLiteral("Eingabewerte :"));
     if (g.AnzAbfragen > 0) drucke(a, sp.abfrage, y0 + 160, QStringLiteral("Abfragewerte :"));
-    a.setzeSchrift(schrift(QStringLiteral("Arial"), 10));
-
     a.setzeSchrift(schrift(QStringLiteral("Courier New"), 10));
     const double kopf = y0 + 176;
     eingabeTabelle(a, sp, kopf, z);
@@ -219,13 +217,20 @@ bool DruckHoch(Ausgabe& a, QSizeF bereich, const Druckinhalt& inhalt) {
     return grafikOk;
 }
 
-bool Druck(Dialoge& dialoge, const Programmzustand& zustand, GrafikZustand& g,
-           const std::function<bool(Ausgabe&)>& grafikZeichnen, Drucker& drucker) {
+bool PapierA4(Dialoge& dialoge, const Drucker& drucker) {
     int ergebnis = 0;
     MeldDruckerA4(dialoge, drucker.seitenHoeheTwips() - 16840, ergebnis);
     MeldDruckerA4(dialoge, drucker.seitenBreiteTwips() - 11907, ergebnis);
-    if (ergebnis != 0) return false;
+    return ergebnis == 0;
+}
 
+bool Druck(Dialoge& dialoge, const Programmzustand& zustand, GrafikZustand& g,
+           const std::function<bool(Ausgabe&)>& grafikZeichnen, Drucker& drucker) {
+    return PapierA4(dialoge, drucker) && DruckSeite(dialoge, zustand, g, grafikZeichnen, drucker);
+}
+
+bool DruckSeite(Dialoge& dialoge, const Programmzustand& zustand, GrafikZustand& g,
+                const std::function<bool(Ausgabe&)>& grafikZeichnen, Drucker& drucker) {
     const Druckinhalt inhalt{zustand, g, grafikZeichnen};
     const QSizeF bereich = drucker.druckbereichMm();
     bool begonnen = false;
@@ -259,7 +264,11 @@ bool Druck(Dialoge& dialoge, const Programmzustand& zustand, GrafikZustand& g,
 }
 
 bool Druck(frmGrafikKurvex& fenster, Drucker& drucker) {
-    return Druck(
+    return PapierA4(fenster.dialoge(), drucker) && DruckSeite(fenster, drucker);
+}
+
+bool DruckSeite(frmGrafikKurvex& fenster, Drucker& drucker) {
+    return DruckSeite(
         fenster.dialoge(), fenster.zustand(), fenster.grafik(),
         [&fenster](Ausgabe& a) { return fenster.zeichneAuf(a); }, drucker);
 }

@@ -40,4 +40,11 @@ bool Druck(Dialoge& dialoge, const Programmzustand& zustand, GrafikZustand& graf
 // The same for the chart window's current chart.
 bool Druck(frmGrafikKurvex& fenster, Drucker& drucker);
 
+// The two halves of "Druck": the paper check (tells the user when the page is not A4)
+// and the page itself without that check.
+bool PapierA4(Dialoge& dialoge, const Drucker& drucker);
+bool DruckSeite(Dialoge& dialoge, const Programmzustand& zustand, GrafikZustand& grafik,
+                const std::function<bool(Ausgabe&)>& grafikZeichnen, Drucker& drucker);
+bool DruckSeite(frmGrafikKurvex& fenster, Drucker& drucker);
+
 } // namespace tk

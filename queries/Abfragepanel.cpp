@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <vector>
@@ -303,9 +304,7 @@ bool Abfragepanel::eventFilter(QObject* objekt, QEvent* ereignis) {
             if (objekt == felder_[static_cast<std::size_t>(i)] && i == fokusRueckgabe_)
                 fokusRueckgabe_ = -1;
     } else if (ereignis->type() == QEvent::FocusOut) {
-        const auto grund = static_cast<QFocusEvent*>(ereignis)->reason();
-        // Switching windows or opening a menu is no departure from the field.
-        if (grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason) {
+        if (feldVerlassen(*static_cast<QFocusEvent*>(ereignis))) {
             for (int i = 0; i < 3; ++i)
                 if (objekt == felder_[static_cast<std::size_t>(i)]) Text2_LostFocus(i);
         }
@@ -318,7 +317,7 @@ void Abfragepanel::Text2_LostFocus(int feld) {
     // The focus is on its way back to a field that was refused: passing through
     // another field is no entry there.
     if (fokusRueckgabe_ >= 0 && feld != fokusRueckgabe_) return;
-    verarbeitet_ = true;
+    const QScopedValueRollback<bool> inArbeit(verarbeitet_, true);
     try {
         switch (art_) {
         case Abfrageart::Regression:
@@ -333,8 +332,9 @@ void Abfragepanel::Text2_LostFocus(int feld) {
         }
     } catch (const Fehler& f) {
         ZeigFehler(k_.dialoge, f);
+    } catch (const std::exception& e) {
+        ZeigFehler(k_.dialoge, Fehler(51, "Abfragepanel", e.what()));
     }
-    verarbeitet_ = false;
 }
 
 // ---- helpers

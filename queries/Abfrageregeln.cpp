@@ -50,19 +50,15 @@ void Abfragepanel::verlassenSummenwerte(int feld) {
     auto& g = k_.grafik;
     const QString titel = QStringLiteral("Bitte Neueingabe");
     if (feld == 0) {
-        if (this->feld(0)->text().trimmed().toUpper() == QStringLiteral("UNENDLICH")) {
-            g.Xi = 1e10;
-        } else {
-            const double x = wert(0);
-            const double x1 = WertXI(z, 0.01);
-            if (!mindestens(x, x1)) {
-                warnen(QStringLiteral("Der Wert Xi muss grösser >= X(1%) sein!"), titel);
-                setzeFeld(0, Zahl(x1));
-                fokusZurueck(0);
-                return;
-            }
-            g.Xi = x;
+        const double x = wert(0); // "unendlich" is the horizon 10^10
+        const double x1 = WertXI(z, 0.01);
+        if (!mindestens(x, x1)) {
+            warnen(QStringLiteral("Der Wert Xi muss grösser >= X(1%) sein!"), titel);
+            setzeFeld(0, Zahl(x1));
+            fokusZurueck(0);
+            return;
         }
+        g.Xi = x;
         const double K = WertKi(z, g.Xi);
         setzeFeld(1, prozent(100 * K / z.KMax));
         setzeFeld(2, Zahl(K));

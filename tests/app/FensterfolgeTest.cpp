@@ -9,9 +9,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThread>
+#include <QTimer>
 
 #include <cmath>
 #include <vector>
@@ -178,7 +181,15 @@ private slots:
         QCOMPARE(d.meldungen().size(), std::size_t(antwort < 0 ? 0 : 1));
     }
 
+    // "Beenden" during a search, from the progress report or from the event loop the
+    // search keeps running: the program ends only after the run has returned.
+    void beendenWaehrendSuche_data() {
+        QTest::addColumn<bool>("ausTimer");
+        QTest::newRow("Fortschritt") << false;
+        QTest::newRow("Ereignisschleife") << true;
+    }
     void beendenWaehrendSuche() {
+        QFETCH(bool, ausTimer);
         tk::test::FakeDialoge d;
         tk::Fensterfolge f(d);
         QSignalSpy programmEnde(&f, &tk::Fensterfolge::programmEnde);
@@ -189,17 +200,41 @@ private slots:
         for (int x = 1; x <= 8; ++x)
             k.push_back(std::round(1e6 * 100 / (1 + std::exp(5.0 - x))) / 1e6);
         datensatzTippen(*f.eingabe(), k);
-        tk::frmKurvex* e = f.eingabe();
-        int meldungen = 0;
-        e->beiFortschritt = [&] {
-            if (meldungen++ > 0) return;
+        QPointer<tk::frmKurvex> e = f.eingabe();
+        bool rechnetBeimEnde = true;
+        connect(&f, &tk::Fensterfolge::programmEnde, this,
+                [&] { rechnetBeimEnde = e && e->rechnet(); });
+        auto beenden = [&] {
             d.antworte(tk::Antwort::Ja);
             e->menue(tk::frmKurvex::Menue::Beenden)->trigger();
         };
+        int meldungen = 0;
+        int nachBeenden = -1;
+        e->beiFortschritt = [&] {
+            ++meldungen;
+            if (meldungen > 1) return;
+            if (!ausTimer) {
+                beenden();
+                nachBeenden = meldungen;
+                return;
+            }
+            // Fires inside the processEvents of the next progress report.
+            QTimer::singleShot(0, e, [&] {
+                beenden();
+                nachBeenden = meldungen;
+                QVERIFY(e); // still there while the search is on the stack
+                QCOMPARE(programmEnde.count(), 0);
+            });
+            QThread::msleep(20);
+        };
         QTest::mouseClick(e->cmd1(2), Qt::LeftButton);
-        QCOMPARE(meldungen, 1); // the search ended at the next report
+        QVERIFY(nachBeenden > 0);
+        QVERIFY(meldungen - nachBeenden <= 1); // the search ended at the next report
+        QVERIFY(e);
         aufraeumen();
         QCOMPARE(programmEnde.count(), 1);
+        QVERIFY(!rechnetBeimEnde);
+        QVERIFY(!e);
         QVERIFY(!f.eingabe());
         QVERIFY(sichtbareFenster().isEmpty());
     }

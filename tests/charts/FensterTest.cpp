@@ -6,6 +6,7 @@
 #include "frmGrafikKurvex.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+#include <stdexcept>
 
 namespace tk {
 namespace {
@@ -282,6 +284,93 @@ TEST(Grafikfenster, AbgebrochenerOderFehlerhafterExportSchreibtNichts) {
     EXPECT_FALSE(QFile::exists(pfad));
 }
 
+QByteArray inhaltVon(const QString& pfad) {
+    QFile datei(pfad);
+    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
+}
+
+bool schreibe(const QString& pfad, const QByteArray& inhalt) {
+    QFile datei(pfad);
+    return datei.open(QIODevice::WriteOnly) && datei.write(inhalt) == inhalt.size();
+}
+
+struct UeberschreibFall {
+    const char* name;
+    bool kaputt;     // the chart cannot be drawn
+    Antwort antwort; // to "überschreiben ??"
+    bool ersetzt;    // the user's file was replaced
+    std::size_t meldungen;
+};
+class Ueberschreiben : public ::testing::TestWithParam<UeberschreibFall> {};
+
+// An existing file is replaced only after Ja and only by a complete chart.
+TEST_P(Ueberschreiben, FragtUndLaesstDieDateiSonstInRuhe) {
+    const auto& fall = GetParam();
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    const QString pfad = ordner.filePath(QStringLiteral("bild.svg"));
+    const QByteArray alt("Daten des Benutzers");
+    ASSERT_TRUE(schreibe(pfad, alt));
+    Fenster f(fall.kaputt ? kaputterZustand() : regressionsZustand());
+    f.dialoge.leeren();
+    f.dialoge.waehleDatei(pfad);
+    f.dialoge.antworte(fall.antwort);
+    f.aktion("mnuExport")->trigger();
+    const auto m = f.dialoge.meldungen();
+    ASSERT_EQ(m.size(), fall.meldungen);
+    EXPECT_EQ(m[0].text, QStringLiteral("Wollen Sie die vorhandene Datei überschreiben ??"));
+    EXPECT_EQ(m[0].titel, QStringLiteral("Achtung"));
+    EXPECT_EQ(m[0].knoepfe, Knoepfe::JaNein);
+    EXPECT_EQ(m[0].symbol, Symbol::Keins);
+    EXPECT_TRUE(f.dialoge.unerwartet.isEmpty());
+    const QByteArray jetzt = inhaltVon(pfad);
+    if (fall.ersetzt)
+        EXPECT_TRUE(jetzt.left(200).contains("<svg"));
+    else
+        EXPECT_EQ(jetzt, alt);
+    EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files).size(), 1); // no leftovers
+}
+
+INSTANTIATE_TEST_SUITE_P(Faelle, Ueberschreiben,
+                         ::testing::Values(UeberschreibFall{"Ja", false, Antwort::Ja, true, 1},
+                                           UeberschreibFall{"Nein", false, Antwort::Nein, false, 1},
+                                           UeberschreibFall{"JaAberGrafikKaputt", true, Antwort::Ja,
+                                                            false, 2}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class NichtAnlegbar : public ::testing::TestWithParam<const char*> {};
+
+// A file that cannot be created is reported with its name, in every format.
+TEST_P(NichtAnlegbar, MeldetDenDateinamen) {
+    QTemporaryDir ordner;
+    const QString pfad =
+        ordner.filePath(QStringLiteral("fehlt/grafik.") + QString::fromLatin1(GetParam()));
+    Fenster f(regressionsZustand());
+    f.dialoge.leeren();
+    f.dialoge.waehleDatei(pfad);
+    f.aktion("mnuExport")->trigger();
+    const auto m = f.dialoge.meldungen();
+    ASSERT_EQ(m.size(), 1u);
+    EXPECT_TRUE(m[0].text.contains(QStringLiteral(" 75 "))) << m[0].text.toStdString();
+    EXPECT_TRUE(m[0].text.contains(pfad)) << m[0].text.toStdString();
+    EXPECT_FALSE(QFile::exists(pfad));
+}
+
+INSTANTIATE_TEST_SUITE_P(Formate, NichtAnlegbar, ::testing::Values("png", "svg", "pdf"));
+
+// A failure outside the error table ends the handler with a message, not the program.
+TEST(Grafikfenster, FremdeAusnahmeBeimDruckWirdGemeldet) {
+    Grafikdienste dienste;
+    dienste.drucken = [](frmGrafikKurvex&) { throw std::runtime_error("Drucker weg"); };
+    Fenster f(regressionsZustand(), dienste);
+    f.dialoge.leeren();
+    QTest::mouseClick(f.knopf("cmd1_2"), Qt::LeftButton);
+    const auto m = f.dialoge.meldungen();
+    ASSERT_EQ(m.size(), 1u);
+    EXPECT_TRUE(m[0].text.contains(QStringLiteral(" 51 ")));
+    EXPECT_TRUE(m[0].text.contains(QStringLiteral("Drucker weg")));
+}
+
 class TestPanel : public Abfragebereich {
 public:
     using Abfragebereich::Abfragebereich;
@@ -298,7 +387,12 @@ TEST(Grafikfenster, AbfragebereichUnterDemBildUndDiensteFuerDruck) {
         panel->setMinimumHeight(120);
         return panel;
     };
-    dienste.drucken = [&](frmGrafikKurvex&) { ++gedruckt; };
+    // Drawing for the printer leaves the panel alone; only the screen picture feeds it.
+    dienste.drucken = [&](frmGrafikKurvex& w) {
+        AufzeichnungsAusgabe seite(190, 270);
+        w.zeichneAuf(seite);
+        ++gedruckt;
+    };
     dienste.vorschau = [&](frmGrafikKurvex&) { ++vorschau; };
     Fenster f(regressionsZustand(), dienste);
     f.zeigen();
@@ -312,6 +406,11 @@ TEST(Grafikfenster, AbfragebereichUnterDemBildUndDiensteFuerDruck) {
     EXPECT_EQ(panel->aufrufe, vorher + 1);
     QTest::mouseClick(f.knopf("cmd1_2"), Qt::LeftButton);
     EXPECT_EQ(gedruckt, 1);
+    QTemporaryDir ordner;
+    f.dialoge.waehleDatei(ordner.filePath(QStringLiteral("x.png")));
+    f.aktion("mnuExport")->trigger();
+    ASSERT_TRUE(QFile::exists(ordner.filePath(QStringLiteral("x.png"))));
+    EXPECT_EQ(panel->aufrufe, vorher + 1);
     ASSERT_TRUE(f.aktion("mnuVorschau")->isEnabled());
     f.aktion("mnuVorschau")->trigger();
     EXPECT_EQ(vorschau, 1);

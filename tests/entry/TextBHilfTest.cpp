@@ -1,7 +1,9 @@
 // Keyboard behaviour of the numeric fields and the title field.
 
+#include "TextBHilf.h"
 #include "Eingabefenster.h"
 
+#include <QFocusEvent>
 #include <QLabel>
 #include <QListWidget>
 
@@ -26,6 +28,25 @@ QWidget* steuerung(tk::frmKurvex& w, const QString& name) {
 class TextBHilfTest : public QObject {
     Q_OBJECT
 private slots:
+    // Only a focus change of the user inside the window leaves a field.
+    void feldVerlassen_data() {
+        QTest::addColumn<int>("grund");
+        QTest::addColumn<bool>("verlassen");
+        QTest::newRow("Tab") << int(Qt::TabFocusReason) << true;
+        QTest::newRow("Shift+Tab") << int(Qt::BacktabFocusReason) << true;
+        QTest::newRow("Maus") << int(Qt::MouseFocusReason) << true;
+        QTest::newRow("Programm") << int(Qt::OtherFocusReason) << true;
+        QTest::newRow("Menüleiste") << int(Qt::MenuBarFocusReason) << false;
+        QTest::newRow("Popup") << int(Qt::PopupFocusReason) << false;
+        QTest::newRow("anderes Fenster") << int(Qt::ActiveWindowFocusReason) << false;
+    }
+    void feldVerlassen() {
+        QFETCH(int, grund);
+        QFETCH(bool, verlassen);
+        const QFocusEvent e(QEvent::FocusOut, static_cast<Qt::FocusReason>(grund));
+        QCOMPARE(tk::feldVerlassen(e), verlassen);
+    }
+
     void tastenfilter_data() {
         QTest::addColumn<QString>("getippt");
         QTest::addColumn<QString>("ergebnis");

@@ -14,8 +14,22 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
+#include <stdexcept>
 
 namespace tk::test {
+
+// Scripted dialogs that can also fail like a broken library would.
+struct StoerbareDialoge : FakeDialoge {
+    int werfen = 0; // the next so many message boxes throw
+    Antwort meldung(const QString& text, const QString& titel, Knoepfe knoepfe,
+                    Symbol symbol) override {
+        if (werfen > 0) {
+            --werfen;
+            throw std::runtime_error("Dialog kaputt");
+        }
+        return FakeDialoge::meldung(text, titel, knoepfe, symbol);
+    }
+};
 
 // The real chart window with the query panel wired in, as the program builds it.
 struct Panelaufbau {
@@ -56,7 +70,7 @@ struct Panelaufbau {
     }
 
     Programmzustand z;
-    FakeDialoge dialoge;
+    StoerbareDialoge dialoge;
     std::unique_ptr<frmGrafikKurvex> fenster;
     GrafikZustand& g() { return fenster->grafik(); }
     Abfragepanel* panel = nullptr;

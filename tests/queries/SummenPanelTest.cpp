@@ -3,6 +3,8 @@
 #include "Panelaufbau.h"
 #include "Testdaten.h"
 
+#include <QFocusEvent>
+
 using namespace tk;
 using namespace tk::test;
 
@@ -59,6 +61,43 @@ private slots:
         QCOMPARE(a.label(6), q(Zahl(KGrenz1(a.z, K))));
         QCOMPARE(a.label(8), q(Zahl(KGrenz2(a.z, K))));
         QVERIFY(a.dialoge.aufrufe.empty());
+    }
+
+    // Opening a menu or switching windows does not leave the field; Tab does.
+    void fokusVerlustOhneVerlassen_data() {
+        QTest::addColumn<int>("grund");
+        QTest::addColumn<bool>("geprueft");
+        QTest::newRow("Menüleiste") << int(Qt::MenuBarFocusReason) << false;
+        QTest::newRow("Popup") << int(Qt::PopupFocusReason) << false;
+        QTest::newRow("anderes Fenster") << int(Qt::ActiveWindowFocusReason) << false;
+        QTest::newRow("Tab") << int(Qt::TabFocusReason) << true;
+    }
+    void fokusVerlustOhneVerlassen() {
+        QFETCH(int, grund);
+        QFETCH(bool, geprueft);
+        Panelaufbau a(prognose(1));
+        a.tippe(0, QStringLiteral("0.3")); // below X(1%)
+        QFocusEvent weg(QEvent::FocusOut, static_cast<Qt::FocusReason>(grund));
+        QCoreApplication::sendEvent(a.feld(0), &weg);
+        QCoreApplication::processEvents();
+        QCOMPARE(a.dialoge.meldungen().size(), std::size_t(geprueft ? 1 : 0));
+        QCOMPARE(a.text(0) == QStringLiteral("0.3"), !geprueft);
+    }
+
+    // A failure outside the error table is reported and leaves the fields working.
+    void fremdeAusnahme() {
+        Panelaufbau a(prognose(1));
+        a.dialoge.werfen = 1;
+        a.eingeben(0, QStringLiteral("0.3"));
+        auto m = a.dialoge.meldungen();
+        QCOMPARE(m.size(), std::size_t(1));
+        QVERIFY2(m[0].text.contains(QStringLiteral(" 51 ")), qPrintable(m[0].text));
+        QVERIFY(m[0].text.contains(QStringLiteral("Dialog kaputt")));
+        a.dialoge.leeren();
+        a.eingeben(0, QStringLiteral("0.3"));
+        m = a.dialoge.meldungen();
+        QVERIFY(!m.empty());
+        QCOMPARE(m.back().text, QStringLiteral("Der Wert Xi muss grösser >= X(1%) sein!"));
     }
 
     void xFeld_data() {
