@@ -265,6 +265,16 @@ private slots:
         QCOMPARE(gedruckt, meldungen == 0);
         QCOMPARE(drucker.begonnen, meldungen == 0 ? 1 : 0);
         QCOMPARE(drucker.beendet, meldungen == 0 ? 1 : 0);
+
+        // The two halves on their own (the preview checks once, then only composes).
+        FakeDialoge pruefung;
+        QCOMPARE(PapierA4(pruefung, drucker), meldungen == 0);
+        QCOMPARE(pruefung.meldungen().size(), std::size_t(meldungen));
+        FakeDialoge seite;
+        AufzeichnungsDrucker vorschau(breite, hoehe, {200, 287});
+        QVERIFY(DruckSeite(seite, z, g, {}, vorschau));
+        QVERIFY(seite.aufrufe.empty());
+        QCOMPARE(vorschau.beendet, 1);
     }
 
     void grafikImDruckModus() {
