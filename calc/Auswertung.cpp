@@ -322,6 +322,18 @@ std::optional<double> StreckeYI(const Programmzustand& z, double K) {
     });
 }
 
+Bandwerte bandwerte(const Programmzustand& z, double Xi, double Xid) {
+    const double K0 = WertKi(z, Xi);
+    const double K1 = WertKi(z, Xid);
+    Bandwerte b;
+    b.Kdx = b.KdxG1 = b.KdxG2 = pruefe(K1 - K0);
+    if (z.AnzPaare >= 1 && Xid > z.XWert(z.AnzPaare)) {
+        b.KdxG1 = pruefe(KGrenz1(z, K1) - KGrenz1(z, K0));
+        b.KdxG2 = pruefe(KGrenz2(z, K1) - KGrenz2(z, K0));
+    }
+    return b;
+}
+
 void GibS(int i, double& s) {
     static constexpr double stufen[] = {0.01,  0.075, 0.155, 0.215, 0.315, 0.365, 0.5,
                                         0.635, 0.685, 0.785, 0.845, 0.925, 0.99};

@@ -34,6 +34,13 @@ double StreckeXI(const Programmzustand& z, double X);
 std::optional<double> StreckeYI(const Programmzustand& z, double K); // guarded
 void GibS(int i, double& s);
 
+// K(dx) between the horizons X(i) and X(i+d), with its 95 % limits: beyond the last
+// observed horizon the differences of the limits, inside it K(dx) itself.
+struct Bandwerte {
+    double Kdx = 0, KdxG1 = 0, KdxG2 = 0;
+};
+Bandwerte bandwerte(const Programmzustand& z, double Xi, double Xid);
+
 // Inflection points of the density (throw for A <= 0 with types 1 and 3).
 double WendepunktX1(const Programmzustand& z);
 double WendepunktX2(const Programmzustand& z);

@@ -134,15 +134,10 @@ void GrafikP2(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
         TextBei(a, s.links, s.oben, s.name);
         a.drucke(s.zusatz);
     }
-    const double K1 = WertKi(z, g.Yi);
-    const double K0 = WertKi(z, g.Xi);
-    g.Label3[4] = zahl(K1 - K0);
-    if (g.Yi > z.XWert(z.AnzPaare)) {
-        g.Label3[13] = zahl(KGrenz1(z, K1) - KGrenz1(z, K0));
-        g.Label3[15] = zahl(KGrenz2(z, K1) - KGrenz2(z, K0));
-    } else {
-        g.Label3[13] = g.Label3[15] = zahl(K1 - K0);
-    }
+    const Bandwerte b = bandwerte(z, g.Xi, g.Yi);
+    g.Label3[4] = zahl(b.Kdx);
+    g.Label3[13] = zahl(b.KdxG1);
+    g.Label3[15] = zahl(b.KdxG2);
 
     a.setzeFarbe(Farbe::Hellrot);
     a.setzeLinienbreite(kurvenBreite);

@@ -135,17 +135,11 @@ void abfragenEinzel(Ausgabe& a, const Spalten& sp, double y, const Programmzusta
     mittig(a, sp.a3, y + zeilenAbstand, QStringLiteral("KdxG2/95"));
     phiKopf(a, sp.a2, y + 2 * zeilenAbstand, QStringLiteral("(i)"));
     phiKopf(a, sp.a3, y + 2 * zeilenAbstand, QStringLiteral("(i+d)"));
-    const double letzteX = z.AnzPaare >= 1 ? z.XWert(z.AnzPaare) : 0;
     for (int k = 1; k <= g.AnzAbfragen; ++k) {
         const auto i = static_cast<std::size_t>(k);
         const double xa = g.AbfrageX[i], xb = g.AbfrageY[i];
-        const double Ka = WertKi(z, xa), Kb = WertKi(z, xb);
-        const double kdx = Kb - Ka;
-        double g1 = kdx, g2 = kdx;
-        if (xb > letzteX) {
-            g1 = KGrenz1(z, Kb) - KGrenz1(z, Ka);
-            g2 = KGrenz2(z, Kb) - KGrenz2(z, Ka);
-        }
+        const Bandwerte b = bandwerte(z, xa, xb);
+        const double kdx = b.Kdx, g1 = b.KdxG1, g2 = b.KdxG2;
         const double yk = y + zeilenAbstand * (3 * k);
         abfrageNr(a, sp, yk, k);
         mittig(a, sp.a2, yk, zahl13(xa));

@@ -125,18 +125,12 @@ void Abfragepanel::verlassenEinzelwerte(int feld) {
 void Abfragepanel::einzelwerteErgebnisse() {
     const auto& z = k_.zustand;
     const auto& g = k_.grafik;
-    const double K1 = WertKi(z, g.Xi);
-    const double K2 = WertKi(z, g.Yi);
-    setzeLabel(4, Zahl(K2 - K1));
+    const Bandwerte b = bandwerte(z, g.Xi, g.Yi);
+    setzeLabel(4, Zahl(b.Kdx));
     setzeLabel(11, Zahl(PhiWert(z, g.Xi).value_or(0)));
     setzeLabel(12, Zahl(PhiWert(z, g.Yi).value_or(0)));
-    if (z.AnzPaare >= 1 && wert(1) > z.XWert(z.AnzPaare)) {
-        setzeLabel(13, Zahl(KGrenz1(z, K2) - KGrenz1(z, K1)));
-        setzeLabel(15, Zahl(KGrenz2(z, K2) - KGrenz2(z, K1)));
-    } else {
-        setzeLabel(13, Zahl(K2 - K1));
-        setzeLabel(15, Zahl(K2 - K1));
-    }
+    setzeLabel(13, Zahl(b.KdxG1));
+    setzeLabel(15, Zahl(b.KdxG2));
 }
 
 } // namespace tk

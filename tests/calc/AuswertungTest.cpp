@@ -148,6 +148,20 @@ TEST(Grenzen, PerfekterFitScheitertNicht) {
         EXPECT_NEAR(KGrenz2(kurve(3, 2, 0.4, 100, r), 100), gut, 1e-9) << r;
 }
 
+TEST(Band, GrenzenNurJenseitsDesLetztenHorizonts) {
+    auto z = kurve(5, -5, 1, 100, 0.99);
+    z.XWert(1) = 6; // last observed horizon
+    const auto innen = bandwerte(z, 2, 5);
+    EXPECT_NEAR(innen.Kdx, WertKi(z, 5) - WertKi(z, 2), 1e-12);
+    EXPECT_EQ(innen.KdxG1, innen.Kdx);
+    EXPECT_EQ(innen.KdxG2, innen.Kdx);
+    const auto aussen = bandwerte(z, 5, 9);
+    EXPECT_NEAR(aussen.KdxG1, KGrenz1(z, WertKi(z, 9)) - KGrenz1(z, WertKi(z, 5)), 1e-12);
+    EXPECT_NEAR(aussen.KdxG2, KGrenz2(z, WertKi(z, 9)) - KGrenz2(z, WertKi(z, 5)), 1e-12);
+    EXPECT_LT(aussen.KdxG1, aussen.Kdx);
+    EXPECT_GT(aussen.KdxG2, aussen.Kdx);
+}
+
 TEST(Achsen, StreckeXMerktIndizesDerExtreme) {
     auto z = test::zustandMit({{2, 5}, {8, 7}, {4, 6}, {6, 9}});
     z.XMin = 2;
