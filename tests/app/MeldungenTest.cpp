@@ -12,10 +12,6 @@ using tk::Antwort;
 using tk::Knoepfe;
 using tk::Symbol;
 
-Q_DECLARE_METATYPE(tk::Knoepfe)
-Q_DECLARE_METATYPE(tk::Symbol)
-Q_DECLARE_METATYPE(tk::Antwort)
-
 class MeldungenTest : public QObject {
     Q_OBJECT
 private slots:

@@ -1,6 +1,7 @@
 // The real message boxes and file dialogs: German buttons and texts, icons, answers.
 
 #include "QtDialoge.h"
+#include "FakeDialoge.h"
 #include "Uebersetzung.h"
 
 #include <QApplication>
@@ -19,10 +20,6 @@ using namespace Qt::StringLiterals;
 using tk::Antwort;
 using tk::Knoepfe;
 using tk::Symbol;
-
-Q_DECLARE_METATYPE(tk::Knoepfe)
-Q_DECLARE_METATYPE(tk::Symbol)
-Q_DECLARE_METATYPE(tk::Antwort)
 
 namespace {
 

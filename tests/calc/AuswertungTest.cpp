@@ -1,7 +1,7 @@
 #include "Auswertung.h"
-#include "Datensaetze.h"
 #include "Fehler.h"
 #include "Regression.h"
+#include "Wertepaare.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "Prognose.h"
-#include "Datensaetze.h"
 #include "Fehler.h"
+#include "Wertepaare.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

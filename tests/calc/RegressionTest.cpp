@@ -1,7 +1,7 @@
 #include "Regression.h"
-#include "Datensaetze.h"
 #include "Fehler.h"
 #include "Prognose.h"
+#include "Wertepaare.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,6 +3,7 @@
 #include "Datei.h"
 #include "Prognose.h"
 #include "Regression.h"
+#include "Wertepaare.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,17 +14,8 @@ namespace tk::test {
 namespace {
 
 void eingeben(Programmzustand& z, const Paare& paare, const std::string& titel) {
-    z.initialisierenEingabe();
+    z = zustandMit(paare, z.ModusPrognostik);
     z.Bezeichnung = titel;
-    z.AnzPaare = static_cast<int>(paare.size());
-    z.redimPaare(z.AnzPaare, false);
-    for (int i = 1; i <= z.AnzPaare; ++i) {
-        z.EingabeX(i) = paare[static_cast<std::size_t>(i - 1)].first;
-        z.EingabeY(i) = paare[static_cast<std::size_t>(i - 1)].second;
-        Zusatz(z, i);
-    }
-    z.AnzahlOK = true;
-    z.WerteZuweisung();
 }
 
 bool rechnen(Programmzustand& z, int fall) {

@@ -5,11 +5,17 @@
 
 #include "Dialoge.h"
 
+#include <QMetaType>
 #include <QString>
 #include <QStringList>
 #include <deque>
 #include <optional>
 #include <vector>
+
+// The answer types as QtTest data columns.
+Q_DECLARE_METATYPE(tk::Knoepfe)
+Q_DECLARE_METATYPE(tk::Symbol)
+Q_DECLARE_METATYPE(tk::Antwort)
 
 namespace tk::test {
 

@@ -1,5 +1,6 @@
 #pragma once
-// Builds program states from pairs for the calculation tests.
+// Puts pairs into a fresh program state as the input window stores them: each pair
+// adjusted by Zusatz, working copies refreshed.
 
 #include "Regression.h"
 #include "Zustand.h"
@@ -12,6 +13,7 @@ namespace tk::test {
 inline Programmzustand zustandMit(const std::vector<std::pair<double, double>>& paare,
                                   bool prognose = false) {
     Programmzustand z;
+    z.initialisierenEingabe();
     z.ModusPrognostik = prognose;
     z.AnzPaare = static_cast<int>(paare.size());
     z.redimPaare(z.AnzPaare, false);
@@ -20,6 +22,7 @@ inline Programmzustand zustandMit(const std::vector<std::pair<double, double>>& 
         z.EingabeY(i) = paare[static_cast<std::size_t>(i - 1)].second;
         Zusatz(z, i);
     }
+    z.AnzahlOK = true;
     z.WerteZuweisung();
     return z;
 }
