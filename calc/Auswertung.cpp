@@ -1,66 +1,32 @@
 #include "Auswertung.h"
 
+#include "Bewacht.h"
 #include "Fehler.h"
+#include "Modelle.h"
 #include "Rechnen.h"
 
 #include <cmath>
-#include <functional>
 
 namespace tk {
 
 using namespace rechnen;
+using bewacht::versuch;
+using bewacht::wert;
 
 namespace {
 const char* const Quelle = "Auswertung";
-
-// A guarded step: returns nullopt instead of throwing.
-std::optional<double> versuch(const std::function<double()>& schritt) {
-    try {
-        return schritt();
-    } catch (const Fehler&) {
-        return std::nullopt;
-    }
-}
-
-// An unset intermediate counts as 0 in later arithmetic.
-double wert(const std::optional<double>& v) {
-    return v.value_or(0.0);
-}
 
 [[noreturn]] void keinTyp() {
     throw Fehler(fehlercode::UngueltigesArgument, Quelle, "Unbekannter Kurventyp");
 }
 
-enum class Skala { Linear, Log, DoppelLog };
-
-Skala xSkala(int modell) {
-    switch (modell) {
-    case 2:
-    case 9:
-    case 11:
-        return Skala::Log;
-    case 5:
-    case 10:
-    case 12:
-        return Skala::DoppelLog;
-    default:
-        return Skala::Linear;
-    }
+Skala skalaX(int code) {
+    const Modell* m = modell(code);
+    return m ? m->x : Skala::Linear;
 }
-
-Skala ySkala(int modell) {
-    switch (modell) {
-    case 7:
-    case 9:
-    case 10:
-        return Skala::Log;
-    case 8:
-    case 11:
-    case 12:
-        return Skala::DoppelLog;
-    default:
-        return Skala::Linear;
-    }
+Skala skalaY(int code) {
+    const Modell* m = modell(code);
+    return m ? m->y : Skala::Linear;
 }
 
 // Axis transform with the scale factor F applied before every logarithm; the sign
@@ -115,114 +81,20 @@ double kGrenze(const Programmzustand& z, double K, double vorzeichen) {
 } // namespace
 
 std::optional<double> WertYQ(const Programmzustand& z, double x) {
-    const double A = z.KonstA, B = z.KoeffB;
-    const double S = sgn(x);
-    const auto L1 = versuch([&] { return ln(std::fabs(x)); });
-    double S2 = 1;
-    if (auto s = versuch([&] { return sgn(ln(std::fabs(x))); })) S2 = *s;
-    const auto L2 = versuch([&] { return ln(std::fabs(ln(std::fabs(x)))); });
-    return versuch([&]() -> double {
-        switch (z.ModellNr) {
-        case 1:
-            return pruefe(A + B * x);
-        case 2:
-            return pruefe(A + S * B * wert(L1));
-        case 5:
-            return pruefe(A + S2 * S * B * wert(L2));
-        case 7:
-            return pruefe(A * rechnen::exp(B * x));
-        case 8:
-            return rechnen::exp(pruefe(A * rechnen::exp(B * x)));
-        case 9:
-            return pruefe(A * potenz(x, B));
-        case 10:
-            return pruefe(S * A * potenz(wert(L1), B));
-        case 11:
-            return rechnen::exp(pruefe(A * potenz(x, B)));
-        case 12:
-            return rechnen::exp(pruefe(S * A * potenz(wert(L1), B)));
-        default:
-            throw Fehler(fehlercode::UngueltigesArgument, Quelle, "Kein Modell");
-        }
-    });
+    const Modell* m = modell(z.ModellNr);
+    if (m == nullptr) return std::nullopt;
+    return versuch([&] { return m->wertY(z.KonstA, z.KoeffB, x); });
 }
 
 std::optional<double> WertXQ(const Programmzustand& z, double y) {
-    const double A = z.KonstA, B = z.KoeffB;
-    double S = sgn(y);
-    double S2 = 1;
-    if (auto s = versuch([&] { return sgn(ln(std::fabs(y))); })) S2 = *s;
-    const auto Q = versuch([&] { return teile(ln(std::fabs(y)), A); });
-    const auto setzeS = [&](const std::function<double()>& f) {
-        if (auto s = versuch(f)) S = *s;
-    };
-    const auto sgnYdurchA = [&] { return sgn(teile(y, A)); };
-    const auto lnYdurchA = [&] { return ln(std::fabs(teile(y, A))); };
-    switch (z.ModellNr) {
-    case 7:
-    case 9:
-    case 10:
-    case 12:
-        setzeS(sgnYdurchA);
-        break;
-    case 8:
-        if (auto s = versuch([&] { return sgn(teile(ln(std::fabs(y)), A)); })) S2 = *s;
-        break;
-    case 11:
-        setzeS([&] { return sgn(y); });
-        break;
-    default:
-        break;
-    }
-    return versuch([&]() -> double {
-        switch (z.ModellNr) {
-        case 1:
-            return teile(y - A, B);
-        case 2:
-            return rechnen::exp(teile(y - A, B));
-        case 5:
-            return rechnen::exp(rechnen::exp(teile(y - A, B)));
-        case 7:
-            return teile(S * lnYdurchA(), B);
-        case 8:
-            return teile(S * S2 * ln(std::fabs(wert(Q))), B);
-        case 9:
-            return rechnen::exp(teile(S * lnYdurchA(), B));
-        case 10:
-            return rechnen::exp(rechnen::exp(teile(S * lnYdurchA(), B)));
-        case 11:
-            return rechnen::exp(teile(S * S2 * ln(std::fabs(wert(Q))), B));
-        case 12:
-            return rechnen::exp(rechnen::exp(teile(S * S2 * ln(std::fabs(wert(Q))), B)));
-        default:
-            throw Fehler(fehlercode::UngueltigesArgument, Quelle, "Kein Modell");
-        }
-    });
+    const Modell* m = modell(z.ModellNr);
+    if (m == nullptr) return std::nullopt;
+    return versuch([&] { return m->wertX(z.KonstA, z.KoeffB, y); });
 }
 
 std::string FYQ(int modellNr) {
-    switch (modellNr) {
-    case 1:
-        return "A + B*x";
-    case 2:
-        return "A + B*Ln|x|";
-    case 5:
-        return "A + B*{Ln|Ln|x||}";
-    case 7:
-        return "A*e^(B*x)";
-    case 8:
-        return "e^{A * e^(B*x)}";
-    case 9:
-        return "A * x^B";
-    case 10:
-        return "A * {Ln|x|}^B";
-    case 11:
-        return "e^{A * x^B}";
-    case 12:
-        return "e^(A*{Ln|x|}^B)";
-    default:
-        return "";
-    }
+    const Modell* m = modell(modellNr);
+    return m ? std::string(m->formel) : std::string();
 }
 
 std::optional<double> StreckeX(const Programmzustand& z, int i, double F, IndexXMinMax& idx) {
@@ -231,11 +103,11 @@ std::optional<double> StreckeX(const Programmzustand& z, int i, double F, IndexX
         idx.IndexXMin = i;
     else if (v == z.XMax)
         idx.IndexXMax = i;
-    return relativePosition(xSkala(z.ModellNr), v, z.XMin, z.XMax, F);
+    return relativePosition(skalaX(z.ModellNr), v, z.XMin, z.XMax, F);
 }
 
 std::optional<double> StreckeY(const Programmzustand& z, int i, double F, double Yo, double Yu) {
-    return relativePosition(ySkala(z.ModellNr), z.YWert(i), Yu, Yo, F);
+    return relativePosition(skalaY(z.ModellNr), z.YWert(i), Yu, Yo, F);
 }
 
 double WertKi(const Programmzustand& z, double X) {

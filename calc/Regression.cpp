@@ -1,5 +1,6 @@
 #include "Regression.h"
 
+#include "Modelle.h"
 #include "Rechnen.h"
 
 #include <cmath>
@@ -10,40 +11,11 @@ using namespace rechnen;
 
 namespace {
 const char* const Quelle = "Regression";
-
-double abszisse(int modell, double x) {
-    switch (modell) {
-    case 2:
-    case 9:
-    case 11:
-        return L(x);
-    case 5:
-    case 10:
-    case 12:
-        return LL(x);
-    default: // 1, 7, 8
-        return x;
-    }
-}
-
-double ordinate(int modell, double y) {
-    switch (modell) {
-    case 7:
-    case 9:
-    case 10:
-        return L(y);
-    case 8:
-    case 11:
-    case 12:
-        return LL(y);
-    default: // 1, 2, 5
-        return y;
-    }
-}
 } // namespace
 
 bool istDoppeltLogarithmisch(int modell) {
-    return modell == 5 || modell == 8 || modell == 10 || modell == 11 || modell == 12;
+    const Modell* m = tk::modell(modell);
+    return m && m->doppeltLogarithmisch();
 }
 
 bool istZulaessig(const Programmzustand& z, int modell) {
@@ -54,6 +26,8 @@ bool istZulaessig(const Programmzustand& z, int modell) {
 }
 
 ModellFit RegressFaktorR(const Programmzustand& z, int modell) {
+    const Modell* m = tk::modell(modell);
+    if (m == nullptr) throw Fehler(fehlercode::UngueltigesArgument, Quelle, "Kein Modell");
     ModellFit fit;
     fit.code = modell;
     fit.zulaessig = istZulaessig(z, modell);
@@ -61,8 +35,8 @@ ModellFit RegressFaktorR(const Programmzustand& z, int modell) {
     double Sx = 0, Sy = 0, Sxy = 0, Sxx = 0, Syy = 0;
     for (int i = 1; i <= n; ++i) {
         const double x = z.EingabeX(i), y = z.EingabeY(i);
-        const double u = abszisse(modell, x);
-        const double v = ordinate(modell, y);
+        const double u = linearisiert(m->x, x);
+        const double v = linearisiert(m->y, y);
         Sxy = pruefe(Sxy + pruefe(u * v));
         Sx = pruefe(Sx + u);
         Sy = pruefe(Sy + v);
@@ -77,7 +51,7 @@ ModellFit RegressFaktorR(const Programmzustand& z, int modell) {
     fit.r = teile(Cxy, wurzel(P));
     fit.B = teile(Cxy, Cxx);
     const double a = teile(Sy - fit.B * Sx, n);
-    fit.A = modell >= 7 ? rechnen::exp(a) : a;
+    fit.A = m->aLogarithmisch() ? rechnen::exp(a) : a;
     fit.ok = true;
     return fit;
 }

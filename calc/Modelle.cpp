@@ -1,0 +1,141 @@
+#include "Modelle.h"
+
+#include "Bewacht.h"
+#include "Rechnen.h"
+
+#include <cmath>
+
+namespace tk {
+
+using namespace rechnen;
+using bewacht::versuch;
+using bewacht::wert;
+
+namespace {
+
+// The guarded logarithms of the argument that the logarithmic models share.
+struct LogTeile {
+    double S;                 // sgn(t)
+    double S2 = 1;            // sgn(ln|t|), 1 where undefined
+    std::optional<double> L1; // ln|t|
+    std::optional<double> L2; // ln|ln|t||
+    explicit LogTeile(double t) : S(sgn(t)) {
+        L1 = versuch([&] { return ln(std::fabs(t)); });
+        if (auto s = versuch([&] { return sgn(ln(std::fabs(t))); })) S2 = *s;
+        L2 = versuch([&] { return ln(std::fabs(ln(std::fabs(t)))); });
+    }
+};
+
+// sgn(y/A), or sgn(y) where y/A cannot be formed.
+double sgnYdurchA(double A, double y) {
+    if (auto s = versuch([&] { return sgn(teile(y, A)); })) return *s;
+    return sgn(y);
+}
+double lnYdurchA(double A, double y) {
+    return ln(std::fabs(teile(y, A)));
+}
+// ln|ln|y| / A| with its sign S2 = sgn(ln|y|) and, for model 8, sgn(ln|y| / A).
+double lnQ(double A, double y) {
+    return ln(std::fabs(wert(versuch([&] { return teile(ln(std::fabs(y)), A); }))));
+}
+
+double y1(double A, double B, double x) {
+    return pruefe(A + B * x);
+}
+double y2(double A, double B, double x) {
+    const LogTeile t(x);
+    return pruefe(A + t.S * B * wert(t.L1));
+}
+double y5(double A, double B, double x) {
+    const LogTeile t(x);
+    return pruefe(A + t.S2 * t.S * B * wert(t.L2));
+}
+double y7(double A, double B, double x) {
+    return pruefe(A * rechnen::exp(B * x));
+}
+double y8(double A, double B, double x) {
+    return rechnen::exp(pruefe(A * rechnen::exp(B * x)));
+}
+double y9(double A, double B, double x) {
+    return pruefe(A * potenz(x, B));
+}
+double y10(double A, double B, double x) {
+    const LogTeile t(x);
+    return pruefe(t.S * A * potenz(wert(t.L1), B));
+}
+double y11(double A, double B, double x) {
+    return rechnen::exp(pruefe(A * potenz(x, B)));
+}
+double y12(double A, double B, double x) {
+    const LogTeile t(x);
+    return rechnen::exp(pruefe(t.S * A * potenz(wert(t.L1), B)));
+}
+
+double x1(double A, double B, double y) {
+    return teile(y - A, B);
+}
+double x2(double A, double B, double y) {
+    return rechnen::exp(teile(y - A, B));
+}
+double x5(double A, double B, double y) {
+    return rechnen::exp(rechnen::exp(teile(y - A, B)));
+}
+double x7(double A, double B, double y) {
+    return teile(sgnYdurchA(A, y) * lnYdurchA(A, y), B);
+}
+double x8(double A, double B, double y) {
+    double S2 = LogTeile(y).S2;
+    if (auto s = versuch([&] { return sgn(teile(ln(std::fabs(y)), A)); })) S2 = *s;
+    return teile(sgn(y) * S2 * lnQ(A, y), B);
+}
+double x9(double A, double B, double y) {
+    return rechnen::exp(teile(sgnYdurchA(A, y) * lnYdurchA(A, y), B));
+}
+double x10(double A, double B, double y) {
+    return rechnen::exp(rechnen::exp(teile(sgnYdurchA(A, y) * lnYdurchA(A, y), B)));
+}
+double x11(double A, double B, double y) {
+    return rechnen::exp(teile(sgn(y) * LogTeile(y).S2 * lnQ(A, y), B));
+}
+double x12(double A, double B, double y) {
+    const double S = sgnYdurchA(A, y);
+    return rechnen::exp(rechnen::exp(teile(S * LogTeile(y).S2 * lnQ(A, y), B)));
+}
+
+using enum Skala;
+const std::array<Modell, 9> Tabelle = {{
+    {1, "A + B*x", Linear, Linear, y1, x1},
+    {2, "A + B*Ln|x|", Log, Linear, y2, x2},
+    {5, "A + B*{Ln|Ln|x||}", DoppelLog, Linear, y5, x5},
+    {7, "A*e^(B*x)", Linear, Log, y7, x7},
+    {8, "e^{A * e^(B*x)}", Linear, DoppelLog, y8, x8},
+    {9, "A * x^B", Log, Log, y9, x9},
+    {10, "A * {Ln|x|}^B", DoppelLog, Log, y10, x10},
+    {11, "e^{A * x^B}", Log, DoppelLog, y11, x11},
+    {12, "e^(A*{Ln|x|}^B)", DoppelLog, DoppelLog, y12, x12},
+}};
+
+} // namespace
+
+const std::array<Modell, 9>& modelle() {
+    return Tabelle;
+}
+
+const Modell* modell(int code) {
+    for (const Modell& m : Tabelle)
+        if (m.code == code) return &m;
+    return nullptr;
+}
+
+double linearisiert(Skala s, double t) {
+    switch (s) {
+    case Skala::Log:
+        return L(t);
+    case Skala::DoppelLog:
+        return LL(t);
+    default:
+        return t;
+    }
+}
+
+} // namespace tk

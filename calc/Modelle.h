@@ -1,0 +1,36 @@
+#pragma once
+// Everything the program knows of the nine regression models, in one table: code,
+// formula text, the transforms that make the model a straight line, and the
+// evaluation and inversion of a fitted model.
+
+#include <array>
+#include <string_view>
+
+namespace tk {
+
+// How an axis is linearised: as is, by L(t) = sgn(t)*ln|t|, or by LL(t).
+enum class Skala { Linear, Log, DoppelLog };
+
+struct Modell {
+    int code;
+    std::string_view formel;
+    Skala x, y;
+    // Y for X and X for Y of the fitted model; throw Fehler where a step is undefined.
+    double (*wertY)(double A, double B, double x);
+    double (*wertX)(double A, double B, double y);
+
+    // A double logarithm cannot carry a negative value into the fit.
+    bool doppeltLogarithmisch() const { return x == Skala::DoppelLog || y == Skala::DoppelLog; }
+    // The fit's constant is ln A when the ordinate is logarithmic.
+    bool aLogarithmisch() const { return y != Skala::Linear; }
+};
+
+// The nine models in code order 1, 2, 5, 7, 8, 9, 10, 11, 12.
+const std::array<Modell, 9>& modelle();
+// The model of a code, nullptr for a code without a model (0, 3, 4, 6, ...).
+const Modell* modell(int code);
+
+// The linearising transform of one axis (throws Fehler for a logarithm of 0).
+double linearisiert(Skala s, double t);
+
+} // namespace tk
