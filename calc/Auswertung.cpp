@@ -2,6 +2,7 @@
 
 #include "Bewacht.h"
 #include "Fehler.h"
+#include "Kurventypen.h"
 #include "Modelle.h"
 #include "Rechnen.h"
 
@@ -14,12 +15,6 @@ using bewacht::versuch;
 using bewacht::wert;
 
 namespace {
-const char* const Quelle = "Auswertung";
-
-[[noreturn]] void keinTyp() {
-    throw Fehler(fehlercode::UngueltigesArgument, Quelle, "Unbekannter Kurventyp");
-}
-
 Skala skalaX(int code) {
     const Modell* m = modell(code);
     return m ? m->x : Skala::Linear;
@@ -52,20 +47,7 @@ std::optional<double> relativePosition(Skala s, double v, double unten, double o
 double kGrenze(const Programmzustand& z, double K, double vorzeichen) {
     const double Kn = WertKi(z, z.XWert(z.AnzPaare));
     if (K < Kn) return K; // inside the observed range the limit is the value itself
-    double c;
-    switch (z.KurvenTyp) {
-    case 1:
-        c = 1.5;
-        break;
-    case 3:
-        c = 0.5;
-        break;
-    case 5:
-        c = 1;
-        break;
-    default:
-        keinTyp();
-    }
+    const double c = kurventyp(z.KurvenTyp).bandFaktor;
     const double P = teile(100 * Kn, K);
     const double U = 2 * potenz(P, -1.117);
     double G = 1;
@@ -111,42 +93,11 @@ std::optional<double> StreckeY(const Programmzustand& z, int i, double F, double
 }
 
 double WertKi(const Programmzustand& z, double X) {
-    const double A = z.KonstA, B = z.KoeffB, KMax = z.KMax;
-    switch (z.KurvenTyp) {
-    case 1:
-    case 3: {
-        // Far beyond the data A*e^t grows without bound while the curve only nears
-        // 0 or KMax: the intermediates may run to infinity as long as the curve
-        // value itself is finite.
-        const double t = pruefe((z.KurvenTyp == 1 ? B : -B) * X);
-        const double aussen = pruefe(std::exp(ln(KMax) - A * std::exp(t)));
-        return z.KurvenTyp == 1 ? aussen : pruefe(KMax - aussen);
-    }
-    case 5: {
-        const double t = pruefe(A + B * X);
-        // Far out on the upper branch e^t overflows although the value is just below
-        // KMax: use the equivalent form 1/(1 + e^-t) there.
-        if (t > 0) return pruefe(KMax / (1 + std::exp(-t)));
-        const double E = rechnen::exp(t);
-        return teile(pruefe(E * KMax), E + 1);
-    }
-    default:
-        keinTyp();
-    }
+    return kurventyp(z.KurvenTyp).wertK(z.KonstA, z.KoeffB, z.KMax, X);
 }
 
 double WertXI(const Programmzustand& z, double s) {
-    const double A = z.KonstA, B = z.KoeffB;
-    switch (z.KurvenTyp) {
-    case 1:
-        return teile(ln(teile(ln(teile(1, s)), A)), B);
-    case 3:
-        return teile(ln(teile(ln(teile(1, 1 - s)), A)), -B);
-    case 5:
-        return teile(ln(teile(s, 1 - s)) - A, B);
-    default:
-        keinTyp();
-    }
+    return kurventyp(z.KurvenTyp).wertX(z.KonstA, z.KoeffB, s);
 }
 
 double KGrenz1(const Programmzustand& z, double K) {
@@ -157,41 +108,11 @@ double KGrenz2(const Programmzustand& z, double K) {
 }
 
 double StreckeXI(const Programmzustand& z, double X) {
-    const double A = z.KonstA, B = z.KoeffB;
-    const double L99 = std::log(1 / 0.99);
-    switch (z.KurvenTyp) {
-    case 1: {
-        const double l1 = ln(teile(4.6051, A));
-        return teile(pruefe(B * X) - l1, ln(teile(0.01, A)) - l1);
-    }
-    case 3: {
-        const double l1 = ln(teile(L99, A));
-        return teile(pruefe(-B * X) - l1, ln(teile(4.6051, A)) - l1);
-    }
-    case 5:
-        return pruefe((A + B * X + 4.5951) / 9.1902);
-    default:
-        keinTyp();
-    }
+    return kurventyp(z.KurvenTyp).streckeX(z.KonstA, z.KoeffB, X);
 }
 
 std::optional<double> StreckeYI(const Programmzustand& z, double K) {
-    const double KMax = z.KMax;
-    const double lnln100 = std::log(std::log(100.0));
-    const double lnL99 = std::log(std::fabs(std::log(1 / 0.99)));
-    const double ln99 = std::log(99.0);
-    return versuch([&]() -> double {
-        switch (z.KurvenTyp) {
-        case 1:
-            return teile(lnln100 - ln(std::fabs(ln(teile(KMax, K)))), lnln100 - lnL99);
-        case 3:
-            return teile(lnL99 - ln(std::fabs(ln(teile(KMax, KMax - K)))), lnL99 - lnln100);
-        case 5:
-            return (ln(teile(K, KMax - K)) + ln99) / (2 * ln99);
-        default:
-            keinTyp();
-        }
-    });
+    return versuch([&] { return kurventyp(z.KurvenTyp).streckeY(z.KMax, K); });
 }
 
 Bandwerte bandwerte(const Programmzustand& z, double Xi, double Xid) {
@@ -213,60 +134,21 @@ void GibS(int i, double& s) {
 }
 
 double WendepunktX1(const Programmzustand& z) {
-    const double A = z.KonstA, B = z.KoeffB;
-    switch (z.KurvenTyp) {
-    case 1:
-    case 2:
-        return teile(ln(A) - 0.962423, -B);
-    case 3:
-    case 4:
-        return teile(ln(A) + 0.962423, B);
-    case 5:
-    case 6:
-        return teile(-A - 1.3169, B);
-    default:
-        keinTyp();
-    }
+    return kurventyp(z.KurvenTyp).wendepunkt1(z.KonstA, z.KoeffB);
 }
 
 double WendepunktX2(const Programmzustand& z) {
-    const double A = z.KonstA, B = z.KoeffB;
-    switch (z.KurvenTyp) {
-    case 1:
-    case 2:
-        return teile(ln(A) + 0.962423, -B);
-    case 3:
-    case 4:
-        return teile(ln(A) - 0.962423, B);
-    case 5:
-    case 6:
-        return teile(1.3169 - A, B);
-    default:
-        keinTyp();
-    }
+    return kurventyp(z.KurvenTyp).wendepunkt2(z.KonstA, z.KoeffB);
 }
 
 std::optional<double> PhiWert(const Programmzustand& z, double x) {
-    const double A = z.KonstA, B = z.KoeffB;
-    switch (z.KurvenTyp) {
-    case 1:
-    case 3: {
-        const double b = z.KurvenTyp == 1 ? B : -B;
-        const auto e1 = versuch([&] { return rechnen::exp(pruefe(b * x)); });
-        const auto t = versuch([&] { return pruefe(A * wert(e1)); });
-        const auto aussen = versuch([&] { return rechnen::exp(pruefe(b * x - wert(t))); });
-        return versuch([&] { return pruefe(-A * B * wert(aussen)); });
-    }
-    case 5: {
-        const auto E = versuch([&] { return rechnen::exp(pruefe(A + B * x)); });
-        return versuch([&] {
-            const double e = wert(E);
-            return teile(pruefe(B * e), pruefe((e + 1) * (e + 1)));
-        });
-    }
-    default:
+    const Kurventyp* t = nullptr;
+    try {
+        t = &kurventyp(z.KurvenTyp);
+    } catch (const Fehler&) {
         return std::nullopt;
     }
+    return t->phi(z.KonstA, z.KoeffB, x);
 }
 
 double OrdinatenTop(double phiMax) {
