@@ -1,0 +1,56 @@
+#include "Wertetabelle.h"
+
+#include <gtest/gtest.h>
+
+namespace tk {
+namespace {
+
+struct Tabellenfall {
+    const char* name;
+    std::string text;
+    std::vector<std::pair<double, double>> paare; // empty: refused
+    const char* fehlerteil = "";
+};
+
+class Tabelle : public ::testing::TestWithParam<Tabellenfall> {};
+
+TEST_P(Tabelle, WirdGanzOderGarNichtGelesen) {
+    const auto& f = GetParam();
+    const Wertetabelle t = liesWertetabelle(f.text);
+    EXPECT_EQ(t.paare, f.paare);
+    EXPECT_EQ(t.ok(), !f.paare.empty());
+    EXPECT_NE(t.fehler.find(f.fehlerteil), std::string::npos) << t.fehler;
+}
+
+const std::vector<std::pair<double, double>> vier = {{1, 2.5}, {2, 3}, {3, -4e-3}, {4, 1000}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, Tabelle,
+    ::testing::Values(Tabellenfall{"Tab", "1\t2.5\n2\t3\n3\t-4e-3\n4\t1000\n", vier},
+                      Tabellenfall{"SemikolonKomma",
+                                   "Jahr;Umsatz\r\n1;2,5\r\n2;3\r\n3;-0,004\r\n4;1000;\r\n", vier},
+                      Tabellenfall{"Blanks", "  1   2.5\n2 3\n\n3 -0.004\n4 +1E3\n", vier},
+                      Tabellenfall{"KommaTrenner", "x,y\n1,2.5\n2,3\n3,-0.004\n4,1000\n", vier},
+                      Tabellenfall{"Text", "1;2\n2;3\n3;abc\n4;5\n", {}, "Zeile 3: \"3;abc\""},
+                      Tabellenfall{
+                          "ZweiteKopfzeile", "X;Y\nA;B\n1;2\n2;3\n3;4\n4;5\n", {}, "Zeile 2"},
+                      Tabellenfall{"DreiSpalten", "1;2;3\n2;3;4\n3;4;5\n4;5;6\n", {}, "Zeile 1"},
+                      Tabellenfall{"Tausenderpunkt", "1;1.234,5\n2;3\n3;4\n4;5\n", {}, "Zeile 1"},
+                      Tabellenfall{"Ueberlauf", "1;1E999\n2;3\n3;4\n4;5\n", {}, "Zeile 1"},
+                      Tabellenfall{"Unendlich", "1;inf\n2;3\n3;4\n4;5\n", {}, "Zeile 1"},
+                      Tabellenfall{"ZuWenige", "1;2\n2;3\n3;4\n", {}, "gefunden: 3"},
+                      Tabellenfall{"ZuViele",
+                                   std::string(22 * 4, ' ')
+                                       .replace(0, 88,
+                                                [] {
+                                                    std::string s;
+                                                    for (int i = 1; i <= 22; ++i)
+                                                        s += std::to_string(i) + ";1\n";
+                                                    return s;
+                                                }()),
+                                   {},
+                                   "mehr als 21"}),
+    [](const auto& info) { return info.param.name; });
+
+} // namespace
+} // namespace tk
