@@ -22,6 +22,12 @@ TEST_P(Tabelle, WirdGanzOderGarNichtGelesen) {
     EXPECT_NE(t.fehler.find(f.fehlerteil), std::string::npos) << t.fehler;
 }
 
+std::string zeilen(int n) {
+    std::string s;
+    for (int i = 1; i <= n; ++i) s += std::to_string(i) + ";1\n";
+    return s;
+}
+
 const std::vector<std::pair<double, double>> vier = {{1, 2.5}, {2, 3}, {3, -4e-3}, {4, 1000}};
 
 INSTANTIATE_TEST_SUITE_P(
@@ -39,17 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Tabellenfall{"Ueberlauf", "1;1E999\n2;3\n3;4\n4;5\n", {}, "Zeile 1"},
                       Tabellenfall{"Unendlich", "1;inf\n2;3\n3;4\n4;5\n", {}, "Zeile 1"},
                       Tabellenfall{"ZuWenige", "1;2\n2;3\n3;4\n", {}, "gefunden: 3"},
-                      Tabellenfall{"ZuViele",
-                                   std::string(22 * 4, ' ')
-                                       .replace(0, 88,
-                                                [] {
-                                                    std::string s;
-                                                    for (int i = 1; i <= 22; ++i)
-                                                        s += std::to_string(i) + ";1\n";
-                                                    return s;
-                                                }()),
-                                   {},
-                                   "mehr als 21"}),
+                      Tabellenfall{"ZuViele", zeilen(22), {}, "mehr als 21"}),
     [](const auto& info) { return info.param.name; });
 
 } // namespace
