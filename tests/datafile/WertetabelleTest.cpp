@@ -1,4 +1,7 @@
 #include "Wertetabelle.h"
+#include "Ergebnistabelle.h"
+#include "Regression.h"
+#include "Wertepaare.h"
 
 #include <gtest/gtest.h>
 
@@ -47,6 +50,33 @@ INSTANTIATE_TEST_SUITE_P(
                       Tabellenfall{"ZuWenige", "1;2\n2;3\n3;4\n", {}, "gefunden: 3"},
                       Tabellenfall{"ZuViele", zeilen(22), {}, "mehr als 21"}),
     [](const auto& info) { return info.param.name; });
+
+} // namespace
+} // namespace tk
+
+namespace tk {
+namespace {
+
+// What the results copy writes, a spreadsheet (or the program itself) reads back.
+TEST(Ergebnistabelle, KopieUndExportLesenSichZurueck) {
+    const std::vector<std::pair<double, double>> paare = {
+        {1.5, 2.5}, {2.25, -3.125}, {3, 1234567.5}, {4, 0.000125}, {5, 6}};
+    Programmzustand z = test::zustandMit(paare);
+    z.Bezeichnung = "Kosten; \"netto\"\tje Stück";
+    MassgR(z);
+    const auto t = ergebnistabelle(z, "", {{"X", "Y"}, {{2.5, std::nullopt}}});
+    const std::string tsv = alsTsv(t);
+    const std::size_t von = tsv.find("X\tY\r\n") + 5;
+    const Wertetabelle zurueck = liesWertetabelle(tsv.substr(von, tsv.find("\r\n\r\n", von) - von));
+    EXPECT_EQ(zurueck.paare, paare);
+    EXPECT_NE(tsv.find("Modell\t" + std::to_string(z.ModellNr) + "\tY = "), std::string::npos);
+    EXPECT_NE(tsv.find("\r\n2,5\t\r\n"), std::string::npos) << "query row with an empty cell";
+    EXPECT_EQ(alsCsv(t).rfind("Titel;\"Kosten; \"\"netto\"\"\tje Stück\"\r\n", 0), 0u);
+    EXPECT_EQ(tsv.rfind("Titel\tKosten; \"netto\" je Stück\r\n", 0), 0u);
+    double r = 0;
+    ASSERT_TRUE(zahlAusFeld(t[5][1], r));
+    EXPECT_NEAR(r, z.KorrR, 1e-14);
+}
 
 } // namespace
 } // namespace tk
