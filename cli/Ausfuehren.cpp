@@ -30,7 +30,7 @@ int ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std
         }
         const Bericht b = berichtErstellen(opt.pfad, art, daten, opt);
         if (opt.json) {
-            aus << alsJson(b);
+            aus << alsJson(b, opt.pfad);
         } else {
             aus << alsTabelle(b);
             fehler << fehlerZeilen(b);
