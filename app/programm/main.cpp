@@ -7,7 +7,16 @@
 #include <QApplication>
 #include <QFont>
 
+#include <cstdio>
+#include <cstring>
+
 int main(int argc, char* argv[]) {
+    // Answered before Qt starts, so it also works without a display.
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("trendkurve %s\n", TK_VERSION);
+            return 0;
+        }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trendkurve"));
     QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
@@ -19,6 +28,9 @@ int main(int argc, char* argv[]) {
     tk::Fensterfolge folge(dialoge);
     QObject::connect(&folge, &tk::Fensterfolge::programmEnde, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    folge.starten();
+    // A data file given on the command line (as a file manager passes it) is opened
+    // in its mode's input window; Qt's own options are already taken out.
+    const QStringList argumente = QApplication::arguments();
+    folge.starten(argumente.size() > 1 ? argumente.at(1).toStdString() : std::string());
     return QApplication::exec();
 }
