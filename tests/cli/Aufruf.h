@@ -15,9 +15,10 @@ struct Lauf {
     std::string aus, fehler;
 };
 
-inline Lauf starte(const std::vector<std::string>& argumente) {
+inline Lauf starte(const std::vector<std::string>& argumente, const std::string& eingabe = {}) {
     std::ostringstream aus, fehler;
-    const int status = tk::cli::ausfuehren(argumente, aus, fehler);
+    std::istringstream ein(eingabe);
+    const int status = tk::cli::ausfuehren(argumente, aus, fehler, ein);
     return {status, aus.str(), fehler.str()};
 }
 

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <fstream>
 #include <functional>
+#include <sstream>
 #include <unistd.h>
 
 namespace {
@@ -74,7 +75,9 @@ INSTANTIATE_TEST_SUITE_P(
         StatusFall{"ErgebnisJson", {"--json", gerade()}, 0, ""},
         StatusFall{"Hilfe", {"--help"}, 0, ""},
         StatusFall{"KeineDatei", {}, 2, "Keine Datei angegeben."},
-        StatusFall{"ZweiDateien", {gerade(), gerade()}, 2, "nur eine Datei"},
+        StatusFall{"Version", {"--version"}, 0, ""},
+        StatusFall{"FalscherModus", {"--modus", "linear", gerade()}, 2, "--modus erwartet"},
+        StatusFall{"StandardeingabeOhneModus", {"-"}, 2, "--modus regression"},
         StatusFall{"UnbekannteOption", {"--z", "1", gerade()}, 2, "Unbekannte Option: --z"},
         StatusFall{"WertFehlt", {gerade(), "--x"}, 2, "fehlt ihr Wert"},
         StatusFall{"WertKeineZahl", {"--x", "1,5", gerade()}, 2, "Ungültige Zahl für --x: \"1,5\""},
@@ -131,6 +134,88 @@ TEST(Tabelle, meldetFehlerDerAnpassungAufStderrJsonNicht) {
     EXPECT_TRUE(j["decisive"].is_null());
     EXPECT_EQ(zahl(j["models"][0]["error"]["code"]), 11);
     EXPECT_EQ(json.fehler.find("Modell 1:"), std::string::npos);
+}
+
+// ---- several inputs, standard input and CSV
+
+// The outputs keep the order of the inputs although they are computed in parallel;
+// a bad input is reported on stderr and the others still run.
+TEST(MehrereDateien, inDerGegebenenReihenfolge) {
+    std::vector<std::string> dateien;
+    for (int i = 0; i < 12; ++i) dateien.push_back(i % 3 ? gerade() : wurzel());
+    dateien.insert(dateien.begin() + 5, "/nicht/da.rgr");
+    std::vector<std::string> arg = {"--json"};
+    arg.insert(arg.end(), dateien.begin(), dateien.end());
+    const auto lauf = starte(arg);
+    EXPECT_EQ(lauf.status, 2);
+    EXPECT_EQ(lauf.fehler, "trendkurve-cli: /nicht/da.rgr: Die Datei \"/nicht/da.rgr\" ist nicht "
+                           "verwendbar: Das Verzeichnis von \"/nicht/da.rgr\" existiert nicht.\n");
+    std::istringstream zeilen(lauf.aus);
+    dateien.erase(dateien.begin() + 5);
+    for (const auto& d : dateien) {
+        std::string zeile;
+        ASSERT_TRUE(std::getline(zeilen, zeile));
+        auto j = lies(zeile);
+        EXPECT_EQ(j["file"], d);
+        EXPECT_EQ(j["decisive"]["code"], d == gerade() ? 1 : 9);
+    }
+    EXPECT_TRUE(zeilen.peek() == EOF);
+
+    const auto tabelle = starte({gerade(), wurzel()});
+    EXPECT_EQ(tabelle.status, 0);
+    const auto erste = tabelle.aus.find("Datei       : " + gerade());
+    EXPECT_LT(erste, tabelle.aus.find("\n\nTrendkurve - Regression\nDatei       : " + wurzel()));
+}
+
+struct CsvFall {
+    const char* name;
+    std::string text;
+    const char* meldung; // nullptr: the pairs of y = 2 + 3x are read
+};
+
+class Csv : public testing::TestWithParam<CsvFall> {};
+
+TEST_P(Csv, liestZweiSpalten) {
+    const auto& f = GetParam();
+    // once from standard input, once from a file named after nothing the mode knows
+    for (const std::string& quelle : {std::string("-"), datei("reihe.csv", f.text)}) {
+        const auto lauf = starte({"--json", "--csv", "--modus", "regression", quelle}, f.text);
+        if (f.meldung) {
+            EXPECT_EQ(lauf.status, 2);
+            EXPECT_NE(lauf.fehler.find(f.meldung), std::string::npos) << lauf.fehler;
+            continue;
+        }
+        ASSERT_EQ(lauf.status, 0) << lauf.fehler;
+        auto j = lies(lauf.aus);
+        EXPECT_EQ(j["n"], 4);
+        const auto titel = j["title"].get<std::string>();
+        EXPECT_TRUE(quelle == "-" ? titel == "Standardeingabe" : titel.ends_with("-reihe"))
+            << titel;
+        EXPECT_EQ(j["decisive"]["code"], 1);
+        // 1 is read as 1.0000001, as in the input window
+        EXPECT_NEAR(zahl(j["decisive"]["A"]), 2, 1e-6);
+        EXPECT_NEAR(zahl(j["decisive"]["B"]), 3, 1e-6);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texte, Csv,
+    testing::Values(
+        CsvFall{"Semikolon", "1;5\n2;8\n3;11\n4;14\n", nullptr},
+        CsvFall{"DezimalkommaMitKopf",
+                "\xEF\xBB\xBFJahr;Wert\r\n1,0;5,0\r\n2;8\r\n3,00;11\r\n4;1,4e1\r\n", nullptr},
+        CsvFall{"Tabulator", "x\ty\n\n1\t5\n2\t8,0\n3\t11\n4\t14", nullptr},
+        CsvFall{"KommaUndPunkt", "\"x\",\"y\"\n1,5\n2.0,8\n3,11.0\n+4,14\n", nullptr},
+        CsvFall{"KeineZahl", "1;5\n2;acht\n3;11\n4;14\n", "Zeile 2 enthält nicht zwei Zahlen"},
+        CsvFall{"DreiSpalten", "1;5\n2;8;0\n3;11\n4;14\n", "Zeile 2 enthält"},
+        CsvFall{"ZuWenige", "x;y\n1;5\n2;8\n3;11\n", "mindestens 4 Wertepaare"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Standardeingabe, liestDasDateiformat) {
+    const auto lauf =
+        starte({"--modus", "prognose", "-"}, "Reihe\r\n4\r\n1\r\n1 1\r\n2 2\r\n3 4\r\n4 5\r\n");
+    EXPECT_NE(lauf.aus.find("Trendkurve - Prognose"), std::string::npos) << lauf.aus;
+    EXPECT_NE(lauf.aus.find("Datei       : -"), std::string::npos);
 }
 
 // ---- regression queries, with the nudging away from 0 and +-1
