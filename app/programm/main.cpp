@@ -29,8 +29,11 @@ int main(int argc, char* argv[]) {
     QObject::connect(&folge, &tk::Fensterfolge::programmEnde, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     // A data file given on the command line (as a file manager passes it) is opened
-    // in its mode's input window; Qt's own options are already taken out.
-    const QStringList argumente = QApplication::arguments();
-    folge.starten(argumente.size() > 1 ? argumente.at(1).toStdString() : std::string());
+    // in its mode's input window. QApplication has taken its own options out of argv;
+    // the bytes of the name are kept as they are.
+    std::string datei;
+    for (int i = 1; i < argc && datei.empty(); ++i)
+        if (argv[i][0] != '-') datei = argv[i];
+    folge.starten(datei);
     return QApplication::exec();
 }
