@@ -1,54 +1,161 @@
 #include "Ausfuehren.h"
 
 #include "Bericht.h"
+#include "Csv.h"
 #include "Json.h"
 #include "Tabelle.h"
 
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <istream>
+#include <iterator>
+#include <mutex>
 #include <ostream>
+#include <sstream>
+#include <thread>
 
 namespace tk::cli {
 
-int ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler) {
-    constexpr const char* name = "trendkurve-cli: ";
+namespace {
+
+constexpr const char* name = "trendkurve-cli: ";
+
+struct Ausgabe {
+    int status = 0;
+    std::string aus, fehler;
+};
+
+std::string alles(std::istream& ein) {
+    return {std::istreambuf_iterator<char>(ein), std::istreambuf_iterator<char>()};
+}
+
+std::string dateiInhalt(const std::string& pfad) {
+    std::ifstream ein(pfad, std::ios::binary);
+    std::string text = alles(ein);
+    if (!ein.good() && !ein.eof())
+        throw Fehler(fehlercode::EinAusgabefehler, "Datei lesen",
+                     "Die Datei ist nicht lesbar: " + std::string(std::strerror(errno)));
+    return text;
+}
+
+Datensatz datenLesen(const std::string& pfad, const Optionen& opt,
+                     const std::string& standardText) {
+    const bool standard = pfad == "-";
+    if (opt.csv) {
+        if (!standard && !std::filesystem::is_regular_file(pfad)) return laden(pfad); // its message
+        return csvLesen(standard ? standardText : dateiInhalt(pfad),
+                        standard ? "Standardeingabe" : std::filesystem::path(pfad).stem().string());
+    }
+    if (!standard) return laden(pfad);
+    std::istringstream ein(standardText);
+    return lesen(ein);
+}
+
+// Lines of one input's messages name it when there are several inputs.
+std::string mitDateiname(const std::string& zeilen, const std::string& pfad) {
+    std::string t;
+    std::istringstream ein(zeilen);
+    for (std::string z; std::getline(ein, z);)
+        t += (z.starts_with(name) ? name + pfad + ": " + z.substr(std::strlen(name)) : z) + "\n";
+    return t;
+}
+
+Ausgabe rechnen(const std::string& pfad, const Optionen& opt, const std::string& standardText) {
+    Ausgabe a;
+    std::ostringstream fehler;
+    try {
+        DateiArt art = artVon(pfad);
+        if (art == DateiArt::Unbekannt || opt.csv) art = opt.modus.value_or(art);
+        if (art == DateiArt::Unbekannt)
+            throw Aufruffehler("Unbekannte Dateiart von \"" + pfad +
+                               "\": erwartet wird .rgr (Regression) oder .pro (Prognose), "
+                               "sonst --modus regression oder --modus prognose.");
+        Datensatz daten;
+        try {
+            daten = datenLesen(pfad, opt, standardText);
+        } catch (const Fehler& f) {
+            fehler << name << "Die Datei \"" << pfad
+                   << "\" ist nicht verwendbar: " << f.beschreibung << "\n";
+            return {2, "", fehler.str()};
+        }
+        const Bericht b = berichtErstellen(pfad, art, daten, opt);
+        if (opt.json) {
+            a.aus = alsJson(b, pfad);
+        } else {
+            a.aus = alsTabelle(b);
+            fehler << fehlerZeilen(b);
+        }
+        if (!b.abfrageUnmoeglich.empty()) fehler << name << b.abfrageUnmoeglich << "\n";
+        if (!b.hatErgebnis()) fehler << name << "Es liess sich kein Ergebnis berechnen.\n";
+        a.status = b.hatErgebnis() && b.abfrageUnmoeglich.empty() ? 0 : 1;
+    } catch (const Fehler& f) {
+        fehler << name << meldungstext(f) << "\n";
+        a = {2, "", ""};
+    } catch (const std::runtime_error& e) { // Aufruffehler, Abfragefehler
+        fehler << name << e.what() << "\n";
+        a = {2, "", ""};
+    }
+    a.fehler = fehler.str();
+    return a;
+}
+
+// Computes every input on all cores and hands the outputs on in input order.
+int alleRechnen(const Optionen& opt, const std::string& standardText, std::ostream& aus,
+                std::ostream& fehler) {
+    const std::size_t n = opt.pfade.size();
+    std::vector<Ausgabe> ausgaben(n);
+    std::vector<bool> fertig(n, false);
+    std::mutex sperre;
+    std::condition_variable neu;
+    std::atomic<std::size_t> naechste{0};
+    const auto arbeiten = [&] {
+        for (std::size_t i; (i = naechste++) < n;) {
+            Ausgabe a = rechnen(opt.pfade[i], opt, standardText);
+            const std::lock_guard l(sperre);
+            ausgaben[i] = std::move(a);
+            fertig[i] = true;
+            neu.notify_all();
+        }
+    };
+    std::vector<std::jthread> arbeiter;
+    const std::size_t kerne = std::max(1u, std::thread::hardware_concurrency());
+    for (std::size_t k = 0; k < std::min(n, kerne); ++k) arbeiter.emplace_back(arbeiten);
+    int status = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        std::unique_lock l(sperre);
+        neu.wait(l, [&] { return fertig[i]; });
+        Ausgabe a = std::move(ausgaben[i]);
+        l.unlock();
+        if (!opt.json && i > 0) aus << "\n";
+        aus << a.aus << std::flush;
+        fehler << (n > 1 ? mitDateiname(a.fehler, opt.pfade[i]) : a.fehler);
+        status = std::max(status, a.status);
+    }
+    return status;
+}
+
+} // namespace
+
+int ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler,
+               std::istream& eingabe) {
     try {
         const Optionen opt = optionenLesen(argumente);
         if (opt.hilfe) {
             aus << Gebrauch;
             return 0;
         }
-        const DateiArt art = artVon(opt.pfad);
-        if (art == DateiArt::Unbekannt)
-            throw Aufruffehler("Unbekannte Dateiart von \"" + opt.pfad +
-                               "\": erwartet wird .rgr (Regression) oder .pro (Prognose).");
-        Datensatz daten;
-        try {
-            daten = laden(opt.pfad);
-        } catch (const Fehler& f) {
-            fehler << name << "Die Datei \"" << opt.pfad
-                   << "\" ist nicht verwendbar: " << f.beschreibung << "\n";
-            return 2;
+        if (opt.version) {
+            aus << "trendkurve-cli " << TK_VERSION << "\n";
+            return 0;
         }
-        const Bericht b = berichtErstellen(opt.pfad, art, daten, opt);
-        if (opt.json) {
-            aus << alsJson(b);
-        } else {
-            aus << alsTabelle(b);
-            fehler << fehlerZeilen(b);
-        }
-        if (!b.abfrageUnmoeglich.empty()) fehler << name << b.abfrageUnmoeglich << "\n";
-        if (!b.hatErgebnis()) {
-            fehler << name << "Es liess sich kein Ergebnis berechnen.\n";
-            return 1;
-        }
-        return b.abfrageUnmoeglich.empty() ? 0 : 1;
+        const bool standard = std::ranges::find(opt.pfade, "-") != opt.pfade.end();
+        return alleRechnen(opt, standard ? alles(eingabe) : std::string(), aus, fehler);
     } catch (const Aufruffehler& e) {
         fehler << name << e.what() << "\n" << Gebrauch;
-        return 2;
-    } catch (const Abfragefehler& e) {
-        fehler << name << e.what() << "\n";
-        return 2;
-    } catch (const Fehler& f) {
-        fehler << name << meldungstext(f) << "\n";
         return 2;
     }
 }

@@ -4,255 +4,170 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <optional>
 
 namespace tk::cli {
 
-std::string jsonZahl(double v) {
-    if (!std::isfinite(v)) return "null";
+namespace {
+
+void zahlSchreiben(std::string& aus, double v) {
     char puffer[40];
     const auto [ende, ec] =
         std::to_chars(puffer, puffer + sizeof puffer, v, std::chars_format::general, 17);
-    return ec == std::errc() ? std::string(puffer, ende) : "null";
+    if (!std::isfinite(v) || ec != std::errc())
+        aus += "null";
+    else
+        aus.append(puffer, ende);
 }
 
-void JsonSchreiber::vorWert() {
-    if (nachSchluessel_) {
-        nachSchluessel_ = false;
-        return;
-    }
-    if (!erstes_.empty()) {
-        if (!erstes_.back()) aus_ += ',';
-        erstes_.back() = false;
-    }
-}
-
-JsonSchreiber& JsonSchreiber::objektBeginn() {
-    vorWert();
-    aus_ += '{';
-    erstes_.push_back(true);
-    return *this;
-}
-
-JsonSchreiber& JsonSchreiber::objektEnde() {
-    aus_ += '}';
-    erstes_.pop_back();
-    return *this;
-}
-
-JsonSchreiber& JsonSchreiber::listeBeginn() {
-    vorWert();
-    aus_ += '[';
-    erstes_.push_back(true);
-    return *this;
-}
-
-JsonSchreiber& JsonSchreiber::listeEnde() {
-    aus_ += ']';
-    erstes_.pop_back();
-    return *this;
-}
-
-JsonSchreiber& JsonSchreiber::feldBeginn(const std::string& name) {
-    text(name);
-    aus_ += ':';
-    nachSchluessel_ = true;
-    return *this;
-}
-
-JsonSchreiber& JsonSchreiber::zahl(double v) {
-    vorWert();
-    aus_ += jsonZahl(v);
-    return *this;
-}
-
-JsonSchreiber& JsonSchreiber::zahl(const std::optional<double>& v) {
-    return v ? zahl(*v) : null();
-}
-
-JsonSchreiber& JsonSchreiber::ganz(long long v) {
-    vorWert();
-    aus_ += std::to_string(v);
-    return *this;
-}
-
-JsonSchreiber& JsonSchreiber::text(const std::string& t) {
-    vorWert();
-    aus_ += '"';
-    for (const char c : t) {
-        switch (c) {
-        case '"':
-            aus_ += "\\\"";
-            break;
-        case '\\':
-            aus_ += "\\\\";
-            break;
-        case '\n':
-            aus_ += "\\n";
-            break;
-        case '\r':
-            aus_ += "\\r";
-            break;
-        case '\t':
-            aus_ += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char esc[8];
-                std::snprintf(esc, sizeof esc, "\\u%04x", static_cast<unsigned char>(c));
-                aus_ += esc;
-            } else {
-                aus_ += c;
-            }
+void schreiben(std::string& aus, const Json& w) {
+    const auto folge = [&](char auf, char zu, auto element) {
+        aus += auf;
+        bool erstes = true;
+        for (auto it = w.begin(); it != w.end(); ++it) {
+            if (!erstes) aus += ',';
+            erstes = false;
+            element(it);
         }
+        aus += zu;
+    };
+    switch (w.type()) {
+    case Json::value_t::object:
+        folge('{', '}', [&](auto it) {
+            aus += Json(it.key()).dump(-1, ' ', false, Json::error_handler_t::replace);
+            aus += ':';
+            schreiben(aus, *it);
+        });
+        break;
+    case Json::value_t::array:
+        folge('[', ']', [&](auto it) { schreiben(aus, *it); });
+        break;
+    case Json::value_t::number_float:
+        zahlSchreiben(aus, w.get<double>());
+        break;
+    default:
+        aus += w.dump(-1, ' ', false, Json::error_handler_t::replace);
     }
-    aus_ += '"';
-    return *this;
 }
 
-JsonSchreiber& JsonSchreiber::wahr(bool b) {
-    vorWert();
-    aus_ += b ? "true" : "false";
-    return *this;
+Json zahl(const std::optional<double>& v) {
+    return v && std::isfinite(*v) ? Json(*v) : Json(nullptr);
 }
 
-JsonSchreiber& JsonSchreiber::null() {
-    vorWert();
-    aus_ += "null";
-    return *this;
+Json fehlerWert(const std::optional<Fehler>& f) {
+    if (!f) return nullptr;
+    return {{"code", f->code}, {"message", meldungstext(*f)}};
 }
 
-namespace {
-
-void fehlerFeld(JsonSchreiber& j, const std::optional<Fehler>& f) {
-    j.feldBeginn("error");
-    if (!f) {
-        j.null();
-        return;
+Json regressionJson(const Bericht& b) {
+    Json modelle = Json::array();
+    const ModellFit* entscheidend = nullptr;
+    for (const ModellFit& m : b.regression.modelle) {
+        const auto wert = [&](double v) { return m.ok ? zahl(v) : Json(nullptr); };
+        modelle.push_back({{"code", m.code},
+                           {"formula", FYQ(m.code)},
+                           {"r", wert(m.r)},
+                           {"A", wert(m.A)},
+                           {"B", wert(m.B)},
+                           {"admissible", m.zulaessig},
+                           {"ok", m.ok},
+                           {"error", fehlerWert(m.fehler)}});
+        if (m.code == b.regression.modellNr) entscheidend = &m;
     }
-    j.objektBeginn().feld("code", f->code).feld("message", meldungstext(*f)).objektEnde();
+    Json decisive = nullptr;
+    if (entscheidend)
+        decisive = {{"code", entscheidend->code},
+                    {"A", zahl(entscheidend->A)},
+                    {"B", zahl(entscheidend->B)},
+                    {"r", zahl(entscheidend->r)}};
+    return {{"models", modelle}, {"decisive", decisive}};
 }
 
-void regressionJson(JsonSchreiber& j, const Bericht& b) {
-    j.feldBeginn("models").listeBeginn();
-    for (std::size_t k = 0; k < b.regression.modelle.size(); ++k) {
-        const ModellFit& m = b.regression.modelle[k];
-        const auto wert = [&](double v) { return m.ok ? std::optional<double>(v) : std::nullopt; };
-        j.objektBeginn()
-            .feld("code", m.code)
-            .feld("formula", FYQ(m.code))
-            .feld("r", wert(m.r))
-            .feld("A", wert(m.A))
-            .feld("B", wert(m.B))
-            .feld("admissible", m.zulaessig)
-            .feld("ok", m.ok);
-        fehlerFeld(j, m.fehler);
-        j.objektEnde();
-    }
-    j.listeEnde();
-    j.feldBeginn("decisive");
-    const int nr = b.regression.modellNr;
-    if (nr == 0) {
-        j.null();
-        return;
-    }
-    for (const auto& m : b.regression.modelle)
-        if (m.code == nr)
-            j.objektBeginn()
-                .feld("code", nr)
-                .feld("A", m.A)
-                .feld("B", m.B)
-                .feld("r", m.r)
-                .objektEnde();
+Json entscheidendJson(const FallBericht& fall) {
+    const FallErgebnis& e = fall.ergebnis;
+    if (!e.entscheidend || !fall.kennzahlen) return nullptr;
+    const Kennzahlen& k = *fall.kennzahlen;
+    return {{"type", e.typ},
+            {"KMax", zahl(e.KMax)},
+            {"A", zahl(e.A)},
+            {"B", zahl(e.B)},
+            {"r", zahl(e.r)},
+            {"Xs", zahl(e.Xs)},
+            {"X1", zahl(k.X1)},
+            {"X99", zahl(k.X99)},
+            {"X50", zahl(k.X50)},
+            {"Ks", zahl(k.Ks)},
+            {"Xwp1", zahl(k.Xwp1)},
+            {"Xwp2", zahl(k.Xwp2)},
+            {"KMaxLower", zahl(k.KMaxUnten)},
+            {"KMaxUpper", zahl(k.KMaxOben)},
+            {"phiXs", zahl(k.phiXs)},
+            {"T", zahl(k.T)}};
 }
 
-void fallJson(JsonSchreiber& j, const FallBericht& fall) {
-    j.objektBeginn().feldBeginn("types").listeBeginn();
+Json fallJson(const FallBericht& fall) {
+    Json typen = Json::array();
     for (std::size_t k = 0; k < fall.ergebnis.typen.size(); ++k) {
         const TypFit& t = fall.ergebnis.typen[k];
-        const auto wert = [&](double v) { return t.ok ? std::optional<double>(v) : std::nullopt; };
-        j.objektBeginn()
-            .feld("type", KurvenTypen[k]) // also for a type the case never reached
-            .feld("K", wert(t.K))
-            .feld("r", wert(t.r))
-            .feld("A", wert(t.A))
-            .feld("B", wert(t.B))
-            .feld("Xs", wert(t.Xs))
-            .feld("iterations", t.iterationen)
-            .feld("ok", t.ok);
-        fehlerFeld(j, t.fehler);
-        j.objektEnde();
+        const auto wert = [&](double v) { return t.ok ? zahl(v) : Json(nullptr); };
+        typen.push_back({{"type", KurvenTypen[k]}, // also for a type the case never reached
+                         {"K", wert(t.K)},
+                         {"r", wert(t.r)},
+                         {"A", wert(t.A)},
+                         {"B", wert(t.B)},
+                         {"Xs", wert(t.Xs)},
+                         {"iterations", t.iterationen},
+                         {"ok", t.ok},
+                         {"error", fehlerWert(t.fehler)}});
     }
-    j.listeEnde().feldBeginn("decisive");
-    const FallErgebnis& e = fall.ergebnis;
-    if (!e.entscheidend || !fall.kennzahlen) {
-        j.null();
-    } else {
-        const Kennzahlen& k = *fall.kennzahlen;
-        j.objektBeginn()
-            .feld("type", e.typ)
-            .feld("KMax", e.KMax)
-            .feld("A", e.A)
-            .feld("B", e.B)
-            .feld("r", e.r)
-            .feld("Xs", e.Xs)
-            .feld("X1", k.X1)
-            .feld("X99", k.X99)
-            .feld("X50", k.X50)
-            .feld("Ks", k.Ks)
-            .feld("Xwp1", k.Xwp1)
-            .feld("Xwp2", k.Xwp2)
-            .feld("KMaxLower", k.KMaxUnten)
-            .feld("KMaxUpper", k.KMaxOben)
-            .feld("phiXs", k.phiXs)
-            .feld("T", k.T)
-            .objektEnde();
-    }
-    j.objektEnde();
+    return {{"types", typen}, {"decisive", entscheidendJson(fall)}};
 }
 
-void abfrageJson(JsonSchreiber& j, const Bericht& b) {
-    j.feldBeginn("query");
-    if (!b.abfrageGewuenscht || !b.abfrageUnmoeglich.empty()) {
-        j.null();
-        return;
-    }
-    j.objektBeginn();
+Json abfrageJson(const Bericht& b) {
+    if (!b.abfrageGewuenscht || !b.abfrageUnmoeglich.empty()) return nullptr;
+    Json abfragen = Json::object();
     for (const Abfrage& a : b.abfragen) {
-        j.feldBeginn(a.art).objektBeginn().feld("input", a.eingabe);
+        Json j = {{"input", a.eingabe}, {"X", zahl(a.X)}};
         if (b.prognose) {
-            j.feld("X", a.X).feld("prozent", a.prozent).feld("K", a.K);
-            j.feld("KLower", a.KUnten).feld("KUpper", a.KOben);
-            fehlerFeld(j, a.fehler);
+            j["prozent"] = zahl(a.prozent);
+            j["K"] = zahl(a.K);
+            j["KLower"] = zahl(a.KUnten);
+            j["KUpper"] = zahl(a.KOben);
+            j["error"] = fehlerWert(a.fehler);
         } else {
-            j.feld("X", a.X).feld("Y", a.Y);
+            j["Y"] = zahl(a.Y);
         }
-        j.objektEnde();
+        abfragen[a.art] = j;
     }
-    j.objektEnde();
+    return abfragen;
 }
 
 } // namespace
 
-std::string alsJson(const Bericht& b) {
-    JsonSchreiber j;
-    j.objektBeginn()
-        .feld("mode", b.prognose ? "prognosis" : "regression")
-        .feld("n", b.n)
-        .feld("title", b.titel);
+std::string jsonText(const Json& wert) {
+    std::string aus;
+    schreiben(aus, wert);
+    return aus;
+}
+
+Json alsJsonWert(const Bericht& b, const std::string& datei) {
+    Json j = {{"file", datei},
+              {"mode", b.prognose ? "prognosis" : "regression"},
+              {"n", b.n},
+              {"title", b.titel}};
     if (b.prognose) {
-        j.feld("shift", b.verschiebung).feldBeginn("cases").objektBeginn();
-        j.feldBeginn("summenwerte");
-        fallJson(j, b.summenwerte);
-        j.feldBeginn("einzelwerte");
-        fallJson(j, b.einzelwerte);
-        j.objektEnde();
+        j["shift"] = zahl(b.verschiebung);
+        j["cases"] = {{"summenwerte", fallJson(b.summenwerte)},
+                      {"einzelwerte", fallJson(b.einzelwerte)}};
     } else {
-        regressionJson(j, b);
+        j.update(regressionJson(b));
     }
-    abfrageJson(j, b);
-    j.objektEnde();
-    return j.ergebnis() + "\n";
+    j["query"] = abfrageJson(b);
+    return j;
+}
+
+std::string alsJson(const Bericht& b, const std::string& datei) {
+    return jsonText(alsJsonWert(b, datei)) + "\n";
 }
 
 } // namespace tk::cli

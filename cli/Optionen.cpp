@@ -6,14 +6,22 @@
 namespace tk::cli {
 
 const char* const Gebrauch =
-    "Aufruf: trendkurve-cli [--json] [--x WERT] [--y WERT] [--prozent P] [--k WERT] DATEI\n"
-    "  DATEI          Datendatei: .rgr (Regression) oder .pro (Prognose)\n"
-    "  --json         Ergebnis als JSON statt als Tabelle\n"
+    "Aufruf: trendkurve-cli [--json] [--csv] [--modus M] [--x WERT] [--y WERT] [--prozent P]\n"
+    "                       [--k WERT] DATEI ...\n"
+    "  DATEI          Datendatei: .rgr (Regression) oder .pro (Prognose); - für die\n"
+    "                 Standardeingabe. Mehrere Dateien werden parallel gerechnet.\n"
+    "  --json         Ergebnis als JSON (eine Zeile je Datei) statt als Tabelle\n"
+    "  --csv          Zwei Spalten X und Y, getrennt durch ; Tab oder Komma, Dezimal-\n"
+    "                 zeichen . oder , (nicht bei Komma als Trenner), Kopfzeile erlaubt\n"
+    "  --modus M      regression oder prognose: die Art für CSV und Standardeingabe\n"
     "  --x WERT       Regression: Y zum Wert X; Prognose (Fall Summenwerte): K zum Wert X\n"
     "                 (\"unendlich\" steht für den 100%-Punkt)\n"
     "  --y WERT       Regression: X zum Wert Y\n"
     "  --prozent P    Prognose: X und K zum Anteil P % von KMax (1 bis 100)\n"
-    "  --k WERT       Prognose: X und Anteil zum Wert K\n";
+    "  --k WERT       Prognose: X und Anteil zum Wert K\n"
+    "  --version      Version anzeigen\n"
+    "Exit-Status: 0 jede Datei gab ein Ergebnis, 1 nicht jede, 2 eine unbrauchbare Datei\n"
+    "oder Angabe.\n";
 
 std::optional<double> zahlAusText(const std::string& text) {
     if (text.empty()) return std::nullopt;
@@ -47,7 +55,6 @@ double zahlFuer(const std::string& option, const std::string& text) {
 
 Optionen optionenLesen(const std::vector<std::string>& argumente) {
     Optionen opt;
-    bool pfadGelesen = false;
     for (std::size_t i = 0; i < argumente.size(); ++i) {
         std::string arg = argumente[i];
         std::optional<std::string> wert;
@@ -70,6 +77,17 @@ Optionen optionenLesen(const std::vector<std::string>& argumente) {
             opt.json = true;
         } else if (arg == "--help" || arg == "-h") {
             opt.hilfe = true;
+        } else if (arg == "--version") {
+            opt.version = true;
+        } else if (arg == "--csv") {
+            opt.csv = true;
+        } else if (arg == "--modus") {
+            einmal(opt.modus.has_value());
+            const std::string m = brauchtWert();
+            if (m != "regression" && m != "prognose")
+                throw Aufruffehler("--modus erwartet regression oder prognose, nicht \"" + m +
+                                   "\".");
+            opt.modus = m == "prognose" ? DateiArt::Prognose : DateiArt::Regression;
         } else if (arg == "--x") {
             einmal(opt.x.has_value());
             const std::string t = brauchtWert();
@@ -87,12 +105,11 @@ Optionen optionenLesen(const std::vector<std::string>& argumente) {
         } else if (arg.size() > 1 && arg[0] == '-' && !zahlAusText(arg)) {
             throw Aufruffehler("Unbekannte Option: " + arg);
         } else {
-            if (pfadGelesen) throw Aufruffehler("Bitte nur eine Datei angeben.");
-            opt.pfad = arg;
-            pfadGelesen = true;
+            opt.pfade.push_back(arg);
         }
     }
-    if (!opt.hilfe && !pfadGelesen) throw Aufruffehler("Keine Datei angegeben.");
+    if (!opt.hilfe && !opt.version && opt.pfade.empty())
+        throw Aufruffehler("Keine Datei angegeben.");
     return opt;
 }
 

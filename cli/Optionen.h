@@ -1,6 +1,8 @@
 #pragma once
 // Command line of trendkurve-cli.
 
+#include "Datei.h"
+
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -14,9 +16,13 @@ struct Aufruffehler : std::runtime_error {
 };
 
 struct Optionen {
-    std::string pfad;
+    std::vector<std::string> pfade; // "-" is standard input
     bool json = false;
     bool hilfe = false;
+    bool version = false;
+    bool csv = false; // two columns X and Y instead of the data file format
+    // Mode of input whose name does not give it (CSV, standard input).
+    std::optional<DateiArt> modus;
     // Query values as typed; X may also be "unendlich" (the 100 % point).
     std::optional<std::string> x;
     std::optional<double> y, prozent, k;

@@ -1,4 +1,4 @@
-// trendkurve-cli: the calculation of one data file, without windows.
+// trendkurve-cli: the calculation of data files, without windows.
 
 #include "Ausfuehren.h"
 
@@ -6,5 +6,5 @@
 
 int main(int argc, char** argv) {
     const std::vector<std::string> argumente(argv + 1, argv + argc);
-    return tk::cli::ausfuehren(argumente, std::cout, std::cerr);
+    return tk::cli::ausfuehren(argumente, std::cout, std::cerr, std::cin);
 }

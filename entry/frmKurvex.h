@@ -49,6 +49,9 @@ public:
     const Ergebnis& ergebnis() const { return Ergebnis_; }
     bool rechnet() const { return rechnet_; }
 
+    // Loads a data file as "Öffnen" does; a file that cannot be read changes nothing.
+    void Oeffnen(const std::string& pfad);
+
     // Asks a running search to stop at its next progress report.
     void abbrechen() { abbruch_ = true; }
 
@@ -118,7 +121,6 @@ private:
     void mnuKill_Click();
     void EingabeSpeichern_Click();
     void Speichern();
-    void Oeffnen(const std::string& pfad);
     void titelUebernehmen();
     // Runs a file access, reporting failures; drive-not-ready may be retried.
     bool dateiZugriff(const std::function<void()>& zugriff, bool zugriffsfehlerStill);

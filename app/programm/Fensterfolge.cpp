@@ -1,5 +1,7 @@
 #include "Fensterfolge.h"
 
+#include "Datei.h"
+#include "Fehlermeldung.h"
 #include "Grafikdienste.h"
 #include "frmKurvex.h"
 #include "frmstartKX.h"
@@ -34,8 +36,34 @@ QWidget* Fensterfolge::sichtbar() const {
     return nullptr;
 }
 
-void Fensterfolge::starten() {
+void Fensterfolge::starten(const std::string& datei) {
     zeigeStart();
+    if (!datei.empty()) dateiOeffnen(datei);
+}
+
+void Fensterfolge::dateiOeffnen(const std::string& datei) {
+    const DateiArt art = artVon(datei);
+    if (art == DateiArt::Unbekannt) {
+        dialoge_.meldung(QString::fromStdString("Unbekannte Dateiart von \"" + datei +
+                                                "\": erwartet wird .rgr (Regression) oder "
+                                                ".pro (Prognose)."),
+                         QStringLiteral("Trendkurve"), Knoepfe::OK, Symbol::Ausrufezeichen);
+        return;
+    }
+    // Read once here so that a bad file leaves the start window, with the message
+    // "Öffnen" gives (a drive that was not ready may be retried).
+    for (;;) {
+        try {
+            laden(datei);
+            break;
+        } catch (const Fehler& f) {
+            if (ZeigFehler(dialoge_, f) == Antwort::Wiederholen && f.code == 71) continue;
+            return;
+        }
+    }
+    zustand_.ModusPrognostik = art == DateiArt::Prognose;
+    zeigeEingabe();
+    eingabe_->Oeffnen(datei);
 }
 
 void Fensterfolge::zeigen(QWidget* fenster) {

@@ -12,6 +12,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <string>
+
 class QWidget;
 
 namespace tk {
@@ -24,8 +26,10 @@ public:
 
     enum class Fenster { Keins, Start, Eingabe, Grafik };
 
-    // Shows the start window.
-    void starten();
+    // Shows the start window; with a data file, opens it as "Öffnen" would in the
+    // input window of the mode its extension names. A file that cannot be read is
+    // reported and the start window stays.
+    void starten(const std::string& datei = {});
 
     Programmzustand& zustand() { return zustand_; }
     Fenster aktuell() const { return aktuell_; }
@@ -41,6 +45,7 @@ signals:
 
 private:
     void zeigeStart();
+    void dateiOeffnen(const std::string& datei);
     void zeigeEingabe();
     void zeigeGrafik();
     void zurueckZurEingabe();

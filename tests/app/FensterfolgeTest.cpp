@@ -100,6 +100,36 @@ private slots:
         QVERIFY(d.aufrufe.empty());
     }
 
+    // A file given on the command line: its mode's input window, or a message and
+    // the start window.
+    void startetMitDatei_data() {
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<bool>("prognose");
+        QTest::addColumn<int>("paare"); // 0: the file is refused
+        const QString b = QStringLiteral(TK_BEISPIELE "/");
+        QTest::newRow("rgr") << b + u"umsatz-linear.rgr"_s << false << 10;
+        QTest::newRow("pro") << b + u"absatz-logistisch.pro"_s << true << 8;
+        QTest::newRow("fehlt") << u"/nicht/da.pro"_s << false << 0;
+        QTest::newRow("Endung") << b + u"../README.md"_s << false << 0;
+    }
+    void startetMitDatei() {
+        QFETCH(QString, datei);
+        QFETCH(bool, prognose);
+        QFETCH(int, paare);
+        tk::test::FakeDialoge d;
+        tk::Fensterfolge f(d);
+        f.starten(datei.toStdString());
+        aufraeumen();
+        QCOMPARE(d.aufrufe.size(), paare ? 0u : 1u);
+        QCOMPARE(f.aktuell(), paare ? Fenster::Eingabe : Fenster::Start);
+        QCOMPARE(sichtbareFenster().size(), 1);
+        QCOMPARE(f.zustand().AnzPaare, paare);
+        if (!paare) return;
+        QCOMPARE(f.zustand().ModusPrognostik, prognose);
+        QCOMPARE(f.zustand().DateiName, datei.toStdString());
+        QCOMPARE(f.eingabe()->List1()->count(), paare);
+    }
+
     void zurueckZumStartSetztAllesZurueck() {
         tk::test::FakeDialoge d;
         tk::Fensterfolge f(d);

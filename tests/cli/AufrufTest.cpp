@@ -2,7 +2,6 @@
 
 #include "Aufruf.h"
 #include "Format.h"
-#include "JsonLeser.h"
 
 #include <gtest/gtest.h>
 
@@ -10,12 +9,14 @@
 #include <cstdio>
 #include <fstream>
 #include <functional>
+#include <sstream>
 #include <unistd.h>
 
 namespace {
 
-using tk::test::JsonLeser;
+using tk::test::lies;
 using tk::test::starte;
+using tk::test::zahl;
 
 // Each test process writes its own files, so that tests running in parallel (or
 // several builds on one machine) never share one.
@@ -74,7 +75,9 @@ INSTANTIATE_TEST_SUITE_P(
         StatusFall{"ErgebnisJson", {"--json", gerade()}, 0, ""},
         StatusFall{"Hilfe", {"--help"}, 0, ""},
         StatusFall{"KeineDatei", {}, 2, "Keine Datei angegeben."},
-        StatusFall{"ZweiDateien", {gerade(), gerade()}, 2, "nur eine Datei"},
+        StatusFall{"Version", {"--version"}, 0, ""},
+        StatusFall{"FalscherModus", {"--modus", "linear", gerade()}, 2, "--modus erwartet"},
+        StatusFall{"StandardeingabeOhneModus", {"-"}, 2, "--modus regression"},
         StatusFall{"UnbekannteOption", {"--z", "1", gerade()}, 2, "Unbekannte Option: --z"},
         StatusFall{"WertFehlt", {gerade(), "--x"}, 2, "fehlt ihr Wert"},
         StatusFall{"WertKeineZahl", {"--x", "1,5", gerade()}, 2, "Ungültige Zahl für --x: \"1,5\""},
@@ -127,10 +130,92 @@ TEST(Tabelle, meldetFehlerDerAnpassungAufStderrJsonNicht) {
     EXPECT_NE(lauf.aus.find("Kein entscheidendes Modell"), std::string::npos);
 
     const auto json = starte({"--json", gleich});
-    const auto j = JsonLeser::lies(json.aus);
-    EXPECT_TRUE(j["decisive"].istNull());
-    EXPECT_EQ(j["models"].liste[0]["error"]["code"].zahl, 11);
+    auto j = lies(json.aus);
+    EXPECT_TRUE(j["decisive"].is_null());
+    EXPECT_EQ(zahl(j["models"][0]["error"]["code"]), 11);
     EXPECT_EQ(json.fehler.find("Modell 1:"), std::string::npos);
+}
+
+// ---- several inputs, standard input and CSV
+
+// The outputs keep the order of the inputs although they are computed in parallel;
+// a bad input is reported on stderr and the others still run.
+TEST(MehrereDateien, inDerGegebenenReihenfolge) {
+    std::vector<std::string> dateien;
+    for (int i = 0; i < 12; ++i) dateien.push_back(i % 3 ? gerade() : wurzel());
+    dateien.insert(dateien.begin() + 5, "/nicht/da.rgr");
+    std::vector<std::string> arg = {"--json"};
+    arg.insert(arg.end(), dateien.begin(), dateien.end());
+    const auto lauf = starte(arg);
+    EXPECT_EQ(lauf.status, 2);
+    EXPECT_EQ(lauf.fehler, "trendkurve-cli: /nicht/da.rgr: Die Datei \"/nicht/da.rgr\" ist nicht "
+                           "verwendbar: Das Verzeichnis von \"/nicht/da.rgr\" existiert nicht.\n");
+    std::istringstream zeilen(lauf.aus);
+    dateien.erase(dateien.begin() + 5);
+    for (const auto& d : dateien) {
+        std::string zeile;
+        ASSERT_TRUE(std::getline(zeilen, zeile));
+        auto j = lies(zeile);
+        EXPECT_EQ(j["file"], d);
+        EXPECT_EQ(j["decisive"]["code"], d == gerade() ? 1 : 9);
+    }
+    EXPECT_TRUE(zeilen.peek() == EOF);
+
+    const auto tabelle = starte({gerade(), wurzel()});
+    EXPECT_EQ(tabelle.status, 0);
+    const auto erste = tabelle.aus.find("Datei       : " + gerade());
+    EXPECT_LT(erste, tabelle.aus.find("\n\nTrendkurve - Regression\nDatei       : " + wurzel()));
+}
+
+struct CsvFall {
+    const char* name;
+    std::string text;
+    const char* meldung; // nullptr: the pairs of y = 2 + 3x are read
+};
+
+class Csv : public testing::TestWithParam<CsvFall> {};
+
+TEST_P(Csv, liestZweiSpalten) {
+    const auto& f = GetParam();
+    // once from standard input, once from a file named after nothing the mode knows
+    for (const std::string& quelle : {std::string("-"), datei("reihe.csv", f.text)}) {
+        const auto lauf = starte({"--json", "--csv", "--modus", "regression", quelle}, f.text);
+        if (f.meldung) {
+            EXPECT_EQ(lauf.status, 2);
+            EXPECT_NE(lauf.fehler.find(f.meldung), std::string::npos) << lauf.fehler;
+            continue;
+        }
+        ASSERT_EQ(lauf.status, 0) << lauf.fehler;
+        auto j = lies(lauf.aus);
+        EXPECT_EQ(j["n"], 4);
+        const auto titel = j["title"].get<std::string>();
+        EXPECT_TRUE(quelle == "-" ? titel == "Standardeingabe" : titel.ends_with("-reihe"))
+            << titel;
+        EXPECT_EQ(j["decisive"]["code"], 1);
+        // 1 is read as 1.0000001, as in the input window
+        EXPECT_NEAR(zahl(j["decisive"]["A"]), 2, 1e-6);
+        EXPECT_NEAR(zahl(j["decisive"]["B"]), 3, 1e-6);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texte, Csv,
+    testing::Values(
+        CsvFall{"Semikolon", "1;5\n2;8\n3;11\n4;14\n", nullptr},
+        CsvFall{"DezimalkommaMitKopf",
+                "\xEF\xBB\xBFJahr;Wert\r\n1,0;5,0\r\n2;8\r\n3,00;11\r\n4;1,4e1\r\n", nullptr},
+        CsvFall{"Tabulator", "x\ty\n\n1\t5\n2\t8,0\n3\t11\n4\t14", nullptr},
+        CsvFall{"KommaUndPunkt", "\"x\",\"y\"\n1,5\n2.0,8\n3,11.0\n+4,14\n", nullptr},
+        CsvFall{"KeineZahl", "1;5\n2;acht\n3;11\n4;14\n", "Zeile 2 enthält nicht zwei Zahlen"},
+        CsvFall{"DreiSpalten", "1;5\n2;8;0\n3;11\n4;14\n", "Zeile 2 enthält"},
+        CsvFall{"ZuWenige", "x;y\n1;5\n2;8\n3;11\n", "mindestens 4 Wertepaare"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Standardeingabe, liestDasDateiformat) {
+    const auto lauf =
+        starte({"--modus", "prognose", "-"}, "Reihe\r\n4\r\n1\r\n1 1\r\n2 2\r\n3 4\r\n4 5\r\n");
+    EXPECT_NE(lauf.aus.find("Trendkurve - Prognose"), std::string::npos) << lauf.aus;
+    EXPECT_NE(lauf.aus.find("Datei       : -"), std::string::npos);
 }
 
 // ---- regression queries, with the nudging away from 0 and +-1
@@ -152,9 +237,9 @@ TEST_P(RegAbfrage, rechnetWieDasAbfragefeld) {
     arg.push_back(f.datei());
     const auto lauf = starte(arg);
     ASSERT_EQ(lauf.status, 0) << lauf.fehler;
-    const auto q = JsonLeser::lies(lauf.aus)["query"][f.feld];
-    EXPECT_NEAR(q["X"].zahl, f.X, 1e-9 * std::max(1.0, std::fabs(f.X)));
-    EXPECT_NEAR(q["Y"].zahl, f.Y, 1e-9 * std::max(1.0, std::fabs(f.Y)));
+    auto q = lies(lauf.aus)["query"][f.feld];
+    EXPECT_NEAR(zahl(q["X"]), f.X, 1e-9 * std::max(1.0, std::fabs(f.X)));
+    EXPECT_NEAR(zahl(q["Y"]), f.Y, 1e-9 * std::max(1.0, std::fabs(f.Y)));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -173,11 +258,11 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RegAbfrage, entscheidendesModellDerTestdaten) {
-    EXPECT_EQ(JsonLeser::lies(starte({"--json", wurzel()}).aus)["decisive"]["code"].zahl, 9);
-    const auto g = JsonLeser::lies(starte({"--json", gerade()}).aus)["decisive"];
-    EXPECT_EQ(g["code"].zahl, 1);
-    EXPECT_NEAR(g["A"].zahl, 2, 1e-12);
-    EXPECT_NEAR(g["B"].zahl, 3, 1e-12);
+    EXPECT_EQ(zahl(lies(starte({"--json", wurzel()}).aus)["decisive"]["code"]), 9);
+    auto g = lies(starte({"--json", gerade()}).aus)["decisive"];
+    EXPECT_EQ(zahl(g["code"]), 1);
+    EXPECT_NEAR(zahl(g["A"]), 2, 1e-12);
+    EXPECT_NEAR(zahl(g["B"]), 3, 1e-12);
 }
 
 // ---- prognosis queries on the Summenwerte case
@@ -185,46 +270,46 @@ TEST(RegAbfrage, entscheidendesModellDerTestdaten) {
 TEST(PrognoseAbfrage, dreiFelderWieImAbfragefeld) {
     const auto lauf = starte({"--json", "--x", "5", "--prozent", "100", "--k", "50", logistisch()});
     ASSERT_EQ(lauf.status, 0) << lauf.fehler;
-    const auto j = JsonLeser::lies(lauf.aus);
-    const auto d = j["cases"]["summenwerte"]["decisive"];
-    ASSERT_EQ(d["type"].zahl, 5);
-    const double kmax = d["KMax"].zahl;
+    auto j = lies(lauf.aus);
+    auto d = j["cases"]["summenwerte"]["decisive"];
+    ASSERT_EQ(zahl(d["type"]), 5);
+    const double kmax = zahl(d["KMax"]);
     EXPECT_NEAR(kmax, 100.001, 0.01);
-    const auto q = j["query"];
-    ASSERT_EQ(q.schluessel(), (std::vector<std::string>{"x", "prozent", "k"}));
-    for (const auto& [art, a] : q.objekt) {
-        ASSERT_EQ(a.schluessel(), (std::vector<std::string>{"input", "X", "prozent", "K", "KLower",
-                                                            "KUpper", "error"}))
+    auto q = j["query"];
+    ASSERT_EQ(tk::test::schluessel(q), (std::vector<std::string>{"x", "prozent", "k"}));
+    for (auto [art, a] : q.items()) {
+        ASSERT_EQ(tk::test::schluessel(a), (std::vector<std::string>{"input", "X", "prozent", "K",
+                                                                     "KLower", "KUpper", "error"}))
             << art;
-        EXPECT_TRUE(a["error"].istNull()) << art;
-        EXPECT_NEAR(a["prozent"].zahl, 100 * a["K"].zahl / kmax, 1e-9) << art;
-        EXPECT_LE(a["KLower"].zahl, a["K"].zahl) << art;
-        EXPECT_GE(a["KUpper"].zahl, a["K"].zahl) << art;
+        EXPECT_TRUE(a["error"].is_null()) << art;
+        EXPECT_NEAR(zahl(a["prozent"]), 100 * zahl(a["K"]) / kmax, 1e-9) << art;
+        EXPECT_LE(zahl(a["KLower"]), zahl(a["K"])) << art;
+        EXPECT_GE(zahl(a["KUpper"]), zahl(a["K"])) << art;
     }
-    EXPECT_NEAR(q["x"]["K"].zahl, kmax / 2, 0.05); // the curve's midpoint lies at Xs = 5
+    EXPECT_NEAR(zahl(q["x"]["K"]), kmax / 2, 0.05); // the curve's midpoint lies at Xs = 5
     // 100 % is the share 0.9999999: K is KMax, X far beyond the data
-    EXPECT_DOUBLE_EQ(q["prozent"]["K"].zahl, kmax);
-    EXPECT_GT(q["prozent"]["X"].zahl, 15);
-    EXPECT_LT(q["prozent"]["KLower"].zahl, kmax);
+    EXPECT_DOUBLE_EQ(zahl(q["prozent"]["K"]), kmax);
+    EXPECT_GT(zahl(q["prozent"]["X"]), 15);
+    EXPECT_LT(zahl(q["prozent"]["KLower"]), kmax);
     // below the last observed value the limits are K itself
-    EXPECT_DOUBLE_EQ(q["k"]["KLower"].zahl, 50);
-    EXPECT_DOUBLE_EQ(q["k"]["KUpper"].zahl, 50);
-    EXPECT_NEAR(q["k"]["X"].zahl, 5, 0.01);
+    EXPECT_DOUBLE_EQ(zahl(q["k"]["KLower"]), 50);
+    EXPECT_DOUBLE_EQ(zahl(q["k"]["KUpper"]), 50);
+    EXPECT_NEAR(zahl(q["k"]["X"]), 5, 0.01);
 }
 
 TEST(PrognoseAbfrage, unendlichIstDerHundertProzentPunkt) {
-    const auto j = JsonLeser::lies(starte({"--json", "--x", " Unendlich", logistisch()}).aus);
-    EXPECT_EQ(j["query"]["x"]["X"].zahl, 1e10);
-    EXPECT_NEAR(j["query"]["x"]["prozent"].zahl, 100, 1e-9);
+    auto j = lies(starte({"--json", "--x", " Unendlich", logistisch()}).aus);
+    EXPECT_EQ(zahl(j["query"]["x"]["X"]), 1e10);
+    EXPECT_NEAR(zahl(j["query"]["x"]["prozent"]), 100, 1e-9);
 }
 
 TEST(PrognoseAbfrage, kUeberKMaxGibtFehlerImErgebnisUndAufStderr) {
     const auto lauf = starte({"--json", "--k", "150", logistisch()});
     EXPECT_EQ(lauf.status, 0);
-    const auto a = JsonLeser::lies(lauf.aus)["query"]["k"];
-    EXPECT_FALSE(a["error"].istNull());
-    EXPECT_TRUE(a["X"].istNull());
-    EXPECT_EQ(a["K"].zahl, 150);
+    auto a = lies(lauf.aus)["query"]["k"];
+    EXPECT_FALSE(a["error"].is_null());
+    EXPECT_TRUE(a["X"].is_null());
+    EXPECT_EQ(zahl(a["K"]), 150);
     const auto tabelle = starte({"--k", "150", logistisch()});
     EXPECT_EQ(tabelle.status, 0);
     EXPECT_NE(tabelle.aus.find("Fehler 5"), std::string::npos) << tabelle.aus;
@@ -236,9 +321,9 @@ TEST(PrognoseAbfrage, ohneEntscheidendeKurveKeineAbfrage) {
     const auto lauf = starte({"--json", "--prozent", "50",
                               datei("neg.pro", "N\r\n4\r\n1\r\n1 -2\r\n2 3\r\n3 4\r\n4 9\r\n")});
     EXPECT_EQ(lauf.status, 1);
-    const auto j = JsonLeser::lies(lauf.aus);
-    EXPECT_EQ(j["shift"].zahl, 2);
-    EXPECT_TRUE(j["query"].istNull());
+    auto j = lies(lauf.aus);
+    EXPECT_EQ(zahl(j["shift"]), 2);
+    EXPECT_TRUE(j["query"].is_null());
     EXPECT_NE(lauf.fehler.find("Keine Abfrage"), std::string::npos);
 }
 
