@@ -1,5 +1,7 @@
 #include "Wertetabelle.h"
 
+#include "Meldungstext.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -9,10 +11,19 @@ namespace tk {
 
 namespace {
 
+constexpr std::size_t MaxPaare = 21;
+
 std::string_view ohneRand(std::string_view t) {
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
     while (!t.empty() && blank(t.front())) t.remove_prefix(1);
     while (!t.empty() && blank(t.back())) t.remove_suffix(1);
+    return t;
+}
+
+// Spreadsheets may quote a cell: "1,5".
+std::string_view ohneAnfuehrung(std::string_view t) {
+    if (t.size() >= 2 && t.front() == '"' && t.back() == '"')
+        return ohneRand(t.substr(1, t.size() - 2));
     return t;
 }
 
@@ -21,7 +32,7 @@ std::vector<std::string_view> teile(std::string_view zeile, char trenner) {
     std::size_t anfang = 0;
     for (std::size_t i = 0; i <= zeile.size(); ++i) {
         if (i == zeile.size() || zeile[i] == trenner) {
-            felder.push_back(ohneRand(zeile.substr(anfang, i - anfang)));
+            felder.push_back(ohneAnfuehrung(ohneRand(zeile.substr(anfang, i - anfang))));
             anfang = i + 1;
         }
     }
@@ -82,8 +93,9 @@ bool zahlAusFeld(std::string_view feld, double& wert) {
     return true;
 }
 
-Wertetabelle liesWertetabelle(std::string_view text, int minPaare, int maxPaare) {
+Wertetabelle liesWertetabelle(std::string_view text) {
     Wertetabelle tab;
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3); // byte-order mark
     int nr = 0;
     bool erste = true;
     while (!text.empty()) {
@@ -104,15 +116,11 @@ Wertetabelle liesWertetabelle(std::string_view text, int minPaare, int maxPaare)
             return tab;
         }
         erste = false;
-        if (static_cast<int>(tab.paare.size()) > maxPaare) break;
+        if (tab.paare.size() > MaxPaare) break;
     }
-    const int n = static_cast<int>(tab.paare.size());
-    if (n < minPaare || n > maxPaare) {
+    if (tab.paare.size() < 4 || tab.paare.size() > MaxPaare) {
+        tab.fehler = (tab.paare.size() < 4 ? meldungMinPaare() : meldungMaxAnzahl()).text;
         tab.paare.clear();
-        tab.fehler = "Es werden " + std::to_string(minPaare) + " bis " + std::to_string(maxPaare) +
-                     " Wertepaare gebraucht, gefunden: " +
-                     (n > maxPaare ? "mehr als " + std::to_string(maxPaare) : std::to_string(n)) +
-                     ".";
     }
     return tab;
 }

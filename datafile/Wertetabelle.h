@@ -17,8 +17,9 @@ struct Wertetabelle {
     bool ok() const { return fehler.empty(); }
 };
 
-// Reads the table; fewer than `minPaare` or more than `maxPaare` pairs are refused.
-Wertetabelle liesWertetabelle(std::string_view text, int minPaare = 4, int maxPaare = 21);
+// Reads the table; fewer than 4 or more than 21 pairs are refused with the program's
+// own messages. A byte-order mark and quoted cells are taken as spreadsheets write them.
+Wertetabelle liesWertetabelle(std::string_view text);
 
 // One number as a user types it: optional sign, digits with '.' or ',' as decimal
 // separator, optional exponent; nothing else, and nothing beyond the range of a double.

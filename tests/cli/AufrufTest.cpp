@@ -206,8 +206,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "\xEF\xBB\xBFJahr;Wert\r\n1,0;5,0\r\n2;8\r\n3,00;11\r\n4;1,4e1\r\n", nullptr},
         CsvFall{"Tabulator", "x\ty\n\n1\t5\n2\t8,0\n3\t11\n4\t14", nullptr},
         CsvFall{"KommaUndPunkt", "\"x\",\"y\"\n1,5\n2.0,8\n3,11.0\n+4,14\n", nullptr},
-        CsvFall{"KeineZahl", "1;5\n2;acht\n3;11\n4;14\n", "Zeile 2 enthält nicht zwei Zahlen"},
-        CsvFall{"DreiSpalten", "1;5\n2;8;0\n3;11\n4;14\n", "Zeile 2 enthält"},
+        CsvFall{"KeineZahl", "1;5\n2;acht\n3;11\n4;14\n", "Zeile 2: \"2;acht\" ist kein Wertepaar"},
+        CsvFall{"DreiSpalten", "1;5\n2;8;0\n3;11\n4;14\n", "Zeile 2:"},
         CsvFall{"ZuWenige", "x;y\n1;5\n2;8\n3;11\n", "mindestens 4 Wertepaare"}),
     [](const auto& info) { return std::string(info.param.name); });
 

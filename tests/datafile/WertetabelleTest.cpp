@@ -39,7 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Tabellenfall{"SemikolonKomma",
                                    "Jahr;Umsatz\r\n1;2,5\r\n2;3\r\n3;-0,004\r\n4;1000;\r\n", vier},
                       Tabellenfall{"Blanks", "  1   2.5\n2 3\n\n3 -0.004\n4 +1E3\n", vier},
-                      Tabellenfall{"KommaTrenner", "x,y\n1,2.5\n2,3\n3,-0.004\n4,1000\n", vier},
+                      Tabellenfall{"KommaTrenner", "\xEF\xBB\xBF\"x\",\"y\"\n1,2.5\n2,3\n3,-0.004\n4,1000\n", vier},
                       Tabellenfall{"Text", "1;2\n2;3\n3;abc\n4;5\n", {}, "Zeile 3: \"3;abc\""},
                       Tabellenfall{
                           "ZweiteKopfzeile", "X;Y\nA;B\n1;2\n2;3\n3;4\n4;5\n", {}, "Zeile 2"},
@@ -47,8 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Tabellenfall{"Tausenderpunkt", "1;1.234,5\n2;3\n3;4\n4;5\n", {}, "Zeile 1"},
                       Tabellenfall{"Ueberlauf", "1;1E999\n2;3\n3;4\n4;5\n", {}, "Zeile 1"},
                       Tabellenfall{"Unendlich", "1;inf\n2;3\n3;4\n4;5\n", {}, "Zeile 1"},
-                      Tabellenfall{"ZuWenige", "1;2\n2;3\n3;4\n", {}, "gefunden: 3"},
-                      Tabellenfall{"ZuViele", zeilen(22), {}, "mehr als 21"}),
+                      Tabellenfall{"ZuWenige", "1;2\n2;3\n3;4\n", {}, "mindestens 4"},
+                      Tabellenfall{"ZuViele", zeilen(22), {}, "Max. Anzahl = 21"}),
     [](const auto& info) { return info.param.name; });
 
 } // namespace
