@@ -77,7 +77,14 @@ ModellFit RegressFaktorR(const Programmzustand& z, int modell) {
     fit.r = teile(Cxy, wurzel(P));
     fit.B = teile(Cxy, Cxx);
     const double a = teile(Sy - fit.B * Sx, n);
-    fit.A = modell >= 7 ? rechnen::exp(a) : a;
+    fit.A = modell >= 7 ? std::exp(a) : a;
+    if (!std::isfinite(fit.A)) {
+        // A = e^a is beyond a double: r and B stay for the report, the model is unusable.
+        fit.A = 0;
+        fit.ohneA = true;
+        fit.fehler = rechenfehler(fehlercode::Ueberlauf);
+        return fit;
+    }
     fit.ok = true;
     return fit;
 }
@@ -94,7 +101,9 @@ RegressionsErgebnis MassgR(Programmzustand& z, const FehlerMelder& melden) {
             fit = RegressFaktorR(z, modell);
         } catch (const Fehler& f) {
             fit.fehler = f;
-            if (melden) melden(f);
+        }
+        if (fit.fehler) {
+            if (melden) melden(*fit.fehler);
             continue;
         }
         // Strictly greater: on equal |r| the lower code stays decisive.

@@ -137,13 +137,15 @@ void regressionJson(JsonSchreiber& j, const Bericht& b) {
     j.feldBeginn("models").listeBeginn();
     for (std::size_t k = 0; k < b.regression.modelle.size(); ++k) {
         const ModellFit& m = b.regression.modelle[k];
-        const auto wert = [&](double v) { return m.ok ? std::optional<double>(v) : std::nullopt; };
+        const auto wert = [&](double v, bool da) {
+            return da ? std::optional<double>(v) : std::nullopt;
+        };
         j.objektBeginn()
             .feld("code", m.code)
             .feld("formula", FYQ(m.code))
-            .feld("r", wert(m.r))
-            .feld("A", wert(m.A))
-            .feld("B", wert(m.B))
+            .feld("r", wert(m.r, m.ok || m.ohneA))
+            .feld("A", wert(m.A, m.ok))
+            .feld("B", wert(m.B, m.ok || m.ohneA))
             .feld("admissible", m.zulaessig)
             .feld("ok", m.ok);
         fehlerFeld(j, m.fehler);

@@ -92,22 +92,57 @@ TEST(Regression, SkalierungVonYSkaliertAundBDesLinearenModells) {
     EXPECT_NEAR(f2.r, f1.r, 1e-12);
 }
 
-// No fit succeeds: no decisive model, and no r left from before competes.
-TEST(Regression, GleicheXWerteLassenJedenFitScheitern) {
-    auto z = zustandMit({{1.5, 1}, {1.5, 2}, {1.5, 3}, {1.5, 4}});
+// Failing fits are reported with their code and drop out of the choice; no r left
+// from before competes. A fit whose A = e^a overflows still shows its r and B.
+struct Scheitern {
+    const char* name;
+    Paare paare;
+    std::vector<int> scheitern;
+    int code, modell;
+    bool rUndB;
+};
+std::ostream& operator<<(std::ostream& o, const Scheitern& f) {
+    return o << f.name;
+}
+class ScheiterndeFits : public ::testing::TestWithParam<Scheitern> {};
+TEST_P(ScheiterndeFits, WerdenGemeldetUndNichtGewaehlt) {
+    const auto& f = GetParam();
+    auto z = zustandMit(f.paare);
     z.KorrR = z.RMax = 0.9;
     z.ModellNr = 1;
-    int meldungen = 0;
-    auto erg = MassgR(z, [&](const Fehler& f) {
-        ++meldungen;
-        EXPECT_EQ(f.code, fehlercode::DivisionDurchNull);
-    });
-    EXPECT_EQ(meldungen, 9);
-    EXPECT_EQ(erg.modellNr, 0);
-    EXPECT_EQ(z.ModellNr, 0);
-    EXPECT_EQ(z.KorrR, 0);
-    for (const auto& m : erg.modelle) EXPECT_FALSE(m.ok);
+    std::vector<int> gemeldet;
+    auto erg = MassgR(z, [&](const Fehler& e) { gemeldet.push_back(e.code); });
+    EXPECT_EQ(gemeldet, std::vector<int>(f.scheitern.size(), f.code));
+    EXPECT_EQ(erg.modellNr, f.modell);
+    EXPECT_EQ(z.ModellNr, f.modell);
+    if (f.modell == 0) {
+        EXPECT_EQ(z.KorrR, 0);
+    }
+    for (const auto& m : erg.modelle) {
+        const bool scheitert = std::count(f.scheitern.begin(), f.scheitern.end(), m.code) > 0;
+        EXPECT_EQ(m.ok, !scheitert) << m.code;
+        EXPECT_EQ(m.ohneA, scheitert && f.rUndB) << m.code;
+        if (m.ohneA) {
+            EXPECT_GT(std::fabs(m.r), 0.99) << m.code; // the falling series' own fit
+            EXPECT_LT(m.B, 0) << m.code;
+        }
+    }
 }
+INSTANTIATE_TEST_SUITE_P(Faelle, ScheiterndeFits,
+                         ::testing::Values(Scheitern{"GleicheXWerte",
+                                                     {{1.5, 1}, {1.5, 2}, {1.5, 3}, {1.5, 4}},
+                                                     {1, 2, 5, 7, 8, 9, 10, 11, 12},
+                                                     fehlercode::DivisionDurchNull,
+                                                     0,
+                                                     false},
+                                           Scheitern{
+                                               "KalenderjahreFallend",
+                                               {{2000, 90}, {2001, 45}, {2002, 23}, {2003, 11}},
+                                               {7, 9, 10, 11, 12},
+                                               fehlercode::Ueberlauf,
+                                               8,
+                                               true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Regression, DoppeltLogarithmischeModelleBeiNegativenWertenAusgeschlossen) {
     // y = e^(0.5*x^1.3) rises fast; with one negative X the double-log models drop out.
