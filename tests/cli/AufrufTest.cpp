@@ -172,14 +172,6 @@ INSTANTIATE_TEST_SUITE_P(
         RegressionsAbfrage{"PotenzOhneWert", wurzel, {"--x", "-4"}, "x", -4, 0.0000001}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(RegAbfrage, entscheidendesModellDerTestdaten) {
-    EXPECT_EQ(JsonLeser::lies(starte({"--json", wurzel()}).aus)["decisive"]["code"].zahl, 9);
-    const auto g = JsonLeser::lies(starte({"--json", gerade()}).aus)["decisive"];
-    EXPECT_EQ(g["code"].zahl, 1);
-    EXPECT_NEAR(g["A"].zahl, 2, 1e-12);
-    EXPECT_NEAR(g["B"].zahl, 3, 1e-12);
-}
-
 // ---- prognosis queries on the Summenwerte case
 
 TEST(PrognoseAbfrage, dreiFelderWieImAbfragefeld) {
