@@ -13,81 +13,183 @@ const char* const Quelle = "Prognose";
 constexpr double Schritt = 0.00005;      // 0.005 % of the base per iteration
 constexpr double Schwelle = 0.000000005; // relative improvement of |r| that goes on
 
-// Linearised ordinate of a cumulative value W at the trial level K.
-double ordinate(int typ, double W, double K) {
-    switch (typ) {
-    case 1:
-        return ln(ln(teile(K, W)));
-    case 3:
-        return ln(ln(teile(1.0, 1.0 - teile(W, K))));
-    default: // 5
-        return ln(teile(1.0, teile(K, W) - 1.0));
+// Linearised ordinate of a cumulative value W at the trial level K, without throwing:
+// returns 0 and sets y, or the code the checked operations would raise first.
+// Code 5 (logarithm undefined) lets the caller reuse the previous ordinate.
+template <int Typ> inline int ordinate(double W, double K, double& y) {
+    double q;
+    if constexpr (Typ == 3) {
+        if (K == 0) return fehlercode::DivisionDurchNull;
+        const double t = W / K;
+        if (!std::isfinite(t)) return fehlercode::Ueberlauf;
+        const double d = 1.0 - t;
+        if (d == 0) return fehlercode::DivisionDurchNull;
+        q = 1.0 / d;
+    } else {
+        if (W == 0) return fehlercode::DivisionDurchNull;
+        q = K / W;
+        if constexpr (Typ == 5) {
+            if (!std::isfinite(q)) return fehlercode::Ueberlauf;
+            const double d = q - 1.0;
+            if (d == 0) return fehlercode::DivisionDurchNull;
+            q = 1.0 / d;
+        }
     }
+    if (!std::isfinite(q)) return fehlercode::Ueberlauf;
+    if (!(q > 0)) return fehlercode::UngueltigesArgument;
+    const double l = std::log(q);
+    if constexpr (Typ == 5) {
+        y = l;
+    } else {
+        if (!(l > 0)) return fehlercode::UngueltigesArgument;
+        y = std::log(l);
+    }
+    return 0;
 }
 
-struct Abbruch {};
+// Clears the upper halves of the wide vector registers. Code that ran before on this
+// thread (a window toolkit, for one) may leave them dirty, and every SSE instruction
+// of the search would then pay the AVX-SSE transition penalty.
+inline void obereRegisterLeeren() {
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+    static const bool avx = __builtin_cpu_supports("avx");
+    if (avx) asm volatile("vzeroupper" ::: "memory");
+#endif
+}
+
+enum class Ende { Fertig, Abgebrochen, Fehler };
+
+// Working data of one search: abscissae and cumulative values as plain arrays.
+struct Suchdaten {
+    std::vector<double> u, W;
+    double Sx = 0;
+};
+
+Suchdaten suchdaten(int typ, const Programmzustand& z, const Summenreihe& reihe) {
+    Suchdaten d;
+    const int n = z.AnzPaare;
+    for (int i = 1; i <= n; ++i) {
+        d.u.push_back(typ == 3 ? -z.XWert(i) : z.XWert(i));
+        d.W.push_back(reihe.SummenK[static_cast<std::size_t>(i)]);
+    }
+    d.Sx = typ == 3 ? -reihe.SummeX : reihe.SummeX;
+    return d;
+}
+
+// The sums of one step. The products and sums are checked once at the end of the
+// step: a non-finite value cannot turn finite again, so the outcome is the same as
+// checking every operation. An ordinate error reports an earlier overflow first.
+struct Summen {
+    double Sxy = 0, Sy = 0, Sxx = 0, Syy = 0;
+    bool endlich() const {
+        return std::isfinite(Sxy) && std::isfinite(Sy) && std::isfinite(Sxx) && std::isfinite(Syy);
+    }
+};
+
+template <int Typ> int summieren(const Suchdaten& d, double K, double& yLetzt, Summen& s) {
+    s = {};
+    const std::size_t n = d.u.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        double y;
+        const int code = ordinate<Typ>(d.W[i], K, y);
+        if (code == 0) {
+            yLetzt = y;
+        } else if (code == fehlercode::UngueltigesArgument) {
+            y = yLetzt; // logarithm undefined for this pair: keep the previous ordinate
+        } else {
+            return s.endlich() ? code : fehlercode::Ueberlauf;
+        }
+        const double u = d.u[i];
+        s.Sxy += u * y;
+        s.Sy += y;
+        s.Sxx += u * u;
+        s.Syy += y * y;
+    }
+    return 0;
+}
 
 // One stepwise saturation search; `yLetzt` carries the ordinate of the previously
 // evaluated pair across the whole fitting call (a skipped logarithm reuses it).
 // `fit` is filled as the search runs, so that an early end keeps its counter.
-void suche(TypFit& fit, int typ, const Programmzustand& z, const Summenreihe& reihe,
-           const Fortschritt& fp, double& yLetzt) {
-    fit.typ = typ;
-    fit.lief = true;
-    const int n = z.AnzPaare;
-    const double Sx = typ == 3 ? -reihe.SummeX : reihe.SummeX;
-    double r = 0, K = reihe.KBasis;
-    double Sxy = 0, Sy = 0, Sxx = 0, Cxy = 0;
+template <int Typ>
+Ende suche(TypFit& fit, const Suchdaten& d, double KBasis, const Fortschritt& fp, double& yLetzt,
+           Summen& s, double& Cxy) {
+    const double n = static_cast<double>(d.u.size());
+    const double Sx = d.Sx;
+    double r = 0, K = KBasis;
     long zaehler = 0;
     for (;;) {
         ++zaehler;
         fit.iterationen = zaehler;
-        if (zaehler % FortschrittTakt == 0 && fp.fortschritt && !fp.fortschritt(zaehler))
-            throw Abbruch{};
-        const double rVorher = r;
-        K = pruefe(K + reihe.KBasis * Schritt);
-        Sxy = Sy = Sxx = 0;
-        double Syy = 0;
-        for (int i = 1; i <= n; ++i) {
-            const double u = typ == 3 ? -z.XWert(i) : z.XWert(i);
-            double y;
-            try {
-                y = ordinate(typ, reihe.SummenK[static_cast<std::size_t>(i)], K);
-                yLetzt = y;
-            } catch (const Fehler& f) {
-                if (f.code != fehlercode::UngueltigesArgument) throw;
-                y = yLetzt; // logarithm undefined for this pair: keep the previous ordinate
-            }
-            Sxy = pruefe(Sxy + pruefe(u * y));
-            Sy = pruefe(Sy + y);
-            Sxx = pruefe(Sxx + pruefe(u * u));
-            Syy = pruefe(Syy + pruefe(y * y));
+        if (zaehler % FortschrittTakt == 0 && fp.fortschritt) {
+            if (!fp.fortschritt(zaehler)) return Ende::Abgebrochen;
+            obereRegisterLeeren();
         }
-        Cxy = pruefe(n * Sxy - Sx * Sy);
-        const double P = pruefe(pruefe(n * Sxx - Sx * Sx) * pruefe(n * Syy - Sy * Sy));
-        if (P < 0) throw wurzelFehler(Quelle);
-        r = teile(Cxy, std::sqrt(P));
+        const double rVorher = r;
+        K = K + KBasis * Schritt;
+        int code = std::isfinite(K) ? summieren<Typ>(d, K, yLetzt, s) : fehlercode::Ueberlauf;
+        double P = 0;
+        if (code == 0) {
+            Cxy = n * s.Sxy - Sx * s.Sy;
+            P = (n * s.Sxx - Sx * Sx) * (n * s.Syy - s.Sy * s.Sy);
+            if (!std::isfinite(Cxy) || !std::isfinite(P)) code = fehlercode::Ueberlauf;
+        }
+        if (code == 0 && P < 0) {
+            fit.fehler = wurzelFehler(Quelle);
+            return Ende::Fehler;
+        }
+        const double wurzelP = std::sqrt(P);
+        if (code == 0 && wurzelP == 0) code = fehlercode::DivisionDurchNull;
+        if (code == 0) {
+            r = Cxy / wurzelP;
+            if (!std::isfinite(r)) code = fehlercode::Ueberlauf;
+        }
+        if (code != 0) {
+            fit.fehler = rechenfehler(code);
+            return Ende::Fehler;
+        }
         if (!(std::fabs(rVorher) + std::fabs(rVorher) * Schwelle < std::fabs(r))) break;
     }
     fit.K = K;
     fit.r = r;
-    fit.B = teile(Cxy, pruefe(n * Sxx - Sx * Sx));
-    const double a = teile(Sy - fit.B * Sx, n);
-    switch (typ) {
-    case 1:
-        fit.A = rechnen::exp(a);
-        fit.Xs = teile(ln(fit.A), -fit.B);
-        break;
-    case 3:
-        fit.A = rechnen::exp(a);
-        fit.Xs = teile(ln(fit.A), fit.B);
-        break;
-    default:
+    return Ende::Fertig;
+}
+
+// A, B and Xs of a finished search. An undefined ln(A) (A = e^a underflowed to 0)
+// leaves Xs at its previous value `xs` and the fitting goes on.
+void parameter(TypFit& fit, const Suchdaten& d, const Summen& s, double Cxy, double& xs) {
+    const double n = static_cast<double>(d.u.size());
+    fit.B = teile(Cxy, pruefe(n * s.Sxx - d.Sx * d.Sx));
+    const double a = teile(s.Sy - fit.B * d.Sx, n);
+    if (fit.typ == 5) {
         fit.A = a;
-        fit.Xs = teile(-a, fit.B);
-        break;
+        xs = teile(-a, fit.B);
+    } else {
+        fit.A = rechnen::exp(a);
+        if (fit.A > 0) xs = teile(ln(fit.A), fit.typ == 1 ? -fit.B : fit.B);
     }
+    fit.Xs = xs;
     fit.ok = true;
+}
+
+Ende typSuchen(TypFit& fit, int typ, const Programmzustand& z, const Summenreihe& reihe,
+               const Fortschritt& fp, double& yLetzt, double& xs) {
+    fit.typ = typ;
+    fit.lief = true;
+    obereRegisterLeeren();
+    const Suchdaten d = suchdaten(typ, z, reihe);
+    Summen s;
+    double Cxy = 0;
+    const auto suchen = typ == 1 ? suche<1> : typ == 3 ? suche<3> : suche<5>;
+    const Ende ende = suchen(fit, d, reihe.KBasis, fp, yLetzt, s, Cxy);
+    if (ende != Ende::Fertig) return ende;
+    try {
+        parameter(fit, d, s, Cxy, xs);
+    } catch (const Fehler& f) {
+        fit.fehler = f;
+        return Ende::Fehler;
+    }
+    return Ende::Fertig;
 }
 } // namespace
 
@@ -142,20 +244,19 @@ FallErgebnis RegressFaktorP(Programmzustand& z, const Summenreihe& reihe,
                             const std::function<void(const Fehler&)>& melden) {
     FallErgebnis erg;
     z.ergebnisLoeschen();
-    double yLetzt = 0;
+    double yLetzt = 0, xs = 0;
     double bestR = 0;
     for (std::size_t k = 0; k < KurvenTypen.size(); ++k) {
         const int typ = KurvenTypen[k];
         erg.typen[k].typ = typ;
         if (fortschritt.typBeginn) fortschritt.typBeginn(typ);
-        try {
-            suche(erg.typen[k], typ, z, reihe, fortschritt, yLetzt);
-        } catch (const Abbruch&) {
+        const Ende ende = typSuchen(erg.typen[k], typ, z, reihe, fortschritt, yLetzt, xs);
+        if (ende == Ende::Abgebrochen) {
             erg.abgebrochen = true;
             break;
-        } catch (const Fehler& f) {
-            erg.typen[k].fehler = f;
-            if (melden) melden(f);
+        }
+        if (ende == Ende::Fehler) {
+            if (melden) melden(*erg.typen[k].fehler);
             break;
         }
         const TypFit& fit = erg.typen[k];

@@ -72,13 +72,6 @@ FallErgebnis RegressFaktorP(Programmzustand& z, const Summenreihe& reihe,
                             const Fortschritt& fortschritt = {},
                             const std::function<void(const Fehler&)>& melden = {});
 
-// Both cases, as the calculation run does them.
-struct PrognoseErgebnis {
-    FallErgebnis summenwerte;
-    FallErgebnis einzelwerte;
-    double verschiebung = 0; // shift added to the K values by MaxMinWert
-};
-
 // Copies a case's decisive curve into the state (what the chart buttons do).
 void fallUebernehmen(Programmzustand& z, const FallErgebnis& fall);
 

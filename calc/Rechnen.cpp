@@ -10,16 +10,26 @@ namespace {
 const char* const Quelle = "Trendkurve";
 
 [[noreturn]] void argumentFehler() {
-    throw Fehler(fehlercode::UngueltigesArgument, Quelle,
-                 "Unzulässiger Prozeduraufruf oder ungültiges Argument");
+    throw rechenfehler(fehlercode::UngueltigesArgument);
 }
 [[noreturn]] void ueberlauf() {
-    throw Fehler(fehlercode::Ueberlauf, Quelle, "Überlauf");
+    throw rechenfehler(fehlercode::Ueberlauf);
 }
 [[noreturn]] void nullDivision() {
-    throw Fehler(fehlercode::DivisionDurchNull, Quelle, "Division durch Null");
+    throw rechenfehler(fehlercode::DivisionDurchNull);
 }
 } // namespace
+
+Fehler rechenfehler(int code) {
+    switch (code) {
+    case fehlercode::UngueltigesArgument:
+        return Fehler(code, Quelle, "Unzulässiger Prozeduraufruf oder ungültiges Argument");
+    case fehlercode::Ueberlauf:
+        return Fehler(code, Quelle, "Überlauf");
+    default:
+        return Fehler(code, Quelle, "Division durch Null");
+    }
+}
 
 double pruefe(double x) {
     if (!std::isfinite(x)) ueberlauf();

@@ -2,9 +2,12 @@
 // Checked arithmetic: every operation that could produce NaN or infinity throws
 // a Fehler with code 5 (invalid argument), 6 (overflow) or 11 (division by zero).
 
-#include <optional>
+#include "Fehler.h"
 
 namespace tk::rechnen {
+
+// The error record that the checked operations throw for code 5, 6 or 11.
+Fehler rechenfehler(int code);
 
 double ln(double x);               // 5 for x <= 0
 double exp(double x);              // 6 on overflow

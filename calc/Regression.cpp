@@ -51,7 +51,14 @@ ModellFit RegressFaktorR(const Programmzustand& z, int modell) {
     fit.r = teile(Cxy, wurzel(P));
     fit.B = teile(Cxy, Cxx);
     const double a = teile(Sy - fit.B * Sx, n);
-    fit.A = m->aLogarithmisch() ? rechnen::exp(a) : a;
+    fit.A = m->aLogarithmisch() ? std::exp(a) : a;
+    if (!std::isfinite(fit.A)) {
+        // A = e^a is beyond a double: r and B stay for the report, the model is unusable.
+        fit.A = 0;
+        fit.ohneA = true;
+        fit.fehler = rechenfehler(fehlercode::Ueberlauf);
+        return fit;
+    }
     fit.ok = true;
     return fit;
 }
@@ -68,7 +75,9 @@ RegressionsErgebnis MassgR(Programmzustand& z, const FehlerMelder& melden) {
             fit = RegressFaktorR(z, modell);
         } catch (const Fehler& f) {
             fit.fehler = f;
-            if (melden) melden(f);
+        }
+        if (fit.fehler) {
+            if (melden) melden(*fit.fehler);
             continue;
         }
         // Strictly greater: on equal |r| the lower code stays decisive.

@@ -17,16 +17,20 @@ bool istDoppeltLogarithmisch(int modell); // 5, 8, 10, 11, 12
 bool istZulaessig(const Programmzustand& z, int modell);
 
 // One model's fit. `ok` false means the fit ended early; `fehler` then says why.
+// `ohneA`: r and B were computed, but A = e^a overflowed (fehler holds code 6); such a
+// model is reported and stays out of the choice.
 struct ModellFit {
     int code = 0;
     bool ok = false;
+    bool ohneA = false;
     double r = 0, A = 0, B = 0; // A back-transformed (e^a) for codes 7..12
     bool zulaessig = true;      // admissible for the choice of the decisive model
     std::optional<Fehler> fehler;
 };
 
 // Fits one model on EingabeX/EingabeY (1..AnzPaare). Throws Fehler on arithmetic
-// failure (including the negative radicand, flagged wurzelNegativ).
+// failure (including the negative radicand, flagged wurzelNegativ), except for the
+// overflow of A, which comes back as `ohneA`.
 ModellFit RegressFaktorR(const Programmzustand& z, int modell);
 
 struct RegressionsErgebnis {

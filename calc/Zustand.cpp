@@ -32,6 +32,17 @@ void Programmzustand::ergebnisLoeschen() {
     KurvenTyp = 0;
 }
 
+void Programmzustand::fitUebernehmen(const Programmzustand& lauf) {
+    ModellNr = lauf.ModellNr;
+    RMax = lauf.RMax;
+    KorrR = lauf.KorrR;
+    KonstA = lauf.KonstA;
+    KoeffB = lauf.KoeffB;
+    KMax = lauf.KMax;
+    WertXs = lauf.WertXs;
+    KurvenTyp = lauf.KurvenTyp;
+}
+
 void Programmzustand::initialisierenStart() {
     AnzahlOK = false;
     AnzPaare = 0;

@@ -55,6 +55,8 @@ struct Programmzustand {
     void initialisierenEingabe();
     // Clears the decisive-fit results (A, B, r, KMax, Xs, type).
     void ergebnisLoeschen();
+    // Takes the decisive-fit results of a run on a copy of this state.
+    void fitUebernehmen(const Programmzustand& lauf);
 };
 
 } // namespace tk

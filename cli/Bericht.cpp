@@ -3,6 +3,7 @@
 #include "Auswertung.h"
 #include "Format.h"
 #include "Meldungstext.h"
+#include "Rechenlauf.h"
 #include "Rechnen.h"
 
 #include <cmath>
@@ -52,9 +53,9 @@ Kennzahlen kennzahlenVon(const Programmzustand& z) {
     }
 }
 
-void fallRechnen(Programmzustand& z, const Summenreihe& reihe, const char* name, FallBericht& fall,
-                 Bericht& b) {
-    fall.ergebnis = RegressFaktorP(z, reihe);
+void fallBerichten(Programmzustand& z, const FallErgebnis& ergebnis, const char* name,
+                   FallBericht& fall, Bericht& b) {
+    fall.ergebnis = ergebnis;
     for (const auto& typ : fall.ergebnis.typen)
         if (typ.fehler)
             b.meldungen.push_back(
@@ -65,9 +66,11 @@ void fallRechnen(Programmzustand& z, const Summenreihe& reihe, const char* name,
     }
 }
 
+// Both cases at the same time; reported one after the other.
 void prognoseRechnen(Programmzustand& z, Bericht& b) {
-    fallRechnen(z, Untersuch1(z), "Fall Summenwerte", b.summenwerte, b);
-    fallRechnen(z, Untersuch2(z), "Fall Einzelwerte", b.einzelwerte, b);
+    const Laufergebnis lauf = rechenlauf(z);
+    fallBerichten(z, lauf.summenwerte, "Fall Summenwerte", b.summenwerte, b);
+    fallBerichten(z, lauf.einzelwerte, "Fall Einzelwerte", b.einzelwerte, b);
 }
 
 Abfrage neueAbfrage(const std::string& art, const std::string& eingabe) {

@@ -63,12 +63,13 @@ Json regressionJson(const Bericht& b) {
     Json modelle = Json::array();
     const ModellFit* entscheidend = nullptr;
     for (const ModellFit& m : b.regression.modelle) {
-        const auto wert = [&](double v) { return m.ok ? zahl(v) : Json(nullptr); };
+        // A model whose A overflowed still has its r and B.
+        const auto wert = [&](double v, bool da) { return da ? zahl(v) : Json(nullptr); };
         modelle.push_back({{"code", m.code},
                            {"formula", FYQ(m.code)},
-                           {"r", wert(m.r)},
-                           {"A", wert(m.A)},
-                           {"B", wert(m.B)},
+                           {"r", wert(m.r, m.ok || m.ohneA)},
+                           {"A", wert(m.A, m.ok)},
+                           {"B", wert(m.B, m.ok || m.ohneA)},
                            {"admissible", m.zulaessig},
                            {"ok", m.ok},
                            {"error", fehlerWert(m.fehler)}});

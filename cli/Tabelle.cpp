@@ -52,10 +52,11 @@ void regression(std::ostringstream& aus, const Bericht& b) {
     for (std::size_t k = 0; k < b.regression.modelle.size(); ++k) {
         const ModellFit& m = b.regression.modelle[k];
         aus << rechts(std::to_string(m.code), 4) << "  " << links(FYQ(m.code), 20);
-        if (m.ok) {
-            aus << rechts(rWert(m.r), 14) << "  " << links(zahl(m.A), 22) << links(zahl(m.B), 22)
-                << (m.zulaessig ? "ja" : "nein");
-        } else if (m.fehler) {
+        if (m.ok || m.ohneA) {
+            aus << rechts(rWert(m.r), 14) << "  " << links(m.ok ? zahl(m.A) : "-", 22)
+                << links(zahl(m.B), 22) << (m.zulaessig ? "ja" : "nein");
+        }
+        if (m.fehler) {
             aus << "  Fehler " << m.fehler->code << ": " << einzeilig(meldungstext(*m.fehler));
         }
         aus << "\n";

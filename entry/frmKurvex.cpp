@@ -123,6 +123,7 @@ void frmKurvex::aufbauen() {
     Label3_->setStyleSheet(u"QLabel { color: white; background-color: red; }"_s);
     Label3_->setAlignment(Qt::AlignCenter);
     Label3_->hide();
+    abbrechenKnopfBauen(flaeche);
 
     Label4_ = label(QString(), 0, 6100, 10000);
     Label4_->setAlignment(Qt::AlignCenter);

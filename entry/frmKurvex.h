@@ -6,9 +6,9 @@
 #include "Prognose.h"
 #include "Zustand.h"
 
-#include <QElapsedTimer>
 #include <QMainWindow>
 #include <array>
+#include <atomic>
 #include <functional>
 
 class QAction;
@@ -18,6 +18,8 @@ class QListWidget;
 class QPushButton;
 
 namespace tk {
+
+struct Laufergebnis;
 
 class frmKurvex : public QMainWindow {
     Q_OBJECT
@@ -41,6 +43,7 @@ public:
     QListWidget* List1() const { return List1_; }
     QLabel* Label3() const { return Label3_; }
     QLabel* Label4() const { return Label4_; }
+    QPushButton* abbrechenKnopf() const { return Abbrechen_; }
     QAction* menue(Menue m) const;
 
     int EingabeIndex() const { return EingabeIndex_; }
@@ -58,6 +61,9 @@ public:
     // Called at every progress report of a search (after the display was updated);
     // lets tests act while a search runs.
     std::function<void()> beiFortschritt;
+    // Called on the calculation's own threads at every progress report of a search
+    // (0 Summenwerte, 1 Einzelwerte); lets tests slow a search down.
+    std::function<void(int fall)> imRechenthread;
 
 signals:
     void zurueckZumStart();
@@ -110,7 +116,10 @@ private:
     void rechnungSperren(bool sperren);
     // Closes or ends as asked for while the run was still going.
     void nachRechnung();
-    Fortschritt fortschrittFuer();
+    Laufergebnis hintergrundRechnen();
+    void summenwerteFertig(const FallErgebnis& e);
+    void abbrechenKnopfBauen(QWidget* flaeche);
+    void anzeigeAuf(int fall);
     void zeitAnzeigen();
 
     // data files (frmKurvexDatei.cpp)
@@ -135,6 +144,7 @@ private:
     QListWidget* List1_ = nullptr;
     QLabel* Label3_ = nullptr;
     QLabel* Label4_ = nullptr;
+    QPushButton* Abbrechen_ = nullptr;
     std::array<QAction*, 6> menue_{};
 
     int EingabeIndex_ = 0;
@@ -146,9 +156,9 @@ private:
 
     int Fall_ = 1;
     int Sekunden_ = 0;
-    QElapsedTimer uhr_;
+    std::array<int, 2> sekunden_{}; // of each case's running search
     bool rechnet_ = false;
-    bool abbruch_ = false;
+    std::atomic<bool> abbruch_{false};
     bool schliessenNachRechnung_ = false;
     bool beendenNachRechnung_ = false;
 

@@ -4,11 +4,10 @@
 
 #include "Fehlermeldung.h"
 #include "Format.h"
+#include "Hintergrundlauf.h"
 #include "Layout.h"
-#include "Regression.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -27,6 +26,11 @@ const QString ZeileSummen = u" Fall Summenwerte :       r = "_s;
 const QString ZeileEinzel = u" Fall Einzelwerte :            r = "_s;
 constexpr int HoeheSummen = 4850;
 constexpr int HoeheEinzel = 5400;
+
+void meldungenZeigen(Dialoge& dialoge, const FallErgebnis& e) {
+    for (const auto& t : e.typen)
+        if (t.fehler) ZeigFehler(dialoge, *t.fehler);
+}
 } // namespace
 
 void frmKurvex::rechnungSperren(bool sperren) {
@@ -46,30 +50,53 @@ void frmKurvex::zeitAnzeigen() {
         (Fall_ == 1 ? u"Berechnung Summenwerte:  "_s : u"Berechnung Einzelwerte:  "_s) + t);
 }
 
-Fortschritt frmKurvex::fortschrittFuer() {
-    Fortschritt f;
-    f.typBeginn = [this](int) {
-        Sekunden_ = 0;
-        uhr_.start();
-        zeitAnzeigen();
-        Label3_->show();
-        QCoreApplication::processEvents();
+// The elapsed time and "Abbrechen" stand on the result line of the case shown.
+void frmKurvex::anzeigeAuf(int fall) {
+    Fall_ = fall;
+    const int y = tw(fall == 1 ? HoeheSummen : HoeheEinzel);
+    Label3_->move(Label3_->x(), y);
+    Abbrechen_->move(Abbrechen_->x(), y);
+    Sekunden_ = sekunden_[static_cast<std::size_t>(fall - 1)];
+    zeitAnzeigen();
+}
+
+void frmKurvex::abbrechenKnopfBauen(QWidget* flaeche) {
+    Abbrechen_ = new QPushButton(u"Abbrechen"_s, flaeche);
+    Abbrechen_->setGeometry(tw(5100), tw(HoeheSummen), tw(1400), tw(330));
+    Abbrechen_->setAutoDefault(true);
+    Abbrechen_->hide();
+    connect(Abbrechen_, &QPushButton::clicked, this, [this] { abbruch_ = true; });
+}
+
+// Shown while the Einzelwerte case may still run; its messages come first.
+void frmKurvex::summenwerteFertig(const FallErgebnis& e) {
+    Ergebnis_.S = e;
+    meldungenZeigen(dialoge_, e);
+    if (abbruch_) return;
+    Label1_[6]->setText(ZeileSummen + QString::fromStdString(formatFest(e.r, 10)));
+    Label1_[6]->show();
+    anzeigeAuf(2);
+}
+
+Laufergebnis frmKurvex::hintergrundRechnen() {
+    sekunden_ = {0, 0};
+    Hintergrundlauf::Rueckmeldungen r;
+    r.typBeginn = [this](int fall, int) {
+        sekunden_[static_cast<std::size_t>(fall)] = 0;
+        if (fall + 1 == Fall_) anzeigeAuf(Fall_);
     };
-    f.fortschritt = [this](long) {
-        const int s = static_cast<int>(uhr_.elapsed() / 1000);
-        if (s != Sekunden_) {
-            Sekunden_ = s;
-            zeitAnzeigen();
-        }
-        QCoreApplication::processEvents();
+    r.fortschritt = [this](int fall, int s) {
+        if (abbruch_) return;
+        sekunden_[static_cast<std::size_t>(fall)] = s;
+        if (fall + 1 == Fall_) anzeigeAuf(Fall_);
         if (beiFortschritt) beiFortschritt();
-        return !abbruch_;
     };
-    f.ende = [this] {
-        Sekunden_ = 0;
-        Label3_->hide();
+    r.fallFertig = [this](int fall, const FallErgebnis& e) {
+        if (fall == 0) summenwerteFertig(e);
     };
-    return f;
+    Hintergrundlauf lauf(abbruch_, std::move(r));
+    lauf.imArbeiter = imRechenthread;
+    return lauf.ausfuehren(z_);
 }
 
 void frmKurvex::Rechnen_Click() {
@@ -82,47 +109,49 @@ void frmKurvex::Rechnen_Click() {
     KorrekturModus_ = false;
     Ergebnis_ = {};
     abbruch_ = false;
-    const auto melden = [this](const Fehler& f) { ZeigFehler(dialoge_, f); };
 
-    // Locks the input during a search; afterwards the focus is where it was.
+    // Locks the input during a run; afterwards the focus is where it was.
     struct Sperre {
         frmKurvex& w;
         QPointer<QWidget> fokus;
         explicit Sperre(frmKurvex& w) : w(w), fokus(w.focusWidget()) { w.rechnungSperren(true); }
         ~Sperre() {
             w.rechnungSperren(false);
+            w.Label3_->hide();
+            w.Abbrechen_->hide();
             if (fokus && fokus->isVisible()) fokus->setFocus(Qt::OtherFocusReason);
         }
     };
 
     try {
+        Laufergebnis lauf;
+        {
+            Sperre sperre(*this);
+            if (z_.ModusPrognostik) {
+                anzeigeAuf(1);
+                Label3_->show();
+                Abbrechen_->show();
+            }
+            lauf = hintergrundRechnen();
+        }
+        if (abbruch_) {
+            // Stopped: the data set is as it was, and no result is shown.
+            Label1_[6]->hide();
+            Ergebnis_ = {};
+            nachRechnung();
+            return;
+        }
+        z_.fitUebernehmen(lauf.z);
+        Ergebnis_ = {lauf.summenwerte, lauf.einzelwerte};
         if (!z_.ModusPrognostik) {
-            MassgR(z_, melden);
+            for (const Fehler& f : lauf.meldungen) ZeigFehler(dialoge_, f);
             // Without a decisive model there is nothing to chart.
             if (z_.ModellNr != 0) {
                 cmd1_[4]->setEnabled(true);
                 cmd1_[4]->show();
             }
         } else {
-            {
-                Sperre sperre(*this);
-                Fall_ = 1;
-                Label3_->move(Label3_->x(), tw(HoeheSummen));
-                Ergebnis_.S = RegressFaktorP(z_, Untersuch1(z_), fortschrittFuer(), melden);
-                if (!abbruch_) {
-                    Label1_[6]->setText(ZeileSummen +
-                                        QString::fromStdString(formatFest(Ergebnis_.S.r, 10)));
-                    Label1_[6]->show();
-                    Fall_ = 2;
-                    Label3_->move(Label3_->x(), tw(HoeheEinzel));
-                    Ergebnis_.E = RegressFaktorP(z_, Untersuch2(z_), fortschrittFuer(), melden);
-                }
-            }
-            Label3_->hide();
-            if (abbruch_) {
-                nachRechnung();
-                return;
-            }
+            meldungenZeigen(dialoge_, Ergebnis_.E);
             // A case without a decisive curve offers no chart.
             cmd1_[6]->setVisible(Ergebnis_.E.entscheidend);
             cmd1_[4]->setVisible(Ergebnis_.S.entscheidend);
@@ -132,7 +161,6 @@ void frmKurvex::Rechnen_Click() {
         }
         cmd1_[5]->show();
     } catch (const Fehler& f) {
-        Label3_->hide();
         ZeigFehler(dialoge_, f);
     }
     nachRechnung();

@@ -257,14 +257,6 @@ INSTANTIATE_TEST_SUITE_P(
         RegressionsAbfrage{"PotenzOhneWert", wurzel, {"--x", "-4"}, "x", -4, 0.0000001}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(RegAbfrage, entscheidendesModellDerTestdaten) {
-    EXPECT_EQ(zahl(lies(starte({"--json", wurzel()}).aus)["decisive"]["code"]), 9);
-    auto g = lies(starte({"--json", gerade()}).aus)["decisive"];
-    EXPECT_EQ(zahl(g["code"]), 1);
-    EXPECT_NEAR(zahl(g["A"]), 2, 1e-12);
-    EXPECT_NEAR(zahl(g["B"]), 3, 1e-12);
-}
-
 // ---- prognosis queries on the Summenwerte case
 
 TEST(PrognoseAbfrage, dreiFelderWieImAbfragefeld) {
