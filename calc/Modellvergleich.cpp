@@ -1,0 +1,60 @@
+#include "Modellvergleich.h"
+
+#include "Auswertung.h"
+#include "Meldungstext.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tk {
+
+namespace {
+
+std::string grundVon(const ModellFit& fit) {
+    if (fit.fehler) {
+        const auto m = meldungFuer(*fit.fehler);
+        return m ? m->text : fit.fehler->beschreibung;
+    }
+    if (!fit.zulaessig) return "nicht zulässig: negative Werte im doppelt-logarithmischen Modell";
+    return {};
+}
+
+Vergleichszeile zeileVon(const ModellFit& fit, int entscheidend) {
+    Vergleichszeile z;
+    z.code = fit.code;
+    z.formel = FYQ(fit.code);
+    const bool rBekannt = fit.ok || fit.ohneA;
+    if (rBekannt) {
+        z.r = fit.r;
+        z.r2 = fit.r * fit.r;
+        z.B = fit.B;
+    }
+    if (fit.ok) z.A = fit.A;
+    z.grund = grundVon(fit);
+    z.verwendbar = fit.ok && fit.zulaessig;
+    z.entscheidend = fit.code == entscheidend;
+    return z;
+}
+
+} // namespace
+
+Modellvergleich modellvergleich(const RegressionsErgebnis& e) {
+    Modellvergleich v;
+    for (const ModellFit& fit : e.modelle) v.zeilen.push_back(zeileVon(fit, e.modellNr));
+    // Stable: on equal |r| the lower code stays first, as in the choice itself.
+    std::stable_sort(v.zeilen.begin(), v.zeilen.end(), [](const auto& a, const auto& b) {
+        if (a.r.has_value() != b.r.has_value()) return a.r.has_value();
+        return a.r && std::fabs(*a.r) > std::fabs(*b.r);
+    });
+    const auto best = std::find_if(v.zeilen.begin(), v.zeilen.end(),
+                                   [](const auto& z) { return z.entscheidend; });
+    if (best != v.zeilen.end()) {
+        for (const auto& z : v.zeilen)
+            if (!z.entscheidend && z.verwendbar &&
+                std::fabs(*best->r) - std::fabs(*z.r) < KnappeSchwelle)
+                v.knapp = true;
+    }
+    return v;
+}
+
+} // namespace tk
