@@ -67,7 +67,8 @@ inline constexpr long FortschrittTakt = 350;
 // Runs the three searches on the series and chooses the decisive type (strictly
 // larger |r| wins). Clears the state's results first and writes KorrR, KonstA,
 // KoeffB, KMax, WertXs, KurvenTyp of the best completed type. An arithmetic error
-// ends the searches and is reported through `melden`.
+// ends the searches and is reported through `melden`; only an undefined ln(A) does
+// not: Xs then keeps the previous type's value and the searches go on.
 FallErgebnis RegressFaktorP(Programmzustand& z, const Summenreihe& reihe,
                             const Fortschritt& fortschritt = {},
                             const std::function<void(const Fehler&)>& melden = {});

@@ -58,8 +58,9 @@ public:
     // Asks a running search to stop at its next progress report.
     void abbrechen() { abbruch_ = true; }
 
-    // Called at every progress report of a search (after the display was updated);
-    // lets tests act while a search runs.
+    // Called for each progress report that reaches the window (the first of each
+    // search, then one per second), after the display was updated; lets tests act
+    // while a search runs.
     std::function<void()> beiFortschritt;
     // Called on the calculation's own threads at every progress report of a search
     // (0 Summenwerte, 1 Einzelwerte); lets tests slow a search down.
