@@ -5,6 +5,7 @@
 # Usage: scripts/mutate.sh [FAULT_LIST] [CTEST_REGEX]
 #   FAULT_LIST  default tests/mutants.txt
 #   CTEST_REGEX optional: run only the tests matching it (default: all tests)
+#   MUT_CMAKE_ARGS  extra configure options, e.g. "-DTK_GUI=OFF" for engine faults
 #
 # Each line of the list is:   path | text to find | replacement
 # The text must occur exactly once in the file. Blank lines and lines starting with '#' are
@@ -20,7 +21,8 @@ launcher=()
 if command -v ccache >/dev/null 2>&1; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
-cmake -S . -B "$build" -G Ninja "${launcher[@]}" -DTK_BENCH=OFF >/dev/null
+read -r -a extra <<<"${MUT_CMAKE_ARGS:-}"
+cmake -S . -B "$build" -G Ninja "${launcher[@]}" -DTK_BENCH=OFF "${extra[@]}" >/dev/null
 cmake --build "$build" -j "$(nproc)" >/dev/null
 
 sicherung=$(mktemp)
