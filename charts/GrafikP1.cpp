@@ -107,11 +107,14 @@ void GrafikP1(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     a.setzeFarbe(Farbe::Hellrot);
     Linie(a, x0, 0, x0 + 120, 70);
 
+    // Data points inside the frame; one below 1 % or above 99 % of KMax, or beyond
+    // X(1%)..X(99%), would land on the labels around it and is left out.
     a.setzeFarbe(Farbe::Schwarz);
     a.setzeLinienbreite(2);
     for (int i = 1; i <= z.AnzPaare; ++i) {
         const double x = 120 * StreckeXI(z, z.XWert(i));
         const double y = 70 * StreckeYI(z, z.YWert(i)).value_or(0);
+        if (x < x0 || x > x0 + 120 || y < 0 || y > 70) continue;
         Kreis(a, x, y, 0.75, Farbe::Schwarz);
         if (g.NumerierungEin) TextZentriert(a, x, y - 1.5, QString::number(i));
     }

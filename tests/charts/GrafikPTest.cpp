@@ -144,8 +144,23 @@ TEST_F(P1, DatenpunkteMitNummern) {
         EXPECT_DOUBLE_EQ(c.radius, 0.75);
         EXPECT_EQ(a.texteMit(QString::number(i)).size(), 1u);
     }
-    // Pairs below 1 % of KMax (x = -4 gives 1.8 %, so none here) are still drawn.
-    EXPECT_LT(k.front().y1, 10);
+}
+
+// Pairs below 1 % or above 99 % of KMax lie off the frame and are left out.
+TEST_F(P1, PunkteAusserhalbDesRahmensFehlen) {
+    z.YWert(1) = 0.1;
+    z.YWert(9) = 99.99;
+    for (bool druck : {false, true}) {
+        a.eintraege.clear();
+        g.DruckModus = druck;
+        zeichne();
+        EXPECT_EQ(a.kreise().size(), 7u);
+        EXPECT_TRUE(a.texteMit(QStringLiteral("9")).empty());
+        for (const auto& k : a.kreise()) {
+            EXPECT_TRUE(k.x1 >= x0 && k.x1 <= x0 + 120) << k.x1;
+            EXPECT_TRUE(k.y1 >= 0 && k.y1 <= 70) << k.y1;
+        }
+    }
 }
 
 TEST_F(P1, DruckerVariante) {
@@ -236,14 +251,18 @@ TEST_F(P2, DichtekurveInHundertStreckenOhnePunkte) {
         EXPECT_EQ(a.texteMit(QString::fromUtf8(t)).size(), 1u) << t;
 }
 
-TEST_F(P2, GewaehlterGrenzwertLaesstDieKurveUeberDieOrdinate) {
+// A limit below the maximum cuts the curve and the marker lines at the ordinate's end.
+TEST_F(P2, GewaehlterGrenzwertSchneidetDieKurveAmOrdinatenende) {
     g.GrenzwertFest = true;
     g.PhiGrenze = 0.1;
     GrafikP2(a, z, g);
     EXPECT_EQ(a.texteMit(QStringLiteral("0.1000")).size(), 1u);
+    auto linien = linienIn(a, Farbe::Hellrot);
+    linien.erase(linien.begin()); // the legend sample
+    for (const auto& l : linienIn(a, Farbe::Hellcyan)) linien.push_back(l);
     double hoechste = 0;
-    for (const auto& l : linienIn(a, Farbe::Hellrot)) hoechste = std::max(hoechste, l.y2);
-    EXPECT_NEAR(hoechste, 0.25 * 700, 1); // 0.25 at 70 mm per 0.1
+    for (const auto& l : linien) hoechste = std::max({hoechste, l.y1, l.y2});
+    EXPECT_DOUBLE_EQ(hoechste, 75);
     EXPECT_DOUBLE_EQ(g.PhiGrenze, 0.1);
 }
 
