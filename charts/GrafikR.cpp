@@ -121,7 +121,8 @@ void GrafikR(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
         Linie(a, -10, yAchse, 110, yAchse + 70);
     a.setzeFarbe(Farbe::Schwarz);
 
-    // Data points, numbers in bold; a point outside the frame of the axes is left out.
+    // Data points, numbers in bold; left or right of the data area a point is left out,
+    // above or below the axes it is marked on their edge.
     setzeFett(a, true);
     a.setzeLinienbreite(2);
     const double o = fallend ? hoehe : 0;
@@ -129,9 +130,9 @@ void GrafikR(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     for (int i = 1; i <= n; ++i) {
         const double x = 100 * StreckeX(z, i, fx, g.indexXMinMax).value_or(0);
         const double y = o + sigma * hoehe * StreckeY(z, i, fy, Y1, Y2).value_or(0);
-        if (x < 0 || x > 100 || y < yAchse || y > yAchse + 75) continue;
-        Kreis(a, x, y, 0.75, Farbe::Schwarz);
-        if (g.NumerierungEin) TextZentriert(a, x, y - 1.5, QString::number(i));
+        if (x < 0 || x > 100) continue;
+        zeichneDatenpunkt(a, x, y, yAchse, yAchse + 75,
+                          g.NumerierungEin ? QString::number(i) : QString());
     }
 }
 

@@ -164,9 +164,10 @@ TEST(GrafikR, LegendeMitVorzeichenstelle) {
     EXPECT_EQ(d.a.texteMit(QStringLiteral("A + B*x")).size(), 1u);
 }
 
-// Points off the frame of the axes are left out with their numbers, on screen and on
-// paper: right of the data area, far below and far above the fitted line.
-TEST(GrafikR, PunkteAusserhalbDesRahmensFehlenMitIhrerNummer) {
+// Right of the data area a point is left out with its number; far below or above the
+// fitted line it is marked by an arrowhead on the axes' edge, numbered, on screen and
+// on paper.
+TEST(GrafikR, PunkteAusserhalbDesRahmens) {
     for (bool druck : {false, true}) {
         Zeichnung d = linear();
         d.g.DruckModus = druck;
@@ -175,14 +176,22 @@ TEST(GrafikR, PunkteAusserhalbDesRahmensFehlenMitIhrerNummer) {
         d.z.YWert(4) = 100; // above the ordinate
         zeichne(d);
         EXPECT_EQ(d.a.kreise().size(), 2u);
-        for (const char* nr : {"2", "4", "5"}) EXPECT_TRUE(d.a.texteMit(nr).empty()) << nr;
-        EXPECT_EQ(d.a.texteMit(QStringLiteral("3")).size(), 1u);
-        for (const auto& k : d.a.kreise()) {
-            EXPECT_GE(k.x1, 0);
-            EXPECT_LE(k.x1, 100);
-            EXPECT_GE(k.y1, yA);
-            EXPECT_LE(k.y1, yA + 75);
+        EXPECT_TRUE(d.a.texteMit(QStringLiteral("5")).empty());
+        const double x2 = 100.0 / 3, x4 = 100; // X = 3 and 5 between 2 and 5
+        const auto& l = d.a.linien();
+        const auto spitze = [&](double x, double y) {
+            return std::count_if(l.begin(), l.end(), [&](const auto& e) {
+                return std::abs(e.x2 - x) < 1e-9 && std::abs(e.y2 - y) < 1e-9;
+            });
+        };
+        EXPECT_EQ(spitze(x2, yA), 1);
+        EXPECT_EQ(spitze(x4, yA + 75), 1);
+        for (const char* nr : {"2", "4"}) {
+            const auto t = d.a.texteMit(QString::fromLatin1(nr));
+            ASSERT_EQ(t.size(), 1u);
+            EXPECT_TRUE(t[0].y1 > yA - 1 && t[0].y1 < yA + 78) << nr;
         }
+        for (const auto& k : d.a.kreise()) EXPECT_TRUE(k.y1 >= yA && k.y1 <= yA + 75);
     }
 }
 
