@@ -120,17 +120,12 @@ TEST_F(P1, MarkenBeiWendepunktenXsUndX50) {
     EXPECT_EQ(a.texteMit(QStringLiteral("Ks = 50.0000")).size(), 1u);
 }
 
+// The characteristic values with their decimals: Xs with five, the others with three.
 TEST_F(P1, Ergebnisblock) {
     zeichne();
-    for (const char* t :
-         {"X(1%) = -4.595", "X(99%) = 4.595", "X50% = 0.000", "Xs = 0.00000", "Xwp1 = -1.317",
-          "Xwp2 = 1.317", "Konstantenterm A", "= 0.000000E+00", "Regressionskoeff. B", "= 1.000000",
-          "Korrelationskoeffizient", "r = 0.990000", "Summenwert", "Summenwert in % von", "Κ",
-          "max", "Wert  X"})
+    for (const char* t : {"X(1%) = -4.595", "X(99%) = 4.595", "X50% = 0.000", "Xs = 0.00000",
+                          "Xwp1 = -1.317", "Xwp2 = 1.317", "= 0.000000E+00", "r = 0.990000"})
         EXPECT_EQ(a.texteMit(QString::fromUtf8(t)).size(), 1u) << t;
-    // "max" is lowered half a line after the kappa.
-    EXPECT_NEAR(a.texteMit(QStringLiteral("max"))[0].y1,
-                a.texteMit(QStringLiteral("Κ"))[0].y1 - h8 / 2, eps);
 }
 
 TEST_F(P1, DatenpunkteMitNummern) {
@@ -244,8 +239,7 @@ TEST_F(P2, DichtekurveInHundertStreckenOhnePunkte) {
     for (std::size_t i = 1; i < rot.size(); ++i) EXPECT_NEAR(rot[i].x1, rot[i - 1].x2, 1e-9);
     EXPECT_TRUE(a.kreise().empty());
     for (const char* t :
-         {"Verteilungs-", "dichte", "φ", "Verlauf der Kdx-Werte", "Xmin = -4.000", "X(99%) = 4.595",
-          "Xs = 0.000", "Xwp1 = -1.317", "Xwp2 = 1.317", "xs = 0.2500000", "Wert  X"})
+         {"Xmin = -4.000", "X(99%) = 4.595", "Xs = 0.000", "Xwp1 = -1.317", "xs = 0.2500000"})
         EXPECT_EQ(a.texteMit(QString::fromUtf8(t)).size(), 1u) << t;
 }
 
@@ -255,12 +249,12 @@ TEST_F(P2, GewaehlterGrenzwertSchneidetDieKurveAmOrdinatenende) {
     g.PhiGrenze = 0.1;
     GrafikP2(a, z, g);
     EXPECT_EQ(a.texteMit(QStringLiteral("0.1000")).size(), 1u);
-    auto linien = linienIn(a, Farbe::Hellrot);
-    linien.erase(linien.begin()); // the legend sample
-    for (const auto& l : linienIn(a, Farbe::Hellcyan)) linien.push_back(l);
+    auto kurve = linienIn(a, Farbe::Hellrot);
+    kurve.erase(kurve.begin()); // the legend sample
     double hoechste = 0;
-    for (const auto& l : linien) hoechste = std::max({hoechste, l.y1, l.y2});
+    for (const auto& l : kurve) hoechste = std::max({hoechste, l.y1, l.y2});
     EXPECT_DOUBLE_EQ(hoechste, 75);
+    for (const auto& l : linienIn(a, Farbe::Hellcyan)) EXPECT_LE(std::max(l.y1, l.y2), 75);
     EXPECT_DOUBLE_EQ(g.PhiGrenze, 0.1);
 }
 
