@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <utility>
@@ -118,14 +119,18 @@ std::optional<QString> QtDialoge::datei(const QString& filter, bool speichern) {
         dialog.setFileMode(QFileDialog::AnyFile);
         // The program asks its own overwrite question.
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
-        dialog.setDefaultSuffix(filterEndung(filter));
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         // A typed name is not checked here; opening reports a missing file.
         dialog.setFileMode(QFileDialog::AnyFile);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    const QString pfad = dialog.selectedFiles().constFirst();
+    QString pfad = dialog.selectedFiles().constFirst();
+    // A name typed without extension gets the one of the type chosen.
+    if (speichern && QFileInfo(pfad).suffix().isEmpty()) {
+        const auto m = QRegularExpression(u"\\*\\.(\\w+)"_s).match(dialog.selectedNameFilter());
+        if (m.hasMatch()) pfad += u'.' + m.captured(1);
+    }
     ordner_ = QFileInfo(pfad).absolutePath();
     return QDir::toNativeSeparators(pfad);
 }

@@ -107,13 +107,15 @@ void GrafikP1(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     a.setzeFarbe(Farbe::Hellrot);
     Linie(a, x0, 0, x0 + 120, 70);
 
+    // Data points; one below 1 % or above 99 % of KMax is marked on the frame's edge,
+    // one beyond X(1%)..X(99%) is left out: it would land on the labels around.
     a.setzeFarbe(Farbe::Schwarz);
     a.setzeLinienbreite(2);
     for (int i = 1; i <= z.AnzPaare; ++i) {
         const double x = 120 * StreckeXI(z, z.XWert(i));
         const double y = 70 * StreckeYI(z, z.YWert(i)).value_or(0);
-        Kreis(a, x, y, 0.75, Farbe::Schwarz);
-        if (g.NumerierungEin) TextZentriert(a, x, y - 1.5, QString::number(i));
+        if (x < x0 || x > x0 + 120) continue;
+        zeichneDatenpunkt(a, x, y, 0, 70, g.NumerierungEin ? QString::number(i) : QString());
     }
 
     a.setzeLinienbreite(1);

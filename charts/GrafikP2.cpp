@@ -6,6 +6,7 @@
 #include "Format.h"
 #include "Rechnen.h"
 
+#include <QPointF>
 #include <algorithm>
 #include <cmath>
 
@@ -31,6 +32,18 @@ struct Senkrechte {
     bool sichtbar = false;
 };
 
+// The part of the segment p-q that lies at or below the height `oben`.
+void linieBis(Ausgabe& a, QPointF p, QPointF q, double oben) {
+    if (p.y() > oben && q.y() > oben) return;
+    auto schnitt = [&](QPointF aussen, QPointF innen) {
+        const double t = (oben - innen.y()) / (aussen.y() - innen.y());
+        return QPointF(innen.x() + t * (aussen.x() - innen.x()), oben);
+    };
+    if (p.y() > oben) p = schnitt(p, q);
+    if (q.y() > oben) q = schnitt(q, p);
+    Linie(a, p.x(), p.y(), q.x(), q.y());
+}
+
 } // namespace
 
 void GrafikP2(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
@@ -48,6 +61,9 @@ void GrafikP2(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     const double Xwp1 = WendepunktX1(z);
     const double Xwp2 = WendepunktX2(z);
     auto phi = [&](double x) { return PhiWert(z, x).value_or(0); };
+    // A density above a chosen limit is cut at the end of the ordinate, so that the
+    // curve stays inside the chart on the page.
+    constexpr double oben = 75;
 
     Rahmen rahmen(a, druck, 8);
     g.RandLinks = (120 - a.breiteMm()) / 2;
@@ -87,7 +103,7 @@ void GrafikP2(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     for (auto* liste : {&marken, &band}) {
         for (auto& s : *liste) {
             s.x = s.wert * sx;
-            s.hoehe = phi(s.wert) * sy;
+            s.hoehe = std::min(phi(s.wert) * sy, oben);
             s.sichtbar = innen(s.x);
             if (!s.sichtbar) continue;
             const double w = a.textBreite(s.name + s.zusatz);
@@ -144,7 +160,8 @@ void GrafikP2(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     for (int k = 0; k < 100; ++k) {
         const double x = z.XMin + k * schritt;
         const double x1 = x * sx, x2 = (x + schritt) * sx;
-        if (x1 >= xa - 1 && x2 <= xa + 121) Linie(a, x1, phi(x) * sy, x2, phi(x + schritt) * sy);
+        if (x1 >= xa - 1 && x2 <= xa + 121)
+            linieBis(a, {x1, phi(x) * sy}, {x2, phi(x + schritt) * sy}, oben);
     }
 
     a.setzeFarbe(Farbe::Schwarz);

@@ -108,28 +108,32 @@ void GrafikR(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
         TextBei(a, 80, oben, wertText(werte[k]));
     }
 
-    // Data points; those left or right of the data area are left out.
-    a.setzeLinienbreite(2);
+    setzeFett(a, false);
+
+    // The fitted model, 10 mm beyond the data area on both sides, running the way
+    // the model runs. Drawn before the points so that they stay visible on paper.
     const bool fallend = Y1 < Y2;
+    a.setzeLinienbreite(druck ? 5 : 3);
+    a.setzeFarbe(Farbe::Hellrot);
+    if (fallend)
+        Linie(a, -10, yAchse + 70, 110, yAchse);
+    else
+        Linie(a, -10, yAchse, 110, yAchse + 70);
+    a.setzeFarbe(Farbe::Schwarz);
+
+    // Data points, numbers in bold; left or right of the data area a point is left out,
+    // above or below the axes it is marked on their edge.
+    setzeFett(a, true);
+    a.setzeLinienbreite(2);
     const double o = fallend ? hoehe : 0;
     const double sigma = fallend ? -1 : 1;
     for (int i = 1; i <= n; ++i) {
         const double x = 100 * StreckeX(z, i, fx, g.indexXMinMax).value_or(0);
         const double y = o + sigma * hoehe * StreckeY(z, i, fy, Y1, Y2).value_or(0);
         if (x < 0 || x > 100) continue;
-        Kreis(a, x, y, 0.75, Farbe::Schwarz);
-        if (g.NumerierungEin) TextZentriert(a, x, y - 1.5, QString::number(i));
+        zeichneDatenpunkt(a, x, y, yAchse, yAchse + 75,
+                          g.NumerierungEin ? QString::number(i) : QString());
     }
-    setzeFett(a, false);
-
-    // The fitted model, 10 mm beyond the data area on both sides.
-    a.setzeLinienbreite(druck ? 5 : 3);
-    a.setzeFarbe(Farbe::Hellrot);
-    const auto& idx = g.indexXMinMax;
-    if (z.YWert(idx.IndexXMin) <= z.YWert(idx.IndexXMax))
-        Linie(a, -10, yAchse, 110, yAchse + 70);
-    else
-        Linie(a, -10, yAchse + 70, 110, yAchse);
 }
 
 } // namespace tk

@@ -102,6 +102,19 @@ void zeichnePrognoseAchsen(Ausgabe& a, double x0, int achsBreite) {
     Pfeil(a, x0, 75, pi / 2, -1);
 }
 
+void zeichneDatenpunkt(Ausgabe& a, double x, double y, double unten, double oben,
+                       const QString& nummer) {
+    if (y >= unten && y <= oben) {
+        Kreis(a, x, y, 0.75, Farbe::Schwarz);
+        if (!nummer.isEmpty()) TextZentriert(a, x, y - 1.5, nummer);
+        return;
+    }
+    const double rand = y > oben ? oben : unten;
+    Pfeil(a, x, rand, pi / 2, y > oben ? -0.5 : 0.5);
+    const double mitte = y > oben ? rand - 0.75 : rand + 0.75;
+    if (!nummer.isEmpty()) TextBei(a, x + 0.8, mitte + a.textHoehe(nummer) / 2, nummer);
+}
+
 double zeichneKurvenprobe(Ausgabe& a, const Kopfzeilen& k, const QString& name, int breite) {
     const double xText = k.x0 + 120 - a.textBreite(name);
     const double start = xText - 10;

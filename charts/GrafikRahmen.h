@@ -62,6 +62,13 @@ void zeichneKopf(Ausgabe& a, const Kopfzeilen& k,
 // x0 + 120 on the lowest row. Returns where the sample starts.
 double zeichneKurvenprobe(Ausgabe& a, const Kopfzeilen& k, const QString& name, int breite);
 
+// A data point: a circle of radius 0.75 with its number (empty: none) centred under
+// it. A point above `oben` or below `unten` is marked instead on that edge of the frame
+// by a small arrowhead pointing away, its number beside it, so that nothing is drawn
+// off the chart.
+void zeichneDatenpunkt(Ausgabe& a, double x, double y, double unten, double oben,
+                       const QString& nummer);
+
 // Horizontal extents of texts already placed on one line, to keep labels apart.
 class Zeilenbelegung {
 public:

@@ -49,6 +49,9 @@ public:
     // ZeigFehler and the surface's settings are restored. Returns success.
     bool zeichneAuf(Ausgabe& ausgabe);
 
+    // "Druck": the printout through the print service; failures are reported.
+    void drucken() { cmd1_Click(2); }
+
     // The picture box's current image (what the screen shows).
     const QImage& bild() const;
 

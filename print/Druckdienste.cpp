@@ -4,12 +4,16 @@
 #include "QtDrucker.h"
 #include "frmGrafikKurvex.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QStandardPaths>
+#include <QVBoxLayout>
 
 namespace tk {
 
@@ -50,14 +54,29 @@ void vorschauZeigen(frmGrafikKurvex& fenster) {
         const QtDrucker pruefung(printer);
         if (!PapierA4(fenster.dialoge(), pruefung)) return;
     }
-    QPrintPreviewDialog vorschau(&printer, &fenster);
+    // The preview only shows the A4 page: it offers no paper or orientation of its
+    // own, and its print button takes the way of "Druck" with its paper check.
+    QDialog vorschau(&fenster);
+    vorschau.setObjectName(QStringLiteral("Druckvorschau"));
     vorschau.setWindowTitle(QStringLiteral("Druckvorschau"));
-    QObject::connect(&vorschau, &QPrintPreviewDialog::paintRequested, &vorschau,
-                     [&fenster](QPrinter* seite) {
-                         QtDrucker drucker(*seite);
+    auto* seite = new QPrintPreviewWidget(&printer, &vorschau);
+    QObject::connect(seite, &QPrintPreviewWidget::paintRequested, &vorschau,
+                     [&fenster](QPrinter* p) {
+                         QtDrucker drucker(*p);
                          DruckSeite(fenster, drucker);
                      });
-    vorschau.exec();
+    auto* knoepfe = new QDialogButtonBox(&vorschau);
+    QPushButton* drucken =
+        knoepfe->addButton(QStringLiteral("Drucken ..."), QDialogButtonBox::AcceptRole);
+    drucken->setObjectName(QStringLiteral("vorschauDrucken"));
+    knoepfe->addButton(QStringLiteral("Schließen"), QDialogButtonBox::RejectRole);
+    QObject::connect(knoepfe, &QDialogButtonBox::accepted, &vorschau, &QDialog::accept);
+    QObject::connect(knoepfe, &QDialogButtonBox::rejected, &vorschau, &QDialog::reject);
+    auto* spalte = new QVBoxLayout(&vorschau);
+    spalte->addWidget(seite, 1);
+    spalte->addWidget(knoepfe);
+    vorschau.resize(700, 900);
+    if (vorschau.exec() == QDialog::Accepted) fenster.drucken();
 }
 
 } // namespace tk

@@ -260,7 +260,8 @@ void Abfragepanel::nachZeichnen() {
         if (!g.Label3[static_cast<std::size_t>(i)].isEmpty())
             label(i)->setText(g.Label3[static_cast<std::size_t>(i)]);
     // Show the automatic top of the density axis, so that leaving the field keeps it.
-    if (art_ == Abfrageart::Einzelwerte && !g.GrenzwertFest && !feld(2)->hasFocus())
+    if (art_ == Abfrageart::Einzelwerte && !g.GrenzwertFest && !grenzwertGetippt_ &&
+        !feld(2)->hasFocus())
         setzeFeld(2, Zahl(OrdinatenTop(g.PhiGrenze)));
     emit gezeichnet();
 }
@@ -283,7 +284,7 @@ void Abfragepanel::cmd4_Click() {
         if (k_.neuZeichnen) k_.neuZeichnen();
         break;
     case Abfrageart::Einzelwerte:
-        g.GrenzwertFest = true;
+        grenzwertFestlegen();
         g.AbfrageY[static_cast<std::size_t>(k)] = wert(1);
         if (k_.neuZeichnen) k_.neuZeichnen();
         break;
@@ -292,8 +293,15 @@ void Abfragepanel::cmd4_Click() {
 }
 
 void Abfragepanel::cmd3_Click() {
-    k_.grafik.GrenzwertFest = true;
+    grenzwertFestlegen();
     if (k_.neuZeichnen) k_.neuZeichnen();
+}
+
+// The density axis keeps the top that its field shows, typed or chosen by the chart.
+void Abfragepanel::grenzwertFestlegen() {
+    auto& g = k_.grafik;
+    if (art_ == Abfrageart::Einzelwerte && wert(2) > 0) g.PhiGrenze = wert(2);
+    g.GrenzwertFest = true;
 }
 
 // ---- fields

@@ -63,7 +63,10 @@ private:
     void verlassenRegression(int feld);
     void verlassenSummenwerte(int feld);
     void verlassenEinzelwerte(int feld);
+    void summenKVerlassen();
     void einzelwerteErgebnisse();
+    void grenzwertVerlassen();
+    void grenzwertFestlegen();
     void summenGrenzen(double K);
 
     double wert(int feld) const;
@@ -79,9 +82,10 @@ private:
     QPushButton* cmd3_ = nullptr;
     QPushButton* cmd4_ = nullptr;
     bool gezeigt_ = false;
-    bool verarbeitet_ = false;   // a lost-focus rule is running
-    bool eigeneGrenzen_ = false; // the limit labels belong to the user's query, not to KMax
-    int fokusRueckgabe_ = -1;    // field that gets the focus back; others' departures are void
+    bool verarbeitet_ = false;      // a lost-focus rule is running
+    bool eigeneGrenzen_ = false;    // the limit labels belong to the user's query, not to KMax
+    bool grenzwertGetippt_ = false; // the density limit field holds the user's value
+    int fokusRueckgabe_ = -1;       // field that gets the focus back; others' departures are void
 };
 
 // Builds the panel for a chart window (Grafikdienste::panelErzeugen).

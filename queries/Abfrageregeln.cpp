@@ -21,9 +21,13 @@ std::string prozent(double v) {
     return " " + formatFest(v, 3);
 }
 
-// The minimum written back into a field is rounded; reading it back must pass.
+// A limit written back into a field is rounded; reading it back must pass.
 bool mindestens(double v, double minimum) {
     return v >= minimum || Zahl(v) == Zahl(minimum);
+}
+// The saturation level is shown with six and with eight decimals.
+bool istKMaxText(double v, double KMax) {
+    return Zahl(v) == Zahl(KMax) || formatFest(v, 8) == formatFest(KMax, 8);
 }
 } // namespace
 
@@ -81,45 +85,79 @@ void Abfragepanel::verlassenSummenwerte(int feld) {
         setzeFeld(0, Zahl(x));
         summenGrenzen(K);
     } else {
-        const double K = wert(2);
-        if (!mindestens(K, 0.01 * z.KMax)) {
-            warnen(QStringLiteral("Der Wert Ki muss grösser >= K bei X(1%) sein!"), titel);
-            setzeFeld(2, Zahl(0.01 * z.KMax));
-            fokusZurueck(2);
-            return;
-        }
-        const double s = K / z.KMax;
-        const double x = WertXI(z, s);
-        setzeFeld(1, prozent(100 * s));
-        setzeFeld(0, Zahl(x));
-        summenGrenzen(K);
+        summenKVerlassen();
     }
+}
+
+void Abfragepanel::summenKVerlassen() {
+    const auto& z = k_.zustand;
+    double K = wert(2);
+    if (!mindestens(K, 0.01 * z.KMax)) {
+        warnen(QStringLiteral("Der Wert Ki muss grösser >= K bei X(1%) sein!"),
+               QStringLiteral("Bitte Neueingabe"));
+        setzeFeld(2, Zahl(0.01 * z.KMax));
+        fokusZurueck(2);
+        return;
+    }
+    // KMax itself, as the program writes it, is the 100 % point.
+    if (istKMaxText(K, z.KMax)) {
+        K = z.KMax;
+    } else if (K >= z.KMax) {
+        warnen(QStringLiteral("Der Wert Ki muss kleiner als Kmax sein!"),
+               QStringLiteral("Achtung"));
+        setzeFeld(2, Zahl(z.KMax));
+        fokusZurueck(2);
+        return;
+    }
+    const double s = K / z.KMax;
+    // The curve reaches KMax only at an infinite horizon.
+    const double x = WertXI(z, s < 1 ? s : 0.9999999);
+    setzeFeld(1, prozent(100 * s));
+    setzeFeld(0, Zahl(x));
+    summenGrenzen(K);
 }
 
 void Abfragepanel::verlassenEinzelwerte(int feld) {
     auto& g = k_.grafik;
     const QString titel = QStringLiteral("Achtung");
+    if (feld == 2) {
+        grenzwertVerlassen();
+        return;
+    }
+    // The value offered after a warning is taken as it stands, so that the fields,
+    // the results, the chart and a stored query always show one band.
+    const double XiVorher = g.Xi, YiVorher = g.Yi;
     if (feld == 0) {
-        const double v = wert(0);
-        if (!(v < wert(1))) {
+        if (!(wert(0) < wert(1))) {
             warnen(QStringLiteral("X(i) sollte kleiner als X(i+d) sein !"), titel);
             setzeFeld(0, Zahl(wert(1) - 0.000001));
             fokusZurueck(0);
-        } else {
-            g.Xi = v;
         }
-    } else if (feld == 1) {
-        const double v = wert(1);
-        if (v <= wert(0)) {
+        g.Xi = wert(0);
+    } else {
+        if (wert(1) <= wert(0)) {
             warnen(QStringLiteral("X(i+d) sollte grösser als X(i) sein !"), titel);
             setzeFeld(1, Zahl(wert(0) + 0.000001));
-        } else {
-            g.Yi = v;
         }
-    } else {
-        g.PhiGrenze = wert(2);
+        g.Yi = wert(1);
     }
     einzelwerteErgebnisse();
+    if ((g.Xi != XiVorher || g.Yi != YiVorher) && k_.neuZeichnen) k_.neuZeichnen();
+}
+
+// The top of the density axis must be a positive number.
+void Abfragepanel::grenzwertVerlassen() {
+    auto& g = k_.grafik;
+    const double v = wert(2);
+    if (!(v > 0)) {
+        warnen(QStringLiteral("Der Grenzwert der Verteilungsdichte muss grösser 0 sein !"),
+               QStringLiteral("Achtung"));
+        setzeFeld(2, Zahl(g.GrenzwertFest ? g.PhiGrenze : OrdinatenTop(g.PhiGrenze)));
+        fokusZurueck(2);
+        return;
+    }
+    g.PhiGrenze = v;
+    grenzwertGetippt_ = true;
 }
 
 void Abfragepanel::einzelwerteErgebnisse() {

@@ -16,40 +16,13 @@ const QString Achtung = QStringLiteral("Achtung");
 class EinzelPanelTest : public QObject {
     Q_OBJECT
 private slots:
+    // The band starts as the observed range.
     void aufbau() {
         Panelaufbau a(prognose(2));
         QVERIFY(a.aktiv);
-        const std::vector<std::pair<int, QString>> texte = {
-            {0, "Abfrage :"},
-            {1, "Xi="},
-            {2, "X(i+d)="},
-            {3, "K(dx)="},
-            {5, "φ"},
-            {6, "i="},
-            {7, "φ"},
-            {8, "(i+d)="},
-            {10, "KdxG1/95="},
-            {14, "KdxG2/95="},
-            {16, "Bandbreite der Verteilungsdichte"},
-            {18, "0  bis :"},
-            {9, "OK speichert bis 7 Abfragewerte und regeneriert die Grafik"}};
-        for (const auto& [i, t] : texte) QCOMPARE(a.label(i), t);
-        for (int i = 0; i <= 18; ++i) QVERIFY(a.panel->label(i)->isVisible());
-        QCOMPARE(a.panel->cmd3()->text(), QStringLiteral("gewählte Bandbreite OK"));
-        QVERIFY(a.panel->cmd3()->isVisible());
-        QCOMPARE(a.panel->cmd4()->text(), QStringLiteral("Abfrage OK"));
-        QCOMPARE(a.feld(0)->toolTip(),
-                 QStringLiteral(" Vorgabe eines Werte X(i)  ->  berechnet Summenwert K(dx) und "
-                                "Verteilungsdichte Phi(i) "));
-        QCOMPARE(a.feld(1)->toolTip(),
-                 QStringLiteral(" Vorgabe eines Wertes X(i+d)  ->  berechnet Summenwert K(dx) "
-                                "und Verteilungsdichte Phi(i+d) "));
-        QCOMPARE(a.feld(2)->toolTip(),
-                 QStringLiteral(" Eingabe eines gewünschten Grenzwertes der Verteilungsdichte "
-                                "Phi -> für Grafikdarstellung "));
-        // The band starts as the observed range.
         QCOMPARE(a.text(0), QStringLiteral("1.000000"));
         QCOMPARE(a.text(1), QStringLiteral("6.000000"));
+        QVERIFY(a.panel->cmd3()->isVisible());
     }
 
     void band_data() {
@@ -100,7 +73,6 @@ private slots:
         QFETCH(QString, eingabe);
         QFETCH(bool, warnt);
         Panelaufbau a(prognose(2));
-        const double xiVorher = a.g().Xi;
         a.eingeben(0, eingabe);
         if (!warnt) {
             QVERIFY(a.dialoge.aufrufe.empty());
@@ -113,36 +85,49 @@ private slots:
         QCOMPARE(m.titel, Achtung);
         QCOMPARE(m.symbol, Symbol::Ausrufezeichen);
         QCOMPARE(a.text(0), QStringLiteral("5.999999"));
-        QCOMPARE(a.g().Xi, xiVorher);
+        // The value offered is the band's new start, in the results and the chart too.
+        QCOMPARE(a.g().Xi, 5.999999);
+        QCOMPARE(a.label(4), q(Zahl(WertKi(a.z, 6) - WertKi(a.z, 5.999999))));
+        QCOMPARE(a.gezeichnet->count(), 1);
         QTRY_VERIFY(a.feld(0)->hasFocus());
     }
 
-    void xidNichtUeberXi() {
-        Panelaufbau a(prognose(2));
-        a.eingeben(1, QStringLiteral("6"));
-        a.eingeben(0, QStringLiteral("3"));
-        a.dialoge.leeren();
-        a.eingeben(1, QStringLiteral("3"));
-        QCOMPARE(a.dialoge.meldungen().size(), std::size_t(1));
-        QCOMPARE(a.dialoge.meldungen().front().text,
-                 QStringLiteral("X(i+d) sollte grösser als X(i) sein !"));
-        QCOMPARE(a.dialoge.meldungen().front().titel, Achtung);
-        QCOMPARE(a.text(1), QStringLiteral("3.000001"));
-        QCOMPARE(a.g().Yi, 6.0);
-        // The results still describe the band that was last accepted.
-        QCOMPARE(a.label(4), q(Zahl(WertKi(a.z, 6) - WertKi(a.z, 3))));
+    // The limit of the density axis: a positive number; the axis keeps the top shown in
+    // the field, also when the field was never left.
+    void grenzwert_data() {
+        QTest::addColumn<QString>("eingabe"); // empty: field untouched
+        QTest::addColumn<bool>("gueltig");
+        QTest::newRow("eigener Grenzwert") << "0.5" << true;
+        QTest::newRow("unberührt") << "" << true;
+        QTest::newRow("null") << "0" << false;
+        QTest::newRow("negativ") << "-0.2" << false;
+        QTest::newRow("keine Zahl") << "." << false;
     }
 
-    void grenzwertUndBandbreiteOk() {
+    void grenzwert() {
+        QFETCH(QString, eingabe);
+        QFETCH(bool, gueltig);
         Panelaufbau a(prognose(2));
-        a.eingeben(2, QStringLiteral("0.5"));
-        QCOMPARE(a.g().PhiGrenze, 0.5);
-        QVERIFY(!a.g().GrenzwertFest);
-        QCOMPARE(a.gezeichnet->count(), 0);
-        QTest::mouseClick(a.panel->cmd3(), Qt::LeftButton);
+        const QString automatisch = a.text(2);
+        QCOMPARE(automatisch, QStringLiteral("0.300000"));
+        if (!eingabe.isEmpty()) a.eingeben(2, eingabe);
+        QCOMPARE(a.gezeichnet->count(), 0); // the limit waits for the button
+        if (!gueltig) {
+            QCOMPARE(a.dialoge.meldungen().size(), std::size_t(1));
+            QCOMPARE(a.dialoge.meldungen().front().text,
+                     QStringLiteral("Der Grenzwert der Verteilungsdichte muss grösser 0 sein !"));
+            QCOMPARE(a.dialoge.meldungen().front().titel, Achtung);
+            QCOMPARE(a.text(2), automatisch);
+            QTRY_VERIFY(a.feld(2)->hasFocus());
+        }
+        // Storing a query fixes the limit as the field shows it; the redraw keeps it.
+        a.ok();
         QVERIFY(a.g().GrenzwertFest);
-        QCOMPARE(a.gezeichnet->count(), 1);
-        QCOMPARE(a.text(2), QStringLiteral("0.5")); // the user's limit stays
+        const QString oben = gueltig && !eingabe.isEmpty() ? eingabe : automatisch;
+        QCOMPARE(a.g().PhiGrenze, zahlWert(oben.toStdString()));
+        QCOMPARE(a.text(2), oben);
+        QTest::mouseClick(a.panel->cmd3(), Qt::LeftButton);
+        QCOMPARE(a.g().PhiGrenze, zahlWert(oben.toStdString()));
     }
 };
 
