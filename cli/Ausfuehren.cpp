@@ -24,8 +24,8 @@ int ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std
         try {
             daten = laden(opt.pfad);
         } catch (const Fehler& f) {
-            fehler << name << "Die Datei \"" << opt.pfad
-                   << "\" ist nicht verwendbar: " << f.beschreibung << "\n";
+            fehler << name << "Die Datei \"" << sichtbar(opt.pfad)
+                   << "\" ist nicht verwendbar: " << sichtbar(f.beschreibung) << "\n";
             return 2;
         }
         const Bericht b = berichtErstellen(opt.pfad, art, daten, opt);
@@ -42,13 +42,13 @@ int ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std
         }
         return b.abfrageUnmoeglich.empty() ? 0 : 1;
     } catch (const Aufruffehler& e) {
-        fehler << name << e.what() << "\n" << Gebrauch;
+        fehler << name << sichtbar(e.what()) << "\n" << Gebrauch;
         return 2;
     } catch (const Abfragefehler& e) {
-        fehler << name << e.what() << "\n";
+        fehler << name << sichtbar(e.what()) << "\n";
         return 2;
     } catch (const Fehler& f) {
-        fehler << name << meldungstext(f) << "\n";
+        fehler << name << sichtbar(meldungstext(f)) << "\n";
         return 2;
     }
 }

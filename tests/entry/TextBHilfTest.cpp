@@ -51,7 +51,7 @@ private slots:
         QTest::addColumn<QString>("getippt");
         QTest::addColumn<QString>("ergebnis");
         QTest::newRow("Buchstaben") << u"1a2b3"_s << u"123"_s;
-        QTest::newRow("Komma") << u"12,5"_s << u"125"_s;
+        QTest::newRow("Komma") << u"12,5"_s << u"12.5"_s;
         QTest::newRow("Exponent") << u"1.5E-3"_s << u"1.5E-3"_s;
         QTest::newRow("kleines e") << u"2e+4"_s << u"2e4"_s;
         QTest::newRow("Stellung egal") << u"1-2..3"_s << u"1-2..3"_s;
