@@ -190,61 +190,6 @@ private slots:
             QCOMPARE(QDir(ordner.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
         }
     }
-
-    void abbrechenOhneMeldung_data() {
-        QTest::addColumn<int>("menue");
-        QTest::newRow("Öffnen") << int(Menue::Oeffnen);
-        QTest::newRow("Speichern unter") << int(Menue::SpeichernUnter);
-        QTest::newRow("Löschen") << int(Menue::Loeschen); // no question without a file
-    }
-    void abbrechenOhneMeldung() {
-        Eingabefenster f;
-        QVERIFY(f.aktiv);
-        f.datensatzTippen(u"bleibt"_s, FuenfPaare);
-        f.d.waehleDatei(std::nullopt);
-        QFETCH(int, menue);
-        ausloesen(*f.w, static_cast<Menue>(menue));
-        QCOMPARE(f.d.aufrufe.size(), std::size_t(1));
-        QVERIFY(f.d.meldungen().empty());
-        QVERIFY(f.z.DateiName.empty());
-        QCOMPARE(f.z.AnzPaare, 5);
-        QCOMPARE(f.w->List1()->count(), 5);
-    }
-
-    void unlesbareDateiAendertNichts_data() {
-        QTest::addColumn<QByteArray>("text");
-        QTest::newRow("zu wenige Paare") << QByteArray("kurz\r\n 5 \r\n 1 \r\n 1 2 \r\n 3 4 \r\n");
-        QTest::newRow("kein Zahlenwert") << QByteArray("kaputt\r\n abc \r\n");
-        QTest::newRow("fehlt") << QByteArray();
-    }
-    void unlesbareDateiAendertNichts() {
-        QFETCH(QByteArray, text);
-        QTemporaryDir ordner;
-        const QString pfad = ordner.filePath(u"kaputt.rgr"_s);
-        if (!text.isEmpty()) schreibe(pfad, text);
-        Eingabefenster f;
-        QVERIFY(f.aktiv);
-        f.datensatzTippen(u"bleibt"_s, FuenfPaare);
-        const QStringList zeilenVorher = [&] {
-            QStringList l;
-            for (int i = 0; i < f.w->List1()->count(); ++i) l << f.w->List1()->item(i)->text();
-            return l;
-        }();
-        f.d.waehleDatei(pfad);
-        ausloesen(*f.w, Menue::Oeffnen);
-        const auto m = f.d.meldungen();
-        QCOMPARE(m.size(), std::size_t(1)); // reported through the error message
-        QVERIFY(m[0].titel.startsWith(u"Fehler"_s));
-        QCOMPARE(f.z.AnzPaare, 5);
-        QCOMPARE(f.z.Bezeichnung, std::string("bleibt"));
-        QCOMPARE(f.w->Text2()->text(), u"bleibt"_s);
-        QVERIFY(qAbs(f.z.EingabeY(5) - 10.1) < 1e-12);
-        QVERIFY(f.z.DateiName.empty());
-        QStringList zeilenNachher;
-        for (int i = 0; i < f.w->List1()->count(); ++i)
-            zeilenNachher << f.w->List1()->item(i)->text();
-        QCOMPARE(zeilenNachher, zeilenVorher);
-    }
 };
 
 QObject* neuDateiTest() {

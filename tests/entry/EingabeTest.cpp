@@ -171,32 +171,6 @@ private slots:
         QVERIFY(f.d.aufrufe.empty());
         QCOMPARE(f.z.AnzPaare, 7);
     }
-
-    void neu() {
-        Eingabefenster f;
-        QVERIFY(f.aktiv);
-        f.datensatzTippen(u"Alt"_s, FuenfPaare);
-        f.z.Kennzahl = 7;
-        f.z.KorrR = 0.9;
-        f.klicke(f.w->cmd1(3));
-        QCOMPARE(f.z.Kennzahl, 1);
-        QCOMPARE(f.z.AnzPaare, 0);
-        QCOMPARE(f.z.KorrR, 0.0);
-        QVERIFY(!f.z.AnzahlOK);
-        QVERIFY(f.z.Bezeichnung.empty());
-        QVERIFY(f.w->Text2()->text().isEmpty());
-        QVERIFY(f.w->Text1(0)->text().isEmpty());
-        QVERIFY(!f.w->List1()->isVisible());
-        QVERIFY(!f.w->cmd1(5)->isVisible());
-        QCOMPARE(f.w->List1()->count(), 0);
-        QCOMPARE(Eingabefenster::fokus(), f.w->Text2());
-        // the menu entry does the same
-        f.datensatzTippen(u"Wieder"_s, FuenfPaare);
-        f.w->menue(tk::frmKurvex::Menue::Neu)->trigger();
-        Eingabefenster::warten();
-        QCOMPARE(f.z.AnzPaare, 0);
-        QVERIFY(!f.w->Text1(1)->isVisible());
-    }
 };
 
 QObject* neuEingabeTest() {

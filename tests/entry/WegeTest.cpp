@@ -92,7 +92,7 @@ void schritt(Eingabefenster& f, const QString& wort, const QTemporaryDir& ordner
 
 QString paare(const tk::Programmzustand& z) {
     QStringList p;
-    for (int i = 1; i <= z.AnzPaare; ++i)
+    for (int i = 1; i <= std::min(z.AnzPaare, z.EingabeX.groesse()); ++i)
         p << QString::number(z.EingabeX(i), 'g', 6) + u' ' + QString::number(z.EingabeY(i), 'g', 6);
     return p.join(u'|');
 }
@@ -138,6 +138,8 @@ private slots:
             << u"*"_s << QString() << u"Eingabe-Korrektur erst nach Eingabe-Ende !"_s << -1
             << u" Wert X4 :"_s;
         // "Neu" forgets pairs, title and file; "Löschen" only forgets its own file.
+        QTest::newRow("Neu-Knopf")
+            << u"fuenf k2 k3"_s << QString() << QString() << QString() << u"-"_s << 0 << QString();
         QTest::newRow("Neu nach Laden")
             << u"laden Neu A =4 > > =1 > =2 > Speichern"_s << u"1 2|0 0|0 0|0 0"_s << QString()
             << QString() << u"Dateiname unbekannt"_s << -1 << u" Wert X2 :"_s;
@@ -150,6 +152,15 @@ private slots:
         QTest::newRow("Löschen eigene")
             << u"fuenf datei:n.rgr Unter datei:n.rgr ja Loeschen Speichern"_s << Fuenf << u"T"_s
             << QString() << u"Dateiname unbekannt"_s << -1 << QString();
+        // Cancelled dialogs and unreadable files change nothing.
+        for (const char* menue : {"Oeffnen", "Unter", "Loeschen"})
+            QTest::newRow(menue) << u"fuenf datei:- "_s + QLatin1String(menue) << Fuenf << u"T"_s
+                                 << QString() << u"-"_s << -1 << QString();
+        QTest::newRow("kaputte Datei") << u"fuenf datei:kaputt.rgr Oeffnen"_s << Fuenf << u"T"_s
+                                       << QString() << u"Datei \""_s << -1 << u" Wert X1 :"_s;
+        QTest::newRow("fehlende Datei")
+            << u"fuenf datei:fehlt.rgr Oeffnen"_s << Fuenf << u"T"_s << QString()
+            << u" Datei nicht gefunden"_s << -1 << QString();
         // Any change hides old results.
         QTest::newRow("Korrektur nach Rechnung")
             << u"fuenf k2 l4 X =5 > =11 >"_s << u"1 2.1|2 3.9|3 6.2|4 7.8|5 11"_s << u"T"_s
@@ -188,10 +199,12 @@ private slots:
     void weg() {
         QFETCH(QString, schritte);
         QTemporaryDir ordner;
-        {
-            QFile alt(ordner.filePath(u"alt.rgr"_s));
-            QVERIFY(alt.open(QIODevice::WriteOnly));
-            alt.write(AltDatei);
+        for (const auto& [name, text] :
+             {std::pair{u"alt.rgr"_s, AltDatei},
+              {u"kaputt.rgr"_s, QByteArray("T\r\n 5 \r\n 1 \r\n 1 2 \r\n")}}) {
+            QFile datei(ordner.filePath(name));
+            QVERIFY(datei.open(QIODevice::WriteOnly));
+            datei.write(text);
         }
         Eingabefenster f;
         QVERIFY(f.aktiv);
