@@ -160,17 +160,6 @@ private slots:
             QCOMPARE(Eingabefenster::fokus(), anzahl > 5 ? static_cast<QWidget*>(f.w->Text1(1))
                                                          : static_cast<QWidget*>(f.w->cmd1(2)));
     }
-
-    void anzahlVorBestaetigungFragtNicht() {
-        Eingabefenster f;
-        QVERIFY(f.aktiv);
-        f.fokussieren(f.w->Text1(0));
-        f.eingeben(u"5"_s);
-        f.fokussieren(f.w->Text1(0));
-        f.eingeben(u"7"_s);
-        QVERIFY(f.d.aufrufe.empty());
-        QCOMPARE(f.z.AnzPaare, 7);
-    }
 };
 
 QObject* neuEingabeTest() {

@@ -68,20 +68,6 @@ private slots:
         QCOMPARE(f.w->Text1(0)->text(), ergebnis);
     }
 
-    void umlautWirdVerworfen() {
-        Eingabefenster f;
-        QVERIFY(f.aktiv);
-        f.fokussieren(f.w->Text1(0));
-        QTest::sendKeyEvent(QTest::KeyAction::Click, f.w->Text1(0), Qt::Key_unknown,
-                            QStringLiteral("ä"), Qt::NoModifier);
-        QVERIFY(f.w->Text1(0)->text().isEmpty());
-        // the title field takes it
-        f.fokussieren(f.w->Text2());
-        QTest::sendKeyEvent(QTest::KeyAction::Click, f.w->Text2(), Qt::Key_unknown,
-                            QStringLiteral("ä"), Qt::NoModifier);
-        QCOMPARE(f.w->Text2()->text(), QStringLiteral("ä"));
-    }
-
     void markAllesBeimEintritt() {
         Eingabefenster f;
         QVERIFY(f.aktiv);

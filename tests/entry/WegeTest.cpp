@@ -138,6 +138,8 @@ private slots:
             << u"*"_s << QString() << u"Eingabe-Korrektur erst nach Eingabe-Ende !"_s << -1
             << u" Wert X4 :"_s;
         // "Neu" forgets pairs, title and file; "Löschen" only forgets its own file.
+        QTest::newRow("Anzahl vor Bestätigung")
+            << u"A =5 > A =7 >"_s << QString() << u"*"_s << QString() << u"-"_s << -1 << QString();
         QTest::newRow("Neu-Knopf")
             << u"fuenf k2 k3"_s << QString() << QString() << QString() << u"-"_s << 0 << QString();
         QTest::newRow("Neu nach Laden")
