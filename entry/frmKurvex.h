@@ -133,11 +133,12 @@ private:
     void mnuSpeichernU_Click();
     void mnuKill_Click();
     void EingabeSpeichern_Click();
-    void Speichern();
+    // Saves to `pfad` after the overwrite question; false when nothing was saved.
+    bool Speichern(const std::string& pfad);
     void Oeffnen(const std::string& pfad);
     void titelUebernehmen();
     // Runs a file access, reporting failures; drive-not-ready may be retried.
-    bool dateiZugriff(const std::function<void()>& zugriff, bool zugriffsfehlerStill);
+    bool dateiZugriff(const std::function<void()>& zugriff);
 
     Programmzustand& z_;
     Dialoge& dialoge_;

@@ -21,13 +21,12 @@ QString frmKurvex::dateiFilter() const {
     return z_.ModusPrognostik ? u"(*.pro)|*.pro"_s : u"(*.rgr)|*.rgr"_s;
 }
 
-bool frmKurvex::dateiZugriff(const std::function<void()>& zugriff, bool zugriffsfehlerStill) {
+bool frmKurvex::dateiZugriff(const std::function<void()>& zugriff) {
     for (;;) {
         try {
             zugriff();
             return true;
         } catch (const Fehler& f) {
-            if (zugriffsfehlerStill && f.code == fehlercode::PfadZugriff) return false;
             const Antwort a = ZeigFehler(dialoge_, f);
             if (f.code == 71 && a == Antwort::Wiederholen) continue; // drive ready again
             return false;
@@ -52,7 +51,7 @@ void frmKurvex::Oeffnen(const std::string& pfad) {
             throw Fehler(f.code, f.quelle, "Datei \"" + pfad + "\":\n" + f.beschreibung);
         }
     };
-    if (!dateiZugriff(lesen, false)) return;
+    if (!dateiZugriff(lesen)) return;
     try {
         const QScopedValueRollback<int> still(stumm_, stumm_ + 1);
         uebernehmen(z_, d);
@@ -86,41 +85,42 @@ void frmKurvex::mnuSpeichern_Click() {
                          Symbol::Ausrufezeichen);
         return;
     }
-    Speichern();
+    Speichern(z_.DateiName);
 }
 
 void frmKurvex::mnuSpeichernU_Click() {
     const auto pfad = dialoge_.dateiSpeichern(dateiFilter());
     if (!pfad) return;
-    z_.DateiName = pfad->toStdString();
-    Speichern();
+    // The data set takes the new name only once it is saved there.
+    if (Speichern(pfad->toStdString())) z_.DateiName = pfad->toStdString();
 }
 
 void frmKurvex::EingabeSpeichern_Click() {
     if (z_.DateiName.empty())
         mnuSpeichernU_Click();
     else
-        Speichern();
+        Speichern(z_.DateiName);
 }
 
-void frmKurvex::Speichern() {
+bool frmKurvex::Speichern(const std::string& pfad) {
     // The title typed last counts even when the field was not left before the menu.
     titelUebernehmen();
-    const std::string pfad = z_.DateiName;
     if (DateiVorhanden(pfad)) {
         const Antwort a =
             dialoge_.meldung(u"Wollen Sie die vorhandene Datei überschreiben ??\n\n"_s +
                                  QString::fromStdString(pfad),
                              u"Achtung"_s, Knoepfe::JaNein, Symbol::Keins);
-        if (a != Antwort::Ja) return;
+        if (a != Antwort::Ja) return false;
     }
     try {
         speichern(pfad, z_, speicherwege);
+        return true;
     } catch (const Fehler& f) {
         // The old file is untouched; the user must know that the data are not saved.
         dialoge_.meldung(u"Die Daten wurden nicht gespeichert.\n"_s +
                              QString::fromStdString(f.beschreibung),
                          u"Fehler !!"_s, Knoepfe::OK, Symbol::Ausrufezeichen);
+        return false;
     }
 }
 
@@ -136,7 +136,7 @@ void frmKurvex::mnuKill_Click() {
         !z_.DateiName.empty() && DateiVorhanden(name) &&
         QFileInfo(*pfad).canonicalFilePath() ==
             QFileInfo(QString::fromStdString(z_.DateiName)).canonicalFilePath();
-    if (dateiZugriff([&] { loeschen(name); }, false) && eigeneDatei) z_.DateiName.clear();
+    if (dateiZugriff([&] { loeschen(name); }) && eigeneDatei) z_.DateiName.clear();
 }
 
 } // namespace tk

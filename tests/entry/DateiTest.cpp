@@ -174,7 +174,8 @@ private slots:
             QCOMPARE(m[0].knoepfe, tk::Knoepfe::JaNein);
         }
         QFETCH(QString, grund);
-        if (grund.isEmpty()) { // saved
+        QCOMPARE(f.z.DateiName.empty(), !grund.isEmpty()); // named only once saved there
+        if (grund.isEmpty()) {                             // saved
             QCOMPARE(m.size(), std::size_t(vorhanden));
             QVERIFY(inhalt(pfad).startsWith("neu\r\n 5 \r\n"));
         } else {
