@@ -428,7 +428,7 @@ void frmKurvex::paarFeldVerlassen(int index) {
     if (KorrekturModus_ || EingabeIndex_ >= z_.AnzPaare) {
         // The focus has already moved: staying within X and Y keeps the pair open.
         const QWidget* neu = QApplication::focusWidget();
-        const bool paarVerlassen = index == 2 || (neu != Text1_[1] && neu != Text1_[2]);
+        const bool paarVerlassen = (neu != Text1_[1] && neu != Text1_[2]);
         korrigieren(index, geaendert, wert, paarVerlassen);
     } else if (index == 1) {
         xEingabe(geaendert, wert);

@@ -120,6 +120,9 @@ private slots:
         QTest::newRow("Korrektur endet")
             << u"fuenf l2 X =3.5 > =6 > X tab tab"_s << u"1 2.1|2 3.9|3.5 6|4 7.8|5 10.1"_s
             << u"T"_s << QString() << u"-"_s << -1 << u" Wert X1 :"_s;
+        QTest::newRow("Korrektur zurück zu X")
+            << u"fuenf l2 X =3.5 > btab =3.7 > =6 >"_s << u"1 2.1|2 3.9|3.7 6|4 7.8|5 10.1"_s
+            << u"T"_s << QString() << u"-"_s << -1 << u" Wert X1 :"_s;
         QTest::newRow("Korrektur verlassen")
             << u"fuenf l2 X =9 A Y =8 tab"_s << u"1 8|2 3.9|9 6.2|4 7.8|5 10.1"_s << u"T"_s
             << QString() << u"-"_s << -1 << u" Wert X1 :"_s;
