@@ -62,6 +62,8 @@ Antwort QtDialoge::meldung(const QString& text, const QString& titel, Knoepfe kn
     }
     QPointer<QWidget> fenster = QApplication::activeWindow();
     QMessageBox box(icon, titel, text, QMessageBox::NoButton, fenster);
+    // Texts may quote a file: never let them format the box.
+    box.setTextFormat(Qt::PlainText);
 
     std::vector<std::pair<QPushButton*, Antwort>> knoepfeListe;
     auto neu = [&](const QString& beschriftung, QMessageBox::ButtonRole rolle, Antwort a) {

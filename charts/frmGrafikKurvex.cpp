@@ -164,6 +164,7 @@ void frmGrafikKurvex::Initialisieren() {
     auto& d = *impl_;
     grafik_.initialisieren();
     d.Label2->setText(besitzerVermerk());
+    d.Label7->setTextFormat(Qt::PlainText);
     d.Label7->setText(QString::fromStdString(zustand_.Bezeichnung));
     setWindowTitle(zustand_.ModusPrognostik ? QStringLiteral("Trend-Prognostik : Grafik")
                                             : QStringLiteral("Trend-Regression : Grafik"));

@@ -60,7 +60,9 @@ std::string mitDateiname(const std::string& zeilen, const std::string& pfad) {
     std::string t;
     std::istringstream ein(zeilen);
     for (std::string z; std::getline(ein, z);)
-        t += (z.starts_with(name) ? name + pfad + ": " + z.substr(std::strlen(name)) : z) + "\n";
+        t +=
+            (z.starts_with(name) ? name + sichtbar(pfad) + ": " + z.substr(std::strlen(name)) : z) +
+            "\n";
     return t;
 }
 
@@ -71,15 +73,15 @@ Ausgabe rechnen(const std::string& pfad, const Optionen& opt, const std::string&
         DateiArt art = artVon(pfad);
         if (art == DateiArt::Unbekannt || opt.csv) art = opt.modus.value_or(art);
         if (art == DateiArt::Unbekannt)
-            throw Aufruffehler("Unbekannte Dateiart von \"" + pfad +
+            throw Aufruffehler("Unbekannte Dateiart von \"" + sichtbar(pfad) +
                                "\": erwartet wird .rgr (Regression) oder .pro (Prognose), "
                                "sonst --modus regression oder --modus prognose.");
         Datensatz daten;
         try {
             daten = datenLesen(pfad, opt, standardText);
         } catch (const Fehler& f) {
-            fehler << name << "Die Datei \"" << pfad
-                   << "\" ist nicht verwendbar: " << f.beschreibung << "\n";
+            fehler << name << "Die Datei \"" << sichtbar(pfad)
+                   << "\" ist nicht verwendbar: " << sichtbar(f.beschreibung) << "\n";
             return {2, "", fehler.str()};
         }
         const Bericht b = berichtErstellen(pfad, art, daten, opt);
@@ -93,10 +95,10 @@ Ausgabe rechnen(const std::string& pfad, const Optionen& opt, const std::string&
         if (!b.hatErgebnis()) fehler << name << "Es liess sich kein Ergebnis berechnen.\n";
         a.status = b.hatErgebnis() && b.abfrageUnmoeglich.empty() ? 0 : 1;
     } catch (const Fehler& f) {
-        fehler << name << meldungstext(f) << "\n";
+        fehler << name << sichtbar(meldungstext(f)) << "\n";
         a = {2, "", ""};
     } catch (const std::runtime_error& e) { // Aufruffehler, Abfragefehler
-        fehler << name << e.what() << "\n";
+        fehler << name << sichtbar(e.what()) << "\n";
         a = {2, "", ""};
     }
     a.fehler = fehler.str();
@@ -155,7 +157,7 @@ int ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std
         const bool standard = std::ranges::find(opt.pfade, "-") != opt.pfade.end();
         return alleRechnen(opt, standard ? alles(eingabe) : std::string(), aus, fehler);
     } catch (const Aufruffehler& e) {
-        fehler << name << e.what() << "\n" << Gebrauch;
+        fehler << name << sichtbar(e.what()) << "\n" << Gebrauch;
         return 2;
     }
 }

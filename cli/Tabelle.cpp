@@ -8,12 +8,28 @@
 
 namespace tk::cli {
 
+std::string sichtbar(const std::string& t) {
+    static const char* const ziffern = "0123456789ABCDEF";
+    std::string aus;
+    for (const char c : t) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || b == 0x7F) {
+            aus += "\\x";
+            aus += ziffern[b >> 4];
+            aus += ziffern[b & 0xF];
+        } else {
+            aus += c;
+        }
+    }
+    return aus;
+}
+
 namespace {
 
 std::string einzeilig(std::string t) {
     std::replace(t.begin(), t.end(), '\r', ' ');
     std::replace(t.begin(), t.end(), '\n', ' ');
-    return t;
+    return sichtbar(t);
 }
 
 std::string zahl(double v) {
@@ -40,8 +56,8 @@ std::string rechts(const std::string& t, std::size_t breite) {
 
 void kopf(std::ostringstream& aus, const Bericht& b) {
     aus << "Trendkurve - " << (b.prognose ? "Prognose" : "Regression") << "\n"
-        << "Datei       : " << b.pfad << "\n"
-        << "Bezeichnung : " << b.titel << "\n"
+        << "Datei       : " << sichtbar(b.pfad) << "\n"
+        << "Bezeichnung : " << sichtbar(b.titel) << "\n"
         << "Wertepaare  : " << b.n << "\n";
 }
 

@@ -9,6 +9,10 @@ namespace tk::cli {
 
 std::string alsTabelle(const Bericht& b);
 
+// A text from a file as the terminal may show it: control characters (escape
+// sequences, line breaks) written as \xNN.
+std::string sichtbar(const std::string& t);
+
 // One line per error reported while fitting or answering a query, for stderr.
 std::string fehlerZeilen(const Bericht& b);
 

@@ -5,8 +5,10 @@
 #include "Fehler.h"
 #include "Zustand.h"
 
+#include <functional>
 #include <iosfwd>
 #include <string>
+#include <sys/types.h>
 #include <vector>
 
 namespace tk {
@@ -24,9 +26,19 @@ Datensatz lesen(std::istream& ein);
 // Writes the data set of the state in the file format.
 void schreiben(std::ostream& aus, const Programmzustand& z);
 
-// Path-level: load a file; save through a temporary file renamed over the target.
+// The system calls through which a save reaches the disk; replaceable, so that
+// failures the machine cannot produce on demand can be tried.
+struct Speicherwege {
+    std::function<int(const char* pfad, int flags, mode_t rechte)> oeffnen;
+    std::function<ssize_t(int fd, const void* daten, std::size_t n, off_t stelle)> schreiben;
+    static Speicherwege system();
+};
+
+// Path-level: load a file; save through a temporary file renamed over the target,
+// or, where no file can be created beside it, into the file itself.
 Datensatz laden(const std::string& pfad);
-void speichern(const std::string& pfad, const Programmzustand& z);
+void speichern(const std::string& pfad, const Programmzustand& z,
+               const Speicherwege& wege = Speicherwege::system());
 bool DateiVorhanden(const std::string& pfad);
 void loeschen(const std::string& pfad); // throws Fehler
 

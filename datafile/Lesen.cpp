@@ -18,6 +18,7 @@ namespace {
 
 constexpr const char* quelle = "Datei lesen";
 constexpr std::size_t maxTitelZeichen = 52;
+constexpr std::size_t maxFeldZeichen = 40;
 
 [[noreturn]] void ablehnen(const std::string& beschreibung) {
     throw Fehler(fehlercode::DateiFormat, quelle, beschreibung);
@@ -79,21 +80,27 @@ public:
     bool leer() const { return text_.empty(); }
 
     // The title: from the first non-blank character of the first line up to its end
-    // or a comma; a title in double quotes is taken without them.
+    // or a comma. A title in double quotes runs to the last quote of the line when only
+    // blanks or a comma follow it, and is taken without the two quotes.
     std::string titel() {
         while (pos_ < text_.size() && istBlank(text_[pos_])) ++pos_;
-        std::string t;
-        if (pos_ < text_.size() && text_[pos_] == '"') {
-            ++pos_;
-            while (pos_ < text_.size() && text_[pos_] != '"' && !istZeilenende(text_[pos_]))
-                t += text_[pos_++];
-            if (pos_ < text_.size() && text_[pos_] == '"') ++pos_;
-            while (pos_ < text_.size() && text_[pos_] != ',' && !istZeilenende(text_[pos_])) ++pos_;
-        } else {
-            while (pos_ < text_.size() && text_[pos_] != ',' && !istZeilenende(text_[pos_]))
-                t += text_[pos_++];
-            while (!t.empty() && istBlank(t.back())) t.pop_back();
+        std::size_t zeilenEnde = pos_;
+        while (zeilenEnde < text_.size() && !istZeilenende(text_[zeilenEnde])) ++zeilenEnde;
+        if (pos_ < zeilenEnde && text_[pos_] == '"') {
+            const std::size_t zu = text_.rfind('"', zeilenEnde - 1);
+            std::size_t danach = zu + 1;
+            while (danach < zeilenEnde && istBlank(text_[danach])) ++danach;
+            if (zu > pos_ && (danach == zeilenEnde || text_[danach] == ',')) {
+                std::string t = text_.substr(pos_ + 1, zu - pos_ - 1);
+                pos_ = danach;
+                feldEnde();
+                return t;
+            }
         }
+        std::string t;
+        while (pos_ < text_.size() && text_[pos_] != ',' && !istZeilenende(text_[pos_]))
+            t += text_[pos_++];
+        while (!t.empty() && istBlank(t.back())) t.pop_back();
         feldEnde();
         return t;
     }
@@ -104,7 +111,13 @@ public:
         if (pos_ >= text_.size()) ablehnen("Die Datei endet vorzeitig: " + was + " fehlt.");
         if (text_[pos_] == ',') ablehnen(satzanfang(was) + " fehlt (leeres Feld).");
         std::string feld;
-        while (pos_ < text_.size() && !istTrenner(text_[pos_])) feld += text_[pos_++];
+        while (pos_ < text_.size() && !istTrenner(text_[pos_])) {
+            // No number of a data set is this long: stop before reading on.
+            if (feld.size() == maxFeldZeichen)
+                ablehnen(satzanfang(was) + " ist zu lang: \"" + cp1252NachUtf8(feld.substr(0, 20)) +
+                         "...\"");
+            feld += text_[pos_++];
+        }
         feldEnde();
         double wert = 0;
         if (!alsZahl(feld, wert))

@@ -44,7 +44,11 @@ Fehler systemFehler(int fehlerNr, const std::string& quelle, const std::string& 
                       "Die Datei \"" + pfad + "\" wurde nicht gefunden.");
     case EACCES:
     case EPERM:
+        return Fehler(fehlercode::PfadZugriff, quelle,
+                      "Keine Berechtigung für \"" + pfad + "\" oder sein Verzeichnis.");
     case EROFS:
+        return Fehler(fehlercode::PfadZugriff, quelle,
+                      "\"" + pfad + "\" liegt auf einem schreibgeschützten Datenträger.");
     case EISDIR:
     case ETXTBSY:
         return Fehler(fehlercode::PfadZugriff, quelle, "Kein Zugriff auf \"" + pfad + "\".");
@@ -91,11 +95,12 @@ private:
 
 // Creates the temporary file beside the target. A new file gets the rights the
 // process's umask gives (the kernel applies it); a replaced file keeps its own.
-int neueTempDatei(const std::string& basis, const std::string& ziel, std::string& pfad) {
+int neueTempDatei(const std::string& basis, const std::string& ziel, std::string& pfad,
+                  const Speicherwege& wege) {
     static std::atomic<unsigned> zaehler{0};
     for (int versuch = 0; versuch < 100; ++versuch) {
         pfad = basis + std::to_string(::getpid()) + "-" + std::to_string(++zaehler);
-        const int fd = ::open(pfad.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = wege.oeffnen(pfad.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
             struct stat st {};
             if (::stat(ziel.c_str(), &st) == 0) ::fchmod(fd, st.st_mode & 07777);
@@ -136,8 +141,86 @@ Datensatz laden(const std::string& pfad) {
     return lesen(ein);
 }
 
-void speichern(const std::string& pfad, const Programmzustand& z) {
-    constexpr const char* quelle = "Datei speichern";
+Speicherwege Speicherwege::system() {
+    return {[](const char* p, int flags, mode_t rechte) { return ::open(p, flags, rechte); },
+            [](int fd, const void* daten, std::size_t n, off_t stelle) {
+                return ::pwrite(fd, daten, n, stelle);
+            }};
+}
+
+namespace {
+
+constexpr const char* speichernQuelle = "Datei speichern";
+
+// Writes all of `inhalt` at the start of the file; false with errno set on failure.
+bool allesSchreiben(const Speicherwege& wege, int fd, const std::string& inhalt) {
+    std::size_t geschrieben = 0;
+    while (geschrieben < inhalt.size()) {
+        const ssize_t k =
+            wege.schreiben(fd, inhalt.data() + geschrieben, inhalt.size() - geschrieben,
+                           static_cast<off_t>(geschrieben));
+        if (k < 0 && errno == EINTR) continue;
+        if (k <= 0) {
+            if (k == 0) errno = ENOSPC;
+            return false;
+        }
+        geschrieben += static_cast<std::size_t>(k);
+    }
+    return true;
+}
+
+class Deskriptor {
+public:
+    explicit Deskriptor(int fd) : fd_(fd) {}
+    Deskriptor(const Deskriptor&) = delete;
+    Deskriptor& operator=(const Deskriptor&) = delete;
+    ~Deskriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    int fd() const { return fd_; }
+    bool schliessen() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+// Where no file can be created beside the target but the target itself may be
+// written: room is reserved first, and a failed write puts the old content back.
+void sofortSpeichern(const std::string& ziel, const std::string& inhalt, const std::string& pfad,
+                     const Speicherwege& wege) {
+    Deskriptor datei(wege.oeffnen(ziel.c_str(), O_RDWR | O_CLOEXEC, 0));
+    if (datei.fd() < 0) throw systemFehler(errno, speichernQuelle, pfad);
+    std::string alt;
+    char block[4096];
+    for (ssize_t k;
+         (k = ::pread(datei.fd(), block, sizeof block, static_cast<off_t>(alt.size()))) > 0;)
+        alt.append(block, static_cast<std::size_t>(k));
+    if (inhalt.size() > alt.size()) {
+        const int r = ::posix_fallocate(datei.fd(), 0, static_cast<off_t>(inhalt.size()));
+        if (r == ENOSPC || r == EDQUOT) throw systemFehler(r, speichernQuelle, pfad);
+    }
+    if (!allesSchreiben(wege, datei.fd(), inhalt) ||
+        ::ftruncate(datei.fd(), static_cast<off_t>(inhalt.size())) != 0 ||
+        ::fsync(datei.fd()) != 0) {
+        const int fehler = errno;
+        // The space of the old content is still reserved: it fits back.
+        if (allesSchreiben(Speicherwege::system(), datei.fd(), alt)) {
+            (void)!::ftruncate(datei.fd(), static_cast<off_t>(alt.size()));
+            ::fsync(datei.fd());
+        }
+        throw systemFehler(fehler, speichernQuelle, pfad);
+    }
+    if (!datei.schliessen()) throw systemFehler(errno, speichernQuelle, pfad);
+}
+
+} // namespace
+
+void speichern(const std::string& pfad, const Programmzustand& z, const Speicherwege& wege) {
+    const char* quelle = speichernQuelle;
     if (pfad.empty())
         throw Fehler(fehlercode::FalscherDateiname, quelle, "Kein Dateiname angegeben.");
     if (istVerzeichnis(pfad)) throw systemFehler(EISDIR, quelle, pfad);
@@ -155,20 +238,15 @@ void speichern(const std::string& pfad, const Programmzustand& z) {
     const auto name =
         ziel.substr(ziel.find_last_of('/') == std::string::npos ? 0 : ziel.find_last_of('/') + 1);
     std::string tempPfad;
-    const int fd = neueTempDatei(verzeichnis + "/." + name + ".tmp-", ziel, tempPfad);
-    if (fd < 0) throw systemFehler(errno, quelle, pfad);
-    TempDatei temp(tempPfad, fd);
-
-    std::size_t geschrieben = 0;
-    while (geschrieben < inhalt.size()) {
-        const ssize_t k =
-            ::write(temp.fd(), inhalt.data() + geschrieben, inhalt.size() - geschrieben);
-        if (k < 0) {
-            if (errno == EINTR) continue;
-            throw systemFehler(errno, quelle, pfad);
-        }
-        geschrieben += static_cast<std::size_t>(k);
+    const int fd = neueTempDatei(verzeichnis + "/." + name + ".tmp-", ziel, tempPfad, wege);
+    if (fd < 0) {
+        const int fehler = errno;
+        if ((fehler == EACCES || fehler == EPERM) && DateiVorhanden(ziel))
+            return sofortSpeichern(ziel, inhalt, pfad, wege);
+        throw systemFehler(fehler, quelle, pfad);
     }
+    TempDatei temp(tempPfad, fd);
+    if (!allesSchreiben(wege, temp.fd(), inhalt)) throw systemFehler(errno, quelle, pfad);
     if (::fsync(temp.fd()) != 0) throw systemFehler(errno, quelle, pfad);
     if (!temp.schliessen()) throw systemFehler(errno, quelle, pfad);
     if (::rename(temp.pfad().c_str(), ziel.c_str()) != 0) throw systemFehler(errno, quelle, pfad);

@@ -29,6 +29,12 @@ void schreiben(std::ostream& aus, const Programmzustand& z) {
     std::replace_if(
         titel.begin(), titel.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
 
+    // The reader drops surrounding blanks and a pair of quotes: such a title is
+    // quoted, so that it reads back as it stands.
+    if (!titel.empty() && (titel.front() == '"' || titel.front() == ' ' || titel.front() == '\t' ||
+                           titel.back() == ' ' || titel.back() == '\t'))
+        titel = '"' + titel + '"';
+
     const char* zeilenende = "\r\n";
     aus << utf8NachCp1252(titel) << zeilenende;
     aus << listenForm(n) << zeilenende;

@@ -85,6 +85,10 @@ long naechstesZeichen(const std::string& s, std::size_t& pos) {
 
 } // namespace
 
+bool imDateiZeichensatz(char32_t zeichen) {
+    return byteVonZeichen(zeichen) >= 0;
+}
+
 std::string utf8NachCp1252(const std::string& utf8) {
     std::string aus;
     aus.reserve(utf8.size());

@@ -8,6 +8,8 @@ namespace tk {
 
 // Characters without a Windows-1252 code (and malformed UTF-8) become '?'.
 std::string utf8NachCp1252(const std::string& utf8);
+// True when the file's code page holds the character.
+bool imDateiZeichensatz(char32_t zeichen);
 // The five unassigned bytes of Windows-1252 become '?'.
 std::string cp1252NachUtf8(const std::string& cp1252);
 // Number of characters (code points) of a UTF-8 text.

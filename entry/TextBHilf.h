@@ -16,8 +16,16 @@ void MarkAlles(QLineEdit* feld);
 // Moves the focus as Tab (Enter, Right, Down) or Shift+Tab (Left, Up) would; returns
 // false for any other key, which then stays with the field.
 bool TasteNavig(QWidget* feld, int taste);
-// True when the character may be typed into a numeric field: "-1234567890.Ee" and Backspace.
+// True when the character may be typed into a numeric field: "-1234567890.Ee", the
+// decimal comma (taken as a point) and Backspace.
 bool TasteZahl(QChar zeichen);
+
+// The value of a number field: its leading number. A text without one, or a number
+// beyond the range of a double, has no value.
+enum class Feldzahl { Ok, KeineZahl, Bereich };
+Feldzahl feldZahl(const QString& text, double& wert);
+// The message for a field without a value.
+QString feldzahlMeldung(Feldzahl f);
 // True when the key may reach the title field (Enter never does).
 bool TasteTitel(int taste);
 // True when losing the focus means the user left the field: switching windows or

@@ -12,6 +12,7 @@
 #include "Werteliste.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -23,6 +24,7 @@
 #include <QScopedValueRollback>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -87,6 +89,7 @@ void frmKurvex::aufbauen() {
 
     Label1_[0] = label(u" Bezeichnung (max. 52 Zeichen) :"_s, 100, 200, 3000);
     Text2_ = feld(3150, 200, 6550);
+    Text2_->setMaxLength(52);
     TextBHilf::anbringen(Text2_, TextBHilf::Art::Titel);
 
     Label1_[1] = label(u" Anzahl Wertepaare (max. 21) :"_s, 100, 750, 3000);
@@ -95,7 +98,11 @@ void frmKurvex::aufbauen() {
     Text1_[1] = feld(3150, 1300, 2700);
     Label1_[3] = label(QString(), 100, 1800, 3000);
     Text1_[2] = feld(3150, 1800, 2700);
-    for (QLineEdit* f : Text1_) TextBHilf::anbringen(f, TextBHilf::Art::Zahl);
+    for (std::size_t i = 0; i < Text1_.size(); ++i) {
+        TextBHilf::anbringen(Text1_[i], TextBHilf::Art::Zahl);
+        // Only what the user changed is stored when a field is left.
+        connect(Text1_[i], &QLineEdit::textEdited, this, [this, i] { geaendert_[i] = true; });
+    }
 
     Label1_[4] =
         label(u" Eingabe-Korrektur erst nach         Eingabe-Ende !"_s, 6000, 1300, 1600, 750);
@@ -170,6 +177,7 @@ void frmKurvex::tabFolge() {
 void frmKurvex::Initialisieren() {
     const QScopedValueRollback<int> still(stumm_, stumm_ + 1);
     z_.initialisierenEingabe();
+    z_.redimPaare(0, false);
     EingabeIndex_ = 0;
     KorrekturIndex_ = 0;
     KorrekturModus_ = false;
@@ -177,6 +185,7 @@ void frmKurvex::Initialisieren() {
     Fall_ = 1;
     Sekunden_ = 0;
     for (QLineEdit* f : Text1_) f->clear();
+    geaendert_ = {};
     Bild3();
     Label4_->setText(besitzerVermerk());
     List1_->clear();
@@ -239,19 +248,45 @@ void frmKurvex::listeAufbauen() {
         List1_->addItem(listenZeile(j, z_.EingabeX(j), z_.EingabeY(j)));
 }
 
+void frmKurvex::paarBeschriften(int k, bool prognoseWorte) {
+    Label1_[2]->setText(nummeriert(prognoseWorte ? u" Bezugshorizont X"_s : u" Wert X"_s, k));
+    Label1_[3]->setText(nummeriert(prognoseWorte ? u" Messwert  K"_s : u" Wert Y"_s, k));
+}
+
 void frmKurvex::EingabeListe() {
     listeAufbauen();
-    const QString xVor = z_.ModusPrognostik ? u" Bezugshorizont X"_s : u" Wert X"_s;
-    const QString yVor = z_.ModusPrognostik ? u" Messwert  K"_s : u" Wert Y"_s;
     if (EingabeIndex_ < z_.AnzPaare) {
-        Label1_[2]->setText(nummeriert(xVor, EingabeIndex_ + 1));
-        Label1_[3]->setText(nummeriert(yVor, EingabeIndex_ + 1));
-    } else {
-        Label1_[2]->setText(nummeriert(xVor, 1));
-        Label1_[3]->setText(nummeriert(yVor, 1));
-        if (z_.EingabeX.groesse() >= 1)
-            Text1_[1]->setText(QString::fromStdString(allgemein(z_.EingabeX(1))));
+        paarBeschriften(EingabeIndex_ + 1, z_.ModusPrognostik);
+        return;
     }
+    // Entry complete: the labels name pair 1, and so do both fields.
+    paarBeschriften(1, z_.ModusPrognostik);
+    if (z_.EingabeX.groesse() >= 1) {
+        Text1_[1]->setText(QString::fromStdString(allgemein(z_.EingabeX(1))));
+        Text1_[2]->setText(QString::fromStdString(allgemein(z_.EingabeY(1))));
+    }
+    geaendert_[1] = geaendert_[2] = false;
+}
+
+void frmKurvex::paarAnzeigen() {
+    EingabeListe();
+    if (EingabeIndex_ < z_.AnzPaare) {
+        Text1_[1]->clear();
+        Text1_[2]->clear();
+        geaendert_[1] = geaendert_[2] = false;
+    }
+}
+
+void frmKurvex::datenGeaendert() {
+    z_.WerteZuweisung();
+    const bool speichernSichtbar = !cmd1_[5]->isHidden();
+    ergebnisseVerbergen(); // results of an earlier run no longer apply
+    cmd1_[5]->setVisible(speichernSichtbar);
+}
+
+void frmKurvex::korrekturErstNachEnde() {
+    dialoge_.meldung(u"Eingabe-Korrektur erst nach Eingabe-Ende !"_s, u"Achtung"_s, Knoepfe::OK,
+                     Symbol::Ausrufezeichen);
 }
 
 // ---- leaving the fields
@@ -322,18 +357,27 @@ void frmKurvex::Text1_LostFocus(int index) {
         anzahlVerlassen();
         break;
     case 1:
-        xVerlassen();
-        break;
     case 2:
-        yVerlassen();
+        paarFeldVerlassen(index);
         break;
     default:
         break;
     }
 }
 
+bool frmKurvex::feldWert(int index, double& wert) {
+    const Feldzahl f = feldZahl(Text1_[static_cast<std::size_t>(index)]->text(), wert);
+    if (f == Feldzahl::Ok) return true;
+    dialoge_.meldung(feldzahlMeldung(f), u"Achtung"_s, Knoepfe::OK, Symbol::Ausrufezeichen);
+    zurueckInFeld(Text1_[static_cast<std::size_t>(index)]);
+    return false;
+}
+
 void frmKurvex::anzahlVerlassen() {
-    const double k = zahlWert(Text1_[0]->text().toStdString());
+    if (!geaendert_[0]) return; // an unchanged count changes nothing
+    double k = 0;
+    if (!feldWert(0, k)) return;
+    geaendert_[0] = false;
     if (k > 21) {
         dialoge_.meldung(meldungMaxAnzahl());
         Text1_[0]->clear();
@@ -360,69 +404,81 @@ void frmKurvex::anzahlVerlassen() {
         Text1_[0]->setText(anzahlText(z_.AnzPaare));
         return;
     }
-    KorrekturModus_ = true;
-    KorrekturIndex_ = n;
+    anzahlAendern(n);
+}
+
+void frmKurvex::anzahlAendern(int n) {
     z_.redimPaare(n);
     z_.AnzPaare = n;
-    if (EingabeIndex_ > n) {
-        EingabeIndex_ = n;
-        z_.WerteZuweisung();
+    // New pairs are entered one by one, starting after the last complete one.
+    EingabeIndex_ = std::min(EingabeIndex_, n);
+    KorrekturModus_ = false;
+    xOffen_ = false;
+    datenGeaendert();
+    cmd1_[5]->show();
+    paarAnzeigen();
+    zurueckInFeld(EingabeIndex_ < n ? static_cast<QWidget*>(Text1_[1]) : cmd1_[2]);
+}
+
+void frmKurvex::paarFeldVerlassen(int index) {
+    QLineEdit* feld = Text1_[static_cast<std::size_t>(index)];
+    const bool geaendert = geaendert_[static_cast<std::size_t>(index)] && !feld->text().isEmpty();
+    double wert = 0;
+    if (geaendert && !feldWert(index, wert)) return;
+    geaendert_[static_cast<std::size_t>(index)] = false;
+    if (KorrekturModus_ || EingabeIndex_ >= z_.AnzPaare) {
+        // The focus has already moved: staying within X and Y keeps the pair open.
+        const QWidget* neu = QApplication::focusWidget();
+        const bool paarVerlassen = (neu != Text1_[1] && neu != Text1_[2]);
+        korrigieren(index, geaendert, wert, paarVerlassen);
+    } else if (index == 1) {
+        xEingabe(geaendert, wert);
+    } else {
+        yEingabe(geaendert, wert);
+    }
+}
+
+void frmKurvex::korrigieren(int index, bool geaendert, double wert, bool paarVerlassen) {
+    const int p = KorrekturModus_ ? KorrekturIndex_ : 1; // the pair the labels name
+    if (geaendert && p >= 1 && p <= z_.EingabeX.groesse()) {
+        (index == 1 ? z_.EingabeX(p) : z_.EingabeY(p)) = wert;
+        Zusatz(z_, p);
+        datenGeaendert();
         listeAufbauen();
     }
-    xOffen_ = false;
-    ergebnisseVerbergen(); // results of an earlier run no longer apply
-    cmd1_[5]->show();
-    Text1_[1]->clear();
-    Label1_[2]->setText(nummeriert(u" Wert X"_s, n));
-    Label1_[3]->setText(nummeriert(u" Wert Y"_s, n));
-    zurueckInFeld(Text1_[1]);
+    if (paarVerlassen) {
+        KorrekturModus_ = false;
+        paarAnzeigen();
+    }
 }
 
-void frmKurvex::xVerlassen() {
-    int p = 0;
-    bool vorgerueckt = false;
-    if (KorrekturModus_) {
-        p = KorrekturIndex_;
-    } else if (xOffen_) {
-        p = EingabeIndex_; // the pair was already begun by an earlier departure
-    } else if (EingabeIndex_ < z_.AnzPaare) {
-        p = ++EingabeIndex_;
-        vorgerueckt = true;
+void frmKurvex::xEingabe(bool geaendert, double wert) {
+    const int p = EingabeIndex_ + 1;
+    if (geaendert && p <= z_.EingabeX.groesse()) {
+        z_.EingabeX(p) = wert;
         xOffen_ = true;
-    }
-    if (!Text1_[1]->text().isEmpty()) {
-        if (p >= 1 && p <= z_.EingabeX.groesse())
-            z_.EingabeX(p) = zahlWert(Text1_[1]->text().toStdString());
         return;
     }
-    if (vorgerueckt) {
-        --EingabeIndex_;
+    if (Text1_[1]->text().isEmpty()) {
         xOffen_ = false;
+        zurueckInFeld(Text1_[1]);
     }
-    zurueckInFeld(Text1_[1]);
 }
 
-void frmKurvex::yVerlassen() {
-    const int p = KorrekturModus_ ? KorrekturIndex_ : EingabeIndex_;
-    if (Text1_[2]->text().isEmpty()) {
-        if (!KorrekturModus_ && xOffen_ && !Text1_[1]->text().isEmpty()) {
-            --EingabeIndex_; // the pair is entered again
-            xOffen_ = false;
-        }
+void frmKurvex::yEingabe(bool geaendert, double wert) {
+    const int p = EingabeIndex_ + 1;
+    if (!geaendert || !xOffen_ || p > z_.EingabeY.groesse()) {
+        // The pair is complete only with both values; its X is asked for again.
+        if (geaendert) geaendert_[2] = true;
         zurueckInFeld(Text1_[1]);
         return;
     }
-    if (p < 1 || p > z_.EingabeY.groesse()) {
-        zurueckInFeld(Text1_[1]); // no pair begun yet
-        return;
-    }
-    z_.EingabeY(p) = zahlWert(Text1_[2]->text().toStdString());
+    z_.EingabeY(p) = wert;
     Zusatz(z_, p);
-    z_.WerteZuweisung();
-    if (!KorrekturModus_) xOffen_ = false;
-    // A pair appended by enlarging the count joins the list once complete.
-    if (p > EingabeIndex_) EingabeIndex_ = p;
-    EingabeListe();
+    EingabeIndex_ = p;
+    xOffen_ = false;
+    datenGeaendert();
+    paarAnzeigen();
     if (EingabeIndex_ < z_.AnzPaare) {
         zurueckInFeld(Text1_[1]);
     } else {
@@ -483,6 +539,7 @@ void frmKurvex::Neu_Click() {
         const QScopedValueRollback<int> still(stumm_, stumm_ + 1);
         Text2_->clear();
         z_.Bezeichnung.clear();
+        z_.DateiName.clear();
         Ergebnis_ = {};
         Bild1();
         Initialisieren();
@@ -491,41 +548,51 @@ void frmKurvex::Neu_Click() {
 }
 
 void frmKurvex::List1_Click(int zeile) {
-    if (!z_.AnzahlOK || KorrekturModus_) return;
+    if (!z_.AnzahlOK) return;
+    if (EingabeIndex_ < z_.AnzPaare) {
+        korrekturErstNachEnde();
+        return;
+    }
     const int k = zeile + 1;
     if (k < 1 || k > z_.EingabeX.groesse()) return;
     KorrekturModus_ = true;
     KorrekturIndex_ = k;
-    Label1_[2]->setText(nummeriert(u" Wert X"_s, k));
-    Label1_[3]->setText(nummeriert(u" Wert Y"_s, k));
+    paarBeschriften(k, false);
     Zusatz(z_, k);
     Text1_[1]->setText(korrekturText(z_.EingabeX(k)));
     Text1_[2]->setText(korrekturText(z_.EingabeY(k)));
+    geaendert_[1] = geaendert_[2] = false;
     zurueckInFeld(Text1_[1]);
 }
 
 void frmKurvex::List1_DblClick(int zeile) {
-    const int k = zeile + 1;
-    KorrekturModus_ = true;
+    if (!z_.AnzahlOK) return;
+    if (EingabeIndex_ < z_.AnzPaare) {
+        korrekturErstNachEnde();
+        return;
+    }
+    // A click just before opened the pair for correction; deleting ends that.
+    KorrekturModus_ = false;
+    if (z_.AnzPaare <= 4) {
+        dialoge_.meldung(meldungMinPaare());
+        paarAnzeigen();
+        return;
+    }
     Antwort antwort = Antwort::Nein;
     int c = z_.AnzPaare;
-    try {
-        ListZeileLoesch(dialoge_, z_, k, c, antwort);
-        if (antwort == Antwort::Ja) {
-            z_.redimPaare(c);
-            z_.AnzPaare = c;
-            EingabeIndex_ = c;
-            KorrekturIndex_ = c;
-            xOffen_ = false;
-            ergebnisseVerbergen();
-        }
-        Text1_[0]->setText(anzahlText(z_.AnzPaare));
-        for (int j = 1; j <= z_.AnzPaare; ++j) Zusatz(z_, j);
-        z_.WerteZuweisung();
-        EingabeListe();
-    } catch (const Fehler& f) {
-        ZeigFehler(dialoge_, f);
+    ListZeileLoesch(dialoge_, z_, zeile + 1, c, antwort);
+    if (antwort == Antwort::Ja) {
+        z_.redimPaare(c);
+        z_.AnzPaare = c;
+        EingabeIndex_ = c;
+        KorrekturIndex_ = c;
+        xOffen_ = false;
+        ergebnisseVerbergen();
     }
+    Text1_[0]->setText(anzahlText(z_.AnzPaare));
+    for (int j = 1; j <= z_.AnzPaare; ++j) Zusatz(z_, j);
+    z_.WerteZuweisung();
+    paarAnzeigen();
 }
 
 void frmKurvex::EndeAbfragen() {

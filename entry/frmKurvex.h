@@ -2,6 +2,7 @@
 // The input window: title, pair count and pairs, the value list, the calculation run
 // with its results, and the "Datei" menu.
 
+#include "Datei.h"
 #include "Dialoge.h"
 #include "Prognose.h"
 #include "Zustand.h"
@@ -58,6 +59,9 @@ public:
     // Asks a running search to stop at its next progress report.
     void abbrechen() { abbruch_ = true; }
 
+    // How saving reaches the disk.
+    Speicherwege speicherwege = Speicherwege::system();
+
     // Called for each progress report that reaches the window (the first of each
     // search, then one per second), after the display was updated; lets tests act
     // while a search runs.
@@ -93,14 +97,26 @@ private:
     void EingabeListe();
     void listeAufbauen();
     void ergebnisseVerbergen();
+    void paarBeschriften(int k, bool prognoseWorte);
+    // Labels and fields for what comes next: the next pair to enter, or pair 1 once
+    // entry is complete.
+    void paarAnzeigen();
+    // Working copies refreshed, results of an earlier run hidden.
+    void datenGeaendert();
+    void korrekturErstNachEnde();
 
     // Field processing when a field is left.
     void verlassen(QObject* feld);
     void Text2_LostFocus();
     void Text1_LostFocus(int index);
     void anzahlVerlassen();
-    void xVerlassen();
-    void yVerlassen();
+    void anzahlAendern(int n);
+    // The value of a field, or a message and the focus back into it.
+    bool feldWert(int index, double& wert);
+    void paarFeldVerlassen(int index);
+    void korrigieren(int index, bool geaendert, double wert, bool paarVerlassen);
+    void xEingabe(bool geaendert, double wert);
+    void yEingabe(bool geaendert, double wert);
     // Puts the focus back into a field once the current focus change has finished.
     void zurueckInFeld(QWidget* feld);
 
@@ -130,10 +146,11 @@ private:
     void mnuSpeichernU_Click();
     void mnuKill_Click();
     void EingabeSpeichern_Click();
-    void Speichern();
+    // Saves to `pfad` after the overwrite question; false when nothing was saved.
+    bool Speichern(const std::string& pfad);
     void titelUebernehmen();
     // Runs a file access, reporting failures; drive-not-ready may be retried.
-    bool dateiZugriff(const std::function<void()>& zugriff, bool zugriffsfehlerStill);
+    bool dateiZugriff(const std::function<void()>& zugriff);
 
     Programmzustand& z_;
     Dialoge& dialoge_;
@@ -151,8 +168,10 @@ private:
     int EingabeIndex_ = 0;
     bool KorrekturModus_ = false;
     int KorrekturIndex_ = 0;
-    // The X field advanced the pair counter and the pair's Y is still missing.
+    // The X value of the next pair is stored and its Y is still missing.
     bool xOffen_ = false;
+    // Fields the user edited since their value was last stored or shown.
+    std::array<bool, 3> geaendert_{};
     Ergebnis Ergebnis_;
 
     int Fall_ = 1;

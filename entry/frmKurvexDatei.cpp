@@ -7,6 +7,7 @@
 #include "Format.h"
 #include "Werteliste.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,13 +21,12 @@ QString frmKurvex::dateiFilter() const {
     return z_.ModusPrognostik ? u"(*.pro)|*.pro"_s : u"(*.rgr)|*.rgr"_s;
 }
 
-bool frmKurvex::dateiZugriff(const std::function<void()>& zugriff, bool zugriffsfehlerStill) {
+bool frmKurvex::dateiZugriff(const std::function<void()>& zugriff) {
     for (;;) {
         try {
             zugriff();
             return true;
         } catch (const Fehler& f) {
-            if (zugriffsfehlerStill && f.code == fehlercode::PfadZugriff) return false;
             const Antwort a = ZeigFehler(dialoge_, f);
             if (f.code == 71 && a == Antwort::Wiederholen) continue; // drive ready again
             return false;
@@ -43,7 +43,15 @@ void frmKurvex::mnuOpen_Click() {
 void frmKurvex::Oeffnen(const std::string& pfad) {
     Datensatz d;
     // A file that cannot be read changes nothing, not even the current file name.
-    if (!dateiZugriff([&] { d = laden(pfad); }, false)) return;
+    const auto lesen = [&] {
+        try {
+            d = laden(pfad);
+        } catch (const Fehler& f) {
+            if (f.code != fehlercode::DateiFormat) throw;
+            throw Fehler(f.code, f.quelle, "Datei \"" + pfad + "\":\n" + f.beschreibung);
+        }
+    };
+    if (!dateiZugriff(lesen)) return;
     try {
         const QScopedValueRollback<int> still(stumm_, stumm_ + 1);
         uebernehmen(z_, d);
@@ -52,6 +60,8 @@ void frmKurvex::Oeffnen(const std::string& pfad) {
         Text1_[0]->setText(anzahlText(z_.AnzPaare));
         z_.AnzahlOK = true;
         z_.WerteZuweisung();
+        KorrekturModus_ = false;
+        geaendert_ = {};
         ergebnisseVerbergen(); // results of the previous data set no longer apply
         Bild2();
         Bild3();
@@ -75,44 +85,58 @@ void frmKurvex::mnuSpeichern_Click() {
                          Symbol::Ausrufezeichen);
         return;
     }
-    Speichern();
+    Speichern(z_.DateiName);
 }
 
 void frmKurvex::mnuSpeichernU_Click() {
     const auto pfad = dialoge_.dateiSpeichern(dateiFilter());
     if (!pfad) return;
-    z_.DateiName = pfad->toStdString();
-    Speichern();
+    // The data set takes the new name only once it is saved there.
+    if (Speichern(pfad->toStdString())) z_.DateiName = pfad->toStdString();
 }
 
 void frmKurvex::EingabeSpeichern_Click() {
     if (z_.DateiName.empty())
         mnuSpeichernU_Click();
     else
-        Speichern();
+        Speichern(z_.DateiName);
 }
 
-void frmKurvex::Speichern() {
+bool frmKurvex::Speichern(const std::string& pfad) {
     // The title typed last counts even when the field was not left before the menu.
     titelUebernehmen();
-    if (DateiVorhanden(z_.DateiName)) {
-        const Antwort a = dialoge_.meldung(u"Wollen Sie die vorhandene Datei überschreiben ??"_s,
-                                           u"Achtung"_s, Knoepfe::JaNein, Symbol::Keins);
-        if (a != Antwort::Ja) return;
+    if (DateiVorhanden(pfad)) {
+        const Antwort a =
+            dialoge_.meldung(u"Wollen Sie die vorhandene Datei überschreiben ??\n\n"_s +
+                                 QString::fromStdString(pfad),
+                             u"Achtung"_s, Knoepfe::JaNein, Symbol::Keins);
+        if (a != Antwort::Ja) return false;
     }
-    const std::string pfad = z_.DateiName;
-    dateiZugriff([&] { speichern(pfad, z_); }, true);
+    try {
+        speichern(pfad, z_, speicherwege);
+        return true;
+    } catch (const Fehler& f) {
+        // The old file is untouched; the user must know that the data are not saved.
+        dialoge_.meldung(u"Die Daten wurden nicht gespeichert.\n"_s +
+                             QString::fromStdString(f.beschreibung),
+                         u"Fehler !!"_s, Knoepfe::OK, Symbol::Ausrufezeichen);
+        return false;
+    }
 }
 
 void frmKurvex::mnuKill_Click() {
     const auto pfad = dialoge_.dateiOeffnen(dateiFilter());
     if (!pfad) return; // nothing chosen, nothing to delete
-    z_.DateiName = pfad->toStdString();
     const Antwort a = dialoge_.meldung(u"Wollen Sie "_s + *pfad + u" wirklich löschen ??"_s,
                                        u"Achtung"_s, Knoepfe::JaNeinAbbrechen, Symbol::Frage);
     if (a != Antwort::Ja) return;
-    const std::string name = z_.DateiName;
-    dateiZugriff([&] { loeschen(name); }, false);
+    const std::string name = pfad->toStdString();
+    // The data set no longer has a file once the file it was saved under is gone.
+    const bool eigeneDatei =
+        !z_.DateiName.empty() && DateiVorhanden(name) &&
+        QFileInfo(*pfad).canonicalFilePath() ==
+            QFileInfo(QString::fromStdString(z_.DateiName)).canonicalFilePath();
+    if (dateiZugriff([&] { loeschen(name); }) && eigeneDatei) z_.DateiName.clear();
 }
 
 } // namespace tk

@@ -63,6 +63,7 @@ TEST_P(Status, undMeldung) {
     const auto lauf = starte(f.argumente);
     EXPECT_EQ(lauf.status, f.status) << lauf.fehler;
     EXPECT_NE(lauf.fehler.find(f.meldung), std::string::npos) << lauf.fehler;
+    EXPECT_EQ(lauf.fehler.find('\x1b'), std::string::npos); // no terminal escapes from a file
     if (f.status == 2) {
         EXPECT_TRUE(lauf.aus.empty()) << lauf.aus;
     }
@@ -88,6 +89,10 @@ INSTANTIATE_TEST_SUITE_P(
                    {datei("kaputt.rgr", "T\r\n3\r\n1\r\n1 2\r\n3 4\r\n5 6\r\n")},
                    2,
                    "Es müssen mindestens 4 Wertepaare eingegeben werden"},
+        StatusFall{"SteuerzeichenInDatei",
+                   {datei("esc.rgr", "T\r\n4\r\n1\r\n\x1b[2J 2\r\n")},
+                   2,
+                   "\"\\x1B[2J\""},
         StatusFall{"ZuVielePaare",
                    {datei("viel.pro", "T\r\n22\r\n1\r\n")},
                    2,
@@ -117,6 +122,12 @@ INSTANTIATE_TEST_SUITE_P(
                    1,
                    "kein Ergebnis"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Tabelle, zeigtSteuerzeichenDesTitelsMaskiert) {
+    const auto lauf = starte({datei("titel.rgr", "\x1b]0;x\x07T\r\n 4 \r\n 1 \r\n 2 8 \r\n"
+                                                 " 3 11 \r\n 4 14 \r\n 5 17 \r\n")});
+    EXPECT_NE(lauf.aus.find("Bezeichnung : \\x1B]0;x\\x07T\n"), std::string::npos) << lauf.aus;
+}
 
 // Every model fails on the zero denominator: the table names each on stderr, the
 // JSON carries the errors itself.

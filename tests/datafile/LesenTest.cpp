@@ -90,6 +90,7 @@ TEST_P(LesenAblehnung, wirftFormatfehlerMitDeutscherBeschreibung) {
     } catch (const tk::Fehler& e) {
         EXPECT_EQ(e.code, tk::fehlercode::DateiFormat);
         EXPECT_NE(e.beschreibung.find(f.beschreibungEnthaelt), std::string::npos) << e.beschreibung;
+        EXPECT_LT(e.beschreibung.size(), 120u); // quotes a short excerpt at most
         EXPECT_FALSE(e.quelle.empty());
     }
 }
@@ -123,6 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
         Ablehnung{"UeberlaufTrotzNegativemExponenten",
                   "T\r\n4\r\n1\r\n1" + std::string(400, '0') + "e-1 2\r\n3 4\r\n5 6\r\n7 8\r\n",
                   "X-Wert von Paar 1"},
+        Ablehnung{"MillionZiffern", "T\r\n4\r\n" + std::string(1000000, '7'), "zu lang"},
         Ablehnung{"NaN", "T\r\n4\r\n1\r\nnan 2\r\n3 4\r\n5 6\r\n7 8\r\n", "\"nan\""},
         Ablehnung{"Unendlich", "T\r\n4\r\n1\r\n1 -inf\r\n3 4\r\n5 6\r\n7 8\r\n", "\"-inf\""},
         Ablehnung{"ExponentOhneZiffern", "T\r\n4\r\n1\r\n1E 2\r\n3 4\r\n5 6\r\n7 8\r\n", "\"1E\""},
@@ -152,6 +154,8 @@ INSTANTIATE_TEST_SUITE_P(
                     TitelFall{"Anfuehrungszeichen", "\x84zitiert\x93", "„zitiert“"},
                     TitelFall{"UnbelegtesByte", "a\x81z", "a?z"},
                     TitelFall{"AtWirdKomma", "a@b@@c", "a,b,,c"},
+                    TitelFall{"InAnfuehrungszeichen", " \"a b\" ", "a b"},
+                    TitelFall{"ZitatMitRest", "\"Zitat\" Rest", "\"Zitat\" Rest"},
                     TitelFall{"Abgeschnitten", std::string(60, 'x'), std::string(52, 'x')},
                     TitelFall{"AbgeschnittenNachZeichen", std::string(60, '\xE4'),
                               [] {

@@ -16,13 +16,6 @@ QPoint zeilenMitte(QListWidget* liste, int zeile) {
     return liste->visualItemRect(liste->item(zeile)).center();
 }
 
-// As a user double-clicks: a click, then the second press that makes it double.
-void doppelklick(QListWidget* liste, int zeile) {
-    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, zeilenMitte(liste, zeile));
-    QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, zeilenMitte(liste, zeile));
-    Eingabefenster::warten();
-}
-
 } // namespace
 
 class ListeTest : public QObject {
@@ -70,18 +63,6 @@ private slots:
         QCOMPARE(f.w->Text1(1)->text(), u"3"_s);
         QCOMPARE(f.w->Text1(2)->text(), u"6.2"_s);
         QCOMPARE(Eingabefenster::fokus(), f.w->Text1(1));
-        f.eingeben(u"3.5"_s);
-        f.eingeben(u"6"_s);
-        QVERIFY(qAbs(f.z.EingabeX(3) - 3.5) < 1e-12);
-        QVERIFY(qAbs(f.z.EingabeY(3) - 6) < 1e-12);
-        QVERIFY(qAbs(f.z.XWert(3) - 3.5) < 1e-12);
-        QCOMPARE(liste->item(2)->text(), tk::listenZeile(3, 3.5, 6));
-        QCOMPARE(f.z.AnzPaare, 5);
-        QCOMPARE(liste->count(), 5);
-        // still correcting pair 3: another click changes nothing
-        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, zeilenMitte(liste, 0));
-        Eingabefenster::warten();
-        QCOMPARE(f.w->KorrekturIndex(), 3);
     }
 
     void korrekturZeigtGrosseWerteMitExponent() {
@@ -96,77 +77,6 @@ private slots:
         Eingabefenster::warten();
         QCOMPARE(f.w->Text1(1)->text(), u"2.0000000E+06"_s);
         QCOMPARE(f.w->Text1(2)->text(), u"5.0000000E-08"_s);
-    }
-
-    void loeschen_data() {
-        QTest::addColumn<int>("zeile");
-        QTest::addColumn<int>("antwort");
-        QTest::addColumn<int>("anzahl");
-        QTest::addColumn<QList<double>>("y");
-        QTest::newRow("Mitte Ja") << 1 << int(tk::Antwort::Ja) << 4
-                                  << QList<double>{2.1, 6.2, 7.8, 10.1};
-        QTest::newRow("letzte Ja")
-            << 4 << int(tk::Antwort::Ja) << 4 << QList<double>{2.1, 3.9, 6.2, 7.8};
-        QTest::newRow("erste Ja") << 0 << int(tk::Antwort::Ja) << 4
-                                  << QList<double>{3.9, 6.2, 7.8, 10.1};
-        QTest::newRow("Nein") << 1 << int(tk::Antwort::Nein) << 5
-                              << QList<double>{2.1, 3.9, 6.2, 7.8, 10.1};
-    }
-    void loeschen() {
-        QFETCH(int, zeile);
-        QFETCH(int, antwort);
-        QFETCH(int, anzahl);
-        QFETCH(QList<double>, y);
-        Eingabefenster f;
-        QVERIFY(f.aktiv);
-        f.datensatzTippen(u"T"_s, FuenfPaare);
-        QListWidget* liste = f.w->List1();
-        f.d.antworte(static_cast<tk::Antwort>(antwort));
-        doppelklick(liste, zeile);
-        Eingabefenster::warten();
-        const auto m = f.d.meldungen();
-        QCOMPARE(m.size(), std::size_t(1));
-        QCOMPARE(m[0].text, u"Wollen Sie diese Zeile wirklich löschen ??"_s);
-        QCOMPARE(m[0].titel, u"Achtung !!"_s);
-        QCOMPARE(m[0].knoepfe, tk::Knoepfe::JaNein);
-        QCOMPARE(m[0].symbol, tk::Symbol::Frage);
-        QVERIFY(f.d.unerwartet.isEmpty());
-        QCOMPARE(f.z.AnzPaare, anzahl);
-        QCOMPARE(liste->count(), anzahl);
-        QCOMPARE(f.w->Text1(0)->text(), u" "_s + QString::number(anzahl));
-        QVERIFY(f.w->KorrekturModus()); // set by the question whatever the answer
-        for (int j = 1; j <= anzahl; ++j) {
-            QVERIFY(qAbs(f.z.EingabeY(j) - y[j - 1]) < 1e-12);
-            QVERIFY(qAbs(f.z.YWert(j) - y[j - 1]) < 1e-12);
-        }
-        if (antwort == int(tk::Antwort::Ja)) {
-            QCOMPARE(f.w->EingabeIndex(), 4);
-            QVERIFY(!f.w->cmd1(5)->isVisible());
-        }
-    }
-
-    void entfTasteLoeschtAuch() {
-        Eingabefenster f;
-        QVERIFY(f.aktiv);
-        f.datensatzTippen(u"T"_s, FuenfPaare);
-        f.w->List1()->setCurrentRow(0);
-        f.fokussieren(f.w->List1());
-        f.d.antworte(tk::Antwort::Ja);
-        Eingabefenster::druecke(Qt::Key_Delete);
-        QCOMPARE(f.z.AnzPaare, 4);
-    }
-
-    void ergebnisseVerschwindenNachLoeschen() {
-        Eingabefenster f;
-        QVERIFY(f.aktiv);
-        f.datensatzTippen(u"T"_s, FuenfPaare);
-        Eingabefenster::druecke(Qt::Key_Return); // "alle Eingaben OK"
-        QVERIFY(f.w->cmd1(4)->isVisible());
-        f.d.antworte(tk::Antwort::Ja);
-        QListWidget* liste = f.w->List1();
-        doppelklick(liste, 4);
-        Eingabefenster::warten();
-        QVERIFY(!f.w->cmd1(4)->isVisible());
     }
 };
 

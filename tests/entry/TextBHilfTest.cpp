@@ -51,7 +51,7 @@ private slots:
         QTest::addColumn<QString>("getippt");
         QTest::addColumn<QString>("ergebnis");
         QTest::newRow("Buchstaben") << u"1a2b3"_s << u"123"_s;
-        QTest::newRow("Komma") << u"12,5"_s << u"125"_s;
+        QTest::newRow("Komma") << u"12,5"_s << u"12.5"_s;
         QTest::newRow("Exponent") << u"1.5E-3"_s << u"1.5E-3"_s;
         QTest::newRow("kleines e") << u"2e+4"_s << u"2e4"_s;
         QTest::newRow("Stellung egal") << u"1-2..3"_s << u"1-2..3"_s;
@@ -66,20 +66,6 @@ private slots:
         QTest::keyClicks(f.w->Text1(0), getippt);
         QFETCH(QString, ergebnis);
         QCOMPARE(f.w->Text1(0)->text(), ergebnis);
-    }
-
-    void umlautWirdVerworfen() {
-        Eingabefenster f;
-        QVERIFY(f.aktiv);
-        f.fokussieren(f.w->Text1(0));
-        QTest::sendKeyEvent(QTest::KeyAction::Click, f.w->Text1(0), Qt::Key_unknown,
-                            QStringLiteral("ä"), Qt::NoModifier);
-        QVERIFY(f.w->Text1(0)->text().isEmpty());
-        // the title field takes it
-        f.fokussieren(f.w->Text2());
-        QTest::sendKeyEvent(QTest::KeyAction::Click, f.w->Text2(), Qt::Key_unknown,
-                            QStringLiteral("ä"), Qt::NoModifier);
-        QCOMPARE(f.w->Text2()->text(), QStringLiteral("ä"));
     }
 
     void markAllesBeimEintritt() {

@@ -5,9 +5,10 @@ QObject* neuListeTest();
 QObject* neuRechnungTest();
 QObject* neuDateiTest();
 QObject* neuTextBHilfTest();
+QObject* neuWegeTest();
 
 int main(int argc, char* argv[]) {
-    return tk::test::qtTestsAusfuehren(
-        argc, argv,
-        {neuEingabeTest, neuListeTest, neuRechnungTest, neuDateiTest, neuTextBHilfTest});
+    return tk::test::qtTestsAusfuehren(argc, argv,
+                                       {neuEingabeTest, neuListeTest, neuRechnungTest, neuDateiTest,
+                                        neuTextBHilfTest, neuWegeTest});
 }

@@ -29,7 +29,7 @@ private slots:
         QTest::newRow("null wird geschoben") << "0" << 0.0000001 << "1.000000";
         QTest::newRow("sonst unverändert") << "2.5" << 2.5 << "6.000000";
         QTest::newRow("Exponent") << "1.5E-3" << 0.0015 << "1.003000";
-        QTest::newRow("Buchstaben gefiltert") << "3x,5" << 35.0 << "71.000000";
+        QTest::newRow("Buchstaben gefiltert, Komma") << "3x,5" << 3.5 << "8.000000";
     }
     void xFeld() {
         QFETCH(QString, eingabe);
