@@ -11,7 +11,9 @@
 #include <fstream>
 #include <sstream>
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -219,6 +221,77 @@ void sofortSpeichern(const std::string& ziel, const std::string& inhalt, const s
 
 } // namespace
 
+namespace {
+
+// A save that was killed may have left its named temporary file beside the target:
+// remove this program's leftovers of the same target whose process is gone.
+void alteTempDateienEntfernen(const std::string& verzeichnis, const std::string& praefix) {
+    DIR* d = ::opendir(verzeichnis.c_str());
+    if (!d) return;
+    while (const dirent* e = ::readdir(d)) {
+        const std::string n = e->d_name;
+        if (!n.starts_with(praefix)) continue;
+        const std::string rest =
+            n.substr(praefix.size()); // "<pid>-<counter>" or "<pid>-u<counter>"
+        const auto strich = rest.find('-');
+        if (strich == std::string::npos || strich == 0 ||
+            rest.find_first_not_of("0123456789-u") != std::string::npos)
+            continue;
+        const long pid = std::strtol(rest.substr(0, strich).c_str(), nullptr, 10);
+        if (pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH)) continue;
+        struct stat st {};
+        const std::string pfad = verzeichnis + "/" + n;
+        if (::lstat(pfad.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::getuid())
+            ::unlink(pfad.c_str());
+    }
+    ::closedir(d);
+}
+
+// Writes the content into an unnamed file of the target's folder, so that a save
+// killed while writing leaves nothing behind; -1 where the file system has none.
+int unbenannteDatei(const std::string& verzeichnis, const std::string& ziel,
+                    const std::string& inhalt, const Speicherwege& wege) {
+#ifdef O_TMPFILE
+    const int fd = wege.oeffnen(verzeichnis.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (fd < 0) return -1;
+    struct stat st {};
+    if (::stat(ziel.c_str(), &st) == 0) ::fchmod(fd, st.st_mode & 07777);
+    if (!allesSchreiben(wege, fd, inhalt) || ::fsync(fd) != 0) {
+        const int fehler = errno;
+        ::close(fd);
+        errno = fehler;
+        return -2;
+    }
+    return fd;
+#else
+    (void)verzeichnis, (void)ziel, (void)inhalt, (void)wege;
+    errno = EOPNOTSUPP;
+    return -1;
+#endif
+}
+
+// Gives the unnamed file a temporary name and renames it over the target.
+bool unbenannteEinsetzen(int fd, const std::string& basis, const std::string& ziel) {
+    static std::atomic<unsigned> zaehler{0};
+    const std::string quelle = "/proc/self/fd/" + std::to_string(fd);
+    for (int versuch = 0; versuch < 100; ++versuch) {
+        const std::string name =
+            basis + std::to_string(::getpid()) + "-u" + std::to_string(++zaehler);
+        if (::linkat(AT_FDCWD, quelle.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) != 0) {
+            if (errno == EEXIST) continue;
+            return false;
+        }
+        if (::rename(name.c_str(), ziel.c_str()) == 0) return true;
+        const int fehler = errno;
+        ::unlink(name.c_str());
+        errno = fehler;
+        return false;
+    }
+    return false;
+}
+
+} // namespace
+
 void speichern(const std::string& pfad, const Programmzustand& z, const Speicherwege& wege) {
     const char* quelle = speichernQuelle;
     if (pfad.empty())
@@ -237,8 +310,19 @@ void speichern(const std::string& pfad, const Programmzustand& z, const Speicher
     const std::string verzeichnis = verzeichnisVon(ziel);
     const auto name =
         ziel.substr(ziel.find_last_of('/') == std::string::npos ? 0 : ziel.find_last_of('/') + 1);
+    const std::string praefix = "." + name + ".tmp-";
+    alteTempDateienEntfernen(verzeichnis, praefix);
+
+    const int unbenannt = unbenannteDatei(verzeichnis, ziel, inhalt, wege);
+    if (unbenannt == -2) throw systemFehler(errno, quelle, pfad);
+    if (unbenannt >= 0) {
+        Deskriptor datei(unbenannt);
+        if (unbenannteEinsetzen(datei.fd(), verzeichnis + "/" + praefix, ziel)) return;
+        // Without /proc the unnamed file cannot be linked: save the classic way.
+    }
+
     std::string tempPfad;
-    const int fd = neueTempDatei(verzeichnis + "/." + name + ".tmp-", ziel, tempPfad, wege);
+    const int fd = neueTempDatei(verzeichnis + "/" + praefix, ziel, tempPfad, wege);
     if (fd < 0) {
         const int fehler = errno;
         if ((fehler == EACCES || fehler == EPERM) && DateiVorhanden(ziel))

@@ -151,7 +151,8 @@ private slots:
         QVERIFY(f.aktiv);
         const auto system = tk::Speicherwege::system();
         f.w->speicherwege.oeffnen = [=](const char* p, int flags, mode_t rechte) {
-            const int fehler = (flags & O_CREAT) ? verweigert : oeffnen;
+            const bool anlegen = (flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE;
+            const int fehler = anlegen ? verweigert : oeffnen;
             if (fehler == 0) return system.oeffnen(p, flags, rechte);
             errno = fehler;
             return -1;
