@@ -1,5 +1,6 @@
 #include "Bericht.h"
 
+#include "Abfrageregeln.h"
 #include "Auswertung.h"
 #include "Format.h"
 #include "Meldungstext.h"
@@ -7,15 +8,12 @@
 #include "Rechnen.h"
 
 #include <cmath>
+#include <functional>
+#include <variant>
 
 namespace tk::cli {
 
 namespace {
-
-// Keeps queries off the singular points of the logarithmic models, as stored pairs are.
-double anstossen(double v) {
-    return zusatzWert(v);
-}
 
 void regressionRechnen(Programmzustand& z, Bericht& b) {
     b.regression = MassgR(z);
@@ -83,79 +81,56 @@ Abfrage neueAbfrage(const std::string& art, const std::string& eingabe) {
 void regressionAbfragen(const Programmzustand& z, const Optionen& opt, Bericht& b) {
     if (opt.x) {
         Abfrage a = neueAbfrage("x", *opt.x);
-        a.X = anstossen(*zahlAusText(*opt.x));
-        a.Y = anstossen(WertYQ(z, *a.X).value_or(0));
+        const auto antwort = abfrage::regressionFuerX(z, *zahlAusText(*opt.x));
+        a.X = antwort.X;
+        a.Y = antwort.Y;
         b.abfragen.push_back(a);
     }
     if (opt.y) {
         Abfrage a = neueAbfrage("y", allgemein(*opt.y));
-        a.Y = anstossen(*opt.y);
-        a.X = anstossen(WertXQ(z, *a.Y).value_or(0));
+        const auto antwort = abfrage::regressionFuerY(z, *opt.y);
+        a.X = antwort.X;
+        a.Y = antwort.Y;
         b.abfragen.push_back(a);
     }
 }
 
-// Steps of a prognosis query: each fills its value; the first failure ends the query.
-void grenzen(const Programmzustand& z, Abfrage& a) {
-    a.KUnten = KGrenz1(z, *a.K);
-    a.KOben = KGrenz2(z, *a.K);
+// One Summenwerte query by the query panel's rule: a value the panel refuses is refused
+// with its warning; an evaluation failure ends the query with what it has so far.
+void summenAbfrage(const Programmzustand& z, Abfrage a, Bericht& b,
+                   const std::function<abfrage::Summenergebnis()>& regel) {
+    try {
+        const abfrage::Summenergebnis e = regel();
+        if (const auto* h = std::get_if<abfrage::Hinweis>(&e))
+            throw Abfragefehler(h->text + " (Wert im Abfragefeld: " + Zahl(h->ersatz) + ")");
+        const auto& antwort = std::get<abfrage::Summenantwort>(e);
+        a.X = antwort.X;
+        a.prozent = antwort.prozent;
+        a.K = antwort.K;
+        a.KUnten = KGrenz1(z, *a.K);
+        a.KOben = KGrenz2(z, *a.K);
+    } catch (const Fehler& f) {
+        a.fehler = f;
+    }
+    b.abfragen.push_back(a);
 }
 
 void prognoseAbfragen(const Programmzustand& z, const Optionen& opt, Bericht& b) {
     if (opt.x) {
         Abfrage a = neueAbfrage("x", *opt.x);
-        try {
-            const auto x = zahlAusText(*opt.x);
-            if (x) {
-                const double x1 = WertXI(z, 0.01);
-                if (!(*x >= x1))
-                    throw Abfragefehler(
-                        "Der Wert Xi muss grösser >= X(1%) sein! (X(1%) = " + Zahl(x1) + ")");
-                a.X = *x;
-            } else {
-                a.X = 1e10; // "unendlich"
-            }
-            a.K = WertKi(z, *a.X);
-            a.prozent = rechnen::teile(100 * *a.K, z.KMax);
-            grenzen(z, a);
-        } catch (const Fehler& f) {
-            a.fehler = f;
-        }
-        b.abfragen.push_back(a);
+        const double x = zahlAusText(*opt.x).value_or(1e10); // "unendlich"
+        a.X = x;
+        summenAbfrage(z, a, b, [&] { return abfrage::summeFuerX(z, x); });
     }
     if (opt.prozent) {
-        const double p = *opt.prozent;
-        if (p < 1 || p > 100)
-            throw Abfragefehler("Der Summen%-Wert muss grösser >= 1% und <=100% sein!");
-        Abfrage a = neueAbfrage("prozent", allgemein(p));
-        a.prozent = p;
-        double s = p / 100;
-        a.K = z.KMax * s;
-        if (s == 1) s = 0.9999999;
-        try {
-            a.X = WertXI(z, s);
-            grenzen(z, a);
-        } catch (const Fehler& f) {
-            a.fehler = f;
-        }
-        b.abfragen.push_back(a);
+        Abfrage a = neueAbfrage("prozent", allgemein(*opt.prozent));
+        a.prozent = *opt.prozent;
+        summenAbfrage(z, a, b, [&] { return abfrage::summeFuerProzent(z, *opt.prozent); });
     }
     if (opt.k) {
-        const double k = *opt.k;
-        if (k < 0.01 * z.KMax)
-            throw Abfragefehler("Der Wert Ki muss grösser >= K bei X(1%) sein! (K bei X(1%) = " +
-                                Zahl(0.01 * z.KMax) + ")");
-        Abfrage a = neueAbfrage("k", allgemein(k));
-        a.K = k;
-        try {
-            const double s = rechnen::teile(k, z.KMax);
-            a.X = WertXI(z, s);
-            a.prozent = 100 * s;
-            grenzen(z, a);
-        } catch (const Fehler& f) {
-            a.fehler = f;
-        }
-        b.abfragen.push_back(a);
+        Abfrage a = neueAbfrage("k", allgemein(*opt.k));
+        a.K = *opt.k;
+        summenAbfrage(z, a, b, [&] { return abfrage::summeFuerK(z, *opt.k); });
     }
 }
 

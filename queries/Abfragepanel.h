@@ -4,6 +4,7 @@
 // Its layout and rules depend on the chart: regression, Fall Summenwerte or
 // Fall Einzelwerte.
 
+#include "Abfrageregeln.h"
 #include "Abfragespeicher.h"
 #include "Dialoge.h"
 #include "GrafikZustand.h"
@@ -63,7 +64,10 @@ private:
     void verlassenRegression(int feld);
     void verlassenSummenwerte(int feld);
     void verlassenEinzelwerte(int feld);
-    void summenKVerlassen();
+    // Shows a refused value's warning and puts the offered value back (as a share in
+    // percent with `anteil`); false if the value was accepted.
+    bool abgelehnt(int feld, const std::optional<abfrage::Hinweis>& h, bool anteil = false);
+    void summeZeigen(int feld, const abfrage::Summenergebnis& e);
     void einzelwerteErgebnisse();
     void grenzwertVerlassen();
     void grenzwertFestlegen();

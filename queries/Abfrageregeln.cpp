@@ -1,6 +1,7 @@
 // What leaving a query field does, for each chart.
 #include "Abfragepanel.h"
 
+#include "Abfrageregeln.h"
 #include "Auswertung.h"
 #include "Format.h"
 
@@ -11,35 +12,42 @@
 namespace tk {
 
 namespace {
-// Keeps the logarithmic models away from their singular points 0 and ±1.
-double geschoben(double v) {
-    if (v == 0 || std::fabs(v) == 1) return v >= 0 ? v + 0.0000001 : v - 0.0000001;
-    return v;
-}
-
 std::string prozent(double v) {
     return " " + formatFest(v, 3);
 }
-
-// A limit written back into a field is rounded; reading it back must pass.
-bool mindestens(double v, double minimum) {
-    return v >= minimum || Zahl(v) == Zahl(minimum);
-}
-// The saturation level is shown with six and with eight decimals.
-bool istKMaxText(double v, double KMax) {
-    return Zahl(v) == Zahl(KMax) || formatFest(v, 8) == formatFest(KMax, 8);
-}
 } // namespace
 
+bool Abfragepanel::abgelehnt(int feld, const std::optional<abfrage::Hinweis>& h, bool anteil) {
+    if (!h) return false;
+    warnen(QString::fromStdString(h->text), QString::fromStdString(h->titel));
+    setzeFeld(feld, anteil ? prozent(h->ersatz) : Zahl(h->ersatz));
+    fokusZurueck(feld);
+    return true;
+}
+
+void Abfragepanel::summeZeigen(int feld, const abfrage::Summenergebnis& e) {
+    if (const auto* h = std::get_if<abfrage::Hinweis>(&e)) {
+        abgelehnt(feld, *h, feld == 1);
+        return;
+    }
+    const auto& a = std::get<abfrage::Summenantwort>(e);
+    if (feld == 0) k_.grafik.Xi = a.X;
+    if (feld != 0) setzeFeld(0, Zahl(a.X));
+    if (feld != 1) setzeFeld(1, prozent(a.prozent));
+    if (feld != 2) setzeFeld(2, Zahl(a.K));
+    summenGrenzen(a.K);
+}
+
 void Abfragepanel::verlassenRegression(int feld) {
-    auto& z = k_.zustand;
     auto& g = k_.grafik;
     if (feld == 0) {
-        g.Xi = geschoben(wert(0));
-        setzeFeld(1, Zahl(geschoben(WertYQ(z, g.Xi).value_or(0))));
+        const auto a = abfrage::regressionFuerX(k_.zustand, wert(0));
+        g.Xi = a.X;
+        setzeFeld(1, Zahl(a.Y));
     } else if (feld == 1) {
-        g.Yi = geschoben(wert(1));
-        setzeFeld(0, Zahl(geschoben(WertXQ(z, g.Yi).value_or(0))));
+        const auto a = abfrage::regressionFuerY(k_.zustand, wert(1));
+        g.Yi = a.Y;
+        setzeFeld(0, Zahl(a.X));
     }
 }
 
@@ -50,76 +58,17 @@ void Abfragepanel::summenGrenzen(double K) {
 }
 
 void Abfragepanel::verlassenSummenwerte(int feld) {
-    auto& z = k_.zustand;
-    auto& g = k_.grafik;
-    const QString titel = QStringLiteral("Bitte Neueingabe");
-    if (feld == 0) {
-        const double x = wert(0); // "unendlich" is the horizon 10^10
-        const double x1 = WertXI(z, 0.01);
-        if (!mindestens(x, x1)) {
-            warnen(QStringLiteral("Der Wert Xi muss grösser >= X(1%) sein!"), titel);
-            setzeFeld(0, Zahl(x1));
-            fokusZurueck(0);
-            return;
-        }
-        g.Xi = x;
-        const double K = WertKi(z, g.Xi);
-        setzeFeld(1, prozent(100 * K / z.KMax));
-        setzeFeld(2, Zahl(K));
-        summenGrenzen(K);
-    } else if (feld == 1) {
-        const double p = wert(1);
-        if (p < 1 || p > 100) {
-            warnen(QStringLiteral("Der Summen%-Wert muss grösser >= 1% und <=100% sein!"), titel);
-            setzeFeld(1, prozent(1));
-            fokusZurueck(1);
-            return;
-        }
-        double s = p / 100;
-        const double K = z.KMax * s;
-        // The curve reaches 0 % and 100 % only at infinite horizons.
-        if (s == 1) s = 0.9999999;
-        if (s == 0) s = 0.0000001;
-        const double x = WertXI(z, s);
-        setzeFeld(2, Zahl(K));
-        setzeFeld(0, Zahl(x));
-        summenGrenzen(K);
-    } else {
-        summenKVerlassen();
-    }
-}
-
-void Abfragepanel::summenKVerlassen() {
     const auto& z = k_.zustand;
-    double K = wert(2);
-    if (!mindestens(K, 0.01 * z.KMax)) {
-        warnen(QStringLiteral("Der Wert Ki muss grösser >= K bei X(1%) sein!"),
-               QStringLiteral("Bitte Neueingabe"));
-        setzeFeld(2, Zahl(0.01 * z.KMax));
-        fokusZurueck(2);
-        return;
-    }
-    // KMax itself, as the program writes it, is the 100 % point.
-    if (istKMaxText(K, z.KMax)) {
-        K = z.KMax;
-    } else if (K >= z.KMax) {
-        warnen(QStringLiteral("Der Wert Ki muss kleiner als Kmax sein!"),
-               QStringLiteral("Achtung"));
-        setzeFeld(2, Zahl(z.KMax));
-        fokusZurueck(2);
-        return;
-    }
-    const double s = K / z.KMax;
-    // The curve reaches KMax only at an infinite horizon.
-    const double x = WertXI(z, s < 1 ? s : 0.9999999);
-    setzeFeld(1, prozent(100 * s));
-    setzeFeld(0, Zahl(x));
-    summenGrenzen(K);
+    if (feld == 0)
+        summeZeigen(0, abfrage::summeFuerX(z, wert(0))); // "unendlich" is the horizon 10^10
+    else if (feld == 1)
+        summeZeigen(1, abfrage::summeFuerProzent(z, wert(1)));
+    else
+        summeZeigen(2, abfrage::summeFuerK(z, wert(2)));
 }
 
 void Abfragepanel::verlassenEinzelwerte(int feld) {
     auto& g = k_.grafik;
-    const QString titel = QStringLiteral("Achtung");
     if (feld == 2) {
         grenzwertVerlassen();
         return;
@@ -128,16 +77,12 @@ void Abfragepanel::verlassenEinzelwerte(int feld) {
     // the results, the chart and a stored query always show one band.
     const double XiVorher = g.Xi, YiVorher = g.Yi;
     if (feld == 0) {
-        if (!(wert(0) < wert(1))) {
-            warnen(QStringLiteral("X(i) sollte kleiner als X(i+d) sein !"), titel);
-            setzeFeld(0, Zahl(wert(1) - 0.000001));
-            fokusZurueck(0);
-        }
+        abgelehnt(0, abfrage::bandanfangPruefen(wert(0), wert(1)));
         g.Xi = wert(0);
     } else {
-        if (wert(1) <= wert(0)) {
-            warnen(QStringLiteral("X(i+d) sollte grösser als X(i) sein !"), titel);
-            setzeFeld(1, Zahl(wert(0) + 0.000001));
+        if (const auto h = abfrage::bandendePruefen(wert(0), wert(1))) {
+            warnen(QString::fromStdString(h->text), QString::fromStdString(h->titel));
+            setzeFeld(1, Zahl(h->ersatz));
         }
         g.Yi = wert(1);
     }
@@ -149,13 +94,9 @@ void Abfragepanel::verlassenEinzelwerte(int feld) {
 void Abfragepanel::grenzwertVerlassen() {
     auto& g = k_.grafik;
     const double v = wert(2);
-    if (!(v > 0)) {
-        warnen(QStringLiteral("Der Grenzwert der Verteilungsdichte muss grösser 0 sein !"),
-               QStringLiteral("Achtung"));
-        setzeFeld(2, Zahl(g.GrenzwertFest ? g.PhiGrenze : OrdinatenTop(g.PhiGrenze)));
-        fokusZurueck(2);
+    if (abgelehnt(2, abfrage::grenzwertPruefen(v, g.GrenzwertFest ? g.PhiGrenze
+                                                                  : OrdinatenTop(g.PhiGrenze))))
         return;
-    }
     g.PhiGrenze = v;
     grenzwertGetippt_ = true;
 }

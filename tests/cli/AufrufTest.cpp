@@ -306,18 +306,20 @@ TEST(PrognoseAbfrage, unendlichIstDerHundertProzentPunkt) {
     EXPECT_NEAR(zahl(j["query"]["x"]["prozent"]), 100, 1e-9);
 }
 
-TEST(PrognoseAbfrage, kUeberKMaxGibtFehlerImErgebnisUndAufStderr) {
-    const auto lauf = starte({"--json", "--k", "150", logistisch()});
-    EXPECT_EQ(lauf.status, 0);
-    auto a = lies(lauf.aus)["query"]["k"];
-    EXPECT_FALSE(a["error"].is_null());
-    EXPECT_TRUE(a["X"].is_null());
-    EXPECT_EQ(zahl(a["K"]), 150);
-    const auto tabelle = starte({"--k", "150", logistisch()});
-    EXPECT_EQ(tabelle.status, 0);
-    EXPECT_NE(tabelle.aus.find("Fehler 5"), std::string::npos) << tabelle.aus;
-    EXPECT_NE(tabelle.fehler.find("Abfrage --k 150: Negative Basis"), std::string::npos)
-        << tabelle.fehler;
+// The command line applies the query panel's rules: it accepts what it prints itself
+// (X(1%), KMax as written) and refuses what the panel refuses.
+TEST(PrognoseAbfrage, RegelnDesAbfragefelds) {
+    auto j = lies(starte({"--json", logistisch()}).aus)["cases"]["summenwerte"]["decisive"];
+    const std::string x1 = tk::Zahl(zahl(j["X1"])), kmax = tk::Zahl(zahl(j["KMax"]));
+    auto a = lies(starte({"--json", "--x", x1, "--k", kmax, logistisch()}).aus)["query"];
+    EXPECT_TRUE(a["x"]["error"].is_null()) << x1;
+    EXPECT_NEAR(zahl(a["k"]["prozent"]), 100, 1e-9);
+    const auto zuGross = starte({"--k", "1E6", logistisch()});
+    EXPECT_EQ(zuGross.status, 2);
+    EXPECT_NE(zuGross.fehler.find("Der Wert Ki muss kleiner als Kmax sein! (Wert im Abfragefeld: " +
+                                  kmax),
+              std::string::npos)
+        << zuGross.fehler;
 }
 
 TEST(PrognoseAbfrage, ohneEntscheidendeKurveKeineAbfrage) {
