@@ -13,4 +13,17 @@ Antwort ZeigFehler(Dialoge& dialoge, const Fehler& fehler) {
     }
 }
 
+bool geschuetztAusfuehren(Dialoge& dialoge, const char* quelle,
+                          const std::function<void()>& handler, bool melden) {
+    try {
+        handler();
+        return true;
+    } catch (const Fehler& f) {
+        if (melden) ZeigFehler(dialoge, f);
+    } catch (const std::exception& e) {
+        if (melden) ZeigFehler(dialoge, Fehler(fehlercode::Unerwartet, quelle, e.what()));
+    }
+    return false;
+}
+
 } // namespace tk

@@ -19,6 +19,8 @@ inline constexpr int FalscherDateiname = 52;
 inline constexpr int PfadNichtGefunden = 76;
 inline constexpr int PfadZugriff = 75;
 inline constexpr int DateiFormat = 62; // input past end of file / unusable file content
+inline constexpr int LaufwerkNichtBereit = 71;
+inline constexpr int Unerwartet = 51; // any other failure inside the program
 inline constexpr int Abgebrochen = 32755;
 } // namespace fehlercode
 

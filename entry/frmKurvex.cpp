@@ -320,13 +320,7 @@ void frmKurvex::verlassen(QObject* feld) {
 }
 
 void frmKurvex::geschuetzt(const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (const Fehler& f) {
-        ZeigFehler(dialoge_, f);
-    } catch (const std::exception& e) {
-        ZeigFehler(dialoge_, Fehler(51, "frmKurvex", e.what()));
-    }
+    geschuetztAusfuehren(dialoge_, "frmKurvex", handler);
 }
 
 void frmKurvex::zurueckInFeld(QWidget* feld) {

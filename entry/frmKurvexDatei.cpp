@@ -28,7 +28,8 @@ bool frmKurvex::dateiZugriff(const std::function<void()>& zugriff) {
             return true;
         } catch (const Fehler& f) {
             const Antwort a = ZeigFehler(dialoge_, f);
-            if (f.code == 71 && a == Antwort::Wiederholen) continue; // drive ready again
+            if (f.code == fehlercode::LaufwerkNichtBereit && a == Antwort::Wiederholen)
+                continue; // drive ready again
             return false;
         }
     }
