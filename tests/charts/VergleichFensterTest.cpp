@@ -36,6 +36,8 @@ Vergleichsdaten lauf(const test::Paare& paare) {
 struct Vergleichsfall {
     test::Paare paare;
     bool knapp;
+    int code = 0;           // a model that cannot be used ...
+    const char* grund = ""; // ... and why
 };
 
 class Vergleichsfenster : public ::testing::TestWithParam<Vergleichsfall> {};
@@ -49,13 +51,24 @@ TEST_P(Vergleichsfenster, OrdnetNachRUndNenntKnappeEntscheidung) {
     double vorher = 2;
     int entscheidend = -1;
     for (int i = 0; i < 9; ++i) {
-        if (t->item(i, 0)->text() == QStringLiteral("entscheidend")) entscheidend = i;
+        if (t->item(i, 0)->text() == QStringLiteral("entscheidend")) {
+            EXPECT_EQ(entscheidend, -1) << "one decisive model";
+            entscheidend = i;
+        }
+        if (t->item(i, 1)->text().toInt() == GetParam().code) {
+            EXPECT_TRUE(t->item(i, 7)->text().contains(QString::fromUtf8(GetParam().grund)))
+                << t->item(i, 7)->text().toStdString();
+        }
         const QString r = t->item(i, 3)->toolTip();
-        if (r.isEmpty()) continue;
+        if (r.isEmpty()) {
+            vorher = -1; // models without r come last
+            continue;
+        }
         EXPECT_LE(std::fabs(r.toDouble()), vorher) << "row " << i;
         vorher = std::fabs(r.toDouble());
         if (t->item(i, 1)->text().toInt() == d.regression.modellNr) {
-            EXPECT_EQ(std::fabs(r.toDouble()), d.regression.rMax) << "17 digits give r back exactly";
+            EXPECT_EQ(std::fabs(r.toDouble()), d.regression.rMax)
+                << "17 digits give r back exactly";
         }
     }
     ASSERT_GE(entscheidend, 0);
@@ -72,7 +85,9 @@ INSTANTIATE_TEST_SUITE_P(
     Faelle, Vergleichsfenster,
     ::testing::Values(
         Vergleichsfall{{{100, 10}, {101, 11.01}, {102, 11.99}, {103, 13}, {104, 14.01}}, true},
-        Vergleichsfall{{{2000, 90}, {2001, 45}, {2002, 23}, {2003, 11}}, false}));
+        // e^a of calendar years overflows: r and B stay, A is lost.
+        Vergleichsfall{{{2000, 90}, {2001, 45}, {2002, 23}, {2003, 11}}, false, 7, "Überlauf"},
+        Vergleichsfall{{{-2, 1}, {2, 3}, {3, 4.1}, {5, 6}}, false, 12, "nicht zulässig"}));
 
 // Y - Ŷ in the data's units: a point on the line sits on the zero line, one above it
 // as far above as its residual says.
@@ -106,11 +121,13 @@ QAction* aktion(QWidget& w, const QString& text) {
 // copy give the pairs back with every digit.
 TEST(Ergebnisexport, JsonWieDieKommandozeileUndPaareZurueck) {
     const test::Paare paare = {{1.5, 2.25}, {2, 3.125}, {3.75, 6.5}, {4, 7.0625}, {5, 9.5}};
-    const Vergleichsdaten d = lauf(paare);
+    Vergleichsdaten d = lauf(paare);
+    d.z.Bezeichnung = "Kosten; \"netto\"\tje Stück";
     Programmzustand z = d.z;
     test::FakeDialoge dialoge;
     Grafikdienste dienste;
     dienste.laufergebnis = [&] { return std::optional(d); };
+    dienste.abfragen = [](auto&) { return Abfragetabelle{{"X", "Y"}, {{2.5, std::nullopt}}}; };
     frmGrafikKurvex w(z, dialoge, dienste);
     QTemporaryDir ordner;
     const QString json = ordner.filePath(QStringLiteral("e.json"));
@@ -133,7 +150,11 @@ TEST(Ergebnisexport, JsonWieDieKommandozeileUndPaareZurueck) {
 
     aktion(w, QStringLiteral("Ergebnisse kopieren"))->trigger();
     const std::string kopie = QApplication::clipboard()->text().toStdString();
-    for (auto [text, trenner] : {std::pair{c.readAll().toStdString(), ";"}, {kopie, "\t"}}) {
+    const std::string tabelle = c.readAll().toStdString();
+    EXPECT_EQ(tabelle.rfind("Titel;\"Kosten; \"\"netto\"\"\tje Stück\"\r\n", 0), 0u);
+    EXPECT_EQ(kopie.rfind("Titel\tKosten; \"netto\" je Stück\r\n", 0), 0u);
+    EXPECT_NE(kopie.find("\r\n2,5\t\r\n"), std::string::npos) << "query row with an empty cell";
+    for (auto [text, trenner] : {std::pair{tabelle, ";"}, {kopie, "\t"}}) {
         const std::string kopf = std::string("X") + trenner + "Y\r\n";
         const std::size_t von = text.find(kopf) + kopf.size();
         const auto zurueck = liesWertetabelle(text.substr(von, text.find("\r\n\r\n", von) - von));
