@@ -69,6 +69,13 @@ void zeichneResiduen(Ausgabe& a, const std::vector<Residuum>& r) {
     a.setzeFarbe(Farbe::Schwarz);
     a.setzeLinienbreite(1);
     a.setzeLinienstil(Linienstil::Durchgezogen);
+    if (r.empty()) {
+        // Axes around nothing would suggest a perfect fit.
+        const QString t = QStringLiteral("Keine Residuen: das Modell lässt sich an den "
+                                         "Datenpunkten nicht auswerten.");
+        text(a, (breite - a.textBreite(t)) / 2, hoehe / 2, t);
+        return;
+    }
     double xmin = 0, xmax = 0, rmin = 0, rmax = 0; // zero stays in view
     if (!r.empty()) xmin = xmax = r.front().x;
     for (const Residuum& p : r) {
@@ -77,6 +84,13 @@ void zeichneResiduen(Ausgabe& a, const std::vector<Residuum>& r) {
         rmin = std::min(rmin, p.rest());
         rmax = std::max(rmax, p.rest());
     }
+    // A little room, so that no point sits on the frame.
+    const double rand = 0.05;
+    const double dx = (xmax - xmin) * rand, dr = (rmax - rmin) * rand;
+    xmin -= dx;
+    xmax += dx;
+    rmin -= dr;
+    rmax += dr;
     const Achsenteilung ty = achsenteilung(rmin, rmax);
     double textBreite = 0;
     for (double v : ty.marken)
