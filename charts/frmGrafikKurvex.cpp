@@ -4,6 +4,7 @@
 #include "Bildflaeche.h"
 #include "Ende.h"
 #include "Fehlermeldung.h"
+#include "GrafikErgebnisse.h"
 #include "GrafikExport.h"
 #include "Grafiken.h"
 #include "QPainterAusgabe.h"
@@ -135,6 +136,7 @@ frmGrafikKurvex::frmGrafikKurvex(Programmzustand& zustand, Dialoge& dialoge, Gra
         if (dienste_.vorschau) dienste_.vorschau(*this);
     });
     d.mnuVorschau->setEnabled(static_cast<bool>(dienste_.vorschau));
+    ergebnismenuesAnbringen(*this, *mnuDatei, d.mnuVorschau);
     mnuDatei->addSeparator();
     d.mnuEnde = eintrag("mnuEnde", QStringLiteral("Beenden"), [this] { mnuEnde_Click(); });
 

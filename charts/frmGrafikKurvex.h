@@ -3,12 +3,15 @@
 // query panel below it, and the buttons and menu to print and to go back.
 
 #include "Dialoge.h"
+#include "Ergebnistabelle.h"
 #include "GrafikZustand.h"
+#include "Vergleichsdaten.h"
 #include "Zustand.h"
 
 #include <QImage>
 #include <QMainWindow>
 #include <functional>
+#include <optional>
 
 namespace tk {
 
@@ -28,8 +31,10 @@ public:
 // What the window cannot do by itself; wired by the program's main.
 struct Grafikdienste {
     std::function<Abfragebereich*(frmGrafikKurvex&)> panelErzeugen;
-    std::function<void(frmGrafikKurvex&)> drucken;  // "Druck"
-    std::function<void(frmGrafikKurvex&)> vorschau; // print preview
+    std::function<void(frmGrafikKurvex&)> drucken;                // "Druck"
+    std::function<void(frmGrafikKurvex&)> vorschau;               // print preview
+    std::function<std::optional<Vergleichsdaten>()> laufergebnis; // the run behind the chart
+    std::function<Abfragetabelle(frmGrafikKurvex&)> abfragen;     // the stored queries
 };
 
 class frmGrafikKurvex : public QMainWindow {
@@ -42,6 +47,7 @@ public:
     Programmzustand& zustand() { return zustand_; }
     Dialoge& dialoge() { return dialoge_; }
     GrafikZustand& grafik() { return grafik_; }
+    const Grafikdienste& dienste() const { return dienste_; }
 
     // cmdKurve: draws the chart of the current mode and case into the picture box.
     void zeichnen();

@@ -15,11 +15,15 @@ namespace tk::cli {
 
 namespace {
 
-void regressionRechnen(Programmzustand& z, Bericht& b) {
-    b.regression = MassgR(z);
+void regressionBerichten(Bericht& b) {
     for (const auto& fit : b.regression.modelle) {
         if (fit.fehler) b.meldungen.push_back({"Modell " + std::to_string(fit.code), *fit.fehler});
     }
+}
+
+void regressionRechnen(Programmzustand& z, Bericht& b) {
+    b.regression = MassgR(z);
+    regressionBerichten(b);
 }
 
 template <class F> std::optional<double> versuche(F&& f) {
@@ -155,6 +159,25 @@ std::string meldungstext(const Fehler& f) {
 bool Bericht::hatErgebnis() const {
     if (prognose) return summenwerte.ergebnis.entscheidend || einzelwerte.ergebnis.entscheidend;
     return regression.modellNr != 0;
+}
+
+Bericht berichtAusLauf(const Programmzustand& daten, const RegressionsErgebnis& regression,
+                       const FallErgebnis& summenwerte, const FallErgebnis& einzelwerte) {
+    Bericht b;
+    Programmzustand z = daten;
+    b.pfad = z.DateiName;
+    b.prognose = z.ModusPrognostik;
+    b.titel = z.Bezeichnung;
+    b.n = z.AnzPaare;
+    b.verschiebung = MaxMinWert(z, z.AnzPaare);
+    if (b.prognose) {
+        fallBerichten(z, summenwerte, "Fall Summenwerte", b.summenwerte, b);
+        fallBerichten(z, einzelwerte, "Fall Einzelwerte", b.einzelwerte, b);
+    } else {
+        b.regression = regression;
+        regressionBerichten(b);
+    }
+    return b;
 }
 
 Bericht berichtErstellen(const std::string& pfad, DateiArt art, const Datensatz& daten,

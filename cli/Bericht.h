@@ -68,6 +68,11 @@ struct Bericht {
 Bericht berichtErstellen(const std::string& pfad, DateiArt art, const Datensatz& daten,
                          const Optionen& optionen);
 
+// The report of a run made elsewhere (the windows' last run) on the state it ran on,
+// without queries.
+Bericht berichtAusLauf(const Programmzustand& daten, const RegressionsErgebnis& regression,
+                       const FallErgebnis& summenwerte, const FallErgebnis& einzelwerte);
+
 // The message text of an error record, as the windows would show it.
 std::string meldungstext(const Fehler& f);
 

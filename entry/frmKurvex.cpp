@@ -161,6 +161,7 @@ void frmKurvex::menueAufbauen() {
     eintrag(Menue::Loeschen, u"Löschen"_s, &frmKurvex::mnuKill_Click);
     datei->addSeparator();
     eintrag(Menue::Beenden, u"Beenden"_s, &frmKurvex::EndeAbfragen);
+    zusatzmenuesAufbauen(datei);
 }
 
 QAction* frmKurvex::menue(Menue m) const {
@@ -235,6 +236,7 @@ void frmKurvex::Bild2() {
 }
 
 void frmKurvex::ergebnisseVerbergen() {
+    Ergebnis_.gezeigt = false;
     for (int i : {4, 5, 6}) cmd1_[static_cast<std::size_t>(i)]->hide();
     Label1_[6]->hide();
     Label1_[7]->hide();

@@ -5,17 +5,20 @@
 #include "Datei.h"
 #include "Dialoge.h"
 #include "Prognose.h"
+#include "Vergleichsdaten.h"
 #include "Zustand.h"
 
 #include <QMainWindow>
 #include <array>
 #include <atomic>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
 class QPushButton;
 
 namespace tk {
@@ -32,9 +35,21 @@ public:
     struct Ergebnis {
         FallErgebnis S; // Fall Summenwerte
         FallErgebnis E; // Fall Einzelwerte
+        RegressionsErgebnis R;
+        bool gezeigt = false; // the results belong to the data set as it is
     };
 
-    enum class Menue { Neu, Oeffnen, Speichern, SpeichernUnter, Loeschen, Beenden };
+    enum class Menue {
+        Neu,
+        Oeffnen,
+        Speichern,
+        SpeichernUnter,
+        Loeschen,
+        Beenden,
+        Importieren,
+        Einfuegen,
+        Modellvergleich
+    };
 
     // Controls, by their index in the window's control arrays.
     QLabel* Label1(int i) const { return Label1_.at(static_cast<std::size_t>(i)); }
@@ -52,6 +67,9 @@ public:
     int KorrekturIndex() const { return KorrekturIndex_; }
     const Ergebnis& ergebnis() const { return Ergebnis_; }
     bool rechnet() const { return rechnet_; }
+
+    // The last run's results while they are shown, for the model table and the export.
+    std::optional<Vergleichsdaten> vergleichsdaten() const;
 
     // Loads a data file as "Öffnen" does; a file that cannot be read changes nothing.
     void Oeffnen(const std::string& pfad);
@@ -139,6 +157,15 @@ private:
     void anzeigeAuf(int fall);
     void zeitAnzeigen();
 
+    // pairs from a table, model table (Einfuegen.cpp)
+    void zusatzmenuesAufbauen(QMenu* datei);
+    void wertepaareEinfuegen();
+    void importieren();
+    // Takes the table's pairs as typing them would; refused input changes nothing.
+    void wertetabelleUebernehmen(const std::string& text, const QString& titel);
+    void paareSetzen(const std::vector<std::pair<double, double>>& paare);
+    void modellvergleichZeigen();
+
     // data files (frmKurvexDatei.cpp)
     QString dateiFilter() const;
     void mnuOpen_Click();
@@ -163,7 +190,7 @@ private:
     QLabel* Label3_ = nullptr;
     QLabel* Label4_ = nullptr;
     QPushButton* Abbrechen_ = nullptr;
-    std::array<QAction*, 6> menue_{};
+    std::array<QAction*, 9> menue_{};
 
     int EingabeIndex_ = 0;
     bool KorrekturModus_ = false;

@@ -142,7 +142,7 @@ void frmKurvex::Rechnen_Click() {
             return;
         }
         z_.fitUebernehmen(lauf.z);
-        Ergebnis_ = {lauf.summenwerte, lauf.einzelwerte};
+        Ergebnis_ = {lauf.summenwerte, lauf.einzelwerte, lauf.regression, true};
         if (!z_.ModusPrognostik) {
             for (const Fehler& f : lauf.meldungen) ZeigFehler(dialoge_, f);
             // Without a decisive model there is nothing to chart.

@@ -113,7 +113,11 @@ void Fensterfolge::zeigeEingabe() {
 
 void Fensterfolge::zeigeGrafik() {
     entsorgen(grafik_);
-    auto* g = new frmGrafikKurvex(zustand_, dialoge_, grafikdiensteErzeugen());
+    Grafikdienste dienste = grafikdiensteErzeugen();
+    dienste.laufergebnis = [this]() -> std::optional<Vergleichsdaten> {
+        return eingabe_ ? eingabe_->vergleichsdaten() : std::nullopt;
+    };
+    auto* g = new frmGrafikKurvex(zustand_, dialoge_, std::move(dienste));
     grafik_ = g;
     connect(g, &frmGrafikKurvex::zurueckZurEingabe, this, &Fensterfolge::zurueckZurEingabe);
     connect(g, &frmGrafikKurvex::zurueckZumStart, this, &Fensterfolge::zeigeStart);

@@ -1,6 +1,7 @@
 #include "Grafikdienste.h"
 
 #include "Abfragepanel.h"
+#include "Abfragetabelle.h"
 #include "Druckdienste.h"
 
 namespace tk {
@@ -10,6 +11,7 @@ Grafikdienste grafikdiensteErzeugen() {
     dienste.panelErzeugen = abfragepanelErzeugen;
     dienste.drucken = druckenMitDialog;
     dienste.vorschau = vorschauZeigen;
+    dienste.abfragen = [](frmGrafikKurvex& w) { return abfragetabelle(w.zustand(), w.grafik()); };
     return dienste;
 }
 

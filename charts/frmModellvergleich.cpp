@@ -1,0 +1,188 @@
+#include "frmModellvergleich.h"
+
+#include "Modellvergleich.h"
+#include "QPainterAusgabe.h"
+#include "Residuenplot.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace tk {
+
+namespace {
+
+using Zahl = std::optional<double>;
+
+QString zehnStellen(double v) {
+    return QString::number(v, 'g', 10);
+}
+
+QString fehlertext(const std::optional<Fehler>& f) {
+    return f ? QString::fromStdString(f->beschreibung) : QString();
+}
+
+} // namespace
+
+frmModellvergleich::frmModellvergleich(const Vergleichsdaten& daten, QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(daten.z.ModusPrognostik ? u"Trend-Prognostik : Modellvergleich"_s
+                                           : u"Trend-Regression : Modellvergleich"_s);
+    auto* spalte = new QVBoxLayout(this);
+    auto* titel = new QLabel(QString::fromStdString(daten.z.Bezeichnung), this);
+    titel->setTextFormat(Qt::PlainText);
+    spalte->addWidget(titel);
+    tabelle_ = new QTableWidget(this);
+    tabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tabelle_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(tabelle_, &QWidget::customContextMenuRequested, this,
+            &frmModellvergleich::kontextmenue);
+    spalte->addWidget(tabelle_, 1);
+    hinweis_ = new QLabel(u"knappe Entscheidung"_s, this);
+    hinweis_->setStyleSheet(u"QLabel { color: red; }"_s);
+    hinweis_->setToolTip(u"Das zweitbeste Modell liegt in |r| weniger als 0,001 zurück."_s);
+    hinweis_->hide();
+    spalte->addWidget(hinweis_);
+    if (daten.z.ModusPrognostik) {
+        prognoseFuellen(daten);
+    } else {
+        regressionFuellen(daten);
+        residuenZeichnen(daten);
+        spalte->addWidget(residuen_);
+    }
+    zeilenZeigen();
+
+    auto* knoepfe = new QHBoxLayout;
+    auto* kopieren = new QPushButton(u"Tabelle kopieren"_s, this);
+    auto* schliessen = new QPushButton(u"Schließen"_s, this);
+    connect(kopieren, &QPushButton::clicked, this, [this] { this->kopieren(); });
+    connect(schliessen, &QPushButton::clicked, this, &QDialog::close);
+    knoepfe->addWidget(kopieren);
+    knoepfe->addStretch(1);
+    knoepfe->addWidget(schliessen);
+    spalte->addLayout(knoepfe);
+    resize(900, daten.z.ModusPrognostik ? 360 : 620);
+}
+
+void frmModellvergleich::regressionFuellen(const Vergleichsdaten& d) {
+    const Modellvergleich v = modellvergleich(d.regression);
+    kopf_ = {u""_s, u"Modell"_s, u"Formel"_s, u"r"_s, u"r²"_s, u"A"_s, u"B"_s, u"verwendbar"_s};
+    for (const Vergleichszeile& m : v.zeilen) {
+        const auto zahl = [](const Zahl& w) { return Zelle{w ? zehnStellen(*w) : QString(), w}; };
+        zeilen_.push_back({{m.entscheidend ? u"entscheidend"_s : QString(), {}},
+                           {QString::number(m.code), {}},
+                           {u"Y = "_s + QString::fromStdString(m.formel), {}},
+                           zahl(m.r),
+                           zahl(m.r2),
+                           zahl(m.A),
+                           zahl(m.B),
+                           {m.verwendbar ? u"ja"_s : QString::fromStdString(m.grund), {}}});
+    }
+    hinweis_->setVisible(v.knapp);
+}
+
+void frmModellvergleich::prognoseFuellen(const Vergleichsdaten& d) {
+    kopf_ = {u""_s,  u"Fall"_s, u"Typ"_s, u"KMax"_s,     u"r"_s,
+             u"A"_s, u"B"_s,    u"Xs"_s,  u"Schritte"_s, u"Fehler"_s};
+    const std::pair<QString, const FallErgebnis*> faelle[] = {{u"Summenwerte"_s, &d.summenwerte},
+                                                              {u"Einzelwerte"_s, &d.einzelwerte}};
+    for (const auto& [name, fall] : faelle) {
+        for (std::size_t n = 0; n < fall->typen.size(); ++n) {
+            const TypFit& t = fall->typen[n];
+            const int typ = KurvenTypen[n]; // also for a type the case never reached
+            const auto zahl = [&t](double w) { return t.ok ? Zelle{zehnStellen(w), w} : Zelle{}; };
+            const bool entscheidend = fall->entscheidend && t.ok && typ == fall->typ;
+            const QString schritte = t.lief ? QString::number(t.iterationen) : QString();
+            zeilen_.push_back({{entscheidend ? u"entscheidend"_s : QString(), {}},
+                               {name, {}},
+                               {QString::number(typ), {}},
+                               zahl(t.K),
+                               zahl(t.r),
+                               zahl(t.A),
+                               zahl(t.B),
+                               zahl(t.Xs),
+                               {schritte, {}},
+                               {fehlertext(t.fehler), {}}});
+        }
+    }
+}
+
+void frmModellvergleich::zeilenZeigen() {
+    tabelle_->setColumnCount(static_cast<int>(kopf_.size()));
+    tabelle_->setRowCount(static_cast<int>(zeilen_.size()));
+    tabelle_->setHorizontalHeaderLabels(kopf_);
+    for (std::size_t i = 0; i < zeilen_.size(); ++i) {
+        for (std::size_t k = 0; k < zeilen_[i].size(); ++k) {
+            const Zelle& c = zeilen_[i][k];
+            auto* item = new QTableWidgetItem(c.text);
+            if (c.wert) {
+                item->setToolTip(QString::number(*c.wert, 'g', 17));
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            }
+            if (!zeilen_[i][0].text.isEmpty()) {
+                QFont f = item->font();
+                f.setBold(true);
+                item->setFont(f);
+            }
+            tabelle_->setItem(static_cast<int>(i), static_cast<int>(k), item);
+        }
+    }
+    tabelle_->resizeColumnsToContents();
+    tabelle_->horizontalHeader()->setStretchLastSection(true);
+}
+
+void frmModellvergleich::residuenZeichnen(const Vergleichsdaten& d) {
+    residuen_ = new QLabel(this);
+    const int nr = d.regression.modellNr;
+    QImage bild(860, 230, QImage::Format_ARGB32);
+    bild.fill(Qt::white);
+    for (const ModellFit& m : d.regression.modelle) {
+        if (m.code != nr || !m.ok) continue;
+        QPainterAusgabe a(bild);
+        zeichneResiduen(a, residuen(d.z, nr, m.A, m.B));
+    }
+    residuen_->setPixmap(QPixmap::fromImage(bild));
+    residuen_->setToolTip(u"Residuen Y − Ŷ des entscheidenden Modells über X"_s);
+}
+
+std::vector<Tabellenzeile> frmModellvergleich::alsTabelle() const {
+    std::vector<Tabellenzeile> t;
+    Tabellenzeile kopf;
+    for (const QString& k : kopf_) kopf.push_back(k.toStdString());
+    t.push_back(kopf);
+    for (const auto& zeile : zeilen_) {
+        Tabellenzeile z;
+        for (const Zelle& c : zeile)
+            z.push_back(c.wert ? tabellenzahl(*c.wert) : c.text.toStdString());
+        t.push_back(z);
+    }
+    if (!hinweis_->isHidden()) t.push_back({hinweis_->text().toStdString()});
+    return t;
+}
+
+void frmModellvergleich::kopieren() const {
+    QApplication::clipboard()->setText(QString::fromStdString(alsTsv(alsTabelle())));
+}
+
+void frmModellvergleich::kontextmenue(const QPoint& wo) {
+    QMenu menue(this);
+    menue.addAction(u"Tabelle kopieren"_s, this, [this] { kopieren(); });
+    const QTableWidgetItem* item = tabelle_->itemAt(wo);
+    const int i = item ? item->row() : -1, k = item ? item->column() : -1;
+    if (i >= 0 && zeilen_[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)].wert) {
+        const double w = *zeilen_[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)].wert;
+        menue.addAction(u"Zahl mit 17 Stellen kopieren"_s, this,
+                        [w] { QApplication::clipboard()->setText(QString::number(w, 'g', 17)); });
+    }
+    menue.exec(tabelle_->viewport()->mapToGlobal(wo));
+}
+
+} // namespace tk

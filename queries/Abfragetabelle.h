@@ -1,0 +1,13 @@
+#pragma once
+// The stored queries of the chart on display as a table of numbers, with the values
+// the printout derives from them.
+
+#include "Ergebnistabelle.h"
+#include "GrafikZustand.h"
+#include "Zustand.h"
+
+namespace tk {
+
+Abfragetabelle abfragetabelle(const Programmzustand& z, const GrafikZustand& g);
+
+} // namespace tk
