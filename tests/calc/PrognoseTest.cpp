@@ -46,6 +46,14 @@ TEST(Prognose, FindetDieKurveDerDatenMitFortschritt) {
     EXPECT_NEAR(z.WertXs, std::log(3.0) / 0.5, 0.01);
 }
 
+// Only prognosis data are shifted, every value by the same amount.
+TEST(Prognose, NegativeWerteWerdenAufNullVerschoben) {
+    auto z = test::zustandMit({{1, 3}, {2, -2}, {3, 4}, {4, 9}}, true);
+    EXPECT_EQ(MaxMinWert(z, 4), 2);
+    EXPECT_EQ(z.YWert(4), 11);
+    EXPECT_EQ(z.YMax, 11);
+}
+
 TEST(Prognose, NullAlsErsterSummenwertBeendetDenFallOhneErgebnis) {
     auto z = prognose({{1, -2}, {2, 3}, {3, 4}, {4, 9}});
     z.KorrR = 0.5; // left over from an earlier case: must not pass as this case's result
@@ -124,6 +132,7 @@ TEST(Grenzen, InnerhalbDerDatenIstDieGrenzeDerWert) {
     EXPECT_EQ(KGrenz1(z, 30), 30);
     EXPECT_EQ(KGrenz2(z, 30), 30);
     EXPECT_EQ(KGrenz1(z, 0), 0);
+    EXPECT_GT(KGrenz2(z, 50), 50); // from the curve value at the last horizon on
 }
 
 // |r| at or a hair above 1 widens the band no more than any |r| above 0.9735.
@@ -140,9 +149,11 @@ TEST(Band, GrenzenNurJenseitsDesLetztenHorizonts) {
     EXPECT_NEAR(innen.Kdx, WertKi(z, 5) - WertKi(z, 2), 1e-12);
     EXPECT_EQ(innen.KdxG1, innen.Kdx);
     EXPECT_EQ(innen.KdxG2, innen.Kdx);
-    const auto aussen = bandwerte(z, 5, 9);
-    EXPECT_NEAR(aussen.KdxG1, KGrenz1(z, WertKi(z, 9)) - KGrenz1(z, WertKi(z, 5)), 1e-12);
-    EXPECT_NEAR(aussen.KdxG2, KGrenz2(z, WertKi(z, 9)) - KGrenz2(z, WertKi(z, 5)), 1e-12);
+    const auto rand = bandwerte(z, 2, 6);
+    EXPECT_EQ(rand.KdxG2, rand.Kdx);
+    const auto aussen = bandwerte(z, 7, 9);
+    EXPECT_NEAR(aussen.KdxG1, KGrenz1(z, WertKi(z, 9)) - KGrenz1(z, WertKi(z, 7)), 1e-12);
+    EXPECT_NEAR(aussen.KdxG2, KGrenz2(z, WertKi(z, 9)) - KGrenz2(z, WertKi(z, 7)), 1e-12);
 }
 
 // ---- density chart helpers

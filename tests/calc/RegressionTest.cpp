@@ -4,6 +4,7 @@
 #include "Regression.h"
 #include "Auswertung.h"
 #include "Modellvergleich.h"
+#include "Rechnen.h"
 #include "Wertepaare.h"
 
 #include <algorithm>
@@ -91,10 +92,10 @@ TEST(Regression, GleicheXWerteLassenJedenFitScheitern) {
     for (const auto& m : erg.modelle) EXPECT_FALSE(m.ok) << m.code;
 }
 
-// y = e^(0.5*x^1.3) suits model 11 best, but one negative X rules out every
+// Model 5 fits these pairs exactly, but one negative X rules out every
 // double-logarithmic model, and the comparison says why.
 TEST(Regression, NegativeWerteSchliessenDoppeltLogarithmischeModelleAus) {
-    auto z = zustandMit({{-0.5, 0.9}, {1.5, 2.2}, {2, 2.9}, {3, 5.8}, {4, 12.0}});
+    auto z = zustandMit(reihe([](double x) { return 1 + 2 * rechnen::LL(x); }, {-3, 2, 4, 8, 16}));
     const auto erg = MassgR(z);
     for (const auto& m : erg.modelle) EXPECT_EQ(m.zulaessig, !istDoppeltLogarithmisch(m.code));
     EXPECT_FALSE(istDoppeltLogarithmisch(erg.modellNr)) << erg.modellNr;
@@ -114,10 +115,10 @@ TEST(Regression, ZusatzHaeltDieLogarithmenDefiniert) {
 
 // By |r|, models without r last, the decisive one the first usable; calendar years
 // overflow A = e^a of model 7, which keeps its r and B and gives the overflow as reason.
-TEST(Modellvergleich, NachBetragVonRMitGruenden) {
-    auto z = zustandMit({{2000, 90}, {2001, 45}, {2002, 23}, {2003, 11}});
+Modellvergleich geordnet(const Paare& paare) {
+    auto z = zustandMit(paare);
     const auto v = modellvergleich(MassgR(z));
-    ASSERT_EQ(v.zeilen.size(), 9u);
+    EXPECT_EQ(v.zeilen.size(), 9u);
     const auto erster = std::find_if(v.zeilen.begin(), v.zeilen.end(),
                                      [](auto& zeile) { return zeile.verwendbar; });
     EXPECT_TRUE(erster->entscheidend);
@@ -128,6 +129,14 @@ TEST(Modellvergleich, NachBetragVonRMitGruenden) {
             EXPECT_GE(std::fabs(*a.r), std::fabs(*b.r));
         }
     }
+    return v;
+}
+
+TEST(Modellvergleich, NachBetragVonRMitGruenden) {
+    // L(2) = L(-0.5): every model with a logarithmic abscissa fails and has no r.
+    const auto ohneR = geordnet({{2, 3}, {-0.5, 5}, {2, 4}, {-0.5, 6}});
+    EXPECT_FALSE(ohneR.zeilen.back().r);
+    const auto v = geordnet({{2000, 90}, {2001, 45}, {2002, 23}, {2003, 11}});
     const auto m7 =
         std::find_if(v.zeilen.begin(), v.zeilen.end(), [](auto& zeile) { return zeile.code == 7; });
     EXPECT_TRUE(m7->r && m7->B && !m7->A && !m7->verwendbar);
@@ -169,11 +178,14 @@ INSTANTIATE_TEST_SUITE_P(
                       YFall{2, 3, 2, -std::exp(1.0), 1},           // odd continuation: A - B
                       YFall{10, 2, 2, -std::exp(1.0), -2},         // sign of x, ln|x| = 1
                       YFall{9, 2, 0.5, -4, std::nullopt},          // negative base, fraction
+                      YFall{5, 3, 2, 0.5, 3 - 2 * std::log(std::log(2.0))},        // S2 = -1
+                      YFall{12, 2, 3, -std::exp(1.0), std::exp(-2.0)},             // sign of x
                       YFall{9, 2, 2, -3, 18}, YFall{7, 2, 1000, 10, std::nullopt}, // overflow
                       YFall{4, 1, 1, 1, std::nullopt}));                           // no model
 
-TEST(WertXQ, SteigungNullGibtLeer) {
+TEST(WertXQ, VorzeichenUndSteigungNull) {
     EXPECT_FALSE(WertXQ(modell(1, 2, 0), 5).has_value());
+    EXPECT_NEAR(*WertXQ(modell(9, 2, 0.5), -8), 1 / 16.0, 1e-12); // sgn(y/A) = -1
 }
 
 // For A > 0 the inversion undoes the evaluation on each model's real domain.
