@@ -1,8 +1,7 @@
-// Number texts, checked arithmetic with its messages, and axis ticks.
+// Number texts, checked arithmetic and axis ticks.
 #include "Format.h"
 #include "Achsenteilung.h"
 #include "Kurvenverlauf.h"
-#include "Meldungstext.h"
 #include "Rechnen.h"
 
 #include <clocale>
@@ -77,7 +76,7 @@ TEST(Format, LesbarUnabhaengigVomGebietsschema) {
     std::setlocale(LC_NUMERIC, alt.c_str());
 }
 
-// ---- checked arithmetic and the messages of its errors
+// ---- checked arithmetic
 
 struct Rechenfall {
     const char* name;
@@ -111,23 +110,6 @@ TEST(GepruefteArithmetik, VorzeichenDerLogarithmen) {
     // ln|ln 0.5| carries the sign of ln 0.5 (negative) and of t (positive)
     EXPECT_NEAR(rechnen::LL(0.5), -std::log(std::fabs(std::log(0.5))), 1e-12);
     EXPECT_NEAR(rechnen::LL(-std::exp(std::exp(1.0))), -1, 1e-12);
-}
-
-TEST(Fehlermeldung, TabelleUndAllgemeineMeldung) {
-    const auto m5 = meldungFuer(rechnen::rechenfehler(5));
-    ASSERT_TRUE(m5);
-    EXPECT_EQ(m5->text, "Negative Basis mit Zahl < 1 potenziert !! Zahlenpaare kontrollieren!");
-    EXPECT_EQ(meldungFuer(Fehler(71, "", ""))->knoepfe, Knoepfe::WiederholenAbbrechen);
-    EXPECT_EQ(meldungFuer(wurzelFehler("Regression"))->text,
-              "Wurzel(-X) -> keine Lösung möglich  !!");
-    EXPECT_FALSE(meldungFuer(Fehler(0, "", "")).has_value());
-    EXPECT_FALSE(meldungFuer(Fehler(32755, "", "")).has_value());
-    const auto m = meldungFuer(Fehler(11, "Trendkurve", "Division durch Null"));
-    EXPECT_EQ(m->text,
-              "Unerwarteter Fehler Nr.:  11 wurde ausgelöst durch Trendkurve\rDivision durch Null");
-    EXPECT_EQ(m->symbol, Symbol::Stop);
-    EXPECT_EQ(meldungFuer(Fehler(-3, "Q", "B"))->text,
-              "Unerwarteter Fehler Nr.: -3 wurde ausgelöst durch Q\rB");
 }
 
 // ---- axis ticks and sampled curves
