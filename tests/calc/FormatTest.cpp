@@ -1,114 +1,164 @@
+// Number texts, checked arithmetic and axis ticks.
 #include "Format.h"
+#include "Achsenteilung.h"
+#include "Kurvenverlauf.h"
+#include "Rechnen.h"
 
 #include <clocale>
-#include <cstdlib>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <set>
 #include <string>
 
 namespace tk {
 namespace {
 
 struct Text {
+    std::string (*format)(double);
     double wert;
     const char* erwartet;
 };
-
-std::ostream& operator<<(std::ostream& o, const Text& t) {
-    return o << t.wert;
+class Zahltext : public ::testing::TestWithParam<Text> {};
+TEST_P(Zahltext, WieAngezeigt) {
+    EXPECT_EQ(GetParam().format(GetParam().wert), GetParam().erwartet) << GetParam().wert;
 }
-class DruckFormat12 : public ::testing::TestWithParam<Text> {};
-TEST_P(DruckFormat12, RechtsbuendigInDreiZeichen) {
-    EXPECT_EQ(DruckFormat(12, GetParam().wert), GetParam().erwartet);
+std::string druck12(double v) {
+    return DruckFormat(12, v);
 }
-INSTANTIATE_TEST_SUITE_P(Werte, DruckFormat12,
-                         ::testing::Values(Text{7, "  7"}, Text{21, " 21"}, Text{1234, "1234"},
-                                           Text{-0.3, "  0"}, Text{-3, " -3"}, Text{2.6, "  3"},
-                                           Text{0.49, "  0"}));
-
-class Listenwert : public ::testing::TestWithParam<Text> {};
-TEST_P(Listenwert, SiebenNachkommastellenOderExponent) {
-    EXPECT_EQ(formatWert(GetParam().wert), GetParam().erwartet);
-}
-INSTANTIATE_TEST_SUITE_P(Werte, Listenwert,
-                         ::testing::Values(Text{12.5, "12.5000000"}, Text{0.0001, "0.0001000"},
-                                           Text{0, "0.0000000E+00"}, Text{1000000, "1.0000000E+06"},
-                                           Text{999999.5, "999999.5000000"},
-                                           Text{0.00000005, "5.0000000E-08"},
-                                           Text{-2000000, "-2.0000000E+06"},
-                                           Text{-0.5, "-0.5000000"}));
-
-class LegendenZahl : public ::testing::TestWithParam<Text> {};
-TEST_P(LegendenZahl, SechsNachkommastellenOderExponent) {
-    EXPECT_EQ(Zahl(GetParam().wert), GetParam().erwartet);
-}
-INSTANTIATE_TEST_SUITE_P(Werte, LegendenZahl,
-                         ::testing::Values(Text{100000, "1.000000E+05"},
-                                           Text{0.000001, "1.000000E-06"},
-                                           Text{99999.5, "99999.500000"}, Text{0, "0.000000E+00"},
-                                           Text{-1.25, "-1.250000"}, Text{1e-7, "1.000000E-07"}));
-
-class Dateiform : public ::testing::TestWithParam<Text> {};
-TEST_P(Dateiform, VorzeichenstelleUndLeerzeichen) {
-    EXPECT_EQ(listenForm(GetParam().wert), GetParam().erwartet);
-}
-INSTANTIATE_TEST_SUITE_P(Werte, Dateiform,
-                         ::testing::Values(Text{5, " 5 "}, Text{-2.5, "-2.5 "},
-                                           Text{0.0000001, " 1E-07 "}, Text{12.5, " 12.5 "},
-                                           Text{1.0000001, " 1.0000001 "},
-                                           Text{123456789012345.0, " 123456789012345 "}));
-
-struct Lesefall {
-    const char* text;
-    double erwartet;
-};
-std::ostream& operator<<(std::ostream& o, const Lesefall& l) {
-    return o << '"' << l.text << '"';
-}
-class FuehrendeZahl : public ::testing::TestWithParam<Lesefall> {};
-TEST_P(FuehrendeZahl, LiestDenAnfang) {
-    EXPECT_DOUBLE_EQ(zahlWert(GetParam().text), GetParam().erwartet);
-}
-INSTANTIATE_TEST_SUITE_P(Texte, FuehrendeZahl,
-                         ::testing::Values(Lesefall{"12.5abc", 12.5}, Lesefall{"abc", 0},
-                                           Lesefall{"1.5E-3", 0.0015}, Lesefall{"-3", -3},
-                                           Lesefall{"1e", 1}, Lesefall{"  7", 7}, Lesefall{".", 0},
-                                           Lesefall{"-.5", -0.5}, Lesefall{"3-2", 3},
-                                           Lesefall{"    unendlich", 0}, Lesefall{"2.5e+2x", 250},
-                                           Lesefall{"", 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Formate, Zahltext,
+    ::testing::Values(
+        Text{druck12, 7, "  7"}, Text{druck12, 1234, "1234"}, Text{druck12, -0.3, "  0"},
+        Text{druck12, -3, " -3"}, Text{druck12, 2.6, "  3"}, Text{druck12, 0.49, "  0"},
+        Text{formatWert, 12.5, "12.5000000"}, Text{formatWert, 0, "0.0000000E+00"},
+        Text{formatWert, 1000000, "1.0000000E+06"}, Text{formatWert, 999999.5, "999999.5000000"},
+        Text{formatWert, 0.00000005, "5.0000000E-08"}, Text{formatWert, -0.5, "-0.5000000"},
+        Text{Zahl, 100000, "1.000000E+05"}, Text{Zahl, 0.000001, "1.000000E-06"},
+        Text{Zahl, 99999.5, "99999.500000"}, Text{Zahl, -1.25, "-1.250000"},
+        Text{listenForm, 5, " 5 "}, Text{listenForm, -2.5, "-2.5 "},
+        Text{listenForm, 0.0000001, " 1E-07 "}, Text{listenForm, 0, " 0 "},
+        Text{listenForm, 123456789012345.0, " 123456789012345 "}));
 
 TEST(Format, FesteStellenOhneNegativeNull) {
     EXPECT_EQ(formatFest(-0.5, 10), "-0.5000000000");
     EXPECT_EQ(formatFest(-0.00001, 3), "0.000");
     EXPECT_EQ(formatFest(0.99999999999, 10), "1.0000000000");
-    EXPECT_EQ(rechtsbuendig("abc", 2), "abc");
-    EXPECT_EQ(rechtsbuendig("7", 3), "  7");
 }
 
-// A desktop with a German number locale must not put commas into texts or files.
-TEST(Format, UnabhaengigVomGebietsschema) {
-    const char* vorher = std::setlocale(LC_NUMERIC, nullptr);
-    const std::string alt = vorher ? vorher : "C";
+TEST(Format, FuehrendeZahlEinesTextes) {
+    const std::vector<std::pair<const char*, double>> faelle = {{"12.5abc", 12.5},
+                                                                {"abc", 0},
+                                                                {"1.5E-3", 0.0015},
+                                                                {"-3", -3},
+                                                                {"1e", 1},
+                                                                {"  7", 7},
+                                                                {".", 0},
+                                                                {"-.5", -0.5},
+                                                                {"3-2", 3},
+                                                                {"+4", 4},
+                                                                {"2.5e+2x", 250},
+                                                                {"1E999", 0},
+                                                                {"", 0}};
+    for (const auto& [text, wert] : faelle) EXPECT_DOUBLE_EQ(zahlWert(text), wert) << text;
+}
+
+// A German number locale must not put commas into texts or files, and whatever the
+// program writes into a data file must read back.
+TEST(Format, LesbarUnabhaengigVomGebietsschema) {
+    for (double v : {1.7976931348623157e308, -1.7976931348623157e308, 4.9e-324, 123.456})
+        EXPECT_DOUBLE_EQ(std::strtod(allgemein(v).c_str(), nullptr), v) << allgemein(v);
+    const std::string alt = std::setlocale(LC_NUMERIC, nullptr);
     if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && !std::setlocale(LC_NUMERIC, "de_DE"))
         GTEST_SKIP() << "kein deutsches Gebietsschema installiert";
     EXPECT_EQ(formatFest(1.5, 2), "1.50");
     EXPECT_EQ(listenForm(2.5), " 2.5 ");
-    EXPECT_EQ(formatExp(0.00000005, 7), "5.0000000E-08");
     EXPECT_DOUBLE_EQ(zahlWert("2.5"), 2.5);
     std::setlocale(LC_NUMERIC, alt.c_str());
 }
 
-} // namespace
-} // namespace tk
+// ---- checked arithmetic
 
-namespace tk {
-namespace {
-
-// Whatever the program writes into a data file must read back.
-TEST(Format, GroessteZahlBleibtLesbar) {
-    for (double v : {1.7976931348623157e308, -1.7976931348623157e308, 4.9e-324, 123.456}) {
-        const std::string t = allgemein(v);
-        EXPECT_DOUBLE_EQ(std::strtod(t.c_str(), nullptr), v) << t;
+struct Rechenfall {
+    const char* name;
+    double (*rechnung)();
+    int code;
+};
+class GepruefteArithmetik : public ::testing::TestWithParam<Rechenfall> {};
+TEST_P(GepruefteArithmetik, WirftDenRichtigenCode) {
+    try {
+        GetParam().rechnung();
+        FAIL() << "kein Fehler";
+    } catch (const Fehler& f) {
+        EXPECT_EQ(f.code, GetParam().code);
     }
+}
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, GepruefteArithmetik,
+    ::testing::Values(Rechenfall{"ln0", [] { return rechnen::ln(0); }, 5},
+                      Rechenfall{"lnNeg", [] { return rechnen::ln(-1); }, 5},
+                      Rechenfall{"teile0", [] { return rechnen::teile(1, 0); }, 11},
+                      Rechenfall{"expGross", [] { return rechnen::exp(1000); }, 6},
+                      Rechenfall{"negBasis", [] { return rechnen::potenz(-8, 1.0 / 3); }, 5},
+                      Rechenfall{"nullHochNeg", [] { return rechnen::potenz(0, -1); }, 11},
+                      Rechenfall{"LvonNull", [] { return rechnen::L(0); }, 5},
+                      Rechenfall{"LLvonEins", [] { return rechnen::LL(1); }, 5}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(GepruefteArithmetik, VorzeichenDerLogarithmen) {
+    EXPECT_DOUBLE_EQ(rechnen::potenz(-2, 3), -8);
+    EXPECT_NEAR(rechnen::L(-std::exp(2.0)), -2, 1e-12);
+    // ln|ln 0.5| carries the sign of ln 0.5 (negative) and of t (positive)
+    EXPECT_NEAR(rechnen::LL(0.5), -std::log(std::fabs(std::log(0.5))), 1e-12);
+    EXPECT_NEAR(rechnen::LL(-std::exp(std::exp(1.0))), -1, 1e-12);
+}
+
+// ---- axis ticks and sampled curves
+
+// Round steps, the range enclosed, a handful of ticks, 0 on the axis when the range
+// crosses it, and texts that tell the ticks apart and read back as their values.
+class Teilung : public ::testing::TestWithParam<std::pair<double, double>> {};
+TEST_P(Teilung, RundeSchritteUmfassenDenBereich) {
+    const auto [min, max] = GetParam();
+    const Achsenteilung t = achsenteilung(min, max);
+    const double mantisse = t.schritt / std::pow(10.0, std::floor(std::log10(t.schritt) + 1e-9));
+    EXPECT_TRUE(std::fabs(mantisse - 1) < 1e-9 || std::fabs(mantisse - 2) < 1e-9 ||
+                std::fabs(mantisse - 5) < 1e-9)
+        << t.schritt;
+    EXPECT_LE(t.von, std::min(min, max));
+    EXPECT_GE(t.bis, std::max(min, max));
+    EXPECT_GE(t.marken.size(), 3u);
+    EXPECT_LE(t.marken.size(), 12u);
+    EXPECT_NEAR(t.marken.back(), t.bis, t.schritt * 1e-9);
+    if (t.von < 0 && t.bis > 0) {
+        EXPECT_EQ(std::count(t.marken.begin(), t.marken.end(), 0.0), 1);
+    }
+    std::set<std::string> texte;
+    for (double m : t.marken) {
+        const std::string text = markenText(m, t);
+        texte.insert(text);
+        EXPECT_NEAR(std::stod(text), m, t.schritt * 1e-6) << text;
+    }
+    EXPECT_EQ(texte.size(), t.marken.size());
+}
+INSTANTIATE_TEST_SUITE_P(Bereiche, Teilung,
+                         ::testing::Values(std::pair{0.0, 1.0}, std::pair{1e-6, 3e-6},
+                                           std::pair{1e6, 5e6}, std::pair{12345.0, 12346.0},
+                                           std::pair{-7.3, -2.1}, std::pair{-3.0, 8.0},
+                                           std::pair{1999.0, 2021.0}, std::pair{5.0, 5.0},
+                                           std::pair{0.0, 0.0}, std::pair{8.0, -1.0},
+                                           std::pair{1e7, 4e7}));
+
+TEST(Kurvenverlauf, LueckenUndExtrapolation) {
+    const Verlauf v =
+        abtasten([](double x) { return x == 0 ? std::nullopt : std::optional(1 / x); }, -1, 1, 4);
+    ASSERT_EQ(v.stuecke.size(), 2u);
+    EXPECT_EQ(v.stuecke[0].size(), 2u);
+    EXPECT_EQ(v.stuecke[1].back(), (Punkt{1, 1}));
+    EXPECT_EQ(erweitert(10, 20), (std::pair{9.0, 21.0}));
+    EXPECT_EQ(erweitert(-5, -5), (std::pair{-5.5, -4.5}));
+    EXPECT_FALSE(istExtrapolation(8, 2, 8));
+    EXPECT_TRUE(istExtrapolation(8.000001, 2, 8));
+    EXPECT_TRUE(istExtrapolation(1.999999, 2, 8));
 }
 
 } // namespace

@@ -1,6 +1,10 @@
+// Regression fits, evaluation and inversion of the models, and the comparison of the
+// nine fits. The stored answers of the examples hold the fitted numbers; these tests
+// hold the properties and the edge cases no example reaches.
 #include "Regression.h"
-#include "Fehler.h"
-#include "Prognose.h"
+#include "Auswertung.h"
+#include "Modellvergleich.h"
+#include "Rechnen.h"
 #include "Wertepaare.h"
 
 #include <algorithm>
@@ -25,15 +29,11 @@ struct Reihe {
     int modell;
     double r, A, B;
 };
-std::ostream& operator<<(std::ostream& o, const Reihe& f) {
-    return o << f.name;
-}
 class ExakteReihe : public ::testing::TestWithParam<Reihe> {};
-TEST_P(ExakteReihe, WaehltIhrModellMitIhrenKonstanten) {
+TEST_P(ExakteReihe, WaehltIhrModellMitBetragREins) {
     const auto& f = GetParam();
     auto z = zustandMit(f.paare);
-    const auto erg = MassgR(z);
-    EXPECT_EQ(erg.modellNr, f.modell);
+    EXPECT_EQ(MassgR(z).modellNr, f.modell);
     EXPECT_EQ(z.ModellNr, f.modell);
     EXPECT_NEAR(z.KorrR, f.r, 1e-12);
     EXPECT_NEAR(z.RMax, 1, 1e-12);
@@ -42,24 +42,25 @@ TEST_P(ExakteReihe, WaehltIhrModellMitIhrenKonstanten) {
 }
 INSTANTIATE_TEST_SUITE_P(
     Modelle, ExakteReihe,
-    ::testing::Values(
-        Reihe{"Gerade", {{2, 8}, {3, 11}, {4, 14}, {5, 17}}, 1, 1, 2, 3},
-        Reihe{"FallendeGerade", reihe([](double x) { return 20 - 3 * x; }, {2, 3, 4, 5, 6}), 1, -1,
-              20, -3},
-        Reihe{"Exponential", reihe([](double x) { return 5 * std::exp(0.2 * x); }, {2, 3, 4, 5, 6}),
-              7, 1, 5, 0.2},
-        Reihe{"Potenz", reihe([](double x) { return 3 * std::pow(x, 1.7); }, {2, 3, 5, 8, 13}), 9,
-              1, 3, 1.7}),
+    ::testing::Values(Reihe{"Gerade", {{2, 8}, {3, 11}, {4, 14}, {5, 17}}, 1, 1, 2, 3},
+                      Reihe{"Fallend", reihe([](double x) { return 20 - 3 * x; }, {2, 3, 4, 5, 6}),
+                            1, -1, 20, -3},
+                      Reihe{"Exponential",
+                            reihe([](double x) { return 5 * std::exp(0.2 * x); }, {2, 3, 4, 5, 6}),
+                            7, 1, 5, 0.2},
+                      Reihe{"Potenz",
+                            reihe([](double x) { return 3 * std::pow(x, 1.7); }, {2, 3, 5, 8, 13}),
+                            9, 1, 3, 1.7}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Regression, ReihenfolgeDerPaareAendertDenFitNicht) {
-    Paare p = {{1.5, 4.1}, {2.5, 6.3}, {4, 7.9}, {6, 12.4}, {7.5, 13.0}, {9, 17.2}};
-    auto z1 = zustandMit(p);
-    auto e1 = MassgR(z1);
+const Paare messreihe = {{1.5, 4.1}, {2.5, 6.3}, {4, 7.9}, {6, 12.4}, {7.5, 13.0}, {9, 17.2}};
+
+TEST(Regression, ReihenfolgeDerPaareAendertKeinenFit) {
+    Paare p = messreihe;
     std::reverse(p.begin(), p.end());
     std::swap(p[1], p[4]);
-    auto z2 = zustandMit(p);
-    auto e2 = MassgR(z2);
+    auto z1 = zustandMit(messreihe), z2 = zustandMit(p);
+    const auto e1 = MassgR(z1), e2 = MassgR(z2);
     EXPECT_EQ(e1.modellNr, e2.modellNr);
     for (std::size_t k = 0; k < e1.modelle.size(); ++k) {
         EXPECT_NEAR(e1.modelle[k].r, e2.modelle[k].r, 1e-12);
@@ -68,80 +69,151 @@ TEST(Regression, ReihenfolgeDerPaareAendertDenFitNicht) {
     }
 }
 
-TEST(Regression, SkalierungVonYSkaliertAundBDesLinearenModells) {
-    Paare p = {{1.5, 4.1}, {2.5, 6.3}, {4, 7.9}, {6, 12.4}, {7.5, 13.0}};
-    Paare q = p;
+TEST(Regression, ZehnfachesYGibtZehnfachesAundB) {
+    Paare q = messreihe;
     for (auto& [x, y] : q) y *= 10;
-    auto z1 = zustandMit(p);
-    auto z2 = zustandMit(q);
-    auto f1 = RegressFaktorR(z1, 1);
-    auto f2 = RegressFaktorR(z2, 1);
+    const auto f1 = RegressFaktorR(zustandMit(messreihe), 1);
+    const auto f2 = RegressFaktorR(zustandMit(q), 1);
     EXPECT_NEAR(f2.A, 10 * f1.A, 1e-9);
     EXPECT_NEAR(f2.B, 10 * f1.B, 1e-9);
     EXPECT_NEAR(f2.r, f1.r, 1e-12);
 }
 
-// Failing fits are reported with their code and drop out of the choice; no r left
-// from before competes. A fit whose A = e^a overflows still shows its r and B.
-void scheitern(const Paare& paare, const std::vector<int>& codes, int code, int modell) {
-    auto z = zustandMit(paare);
+// Every fit fails on the zero denominator: each is reported, none is decisive, and
+// no result left from before survives.
+TEST(Regression, GleicheXWerteLassenJedenFitScheitern) {
+    auto z = zustandMit({{1.5, 1}, {1.5, 2}, {1.5, 3}, {1.5, 4}});
     z.KorrR = z.RMax = 0.9;
-    z.ModellNr = 1;
     std::vector<int> gemeldet;
-    auto erg = MassgR(z, [&](const Fehler& e) { gemeldet.push_back(e.code); });
-    EXPECT_EQ(gemeldet, std::vector<int>(codes.size(), code));
-    EXPECT_EQ(z.ModellNr, modell);
-    EXPECT_EQ(z.KorrR == 0, modell == 0);
-    for (const auto& m : erg.modelle) {
-        const bool scheitert = std::count(codes.begin(), codes.end(), m.code) > 0;
-        EXPECT_EQ(m.ok, !scheitert) << m.code;
-        EXPECT_EQ(m.ohneA, scheitert && code == fehlercode::Ueberlauf) << m.code;
-        EXPECT_TRUE(!m.ohneA || (std::fabs(m.r) > 0.99 && m.B < 0)) << m.code; // own fit
+    const auto erg = MassgR(z, [&](const Fehler& e) { gemeldet.push_back(e.code); });
+    EXPECT_EQ(gemeldet, std::vector<int>(9, fehlercode::DivisionDurchNull));
+    EXPECT_EQ(erg.modellNr, 0);
+    EXPECT_EQ(z.KorrR, 0);
+    for (const auto& m : erg.modelle) EXPECT_FALSE(m.ok) << m.code;
+}
+
+// Model 5 fits these pairs exactly, but one negative X rules out every
+// double-logarithmic model, and the comparison says why.
+TEST(Regression, NegativeWerteSchliessenDoppeltLogarithmischeModelleAus) {
+    auto z = zustandMit(reihe([](double x) { return 1 + 2 * rechnen::LL(x); }, {-3, 2, 4, 8, 16}));
+    const auto erg = MassgR(z);
+    for (const auto& m : erg.modelle) EXPECT_EQ(m.zulaessig, !istDoppeltLogarithmisch(m.code));
+    EXPECT_FALSE(istDoppeltLogarithmisch(erg.modellNr)) << erg.modellNr;
+    for (const auto& zeile : modellvergleich(erg).zeilen) {
+        EXPECT_EQ(zeile.verwendbar, zeile.grund.empty()) << zeile.code;
+        EXPECT_EQ(zeile.verwendbar, !istDoppeltLogarithmisch(zeile.code)) << zeile.code;
     }
 }
-TEST(Regression, GleicheXWerteLassenJedenFitScheitern) {
-    scheitern({{1.5, 1}, {1.5, 2}, {1.5, 3}, {1.5, 4}}, {1, 2, 5, 7, 8, 9, 10, 11, 12},
-              fehlercode::DivisionDurchNull, 0);
-}
-TEST(Regression, KalenderjahreUeberlaufenInA) {
-    scheitern({{2000, 90}, {2001, 45}, {2002, 23}, {2003, 11}}, {7, 9, 10, 11, 12},
-              fehlercode::Ueberlauf, 8);
+
+TEST(Regression, ZusatzHaeltDieLogarithmenDefiniert) {
+    const std::vector<std::pair<double, double>> faelle = {
+        {0, 0.0000001}, {1, 1.0000001}, {-1, -1.0000001}, {2, 2}, {-0.5, -0.5}};
+    for (const auto& [eingabe, gespeichert] : faelle) EXPECT_EQ(zusatzWert(eingabe), gespeichert);
 }
 
-TEST(Regression, DoppeltLogarithmischeModelleBeiNegativenWertenAusgeschlossen) {
-    // y = e^(0.5*x^1.3) rises fast; with one negative X the double-log models drop out.
-    Paare p = {{-0.5, 0.9}, {1.5, 2.2}, {2, 2.9}, {3, 5.8}, {4, 12.0}};
-    auto z = zustandMit(p);
-    auto erg = MassgR(z);
-    for (const auto& m : erg.modelle)
-        EXPECT_EQ(m.zulaessig, !istDoppeltLogarithmisch(m.code)) << m.code;
-    EXPECT_FALSE(istDoppeltLogarithmisch(erg.modellNr));
-    Paare positiv = {{0.5, 0.9}, {1.5, 2.2}, {2, 2.9}, {3, 5.8}, {4, 12.0}};
-    auto z2 = zustandMit(positiv);
-    for (const auto& m : MassgR(z2).modelle) EXPECT_TRUE(m.zulaessig) << m.code;
+// ---- comparison of the nine fits
+
+// By |r|, models without r last, the decisive one the first usable; calendar years
+// overflow A = e^a of model 7, which keeps its r and B and gives the overflow as reason.
+Modellvergleich geordnet(const Paare& paare) {
+    auto z = zustandMit(paare);
+    const auto v = modellvergleich(MassgR(z));
+    EXPECT_EQ(v.zeilen.size(), 9u);
+    const auto erster = std::find_if(v.zeilen.begin(), v.zeilen.end(),
+                                     [](auto& zeile) { return zeile.verwendbar; });
+    EXPECT_TRUE(erster->entscheidend);
+    for (std::size_t i = 1; i < v.zeilen.size(); ++i) {
+        const auto &a = v.zeilen[i - 1], &b = v.zeilen[i];
+        EXPECT_TRUE(a.r || !b.r) << "a model without r before one with r";
+        if (a.r && b.r) {
+            EXPECT_GE(std::fabs(*a.r), std::fabs(*b.r));
+        }
+    }
+    return v;
 }
 
-struct Anpassung {
-    double eingabe;
-    double gespeichert;
+TEST(Modellvergleich, NachBetragVonRMitGruenden) {
+    // L(2) = L(-0.5): every model with a logarithmic abscissa fails and has no r.
+    const auto ohneR = geordnet({{2, 3}, {-0.5, 5}, {2, 4}, {-0.5, 6}});
+    EXPECT_FALSE(ohneR.zeilen.back().r);
+    const auto v = geordnet({{2000, 90}, {2001, 45}, {2002, 23}, {2003, 11}});
+    const auto m7 =
+        std::find_if(v.zeilen.begin(), v.zeilen.end(), [](auto& zeile) { return zeile.code == 7; });
+    EXPECT_TRUE(m7->r && m7->B && !m7->A && !m7->verwendbar);
+    EXPECT_NE(m7->grund.find("Überlauf"), std::string::npos) << m7->grund;
+    EXPECT_FALSE(v.knapp);
+    // Nearly linear, nearly logarithmic at large x: the runner-up is within 0.001.
+    auto knapp = zustandMit({{100, 10}, {101, 11.01}, {102, 11.99}, {103, 13}, {104, 14.01}});
+    EXPECT_TRUE(modellvergleich(MassgR(knapp)).knapp);
+}
+
+// ---- evaluation and inversion of the fitted model
+
+Programmzustand modell(int nr, double A, double B) {
+    Programmzustand z;
+    z.ModellNr = nr;
+    z.KonstA = A;
+    z.KoeffB = B;
+    return z;
+}
+
+struct YFall {
+    int modell;
+    double A, B, x;
+    std::optional<double> y;
 };
-std::ostream& operator<<(std::ostream& o, const Anpassung& a) {
-    return o << a.eingabe;
+class WertYQFaelle : public ::testing::TestWithParam<YFall> {};
+TEST_P(WertYQFaelle, UndefinierteSchritteZaehlenAlsNull) {
+    const auto& f = GetParam();
+    const auto y = WertYQ(modell(f.modell, f.A, f.B), f.x);
+    ASSERT_EQ(y.has_value(), f.y.has_value()) << f.modell << " x=" << f.x;
+    if (y) {
+        EXPECT_NEAR(*y, *f.y, 1e-12) << f.modell << " x=" << f.x;
+    }
 }
-class ZusatzWerte : public ::testing::TestWithParam<Anpassung> {};
-TEST_P(ZusatzWerte, HaeltDieLogarithmenDefiniert) {
-    EXPECT_EQ(zusatzWert(GetParam().eingabe), GetParam().gespeichert);
-}
-INSTANTIATE_TEST_SUITE_P(Werte, ZusatzWerte,
-                         ::testing::Values(Anpassung{0, 0.0000001}, Anpassung{1, 1 + 0.0000001},
-                                           Anpassung{-1, -1 - 0.0000001}, Anpassung{2, 2},
-                                           Anpassung{-0.5, -0.5}));
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, WertYQFaelle,
+    ::testing::Values(YFall{2, 3, 2, 0, 3},                        // L1 unset, S = 0
+                      YFall{5, 3, 2, 1, 3}, YFall{5, 3, 2, -1, 3}, // S2 = 0, L2 unset
+                      YFall{2, 3, 2, -std::exp(1.0), 1},           // odd continuation: A - B
+                      YFall{10, 2, 2, -std::exp(1.0), -2},         // sign of x, ln|x| = 1
+                      YFall{9, 2, 0.5, -4, std::nullopt},          // negative base, fraction
+                      YFall{5, 3, 2, 0.5, 3 - 2 * std::log(std::log(2.0))},        // S2 = -1
+                      YFall{12, 2, 3, -std::exp(1.0), std::exp(-2.0)},             // sign of x
+                      YFall{9, 2, 2, -3, 18}, YFall{7, 2, 1000, 10, std::nullopt}, // overflow
+                      YFall{4, 1, 1, 1, std::nullopt}));                           // no model
 
-TEST(Regression, MaxMinWertVerschiebtNurImPrognosemodus) {
-    auto z = zustandMit({{1, -2}, {2, 3}, {3, 4}, {4, 9}});
-    EXPECT_EQ(MaxMinWert(z, 4), 0);
-    EXPECT_EQ(z.YMin, -2);
-    EXPECT_EQ(z.YWert(1), -2);
+TEST(WertXQ, VorzeichenUndSteigungNull) {
+    EXPECT_FALSE(WertXQ(modell(1, 2, 0), 5).has_value());
+    EXPECT_NEAR(*WertXQ(modell(9, 2, 0.5), -8), 1 / 16.0, 1e-12); // sgn(y/A) = -1
+}
+
+// For A > 0 the inversion undoes the evaluation on each model's real domain.
+class Umkehrung : public ::testing::TestWithParam<int> {};
+TEST_P(Umkehrung, WertXQInvertiertWertYQ) {
+    const auto z = modell(GetParam(), 1.3, 0.4);
+    for (double x : {1.7, 2.5, 4.0, 9.0}) {
+        const auto y = WertYQ(z, x);
+        ASSERT_TRUE(y) << x;
+        const auto xr = WertXQ(z, *y);
+        ASSERT_TRUE(xr) << x;
+        EXPECT_NEAR(*xr, x, 1e-9 * x);
+    }
+}
+INSTANTIATE_TEST_SUITE_P(Modelle, Umkehrung, ::testing::Values(1, 2, 5, 7, 8, 9, 10, 11, 12));
+
+TEST(Achsen, StreckeXMerktIndizesDerExtreme) {
+    auto z = zustandMit({{2, 5}, {8, 7}, {4, 6}, {6, 9}});
+    z.XMin = 2;
+    z.XMax = 8;
+    z.ModellNr = 9;
+    IndexXMinMax idx;
+    EXPECT_NEAR(*StreckeX(z, 1, 1, idx), 0, 1e-12);
+    EXPECT_NEAR(*StreckeX(z, 2, 1, idx), 1, 1e-12);
+    EXPECT_NEAR(*StreckeX(z, 3, 1, idx), std::log(2.0) / std::log(4.0), 1e-12);
+    EXPECT_EQ(idx.IndexXMin, 1);
+    EXPECT_EQ(idx.IndexXMax, 2);
+    EXPECT_NEAR(*StreckeY(z, 4, 1, 9, 5), 1, 1e-12);
 }
 
 } // namespace

@@ -32,12 +32,6 @@ inline Json lies(const std::string& text) {
 inline double zahl(const Json& wert) {
     return wert.get<double>();
 }
-inline std::vector<std::string> schluessel(const Json& objekt) {
-    std::vector<std::string> s;
-    for (const auto& [k, v] : objekt.items()) s.push_back(k);
-    return s;
-}
-
 inline std::string beispiel(const std::string& name) {
     return std::string(TK_BEISPIELE) + "/" + name;
 }
