@@ -52,8 +52,9 @@ ModellFit RegressFaktorR(const Programmzustand& z, int modell) {
     fit.B = teile(Cxy, Cxx);
     const double a = teile(Sy - fit.B * Sx, n);
     fit.A = m->aLogarithmisch() ? std::exp(a) : a;
-    if (!std::isfinite(fit.A)) {
-        // A = e^a is beyond a double: r and B stay for the report, the model is unusable.
+    // A = e^a beyond the range of a double (infinite, or 0 for a very negative a, which
+    // would make the model a constant): r and B stay for the report, the model is unusable.
+    if (!std::isfinite(fit.A) || (m->aLogarithmisch() && fit.A == 0)) {
         fit.A = 0;
         fit.ohneA = true;
         fit.fehler = rechenfehler(fehlercode::Ueberlauf);

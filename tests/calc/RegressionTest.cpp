@@ -142,6 +142,13 @@ TEST(Modellvergleich, NachBetragVonRMitGruenden) {
     EXPECT_TRUE(m7->r && m7->B && !m7->A && !m7->verwendbar);
     EXPECT_NE(m7->grund.find("Überlauf"), std::string::npos) << m7->grund;
     EXPECT_FALSE(v.knapp);
+    // Growth over calendar years: e^a of models 9 to 12 is below the smallest double, and a
+    // model with A = 0 would be a constant; model 8 decides.
+    auto jahre =
+        zustandMit({{2016, 10}, {2017, 12}, {2018, 15}, {2019, 19}, {2020, 24}, {2021, 31}});
+    const RegressionsErgebnis wachstum = MassgR(jahre);
+    EXPECT_EQ(wachstum.modellNr, 8);
+    for (const auto& fit : wachstum.modelle) EXPECT_EQ(fit.ohneA, fit.code >= 9) << fit.code;
     // Nearly linear, nearly logarithmic at large x: the runner-up is within 0.001.
     auto knapp = zustandMit({{100, 10}, {101, 11.01}, {102, 11.99}, {103, 13}, {104, 14.01}});
     EXPECT_TRUE(modellvergleich(MassgR(knapp)).knapp);
