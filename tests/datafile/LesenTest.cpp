@@ -61,8 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Annahme{mitTitel("\"a, b\", "), "a, b"},
                     Annahme{mitTitel("\"Zitat\" Rest"), "\"Zitat\" Rest"},
                     Annahme{"Titel, 4\r\n1\r\n" + vierPaare, "Titel"}, Annahme{mitTitel(""), ""},
-                    Annahme{mitTitel("\xC4pfel \xFC\x62\x65r Stra\xDF\x65 \x80 \x84x\x93"),
-                            "Äpfel über Straße € „x“"},
+                    Annahme{mitTitel("\xC4pfel \xFC\x62\x65r Stra\xDF\x65 \x80\xA0\x84x\x93"),
+                            "Äpfel über Straße €\u00A0„x“"},
                     Annahme{mitTitel("a\x81z@@"), "a?z,,"},
                     Annahme{mitTitel(std::string(60, '\xE4')),
                             [] {

@@ -167,8 +167,8 @@ private slots:
             << u"laden datei:alt.rgr nein Loeschen"_s << Fuenf << u"Alt"_s << u"alt.rgr"_s
             << u"Wollen Sie "_s << -1 << QString();
         QTest::newRow("Löschen fremd")
-            << u"fuenf datei:alt.rgr ja Loeschen Speichern"_s << Fuenf << u"T"_s << QString()
-            << u"Dateiname unbekannt"_s << -1 << QString();
+            << u"laden datei:n.rgr Unter datei:alt.rgr ja Loeschen"_s << Fuenf << u"Alt"_s
+            << u"n.rgr"_s << u"Wollen Sie "_s << -1 << QString();
         QTest::newRow("Löschen eigene")
             << u"fuenf datei:n.rgr Unter datei:n.rgr ja Loeschen Speichern"_s << Fuenf << u"T"_s
             << QString() << u"Dateiname unbekannt"_s << -1 << QString();
@@ -199,10 +199,12 @@ private slots:
             << u"A =4 > > =1 > =2 > =2 > =4 > =3 > =6 > =4 > =8 > dl0"_s << u"1 2|2 4|3 6|4 8"_s
             << u"*"_s << QString() << u"Es müssen mindestens 4 Wertepaare eingegeben werden"_s << -1
             << u" Wert X1 :"_s;
-        // Numbers: decimal comma, pasted text, out of range.
+        // Numbers: decimal comma, pasted text, out of range; no Y before its X.
         QTest::newRow("Komma") << u"A =4 > > =2,5 > =1,25 > paste:3,5 > paste:Wert:~7,5~kg >"_s
                                << u"2.5 1.25|3.5 7.5|0 0|0 0"_s << u"*"_s << QString() << u"-"_s
                                << -1 << u" Wert X3 :"_s;
+        QTest::newRow("Y ohne X") << u"A =4 > > Y =5 >"_s << u"5 0|0 0|0 0|0 0"_s << u"*"_s
+                                  << QString() << u"-"_s << -1 << u" Wert X1 :"_s;
         QTest::newRow("Tastenfilter")
             << u"A =4 > > =1a2b3 > =2e+4 > =1.5E-3 > =~7~ >"_s << u"123 20000|0.0015 7|0 0|0 0"_s
             << u"*"_s << QString() << u"-"_s << -1 << u" Wert X3 :"_s;
