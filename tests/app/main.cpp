@@ -1,11 +1,8 @@
 #include "QtTestLauf.h"
 
-QObject* neuMeldungenTest();
-QObject* neuQtDialogeTest();
-QObject* neuStartTest();
+QObject* neuDialogeTest();
 QObject* neuFensterfolgeTest();
 
 int main(int argc, char* argv[]) {
-    return tk::test::qtTestsAusfuehren(
-        argc, argv, {neuMeldungenTest, neuQtDialogeTest, neuStartTest, neuFensterfolgeTest});
+    return tk::test::qtTestsAusfuehren(argc, argv, {neuDialogeTest, neuFensterfolgeTest});
 }

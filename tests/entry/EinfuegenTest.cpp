@@ -97,7 +97,7 @@ private slots:
             QApplication::clipboard()->setText(text);
             f.w->menue(tk::frmKurvex::Menue::Einfuegen)->trigger();
         }
-        Eingabefenster::warten();
+        tk::test::warten();
 
         QCOMPARE(gespeichert(f.z), paare);
         QCOMPARE(f.w->List1()->count(), int(paare.size()));

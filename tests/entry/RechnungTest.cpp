@@ -1,5 +1,5 @@
 // The calculation run: regression and prognosis results, the elapsed-time display,
-// the lock during a search and the chart buttons.
+// the lock during a search, stopping it, and the chart buttons.
 
 #include "Eingabefenster.h"
 #include "Format.h"
@@ -7,35 +7,14 @@
 #include <QAction>
 #include <QLabel>
 #include <QListWidget>
-#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QThread>
 
 #include <atomic>
-#include <cmath>
 
 using namespace Qt::StringLiterals;
-using tk::test::Eingabefenster;
-
-namespace {
-
-const QString ZeileS = u" Fall Summenwerte :       r = "_s;
-const QString ZeileE = u" Fall Einzelwerte :            r = "_s;
-
-// A logistic growth series: the Summenwerte search needs about a thousand steps.
-std::vector<std::pair<QString, QString>> logistischePaare() {
-    std::vector<std::pair<QString, QString>> p;
-    for (int x = 1; x <= 8; ++x)
-        p.emplace_back(QString::number(x),
-                       QString::number(100 / (1 + std::exp(-(x - 5.0))), 'f', 6));
-    return p;
-}
-
-QString zeile(const QString& vorsilbe, double r) {
-    return vorsilbe + QString::fromStdString(tk::formatFest(r, 10));
-}
-
-} // namespace
+using namespace tk::test;
+using Menue = tk::frmKurvex::Menue;
 
 class RechnungTest : public QObject {
     Q_OBJECT
@@ -44,75 +23,65 @@ private slots:
     void regressionTypisch() {
         Eingabefenster f;
         QVERIFY(f.aktiv);
-        f.datensatzTippen(u"Versuch 1"_s, tk::test::FuenfPaare);
+        f.datensatzTippen(u"Versuch 1"_s, FuenfPaare);
         QCOMPARE(f.z.Bezeichnung, std::string("Versuch 1"));
-        QCOMPARE(f.z.AnzPaare, 5);
-        QVERIFY(f.z.AnzahlOK);
-        QVERIFY(qAbs(f.z.EingabeY(3) - 6.2) < 1e-12);
         QVERIFY(qAbs(f.z.YWert(5) - 10.1) < 1e-12);
-        QVERIFY(qAbs(f.z.EingabeX(1) - 1.0000001) < 1e-12); // kept clear of ln 1 = 0
-        // all pairs entered: the labels and the X field show pair 1
-        QCOMPARE(f.w->Label1(2)->text(), u" Wert X1 :"_s);
-        QCOMPARE(f.w->Text1(1)->text(), u"1.0000001"_s);
-        QCOMPARE(Eingabefenster::fokus(), f.w->cmd1(2));
-        Eingabefenster::druecke(Qt::Key_Return); // "alle Eingaben OK"
-        QVERIFY(f.z.ModellNr != 0);
+        QCOMPARE(f.w->Text1(1)->text(), u"1.0000001"_s); // kept clear of ln 1 = 0
+        QCOMPARE(fokus(), f.w->cmd1(2));
+        druecke(Qt::Key_Return); // "alle Eingaben OK"
         QVERIFY(std::fabs(f.z.KorrR) > 0.99);
-        QVERIFY(f.w->cmd1(4)->isVisible());
-        QVERIFY(!f.w->cmd1(6)->isVisible());
-        QVERIFY(!f.w->Label1(6)->isVisible() && !f.w->Label1(7)->isVisible());
-        QVERIFY(f.w->cmd1(5)->isVisible());
-        QVERIFY(!f.w->KorrekturModus());
+        QVERIFY(f.w->cmd1(4)->isVisible() && !f.w->cmd1(6)->isVisible());
         QVERIFY(f.d.aufrufe.empty());
 
         QSignalSpy grafik(f.w.get(), &tk::frmKurvex::grafikZeigen);
-        const double r = f.z.KorrR;
         f.z.GrafikFall = 2;
-        Eingabefenster::druecke(Qt::Key_Tab); // tab order: on to the chart button
-        QCOMPARE(Eingabefenster::fokus(), f.w->cmd1(4));
-        Eingabefenster::druecke(Qt::Key_Return);
+        druecke(Qt::Key_Tab); // tab order: on to the chart button
+        druecke(Qt::Key_Return);
         QCOMPARE(grafik.count(), 1);
         QCOMPARE(f.z.GrafikFall, 1);
-        QCOMPARE(f.z.KorrR, r); // nothing copied in regression mode
-    }
 
-    void regressionOhneModellOhneGrafik() {
-        Eingabefenster f;
-        QVERIFY(f.aktiv);
+        // Without a decisive model there is nothing to chart.
+        f.klicke(f.w->cmd1(3)); // "Neu"
         f.datensatzTippen(u"gleich"_s,
                           {{u"2"_s, u"1"_s}, {u"2"_s, u"2"_s}, {u"2"_s, u"3"_s}, {u"2"_s, u"4"_s}});
-        f.d.okAutomatisch = true;
-        Eingabefenster::druecke(Qt::Key_Return);
+        druecke(Qt::Key_Return);
         QCOMPARE(f.z.ModellNr, 0);
         QVERIFY(!f.d.meldungen().empty()); // the failing fits were reported
-        QVERIFY(!f.w->cmd1(4)->isVisible());
-        QVERIFY(f.w->cmd1(5)->isVisible());
+        QVERIFY(!f.w->cmd1(4)->isVisible() && f.w->cmd1(5)->isVisible());
     }
 
-    void prognoseBeideFaelle() {
+    // Each case charts its own curve; a case without a decisive curve offers none.
+    void prognoseFaelle_data() {
+        QTest::addColumn<Textpaare>("paare");
+        QTest::newRow("logistisch") << logistischePaare();
+        // The first cumulative value is 0 once the negative K is shifted.
+        QTest::newRow("ohne Summenkurve")
+            << Textpaare{{u"1"_s, u"-2"_s}, {u"2"_s, u"3"_s}, {u"3"_s, u"4"_s}, {u"4"_s, u"9"_s}};
+        QTest::newRow("ohne Einzelkurve") << Textpaare{{u"2000"_s, u"26.9"_s},
+                                                       {u"2001"_s, u"37.8"_s},
+                                                       {u"2002"_s, u"50"_s},
+                                                       {u"2003"_s, u"62.2"_s}};
+    }
+    void prognoseFaelle() {
+        QFETCH(Textpaare, paare);
         Eingabefenster f(true);
         QVERIFY(f.aktiv);
-        f.datensatzTippen(u"Wachstum"_s, logistischePaare());
-        Eingabefenster::druecke(Qt::Key_Return);
-        const auto& e = f.w->ergebnis();
-        QVERIFY(e.S.entscheidend);
-        QCOMPARE(e.S.typ, 5);
-        QVERIFY(std::fabs(e.S.r - 1) < 1e-6);
-        QVERIFY(f.w->Label1(6)->isVisible() && f.w->Label1(7)->isVisible());
-        QCOMPARE(f.w->Label1(6)->text(), zeile(ZeileS, e.S.r));
-        QCOMPARE(f.w->Label1(7)->text(), zeile(ZeileE, e.E.r));
-        const QRegularExpression zehn(u"r = -?\\d\\.\\d{10}$"_s);
-        QVERIFY(zehn.match(f.w->Label1(6)->text()).hasMatch());
-        QVERIFY(zehn.match(f.w->Label1(7)->text()).hasMatch());
+        f.datensatzTippen(u"Wachstum"_s, paare);
+        druecke(Qt::Key_Return);
+        const auto e = f.w->ergebnis();
+        QCOMPARE(f.w->Label1(6)->text(), u" Fall Summenwerte :       r = "_s +
+                                             QString::fromStdString(tk::formatFest(e.S.r, 10)));
+        QCOMPARE(f.w->Label1(7)->text(), u" Fall Einzelwerte :            r = "_s +
+                                             QString::fromStdString(tk::formatFest(e.E.r, 10)));
         QCOMPARE(f.w->cmd1(4)->isVisible(), e.S.entscheidend);
         QCOMPARE(f.w->cmd1(6)->isVisible(), e.E.entscheidend);
-        QVERIFY(!f.w->Label3()->isVisible());
-        QVERIFY(f.w->cmd1(5)->isVisible());
-        QCOMPARE(Eingabefenster::fokus(), f.w->cmd1(2)); // the focus stays on the button
-        // after the run the state holds the Einzelwerte case
-        QCOMPARE(f.z.KorrR, e.E.r);
-
-        QSignalSpy grafik(f.w.get(), &tk::frmKurvex::grafikZeigen);
+        QVERIFY(!f.w->Label3()->isVisible() && f.w->cmd1(5)->isVisible());
+        if (!e.S.entscheidend) {
+            QVERIFY(!f.d.meldungen().empty());
+            return;
+        }
+        QCOMPARE(e.S.typ, 5);
+        QCOMPARE(f.z.KorrR, e.E.r); // after the run the state holds the Einzelwerte case
         if (e.E.entscheidend) {
             f.klicke(f.w->cmd1(6));
             QCOMPARE(f.z.GrafikFall, 2);
@@ -121,25 +90,7 @@ private slots:
         f.klicke(f.w->cmd1(4)); // the other case, without a new calculation
         QCOMPARE(f.z.GrafikFall, 1);
         QCOMPARE(f.z.KMax, e.S.KMax);
-        QCOMPARE(f.z.KurvenTyp, 5);
         QCOMPARE(f.z.WertXs, e.S.Xs);
-        QCOMPARE(grafik.count(), e.E.entscheidend ? 2 : 1);
-    }
-
-    void prognoseOhneEntscheidendeKurve() {
-        Eingabefenster f(true);
-        QVERIFY(f.aktiv);
-        // The first cumulative value is 0 once the negative K is shifted.
-        f.datensatzTippen(
-            u"negativ"_s,
-            {{u"1"_s, u"-2"_s}, {u"2"_s, u"3"_s}, {u"3"_s, u"4"_s}, {u"4"_s, u"9"_s}});
-        Eingabefenster::druecke(Qt::Key_Return);
-        const auto& e = f.w->ergebnis();
-        QVERIFY(!e.S.entscheidend);
-        QVERIFY(!f.w->cmd1(4)->isVisible());
-        QCOMPARE(f.w->Label1(6)->text(), ZeileS + u"0.0000000000"_s);
-        QVERIFY(!f.d.meldungen().empty());
-        QVERIFY(!f.w->Label3()->isVisible());
     }
 
     void zeitanzeigeUndSperre() {
@@ -147,7 +98,6 @@ private slots:
         QVERIFY(f.aktiv);
         f.datensatzTippen(u"Wachstum"_s, logistischePaare());
         QStringList anzeigen;
-        int aufrufe = 0;
         bool gesperrt = true;
         std::atomic<int> berichte = 0;
         f.w->imRechenthread = [&](int fall) {
@@ -155,25 +105,18 @@ private slots:
             if (fall == 0 && berichte++ == 0) QThread::msleep(1100);
         };
         f.w->beiFortschritt = [&] {
-            ++aufrufe;
-            if (!f.w->Label3()->isVisible()) gesperrt = false;
             anzeigen << f.w->Label3()->text();
-            gesperrt = gesperrt && !f.w->Text1(1)->isEnabled() && !f.w->Text1(0)->isEnabled() &&
+            gesperrt = gesperrt && f.w->Label3()->isVisible() && !f.w->Text1(1)->isEnabled() &&
                        !f.w->List1()->isEnabled() && !f.w->cmd1(3)->isEnabled() &&
-                       !f.w->cmd1(0)->isEnabled() &&
-                       !f.w->menue(tk::frmKurvex::Menue::Oeffnen)->isEnabled() &&
-                       f.w->menue(tk::frmKurvex::Menue::Beenden)->isEnabled();
+                       !f.w->menue(Menue::Oeffnen)->isEnabled() &&
+                       f.w->menue(Menue::Beenden)->isEnabled();
         };
-        Eingabefenster::druecke(Qt::Key_Return);
-        QVERIFY(aufrufe >= 2);
+        druecke(Qt::Key_Return);
+        QVERIFY(anzeigen.size() >= 2);
         QVERIFY(gesperrt);
         QVERIFY2(anzeigen.contains(u"Berechnung Summenwerte:  1 Sek."_s),
                  qPrintable(anzeigen.join(u'|')));
-        const QRegularExpression muster(u"^Berechnung (Summen|Einzel)werte:  \\d+ Sek\\.$"_s);
-        for (const QString& a : anzeigen) QVERIFY2(muster.match(a).hasMatch(), qPrintable(a));
-        // afterwards everything can be used again
-        QVERIFY(f.w->Text1(1)->isEnabled() &&
-                f.w->menue(tk::frmKurvex::Menue::Oeffnen)->isEnabled());
+        QVERIFY(f.w->Text1(1)->isEnabled() && f.w->menue(Menue::Oeffnen)->isEnabled());
     }
 
     // A slow search can be stopped: by "Abbrechen" (the window stays usable and a second
@@ -202,27 +145,22 @@ private slots:
             if (!gehandelt) QThread::msleep(20);
         };
         int aufrufe = 0;
-        bool geschlossenWaehrendSuche = false;
         f.w->beiFortschritt = [&] {
             if (++aufrufe > 1) return;
-            QVERIFY(f.w->abbrechenKnopf()->isVisible());
             if (antwort == -2) {
                 QTest::mouseClick(f.w->abbrechenKnopf(), Qt::LeftButton);
             } else if (antwort == -1) {
-                geschlossenWaehrendSuche = f.w->close();
+                QVERIFY(!f.w->close());
             } else {
                 f.d.antworte(static_cast<tk::Antwort>(antwort));
-                f.w->menue(tk::frmKurvex::Menue::Beenden)->trigger();
+                f.w->menue(Menue::Beenden)->trigger();
             }
             gehandelt = true;
         };
-        Eingabefenster::druecke(Qt::Key_Return);
-        QVERIFY(!f.w->rechnet());
-        QVERIFY(!f.w->Label3()->isVisible() && !f.w->abbrechenKnopf()->isVisible());
+        druecke(Qt::Key_Return);
+        QVERIFY(!f.w->rechnet() && !f.w->abbrechenKnopf()->isVisible());
         if (antwort == int(tk::Antwort::Nein)) {
-            QVERIFY(aufrufe > 1);
-            QVERIFY(f.w->Label1(7)->isVisible());
-            QVERIFY(f.w->ergebnis().S.entscheidend);
+            QVERIFY(f.w->Label1(7)->isVisible() && f.w->ergebnis().S.entscheidend);
             return;
         }
         QCOMPARE(aufrufe, 1);         // the search stopped at once
@@ -232,16 +170,12 @@ private slots:
         QVERIFY(f.z.KorrR == vorher.KorrR && f.z.YWert(8) == vorher.YWert(8));
         if (antwort == -2) {
             QVERIFY(f.d.aufrufe.empty());
-            QVERIFY(f.w->Text1(1)->isEnabled() && f.w->cmd1(2)->isEnabled());
             f.w->beiFortschritt = {};
             f.klicke(f.w->cmd1(2)); // a second run goes to its end
-            QVERIFY(f.w->ergebnis().S.entscheidend);
             QVERIFY(f.w->Label1(7)->isVisible() && f.w->cmd1(4)->isVisible());
         } else if (antwort == -1) {
-            QVERIFY(!geschlossenWaehrendSuche);
-            Eingabefenster::warten();
+            warten();
             QCOMPARE(zu.count(), 1);
-            QVERIFY(!f.w->isVisible());
             QVERIFY(f.d.aufrufe.empty()); // no confirmation through the title bar
         } else {
             QTRY_COMPARE(ende.count(), 1); // sent once the run has returned

@@ -1,14 +1,13 @@
-// Keyboard behaviour of the numeric fields and the title field.
+// Keyboard behaviour of the fields, and the lines of the value list.
 
 #include "TextBHilf.h"
 #include "Eingabefenster.h"
+#include "Werteliste.h"
 
 #include <QFocusEvent>
-#include <QLabel>
-#include <QListWidget>
 
 using namespace Qt::StringLiterals;
-using tk::test::Eingabefenster;
+using namespace tk::test;
 
 namespace {
 
@@ -18,7 +17,6 @@ QWidget* steuerung(tk::frmKurvex& w, const QString& name) {
     if (name == u"Anzahl") return w.Text1(0);
     if (name == u"X") return w.Text1(1);
     if (name == u"Y") return w.Text1(2);
-    if (name == u"Liste") return w.List1();
     if (name.startsWith(u"cmd")) return w.cmd1(name.mid(3).toInt());
     return nullptr;
 }
@@ -33,11 +31,8 @@ private slots:
         QTest::addColumn<int>("grund");
         QTest::addColumn<bool>("verlassen");
         QTest::newRow("Tab") << int(Qt::TabFocusReason) << true;
-        QTest::newRow("Shift+Tab") << int(Qt::BacktabFocusReason) << true;
         QTest::newRow("Maus") << int(Qt::MouseFocusReason) << true;
-        QTest::newRow("Programm") << int(Qt::OtherFocusReason) << true;
         QTest::newRow("Menüleiste") << int(Qt::MenuBarFocusReason) << false;
-        QTest::newRow("Popup") << int(Qt::PopupFocusReason) << false;
         QTest::newRow("anderes Fenster") << int(Qt::ActiveWindowFocusReason) << false;
     }
     void feldVerlassen() {
@@ -47,34 +42,13 @@ private slots:
         QCOMPARE(tk::feldVerlassen(e), verlassen);
     }
 
-    void tastenfilter_data() {
-        QTest::addColumn<QString>("getippt");
-        QTest::addColumn<QString>("ergebnis");
-        QTest::newRow("Buchstaben") << u"1a2b3"_s << u"123"_s;
-        QTest::newRow("Komma") << u"12,5"_s << u"12.5"_s;
-        QTest::newRow("Exponent") << u"1.5E-3"_s << u"1.5E-3"_s;
-        QTest::newRow("kleines e") << u"2e+4"_s << u"2e4"_s;
-        QTest::newRow("Stellung egal") << u"1-2..3"_s << u"1-2..3"_s;
-        QTest::newRow("Leerzeichen") << u" 7 "_s << u"7"_s;
-        QTest::newRow("Rücktaste") << u"123\b"_s << u"12"_s;
-    }
-    void tastenfilter() {
-        Eingabefenster f;
-        QVERIFY(f.aktiv);
-        f.fokussieren(f.w->Text1(0));
-        QFETCH(QString, getippt);
-        QTest::keyClicks(f.w->Text1(0), getippt);
-        QFETCH(QString, ergebnis);
-        QCOMPARE(f.w->Text1(0)->text(), ergebnis);
-    }
-
     void markAllesBeimEintritt() {
         Eingabefenster f;
         QVERIFY(f.aktiv);
         f.w->Text2()->setText(u"alter Titel"_s);
         f.fokussieren(f.w->Text1(0));
-        Eingabefenster::druecke(Qt::Key_Up); // back into the title field
-        QCOMPARE(Eingabefenster::fokus(), f.w->Text2());
+        druecke(Qt::Key_Up); // back into the title field
+        QCOMPARE(fokus(), f.w->Text2());
         QCOMPARE(f.w->Text2()->selectedText(), u"alter Titel"_s);
         QTest::keyClicks(f.w->Text2(), u"neu"_s); // typing replaces
         QCOMPARE(f.w->Text2()->text(), u"neu"_s);
@@ -100,19 +74,36 @@ private slots:
         Eingabefenster f;
         QVERIFY(f.aktiv);
         f.fokussieren(f.w->Text1(0));
-        f.eingeben(u"4"_s);
-        Eingabefenster::druecke(Qt::Key_Return); // "Anzahl OK": pair stage
-        QCOMPARE(Eingabefenster::fokus(), f.w->Text1(1));
+        eingeben(u"4"_s);
+        druecke(Qt::Key_Return); // "Anzahl OK": pair stage
+        QCOMPARE(fokus(), f.w->Text1(1));
         f.w->Text1(1)->setText(u"3"_s); // a field left empty would call the user back
         f.w->Text1(2)->setText(u"4"_s);
         QFETCH(QString, von);
         f.fokussieren(steuerung(*f.w, von));
         QFETCH(int, taste);
-        Eingabefenster::druecke(taste);
+        druecke(taste);
         QFETCH(QString, nach);
         QWidget* erwartet = steuerung(*f.w, nach);
         QVERIFY(erwartet);
-        QCOMPARE(Eingabefenster::fokus(), erwartet);
+        QCOMPARE(fokus(), erwartet);
+    }
+
+    void listenzeile_data() {
+        QTest::addColumn<int>("j");
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("y");
+        QTest::addColumn<QString>("zeile");
+        QTest::newRow("Beispiel") << 7 << 12.5 << 0.0001
+                                  << u"   7       12.5000000         0.0001000"_s;
+        QTest::newRow("Null") << 21 << 0.0 << -3.25 << u"  21    0.0000000E+00        -3.2500000"_s;
+    }
+    void listenzeile() {
+        QFETCH(int, j);
+        QFETCH(double, x);
+        QFETCH(double, y);
+        QFETCH(QString, zeile);
+        QCOMPARE(tk::listenZeile(j, x, y), zeile);
     }
 };
 

@@ -1,0 +1,193 @@
+// The program's messages as the dialogs receive them, and the real message boxes and
+// file dialogs: German buttons, icons, answers.
+
+#include "Ende.h"
+#include "FakeDialoge.h"
+#include "Fehlermeldung.h"
+#include "Meldungen.h"
+#include "QtDialoge.h"
+#include "Uebersetzung.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace Qt::StringLiterals;
+using tk::Antwort;
+using tk::Knoepfe;
+using tk::Symbol;
+
+namespace {
+
+// Runs `pruefen` on the modal dialog as soon as it is open.
+template <typename Dialog> void sobaldOffen(std::function<void(Dialog*)> pruefen) {
+    auto* t = new QTimer;
+    t->setInterval(10);
+    QObject::connect(t, &QTimer::timeout, [t, pruefen] {
+        if (auto* d = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+            t->stop();
+            t->deleteLater();
+            pruefen(d);
+        }
+    });
+    t->start();
+}
+
+// Shows what `art` asks for with `wert`; gives the answer, or the check's result.
+int melden(const QString& art, double wert, tk::Dialoge& d) {
+    int ergebnis = 0;
+    if (art == u"Fehler"_s) return int(tk::ZeigFehler(d, tk::Fehler(int(wert), "Quelle", "Text")));
+    if (art == u"Ende"_s) return tk::EndeAbfrage(d) ? 1 : 0;
+    if (art == u"Null"_s) tk::MeldBetragNull(d, wert, ergebnis);
+    if (art == u"Min"_s) tk::MeldMinPaare(d, wert, ergebnis);
+    if (art == u"A4"_s) tk::MeldDruckerA4(d, wert, ergebnis);
+    return ergebnis;
+}
+
+} // namespace
+
+class DialogeTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QVERIFY(tk::deutschLaden(*QCoreApplication::instance())); }
+
+    // Error messages pass the answer on; checks show their message only when it applies.
+    void meldungen_data() {
+        QTest::addColumn<QString>("art");
+        QTest::addColumn<double>("wert");  // error code, or the value checked
+        QTest::addColumn<int>("antwort");  // queued for the box, -1 = none
+        QTest::addColumn<int>("ergebnis"); // returned answer or check result
+        QTest::addColumn<QString>("text"); // start of the message, empty = none
+        const int ok = int(Antwort::OK), wdh = int(Antwort::Wiederholen);
+        const int ja = int(Antwort::Ja), nein = int(Antwort::Nein), abbr = int(Antwort::Abbrechen);
+        const QString ende = u" Wollen Sie wirklich abbrechen"_s;
+        QTest::newRow("kein Fehler") << u"Fehler"_s << 0.0 << -1 << ok << QString();
+        QTest::newRow("abgebrochen") << u"Fehler"_s << 32755.0 << -1 << ok << QString();
+        QTest::newRow("Laufwerk") << u"Fehler"_s << 71.0 << wdh << wdh << u"Legen Sie"_s;
+        QTest::newRow("voll") << u"Fehler"_s << 61.0 << abbr << abbr << u"Es ist kein freier"_s;
+        QTest::newRow("Ende Ja") << u"Ende"_s << 0.0 << ja << 1 << ende;
+        QTest::newRow("Ende Nein") << u"Ende"_s << 0.0 << nein << 0 << ende;
+        QTest::newRow("Ende anders") << u"Ende"_s << 0.0 << abbr << 1 << ende;
+        const QString null = u"Betrag muss grösser Null"_s, min = u"Es müssen mindestens 4"_s;
+        QTest::newRow("Null 0") << u"Null"_s << 0.0 << -1 << 1 << null;
+        QTest::newRow("Null 1") << u"Null"_s << 1.0 << -1 << 0 << QString();
+        QTest::newRow("Min 3") << u"Min"_s << 3.0 << -1 << 1 << min;
+        QTest::newRow("Min 4") << u"Min"_s << 4.0 << -1 << 0 << QString();
+        for (const double a : {-51.0, -50.0, 50.0, 51.0})
+            QTest::newRow(qPrintable(u"A4 "_s + QString::number(a)))
+                << u"A4"_s << a << -1 << int(std::abs(a) > 50)
+                << (std::abs(a) > 50 ? u"Richten Sie den Drucker"_s : QString());
+    }
+    void meldungen() {
+        QFETCH(QString, art);
+        QFETCH(double, wert);
+        QFETCH(int, antwort);
+        tk::test::FakeDialoge d;
+        if (antwort >= 0) d.antworte(static_cast<Antwort>(antwort));
+        QTEST(melden(art, wert, d), "ergebnis");
+        QFETCH(QString, text);
+        QCOMPARE(d.aufrufe.size(), std::size_t(text.isEmpty() ? 0 : 1));
+        if (!text.isEmpty()) QVERIFY2(d.aufrufe[0].text.startsWith(text), qPrintable(text));
+    }
+
+    void filter_data() {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("qt");
+        QTest::addColumn<QString>("endung");
+        QTest::newRow("Regression") << u"(*.rgr)|*.rgr"_s << u"(*.rgr)"_s << u"rgr"_s;
+        QTest::newRow("Beschreibung")
+            << u"Daten|*.dat|Alle|*.*"_s << u"Daten (*.dat);;Alle (*.*)"_s << u"dat"_s;
+        QTest::newRow("alle") << u"Alle|*.*"_s << u"Alle (*.*)"_s << QString();
+    }
+    void filter() {
+        QFETCH(QString, filter);
+        QTEST(tk::qtFilter(filter), "qt");
+        QTEST(tk::filterEndung(filter), "endung");
+    }
+
+    void meldungsfenster_data() {
+        QTest::addColumn<Knoepfe>("knoepfe");
+        QTest::addColumn<Symbol>("symbol");
+        QTest::addColumn<QString>("beschriftungen");
+        QTest::addColumn<QString>("druecken");
+        QTest::addColumn<Antwort>("antwort");
+        QTest::addColumn<int>("icon");
+        QTest::newRow("OK") << Knoepfe::OK << Symbol::Ausrufezeichen << u"OK"_s << u"OK"_s
+                            << Antwort::OK << int(QMessageBox::Warning);
+        QTest::newRow("Ja") << Knoepfe::JaNein << Symbol::Keins << u"Ja Nein"_s << u"Ja"_s
+                            << Antwort::Ja << int(QMessageBox::NoIcon);
+        QTest::newRow("Enter bei Ja Nein")
+            << Knoepfe::JaNein << Symbol::Frage << u"Ja Nein"_s << u"<Enter>"_s << Antwort::Ja
+            << int(QMessageBox::Question);
+        QTest::newRow("Escape bei Ja Nein")
+            << Knoepfe::JaNein << Symbol::Frage << u"Ja Nein"_s << u"<Esc>"_s << Antwort::Nein
+            << int(QMessageBox::Question);
+        QTest::newRow("Abbrechen")
+            << Knoepfe::JaNeinAbbrechen << Symbol::Frage << u"Abbrechen Ja Nein"_s << u"Abbrechen"_s
+            << Antwort::Abbrechen << int(QMessageBox::Question);
+        QTest::newRow("Wiederholen")
+            << Knoepfe::WiederholenAbbrechen << Symbol::Stop << u"Abbrechen Wiederholen"_s
+            << u"Wiederholen"_s << Antwort::Wiederholen << int(QMessageBox::Critical);
+    }
+    void meldungsfenster() {
+        QFETCH(QString, druecken);
+        QStringList gesehen;
+        QString text;
+        int icon = -1;
+        sobaldOffen<QMessageBox>([&](QMessageBox* box) {
+            text = box->textFormat() == Qt::PlainText ? box->text() : QString();
+            icon = box->icon();
+            for (QAbstractButton* k : box->buttons()) gesehen << k->text();
+            if (druecken.startsWith(u'<'))
+                QTest::keyClick(box, druecken == u"<Esc>"_s ? Qt::Key_Escape : Qt::Key_Return);
+            for (QAbstractButton* k : box->buttons())
+                if (k->text() == druecken) k->click();
+        });
+        tk::QtDialoge dialoge;
+        QFETCH(Knoepfe, knoepfe);
+        QFETCH(Symbol, symbol);
+        // Text from a file never formats the box.
+        QTEST(dialoge.meldung(u" <b>A</b> "_s, u"Achtung"_s, knoepfe, symbol), "antwort");
+        QCOMPARE(text, u" <b>A</b> "_s);
+        QTEST(icon, "icon");
+        gesehen.sort();
+        QTEST(gesehen.join(u' '), "beschriftungen");
+    }
+
+    void dateidialogSprichtDeutsch() {
+        QTemporaryDir ordner;
+        QString titel;
+        QStringList knoepfe;
+        sobaldOffen<QFileDialog>([&](QFileDialog* d) {
+            titel = d->windowTitle();
+            for (auto* k : d->findChildren<QPushButton*>()) knoepfe << k->text().remove(u'&');
+            d->setDirectory(ordner.path());
+            d->selectFile(u"neu"_s);
+            QMetaObject::invokeMethod(d, "accept");
+        });
+        tk::QtDialoge dialoge;
+        const auto gewaehlt = dialoge.dateiSpeichern(u"(*.rgr)|*.rgr"_s);
+        QCOMPARE(titel, u"Speichern unter"_s);
+        QVERIFY2(knoepfe.contains(u"Speichern"_s) && knoepfe.contains(u"Abbrechen"_s),
+                 qPrintable(knoepfe.join(u'|')));
+        QVERIFY(gewaehlt.has_value());
+        // the extension is added
+        QCOMPARE(QDir::fromNativeSeparators(*gewaehlt), QDir(ordner.path()).filePath(u"neu.rgr"_s));
+
+        sobaldOffen<QFileDialog>([&](QFileDialog* d) { d->reject(); });
+        QVERIFY(!dialoge.dateiOeffnen(u"(*.pro)|*.pro"_s).has_value());
+    }
+};
+
+QObject* neuDialogeTest() {
+    return new DialogeTest;
+}
+
+#include "DialogeTest.moc"
