@@ -62,54 +62,81 @@ frmKurvex::frmKurvex(Programmzustand& zustand, Dialoge& dialoge, QWidget* parent
 
 frmKurvex::~frmKurvex() = default;
 
+QLabel* frmKurvex::neuesLabel(QWidget* flaeche, const QString& text, int x, int y, int b, int h) {
+    auto* l = new QLabel(text, flaeche);
+    l->setGeometry(tw(x), tw(y), tw(b), tw(h));
+    return l;
+}
+
+QLineEdit* frmKurvex::neuesFeld(QWidget* flaeche, int x, int y, int b) {
+    auto* f = new QLineEdit(flaeche);
+    f->setGeometry(tw(x), tw(y), tw(b), tw(330));
+    f->installEventFilter(this);
+    return f;
+}
+
+void frmKurvex::neuerKnopf(QWidget* flaeche, int index, const QString& text, int y, int h) {
+    auto* k = new Knopf(text, flaeche);
+    k->setGeometry(tw(7700), tw(y), tw(2000), tw(h));
+    k->setAutoDefault(true); // Enter presses the focused button
+    connect(k, &QPushButton::clicked, this,
+            [this, index] { geschuetzt([this, index] { cmd1_Click(index); }); });
+    cmd1_[static_cast<std::size_t>(index)] = k;
+}
+
 void frmKurvex::aufbauen() {
     auto* flaeche = new QWidget(this);
     setCentralWidget(flaeche);
     flaeche->setFixedSize(tw(10000), tw(6600));
+    felderAufbauen(flaeche);
+    listeAufbauen(flaeche);
 
-    auto label = [&](const QString& text, int x, int y, int b, int h = 330) {
-        auto* l = new QLabel(text, flaeche);
-        l->setGeometry(tw(x), tw(y), tw(b), tw(h));
-        return l;
-    };
-    auto feld = [&](int x, int y, int b) {
-        auto* f = new QLineEdit(flaeche);
-        f->setGeometry(tw(x), tw(y), tw(b), tw(330));
-        f->installEventFilter(this);
-        return f;
-    };
-    auto knopf = [&](int index, const QString& text, int y, int h) {
-        auto* k = new Knopf(text, flaeche);
-        k->setGeometry(tw(7700), tw(y), tw(2000), tw(h));
-        k->setAutoDefault(true); // Enter presses the focused button
-        connect(k, &QPushButton::clicked, this,
-                [this, index] { geschuetzt([this, index] { cmd1_Click(index); }); });
-        cmd1_[static_cast<std::size_t>(index)] = k;
-    };
+    // The elapsed time stands on the result line of the case being fitted, which is
+    // hidden until that case is done; beside it there is no room for the whole text.
+    Label3_ = neuesLabel(flaeche, QString(), 100, 4850, 4900);
+    Label3_->setStyleSheet(u"QLabel { color: white; background-color: red; }"_s);
+    Label3_->setAlignment(Qt::AlignCenter);
+    Label3_->hide();
+    abbrechenKnopfBauen(flaeche);
 
-    Label1_[0] = label(u" Bezeichnung (max. 52 Zeichen) :"_s, 100, 200, 3000);
-    Text2_ = feld(3150, 200, 6550);
+    Label4_ = neuesLabel(flaeche, QString(), 0, 6100, 10000);
+    Label4_->setAlignment(Qt::AlignCenter);
+
+    neuerKnopf(flaeche, 1, u"Anzahl OK"_s, 700, 450);
+    neuerKnopf(flaeche, 2, u"alle Eingaben OK"_s, 1300, 450);
+    neuerKnopf(flaeche, 4, u"Grafik"_s, 1900, 2100);
+    neuerKnopf(flaeche, 6, u"Grafik Fall Einzelwerte"_s, 2800, 800);
+    neuerKnopf(flaeche, 5, u"Eingabe speichern"_s, 4150, 450);
+    neuerKnopf(flaeche, 3, u"Neu"_s, 4700, 450);
+    neuerKnopf(flaeche, 0, u"Zurück zum Start"_s, 5250, 450);
+}
+
+void frmKurvex::felderAufbauen(QWidget* flaeche) {
+    Label1_[0] = neuesLabel(flaeche, u" Bezeichnung (max. 52 Zeichen) :"_s, 100, 200, 3000);
+    Text2_ = neuesFeld(flaeche, 3150, 200, 6550);
     Text2_->setMaxLength(52);
     TextBHilf::anbringen(Text2_, TextBHilf::Art::Titel);
 
-    Label1_[1] = label(u" Anzahl Wertepaare (max. 21) :"_s, 100, 750, 3000);
-    Text1_[0] = feld(3150, 750, 1500);
-    Label1_[2] = label(QString(), 100, 1300, 3000);
-    Text1_[1] = feld(3150, 1300, 2700);
-    Label1_[3] = label(QString(), 100, 1800, 3000);
-    Text1_[2] = feld(3150, 1800, 2700);
+    Label1_[1] = neuesLabel(flaeche, u" Anzahl Wertepaare (max. 21) :"_s, 100, 750, 3000);
+    Text1_[0] = neuesFeld(flaeche, 3150, 750, 1500);
+    Label1_[2] = neuesLabel(flaeche, QString(), 100, 1300, 3000);
+    Text1_[1] = neuesFeld(flaeche, 3150, 1300, 2700);
+    Label1_[3] = neuesLabel(flaeche, QString(), 100, 1800, 3000);
+    Text1_[2] = neuesFeld(flaeche, 3150, 1800, 2700);
     for (std::size_t i = 0; i < Text1_.size(); ++i) {
         TextBHilf::anbringen(Text1_[i], TextBHilf::Art::Zahl);
         // Only what the user changed is stored when a field is left.
         connect(Text1_[i], &QLineEdit::textEdited, this, [this, i] { geaendert_[i] = true; });
     }
-
-    Label1_[4] =
-        label(u" Eingabe-Korrektur erst nach         Eingabe-Ende !"_s, 6000, 1300, 1600, 750);
+    Label1_[4] = neuesLabel(flaeche, u" Eingabe-Korrektur erst nach         Eingabe-Ende !"_s, 6000,
+                            1300, 1600, 750);
     Label1_[4]->setWordWrap(true);
-    Label1_[5] = label(u" Liste der eingegebenen Werte :"_s, 100, 2350, 5000);
-    Label1_[6] = label(QString(), 100, 4850, 4900);
-    Label1_[7] = label(QString(), 100, 5400, 4900);
+}
+
+void frmKurvex::listeAufbauen(QWidget* flaeche) {
+    Label1_[5] = neuesLabel(flaeche, u" Liste der eingegebenen Werte :"_s, 100, 2350, 5000);
+    Label1_[6] = neuesLabel(flaeche, QString(), 100, 4850, 4900);
+    Label1_[7] = neuesLabel(flaeche, QString(), 100, 5400, 4900);
 
     List1_ = new QListWidget(flaeche);
     List1_->setGeometry(tw(100), tw(2650), tw(7400), tw(2050));
@@ -123,25 +150,6 @@ void frmKurvex::aufbauen() {
     connect(List1_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         geschuetzt([this, item] { List1_DblClick(List1_->row(item)); });
     });
-
-    // The elapsed time stands on the result line of the case being fitted, which is
-    // hidden until that case is done; beside it there is no room for the whole text.
-    Label3_ = label(QString(), 100, 4850, 4900);
-    Label3_->setStyleSheet(u"QLabel { color: white; background-color: red; }"_s);
-    Label3_->setAlignment(Qt::AlignCenter);
-    Label3_->hide();
-    abbrechenKnopfBauen(flaeche);
-
-    Label4_ = label(QString(), 0, 6100, 10000);
-    Label4_->setAlignment(Qt::AlignCenter);
-
-    knopf(1, u"Anzahl OK"_s, 700, 450);
-    knopf(2, u"alle Eingaben OK"_s, 1300, 450);
-    knopf(4, u"Grafik"_s, 1900, 2100);
-    knopf(6, u"Grafik Fall Einzelwerte"_s, 2800, 800);
-    knopf(5, u"Eingabe speichern"_s, 4150, 450);
-    knopf(3, u"Neu"_s, 4700, 450);
-    knopf(0, u"Zurück zum Start"_s, 5250, 450);
 }
 
 void frmKurvex::menueAufbauen() {

@@ -105,6 +105,11 @@ private:
     void geschuetzt(const std::function<void()>& handler);
 
     void aufbauen();
+    void felderAufbauen(QWidget* flaeche);
+    void listeAufbauen(QWidget* flaeche);
+    QLabel* neuesLabel(QWidget* flaeche, const QString& text, int x, int y, int b, int h = 330);
+    QLineEdit* neuesFeld(QWidget* flaeche, int x, int y, int b);
+    void neuerKnopf(QWidget* flaeche, int index, const QString& text, int y, int h);
     void menueAufbauen();
     void tabFolge();
 
@@ -150,6 +155,8 @@ private:
     void Grafik_Click(int fall);
     void rechnungSperren(bool sperren);
     // Closes or ends as asked for while the run was still going.
+    // Takes a finished run's results and offers what they allow.
+    void ergebnisZeigen(const Laufergebnis& lauf);
     void nachRechnung();
     Laufergebnis hintergrundRechnen();
     void summenwerteFertig(const FallErgebnis& e);

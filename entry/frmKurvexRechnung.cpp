@@ -141,29 +141,32 @@ void frmKurvex::Rechnen_Click() {
             nachRechnung();
             return;
         }
-        z_.fitUebernehmen(lauf.z);
-        Ergebnis_ = {lauf.summenwerte, lauf.einzelwerte, lauf.regression, true};
-        if (!z_.ModusPrognostik) {
-            for (const Fehler& f : lauf.meldungen) ZeigFehler(dialoge_, f);
-            // Without a decisive model there is nothing to chart.
-            if (z_.ModellNr != 0) {
-                cmd1_[4]->setEnabled(true);
-                cmd1_[4]->show();
-            }
-        } else {
-            meldungenZeigen(dialoge_, Ergebnis_.E);
-            // A case without a decisive curve offers no chart.
-            cmd1_[6]->setVisible(Ergebnis_.E.entscheidend);
-            cmd1_[4]->setVisible(Ergebnis_.S.entscheidend);
-            Label1_[7]->setText(ZeileEinzel +
-                                QString::fromStdString(formatFest(Ergebnis_.E.r, 10)));
-            Label1_[7]->show();
-        }
-        cmd1_[5]->show();
+        ergebnisZeigen(lauf);
     } catch (const Fehler& f) {
         ZeigFehler(dialoge_, f);
     }
     nachRechnung();
+}
+
+void frmKurvex::ergebnisZeigen(const Laufergebnis& lauf) {
+    z_.fitUebernehmen(lauf.z);
+    Ergebnis_ = {lauf.summenwerte, lauf.einzelwerte, lauf.regression, true};
+    if (!z_.ModusPrognostik) {
+        for (const Fehler& f : lauf.meldungen) ZeigFehler(dialoge_, f);
+        // Without a decisive model there is nothing to chart.
+        if (z_.ModellNr != 0) {
+            cmd1_[4]->setEnabled(true);
+            cmd1_[4]->show();
+        }
+    } else {
+        meldungenZeigen(dialoge_, Ergebnis_.E);
+        // A case without a decisive curve offers no chart.
+        cmd1_[6]->setVisible(Ergebnis_.E.entscheidend);
+        cmd1_[4]->setVisible(Ergebnis_.S.entscheidend);
+        Label1_[7]->setText(ZeileEinzel + QString::fromStdString(formatFest(Ergebnis_.E.r, 10)));
+        Label1_[7]->show();
+    }
+    cmd1_[5]->show();
 }
 
 void frmKurvex::nachRechnung() {
