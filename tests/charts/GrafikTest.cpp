@@ -201,6 +201,7 @@ INSTANTIATE_TEST_SUITE_P(Kurventypen, Kennwerte,
 struct P1 : ::testing::Test {
     // Logistic, Xs = 0; X(99%) = 4.595, so the pair at X = 5 lies beyond the chart.
     Programmzustand z = test::kurve(5, 0, 1, 100, werteDer(5, 0, 1, -4, 5, 1), 1);
+    P1() { z.YWert(10) = 90; } // below 99 %: only its X keeps it off the chart
     GrafikZustand g;
     AufzeichnungsAusgabe a;
 };
