@@ -21,7 +21,7 @@ bool geschuetztAusfuehren(Dialoge& dialoge, const char* quelle,
     } catch (const Fehler& f) {
         if (melden) ZeigFehler(dialoge, f);
     } catch (const std::exception& e) {
-        if (melden) ZeigFehler(dialoge, Fehler(fehlercode::Unerwartet, quelle, e.what()));
+        if (melden) ZeigFehler(dialoge, Fehler(fehlercode::Anwendungsfehler, quelle, e.what()));
     }
     return false;
 }

@@ -13,14 +13,15 @@ inline constexpr int Keiner = 0;
 inline constexpr int UngueltigesArgument = 5; // log of a non-positive number, negative base
 inline constexpr int Ueberlauf = 6;
 inline constexpr int DivisionDurchNull = 11;
+inline constexpr int Anwendungsfehler = 51; // an unexpected failure in a window's own code
 inline constexpr int DateiNichtGefunden = 53;
 inline constexpr int EinAusgabefehler = 57;
 inline constexpr int FalscherDateiname = 52;
 inline constexpr int PfadNichtGefunden = 76;
 inline constexpr int PfadZugriff = 75;
+inline constexpr int Druckerfehler = 482;
 inline constexpr int DateiFormat = 62; // input past end of file / unusable file content
 inline constexpr int LaufwerkNichtBereit = 71;
-inline constexpr int Unerwartet = 51; // any other failure inside the program
 inline constexpr int Abgebrochen = 32755;
 } // namespace fehlercode
 

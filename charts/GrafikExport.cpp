@@ -37,6 +37,60 @@ QString exportFilter() {
         "PNG-Bild (*.png)|*.png|SVG-Grafik (*.svg)|*.svg|PDF-Dokument (*.pdf)|*.pdf");
 }
 
+namespace {
+
+using Zeichnen = std::function<bool(Ausgabe&)>;
+
+void alsPng(QSaveFile& datei, QSizeF groesseMm, const Zeichnen& zeichne, ExportErgebnis& e) {
+    QImage bild(pixel(groesseMm.width(), bildDpi), pixel(groesseMm.height(), bildDpi),
+                QImage::Format_ARGB32_Premultiplied);
+    const int jeMeter = static_cast<int>(std::lround(bildDpi / 0.0254));
+    bild.setDotsPerMeterX(jeMeter);
+    bild.setDotsPerMeterY(jeMeter);
+    bild.fill(Qt::white);
+    {
+        QPainterAusgabe a(bild);
+        e.gezeichnet = zeichne(a);
+    }
+    e.geschrieben = e.gezeichnet && bild.save(&datei, "PNG");
+}
+
+// SVG and PDF: the chart painted straight into the generator.
+void malen(QPaintDevice& geraet, const Zeichnen& zeichne, ExportErgebnis& e) {
+    QPainter p;
+    if (!p.begin(&geraet)) {
+        e.gezeichnet = true; // nothing failed in the chart: a write error
+        return;
+    }
+    {
+        QPainterAusgabe a(p);
+        e.gezeichnet = zeichne(a);
+    }
+    e.geschrieben = p.end() && e.gezeichnet;
+}
+
+void alsSvg(QSaveFile& datei, QSizeF groesseMm, const Zeichnen& zeichne, ExportErgebnis& e) {
+    QSvgGenerator svg;
+    svg.setOutputDevice(&datei);
+    svg.setResolution(static_cast<int>(svgDpi));
+    const QSize px(pixel(groesseMm.width(), svgDpi), pixel(groesseMm.height(), svgDpi));
+    svg.setSize(px);
+    svg.setViewBox(QRect(QPoint(0, 0), px));
+    svg.setTitle(QStringLiteral("Trendkurve"));
+    malen(svg, zeichne, e);
+}
+
+void alsPdf(QSaveFile& datei, QSizeF groesseMm, const Zeichnen& zeichne, ExportErgebnis& e) {
+    QPdfWriter pdf(&datei);
+    pdf.setResolution(pdfDpi);
+    pdf.setPageLayout(QPageLayout(QPageSize(groesseMm, QPageSize::Millimeter),
+                                  QPageLayout::Portrait, QMarginsF()));
+    pdf.setTitle(QStringLiteral("Trendkurve"));
+    malen(pdf, zeichne, e);
+}
+
+} // namespace
+
 ExportErgebnis exportiereGrafik(const QString& pfad, Exportformat format, QSizeF groesseMm,
                                 const std::function<bool(Ausgabe&)>& zeichne) {
     ExportErgebnis e;
@@ -46,58 +100,15 @@ ExportErgebnis exportiereGrafik(const QString& pfad, Exportformat format, QSizeF
     if (!datei.open(QIODevice::WriteOnly)) return e;
     e.geoeffnet = true;
     switch (format) {
-    case Exportformat::PNG: {
-        QImage bild(pixel(groesseMm.width(), bildDpi), pixel(groesseMm.height(), bildDpi),
-                    QImage::Format_ARGB32_Premultiplied);
-        const int jeMeter = static_cast<int>(std::lround(bildDpi / 0.0254));
-        bild.setDotsPerMeterX(jeMeter);
-        bild.setDotsPerMeterY(jeMeter);
-        bild.fill(Qt::white);
-        {
-            QPainterAusgabe a(bild);
-            e.gezeichnet = zeichne(a);
-        }
-        e.geschrieben = e.gezeichnet && bild.save(&datei, "PNG");
+    case Exportformat::PNG:
+        alsPng(datei, groesseMm, zeichne, e);
         break;
-    }
-    case Exportformat::SVG: {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&datei);
-        svg.setResolution(static_cast<int>(svgDpi));
-        const QSize px(pixel(groesseMm.width(), svgDpi), pixel(groesseMm.height(), svgDpi));
-        svg.setSize(px);
-        svg.setViewBox(QRect(QPoint(0, 0), px));
-        svg.setTitle(QStringLiteral("Trendkurve"));
-        QPainter p;
-        if (!p.begin(&svg)) {
-            e.gezeichnet = true; // nothing failed in the chart: a write error
-            break;
-        }
-        {
-            QPainterAusgabe a(p);
-            e.gezeichnet = zeichne(a);
-        }
-        e.geschrieben = p.end() && e.gezeichnet;
+    case Exportformat::SVG:
+        alsSvg(datei, groesseMm, zeichne, e);
         break;
-    }
-    case Exportformat::PDF: {
-        QPdfWriter pdf(&datei);
-        pdf.setResolution(pdfDpi);
-        pdf.setPageLayout(QPageLayout(QPageSize(groesseMm, QPageSize::Millimeter),
-                                      QPageLayout::Portrait, QMarginsF()));
-        pdf.setTitle(QStringLiteral("Trendkurve"));
-        QPainter p;
-        if (!p.begin(&pdf)) {
-            e.gezeichnet = true;
-            break;
-        }
-        {
-            QPainterAusgabe a(p);
-            e.gezeichnet = zeichne(a);
-        }
-        e.geschrieben = p.end() && e.gezeichnet;
+    case Exportformat::PDF:
+        alsPdf(datei, groesseMm, zeichne, e);
         break;
-    }
     }
     if (e.geschrieben)
         e.geschrieben = datei.commit();

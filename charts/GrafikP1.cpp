@@ -27,6 +27,65 @@ struct Marke {
     double x = 0, y = 0, links = 0, oben = 0;
 };
 
+// Percentage scale; a label too close to the one below it moves one column left.
+void zeichneProzentskala(Ausgabe& a, const Programmzustand& z, double x0, double h) {
+    const double b100 = a.textBreite(QStringLiteral("100.0"));
+    std::vector<double> letzteHoehe;
+    for (int i = 1; i <= 13; ++i) {
+        double s = 0;
+        GibS(i, s);
+        const double y = 70 * StreckeYI(z, s * z.KMax).value_or(0);
+        Linie(a, x0 - 1.5, y, x0, y);
+        std::size_t spalte = 0;
+        while (spalte < letzteHoehe.size() && std::abs(y - letzteHoehe[spalte]) < 0.8 * h) ++spalte;
+        if (spalte == letzteHoehe.size()) letzteHoehe.push_back(y);
+        letzteHoehe[spalte] = y;
+        TextBei(a, x0 - 2 - b100 - static_cast<double>(spalte) * (b100 + 1.5), y + h / 2,
+                QString::fromStdString(formatFest(100 * s, 1)));
+    }
+}
+
+// Places each marker's label under the X axis.
+void platziere(Ausgabe& a, const Programmzustand& z, std::vector<Marke>& marken, double x0,
+               Achsbeschriftung& unter) {
+    for (auto& mk : marken) {
+        mk.x = 120 * StreckeXI(z, mk.wert);
+        mk.y = GeradeY(steigung, mk.x, -steigung * x0);
+        const double w = a.textBreite(mk.name);
+        const double zusatz = mk.zusatz.isEmpty() ? 0 : 1.5 + a.textBreite(mk.zusatz);
+        // Centred under its line, but never across the ordinate's stub below the axis.
+        mk.links = std::max(mk.x - w / 2, x0 + 0.8);
+        mk.oben = unter.platziere(mk.links, mk.links + w + zusatz);
+    }
+}
+
+// Data points; one below 1 % or above 99 % of KMax is marked on the frame's edge,
+// one beyond X(1%)..X(99%) is left out: it would land on the labels around.
+void zeichneDatenpunkte(Ausgabe& a, const Programmzustand& z, const GrafikZustand& g, double x0) {
+    a.setzeFarbe(Farbe::Schwarz);
+    a.setzeLinienbreite(2);
+    for (int i = 1; i <= z.AnzPaare; ++i) {
+        const double x = 120 * StreckeXI(z, z.XWert(i));
+        const double y = 70 * StreckeYI(z, z.YWert(i)).value_or(0);
+        if (x < x0 || x > x0 + 120) continue;
+        zeichneDatenpunkt(a, x, y, 0, 70, g.NumerierungEin ? QString::number(i) : QString());
+    }
+}
+
+void zeichneMarken(Ausgabe& a, const std::vector<Marke>& marken, double x0) {
+    a.setzeLinienbreite(1);
+    for (const auto& mk : marken) {
+        a.setzeFarbe(Farbe::Hellcyan);
+        a.setzeLinienstil(Linienstil::Gestrichelt);
+        Linie(a, x0, mk.y, mk.x, mk.y);
+        Linie(a, mk.x, -1.2, mk.x, mk.y);
+        a.setzeLinienstil(Linienstil::Durchgezogen);
+        a.setzeFarbe(Farbe::Schwarz);
+        TextBei(a, mk.links, mk.oben, mk.name);
+        if (!mk.zusatz.isEmpty()) TextBei(a, a.positionX() + 1.5, mk.oben, mk.zusatz);
+    }
+}
+
 } // namespace
 
 void GrafikP1(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
@@ -40,8 +99,8 @@ void GrafikP1(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     const double Ks = WertKi(z, Xs);
     const double Xwp1 = WendepunktX1(z);
     const double Xwp2 = WendepunktX2(z);
-    g.Label3[6] = QString::fromStdString(formatFest(KGrenz1(z, z.KMax), 6));
-    g.Label3[8] = QString::fromStdString(formatFest(KGrenz2(z, z.KMax), 6));
+    g.ergebnisse.KMaxGrenze1 = KGrenz1(z, z.KMax);
+    g.ergebnisse.KMaxGrenze2 = KGrenz2(z, z.KMax);
     const double x0 = 120 * StreckeXI(z, X1);
 
     Rahmen rahmen(a, druck, 8);
@@ -64,21 +123,7 @@ void GrafikP1(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
                   {QStringLiteral("max"), true}}},
                 z.KonstA, z.KoeffB, z.KorrR, probe);
 
-    // Percentage scale; a label too close to the one below it moves one column left.
-    const double b100 = a.textBreite(QStringLiteral("100.0"));
-    std::vector<double> letzteHoehe;
-    for (int i = 1; i <= 13; ++i) {
-        double s = 0;
-        GibS(i, s);
-        const double y = 70 * StreckeYI(z, s * z.KMax).value_or(0);
-        Linie(a, x0 - 1.5, y, x0, y);
-        std::size_t spalte = 0;
-        while (spalte < letzteHoehe.size() && std::abs(y - letzteHoehe[spalte]) < 0.8 * h) ++spalte;
-        if (spalte == letzteHoehe.size()) letzteHoehe.push_back(y);
-        letzteHoehe[spalte] = y;
-        TextBei(a, x0 - 2 - b100 - static_cast<double>(spalte) * (b100 + 1.5), y + h / 2,
-                QString::fromStdString(formatFest(100 * s, 1)));
-    }
+    zeichneProzentskala(a, z, x0, h);
 
     // Marker labels go under the X axis first, the results block below them.
     std::vector<Marke> marken{{Xwp1, QStringLiteral("Xwp1"), {}},
@@ -86,15 +131,7 @@ void GrafikP1(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
                               {Xs, QStringLiteral("Xs"), fest("Ks = ", Ks, 4)},
                               {X50, QStringLiteral("X50%"), {}}};
     Achsbeschriftung unter(-1.5, zeile);
-    for (auto& mk : marken) {
-        mk.x = 120 * StreckeXI(z, mk.wert);
-        mk.y = GeradeY(steigung, mk.x, -steigung * x0);
-        const double w = a.textBreite(mk.name);
-        const double zusatz = mk.zusatz.isEmpty() ? 0 : 1.5 + a.textBreite(mk.zusatz);
-        // Centred under its line, but never across the ordinate's stub below the axis.
-        mk.links = std::max(mk.x - w / 2, x0 + 0.8);
-        mk.oben = unter.platziere(mk.links, mk.links + w + zusatz);
-    }
+    platziere(a, z, marken, x0, unter);
 
     Tabelle ergebnisse{{fest("X(1%) = ", X1, 3), fest("X(99%) = ", X99, 3), fest("X50% = ", X50, 3),
                         fest("Xs = ", Xs, 5), fest("Xwp1 = ", Xwp1, 3), fest("Xwp2 = ", Xwp2, 3)},
@@ -107,28 +144,8 @@ void GrafikP1(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     a.setzeFarbe(Farbe::Hellrot);
     Linie(a, x0, 0, x0 + 120, 70);
 
-    // Data points; one below 1 % or above 99 % of KMax is marked on the frame's edge,
-    // one beyond X(1%)..X(99%) is left out: it would land on the labels around.
-    a.setzeFarbe(Farbe::Schwarz);
-    a.setzeLinienbreite(2);
-    for (int i = 1; i <= z.AnzPaare; ++i) {
-        const double x = 120 * StreckeXI(z, z.XWert(i));
-        const double y = 70 * StreckeYI(z, z.YWert(i)).value_or(0);
-        if (x < x0 || x > x0 + 120) continue;
-        zeichneDatenpunkt(a, x, y, 0, 70, g.NumerierungEin ? QString::number(i) : QString());
-    }
-
-    a.setzeLinienbreite(1);
-    for (const auto& mk : marken) {
-        a.setzeFarbe(Farbe::Hellcyan);
-        a.setzeLinienstil(Linienstil::Gestrichelt);
-        Linie(a, x0, mk.y, mk.x, mk.y);
-        Linie(a, mk.x, -1.2, mk.x, mk.y);
-        a.setzeLinienstil(Linienstil::Durchgezogen);
-        a.setzeFarbe(Farbe::Schwarz);
-        TextBei(a, mk.links, mk.oben, mk.name);
-        if (!mk.zusatz.isEmpty()) TextBei(a, a.positionX() + 1.5, mk.oben, mk.zusatz);
-    }
+    zeichneDatenpunkte(a, z, g, x0);
+    zeichneMarken(a, marken, x0);
 
     TextBei(a, x0 + 129, h / 2, QStringLiteral("Wert  X"));
 }

@@ -6,7 +6,9 @@
 #include "Format.h"
 #include "Rechnen.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace tk {
 
@@ -35,14 +37,9 @@ QString wertText(double v) {
     return QString::fromStdString((v > 0 ? " =  " : " = ") + Zahl(v));
 }
 
-} // namespace
-
-void GrafikR(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
-    const bool druck = g.DruckModus;
-    Rahmen rahmen(a, druck, druck ? 10 : 8);
+// Scale factors of both axes from the smallest absolute values.
+std::pair<double, double> skalenfaktoren(const Programmzustand& z, GrafikZustand& g) {
     const int n = z.AnzPaare;
-
-    // Scale factors from the smallest absolute values.
     g.BetragX.assign(static_cast<std::size_t>(std::max(n, 0) + 1), 0.0);
     g.BetragY.assign(g.BetragX.size(), 0.0);
     for (int i = 1; i <= n; ++i) {
@@ -58,24 +55,11 @@ void GrafikR(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
         if (std::abs(z.XWert(i)) == g.BetragX[1]) iX = i;
         if (std::abs(z.YWert(i)) == g.BetragY[1]) iY = i;
     }
-    const double fx = n >= 1 ? skalenfaktor(z.XWert(iX)) : 1;
-    const double fy = n >= 1 ? skalenfaktor(z.YWert(iY)) : 1;
+    if (n < 1) return {1, 1};
+    return {skalenfaktor(z.XWert(iX)), skalenfaktor(z.YWert(iY))};
+}
 
-    // Range of the fitted line; an empty value counts as 0.
-    const double Y1 = WertYQ(z, z.XMax).value_or(0);
-    const double Y2 = WertYQ(z, z.XMin).value_or(0);
-    g.Xi = z.XMin;
-    // Millimetres per unit on each axis; a flat or single-point range has no scale.
-    [[maybe_unused]] const double mmJeX = rechnen::teile(100, z.XMax - z.XMin);
-    [[maybe_unused]] const double mmJeY = rechnen::teile(hoehe, Y1 - Y2);
-
-    const double m = druck ? 160 : 20 - yAchse;
-    g.RandLinks = (120 - a.breiteMm()) / 2;
-    setzeRahmenKoordinaten(a, g.RandLinks - 10, m);
-    a.setzeLinienbreite(1);
-    const int w0 = druck ? 3 : 2;
-
-    // Axes.
+void zeichneAchsen(Ausgabe& a, int w0) {
     a.setzeLinienbreite(w0);
     Linie(a, -13, yAchse, 117, yAchse);
     a.setzeLinienbreite(1);
@@ -84,8 +68,10 @@ void GrafikR(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     Linie(a, -10, yAchse - 2, -10, yAchse + 75);
     a.setzeLinienbreite(1);
     Pfeil(a, -10, yAchse + 75, pi / 2, -1);
+}
 
-    // Texts, bold up to and including the point numbers.
+// Axis names, the model's formula and its coefficients, in bold.
+void zeichneLegende(Ausgabe& a, const Programmzustand& z) {
     setzeFett(a, true);
     const double h = a.textHoehe(QStringLiteral("Y"));
     const double zeile = yAchse + 77 + h;
@@ -107,8 +93,35 @@ void GrafikR(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
         TextBei(a, spalte, oben, labels[k]);
         TextBei(a, 80, oben, wertText(werte[k]));
     }
-
     setzeFett(a, false);
+}
+
+} // namespace
+
+void GrafikR(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
+    const bool druck = g.DruckModus;
+    Rahmen rahmen(a, druck, druck ? 10 : 8);
+    const int n = z.AnzPaare;
+
+    const auto [fx, fy] = skalenfaktoren(z, g);
+
+    // Range of the fitted line; an empty value counts as 0.
+    const double Y1 = WertYQ(z, z.XMax).value_or(0);
+    const double Y2 = WertYQ(z, z.XMin).value_or(0);
+    g.Xi = z.XMin;
+    // Millimetres per unit on each axis; a flat or single-point range has no scale.
+    [[maybe_unused]] const double mmJeX = rechnen::teile(100, z.XMax - z.XMin);
+    [[maybe_unused]] const double mmJeY = rechnen::teile(hoehe, Y1 - Y2);
+
+    const double m = druck ? 160 : 20 - yAchse;
+    g.RandLinks = (120 - a.breiteMm()) / 2;
+    setzeRahmenKoordinaten(a, g.RandLinks - 10, m);
+    a.setzeLinienbreite(1);
+    const int w0 = druck ? 3 : 2;
+
+    zeichneAchsen(a, w0);
+
+    zeichneLegende(a, z);
 
     // The fitted model, 10 mm beyond the data area on both sides, running the way
     // the model runs. Drawn before the points so that they stay visible on paper.

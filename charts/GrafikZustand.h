@@ -4,8 +4,8 @@
 
 #include "Auswertung.h"
 
-#include <QString>
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace tk {
@@ -28,12 +28,31 @@ struct GrafikZustand {
     bool GrenzwertFest = false;
     double PhiGrenze = 0;
 
-    // Result captions that the chart routines write for the query panel
-    // (Label3 indices: 6 and 8 on the Summenwerte chart; 4, 13, 15 on the
-    // Einzelwerte chart). Empty = not written.
-    std::array<QString, 19> Label3;
+    // Results the chart routines hand to the query panel; empty = not drawn yet.
+    struct Ergebnisse {
+        // Summenwerte: the 95 % limits of KMax.
+        std::optional<double> KMaxGrenze1, KMaxGrenze2;
+        // Einzelwerte: K(dx) of the band X(i)..X(i+d) and its 95 % limits.
+        std::optional<double> Kdx, KdxG1, KdxG2;
+    } ergebnisse;
 
     void initialisieren() { *this = GrafikZustand{}; }
+};
+
+// Switches the print mode for one drawing; the previous mode comes back when the
+// scope ends, also when the drawing throws.
+class DruckModusBereich {
+public:
+    DruckModusBereich(GrafikZustand& g, bool druck) : g_(g), vorher_(g.DruckModus) {
+        g.DruckModus = druck;
+    }
+    ~DruckModusBereich() { g_.DruckModus = vorher_; }
+    DruckModusBereich(const DruckModusBereich&) = delete;
+    DruckModusBereich& operator=(const DruckModusBereich&) = delete;
+
+private:
+    GrafikZustand& g_;
+    bool vorher_;
 };
 
 } // namespace tk

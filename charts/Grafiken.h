@@ -16,11 +16,11 @@ Grafikart grafikart(const Programmzustand& z);
 
 // Regression chart of the decisive model in its linearising axes.
 void GrafikR(Ausgabe& a, const Programmzustand& z, GrafikZustand& g);
-// Probability chart of the cumulative prognosis curve (Fall Summenwerte); writes the
-// limits of KMax into g.Label3[6] and [8].
+// Probability chart of the cumulative prognosis curve (Fall Summenwerte); hands the
+// limits of KMax to the query panel in g.ergebnisse.
 void GrafikP1(Ausgabe& a, const Programmzustand& z, GrafikZustand& g);
-// Density chart (Fall Einzelwerte); writes the band's K(dx) and its limits into
-// g.Label3[4], [13] and [15], and the automatic ordinate top into g.PhiGrenze.
+// Density chart (Fall Einzelwerte); hands the band's K(dx) and its limits to the
+// query panel in g.ergebnisse, and the automatic ordinate top in g.PhiGrenze.
 void GrafikP2(Ausgabe& a, const Programmzustand& z, GrafikZustand& g);
 
 // Draws the chart of grafikart(z).

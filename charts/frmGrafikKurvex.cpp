@@ -57,13 +57,21 @@ frmGrafikKurvex::frmGrafikKurvex(Programmzustand& zustand, Dialoge& dialoge, Gra
                                  QWidget* parent)
     : QMainWindow(parent), zustand_(zustand), dialoge_(dialoge), dienste_(std::move(dienste)),
       impl_(new Impl) {
-    auto& d = *impl_;
     setObjectName(QStringLiteral("frmGrafikKurvex"));
-
     auto* mitte = new QWidget(this);
     setCentralWidget(mitte);
-    d.spalte = new QVBoxLayout(mitte);
+    impl_->spalte = new QVBoxLayout(mitte);
+    kopfAnlegen(mitte);
+    bildAnlegen(mitte);
+    knoepfeAnlegen(mitte);
+    menueAnlegen();
+    Initialisieren();
+    groesseNachBildschirm();
+    impl_->cmdKurve->click();
+}
 
+void frmGrafikKurvex::kopfAnlegen(QWidget* mitte) {
+    auto& d = *impl_;
     auto* kopf = new QHBoxLayout;
     d.Label4 = new QLabel(QStringLiteral("Objekt-Bezeichnung :"), mitte);
     d.Label4->setObjectName(QStringLiteral("Label4"));
@@ -79,7 +87,10 @@ frmGrafikKurvex::frmGrafikKurvex(Programmzustand& zustand, Dialoge& dialoge, Gra
     kopf->addStretch(1);
     kopf->addWidget(d.Label2);
     d.spalte->addLayout(kopf);
+}
 
+void frmGrafikKurvex::bildAnlegen(QWidget* mitte) {
+    auto& d = *impl_;
     d.Bild1 = new Bildflaeche(mitte);
     d.Bild1->setObjectName(QStringLiteral("Bild1"));
     d.Bild1->groesseGeaendert = [this] {
@@ -87,7 +98,10 @@ frmGrafikKurvex::frmGrafikKurvex(Programmzustand& zustand, Dialoge& dialoge, Gra
         zeichneBild(!impl_->letzteZeichnungFehlgeschlagen);
     };
     d.spalte->addWidget(d.Bild1, 1);
+}
 
+void frmGrafikKurvex::knoepfeAnlegen(QWidget* mitte) {
+    auto& d = *impl_;
     d.cmd1[0] = knopf(mitte, QStringLiteral("cmd1_0"), QStringLiteral("Zurück zum Start"),
                       QStringLiteral(" Zurück zum Startmenü "));
     d.cmd1[1] = knopf(mitte, QStringLiteral("cmd1_1"), QStringLiteral("Zurück zur Eingabe"),
@@ -116,7 +130,10 @@ frmGrafikKurvex::frmGrafikKurvex(Programmzustand& zustand, Dialoge& dialoge, Gra
     for (int i = 0; i < 4; ++i)
         connect(d.cmd1[i], &QPushButton::clicked, this, [this, i] { cmd1_Click(i); });
     connect(d.cmdKurve, &QPushButton::clicked, this, [this] { zeichnen(); });
+}
 
+void frmGrafikKurvex::menueAnlegen() {
+    auto& d = *impl_;
     QMenu* mnuDatei = menuBar()->addMenu(QStringLiteral("Datei"));
     mnuDatei->setObjectName(QStringLiteral("mnuDatei"));
     auto eintrag = [&](const char* name, const QString& text, auto handler) {
@@ -139,10 +156,10 @@ frmGrafikKurvex::frmGrafikKurvex(Programmzustand& zustand, Dialoge& dialoge, Gra
     ergebnismenuesAnbringen(*this, *mnuDatei, d.mnuVorschau);
     mnuDatei->addSeparator();
     d.mnuEnde = eintrag("mnuEnde", QStringLiteral("Beenden"), [this] { mnuEnde_Click(); });
+}
 
-    Initialisieren();
-
-    // Size and position from the screen: wide, as high as the contents need.
+// Wide, as high as the contents need, centred on the screen.
+void frmGrafikKurvex::groesseNachBildschirm() {
     if (const QScreen* s = QGuiApplication::primaryScreen()) {
         const QRect frei = s->availableGeometry();
         const QSize groesse(std::min(1200, frei.width() - 40),
@@ -151,7 +168,6 @@ frmGrafikKurvex::frmGrafikKurvex(Programmzustand& zustand, Dialoge& dialoge, Gra
         move(frei.center() - rect().center());
     }
     if (QLayout* l = layout()) l->activate();
-    d.cmdKurve->click();
 }
 
 frmGrafikKurvex::~frmGrafikKurvex() {
@@ -185,13 +201,11 @@ void frmGrafikKurvex::zeichnen() {
 void frmGrafikKurvex::zeichneBild(bool melden) {
     auto& d = *impl_;
     QImage bild = d.Bild1->leeresBild();
-    const bool druck = grafik_.DruckModus;
-    grafik_.DruckModus = false;
     {
+        const DruckModusBereich bildschirm(grafik_, false);
         QPainterAusgabe a(bild);
         d.letzteZeichnungFehlgeschlagen = !zeichneMitMeldung(a, melden);
     }
-    grafik_.DruckModus = druck;
     d.Bild1->setzeBild(std::move(bild));
     // Only the screen picture feeds the panel's result labels.
     if (d.panel) d.panel->nachZeichnen();
@@ -202,17 +216,8 @@ bool frmGrafikKurvex::zeichneAuf(Ausgabe& ausgabe) {
 }
 
 bool frmGrafikKurvex::zeichneMitMeldung(Ausgabe& ausgabe, bool melden) {
-    bool ok = true;
-    try {
-        GrafikZeichnen(ausgabe, zustand_, grafik_);
-    } catch (const Fehler& f) {
-        ok = false;
-        if (melden) ZeigFehler(dialoge_, f);
-    } catch (const std::exception& e) {
-        ok = false;
-        if (melden) ZeigFehler(dialoge_, Fehler(51, "frmGrafikKurvex", e.what()));
-    }
-    return ok;
+    return geschuetztAusfuehren(
+        dialoge_, "frmGrafikKurvex", [&] { GrafikZeichnen(ausgabe, zustand_, grafik_); }, melden);
 }
 
 void frmGrafikKurvex::cmd1_Click(int index) {
@@ -229,13 +234,7 @@ void frmGrafikKurvex::cmd1_Click(int index) {
         break;
     case 2:
         if (!dienste_.drucken) break;
-        try {
-            dienste_.drucken(*this);
-        } catch (const Fehler& f) {
-            ZeigFehler(dialoge_, f);
-        } catch (const std::exception& e) {
-            ZeigFehler(dialoge_, Fehler(51, "frmGrafikKurvex", e.what()));
-        }
+        geschuetztAusfuehren(dialoge_, "frmGrafikKurvex", [this] { dienste_.drucken(*this); });
         break;
     case 3:
         grafik_.NumerierungEin = !grafik_.NumerierungEin;
@@ -268,11 +267,10 @@ void frmGrafikKurvex::exportieren() {
         return;
     const Bildflaeche& b = *impl_->Bild1;
     const QSizeF mm(b.width() * 25.4 / b.logicalDpiX(), b.height() * 25.4 / b.logicalDpiY());
-    const bool druck = grafik_.DruckModus;
-    grafik_.DruckModus = false;
-    const auto e =
-        exportiereGrafik(ziel, *format, mm, [this](Ausgabe& a) { return zeichneAuf(a); });
-    grafik_.DruckModus = druck;
+    const auto e = exportiereGrafik(ziel, *format, mm, [this](Ausgabe& a) {
+        const DruckModusBereich bildschirm(grafik_, false);
+        return zeichneAuf(a);
+    });
     // A chart that failed was reported while drawing.
     if (!e.geoeffnet)
         ZeigFehler(dialoge_,

@@ -23,8 +23,8 @@ class Abfragebereich : public QWidget {
     Q_OBJECT
 public:
     using QWidget::QWidget;
-    // Called after every drawing: the chart routines may have written result
-    // captions into GrafikZustand::Label3.
+    // Called after every drawing: the chart routines may have handed new results
+    // in GrafikZustand::ergebnisse.
     virtual void nachZeichnen() = 0;
 };
 
@@ -71,6 +71,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void kopfAnlegen(QWidget* mitte);
+    void bildAnlegen(QWidget* mitte);
+    void knoepfeAnlegen(QWidget* mitte);
+    // The "Datei" menu; further entries go here.
+    void menueAnlegen();
+    void groesseNachBildschirm();
     void Initialisieren();
     void zeichneBild(bool melden);
     bool zeichneMitMeldung(Ausgabe& ausgabe, bool melden);

@@ -1,12 +1,12 @@
 #include "Druckseite.h"
 
-#include "AufzeichnungsAusgabe.h"
 #include "Ausgabe.h"
 #include "Auswertung.h"
 #include "Besitzer.h"
 #include "Fehlermeldung.h"
 #include "Format.h"
 #include "Meldungen.h"
+#include "Messflaeche.h"
 #include "frmGrafikKurvex.h"
 
 namespace tk {
@@ -229,28 +229,24 @@ bool DruckSeite(Dialoge& dialoge, const Programmzustand& zustand, GrafikZustand&
     const QSizeF bereich = drucker.druckbereichMm();
     bool begonnen = false;
     try {
-        // Composed once on a recording surface first: a failure (reported there)
+        const DruckModusBereich papier(g, true);
+        // Composed once on a measuring surface first: a failure (reported there)
         // leaves the printer untouched, so no half page is ever printed.
-        g.DruckModus = true;
-        AufzeichnungsAusgabe probe(bereich.width(), bereich.height());
-        const bool ok = DruckHoch(probe, bereich, inhalt);
-        g.DruckModus = false;
-        if (!ok) return false;
+        Messflaeche probe(bereich.width(), bereich.height());
+        if (!DruckHoch(probe, bereich, inhalt)) return false;
 
         Ausgabe* seite = drucker.seiteBeginnen();
-        if (!seite) throw Fehler(482, "Druck", "Der Drucker kann die Seite nicht beginnen.");
+        if (!seite)
+            throw Fehler(fehlercode::Druckerfehler, "Druck",
+                         "Der Drucker kann die Seite nicht beginnen.");
         begonnen = true;
-        g.DruckModus = true;
-        const bool gedruckt = DruckHoch(*seite, bereich, inhalt);
-        g.DruckModus = false;
-        if (!gedruckt) {
+        if (!DruckHoch(*seite, bereich, inhalt)) {
             drucker.abbrechen();
             return false;
         }
         drucker.seiteBeenden();
         return true;
     } catch (const Fehler& f) {
-        g.DruckModus = false;
         if (begonnen) drucker.abbrechen();
         ZeigFehler(dialoge, f);
         return false;

@@ -250,15 +250,22 @@ void Abfragepanel::zeilenAnordnen() {
 }
 
 void Abfragepanel::nachZeichnen() {
+    const auto& e = k_.grafik.ergebnisse;
     const auto& g = k_.grafik;
-    std::vector<int> ergebnisse;
-    // The chart writes the limits of KMax, which belong to the initial 100 % query;
+    auto zeige = [this](int i, const std::optional<double>& v, bool sechsStellen) {
+        if (v) setzeLabel(i, sechsStellen ? formatFest(*v, 6) : Zahl(*v));
+    };
+    // The chart gives the limits of KMax, which belong to the initial 100 % query;
     // once the user has evaluated a query, its own limits stay beside its fields.
-    if (art_ == Abfrageart::Summenwerte && !eigeneGrenzen_) ergebnisse = {6, 8};
-    if (art_ == Abfrageart::Einzelwerte) ergebnisse = {4, 13, 15};
-    for (int i : ergebnisse)
-        if (!g.Label3[static_cast<std::size_t>(i)].isEmpty())
-            label(i)->setText(g.Label3[static_cast<std::size_t>(i)]);
+    if (art_ == Abfrageart::Summenwerte && !eigeneGrenzen_) {
+        zeige(6, e.KMaxGrenze1, true);
+        zeige(8, e.KMaxGrenze2, true);
+    }
+    if (art_ == Abfrageart::Einzelwerte) {
+        zeige(4, e.Kdx, false);
+        zeige(13, e.KdxG1, false);
+        zeige(15, e.KdxG2, false);
+    }
     // Show the automatic top of the density axis, so that leaving the field keeps it.
     if (art_ == Abfrageart::Einzelwerte && !g.GrenzwertFest && !grenzwertGetippt_ &&
         !feld(2)->hasFocus())
@@ -326,7 +333,7 @@ void Abfragepanel::Text2_LostFocus(int feld) {
     // another field is no entry there.
     if (fokusRueckgabe_ >= 0 && feld != fokusRueckgabe_) return;
     const QScopedValueRollback<bool> inArbeit(verarbeitet_, true);
-    try {
+    geschuetztAusfuehren(k_.dialoge, "Abfragepanel", [this, feld] {
         switch (art_) {
         case Abfrageart::Regression:
             verlassenRegression(feld);
@@ -338,11 +345,7 @@ void Abfragepanel::Text2_LostFocus(int feld) {
             verlassenEinzelwerte(feld);
             break;
         }
-    } catch (const Fehler& f) {
-        ZeigFehler(k_.dialoge, f);
-    } catch (const std::exception& e) {
-        ZeigFehler(k_.dialoge, Fehler(51, "Abfragepanel", e.what()));
-    }
+    });
 }
 
 // ---- helpers

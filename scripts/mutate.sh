@@ -6,6 +6,8 @@
 #   FAULT_LIST  default tests/mutants.txt
 #   CTEST_REGEX optional: run only the tests matching it (default: all tests)
 #   MUT_CMAKE_ARGS  extra configure options, e.g. "-DTK_GUI=OFF" for engine faults
+#   MUT_TARGETS     build only these targets (space-separated), e.g. the test executables
+#                   that CTEST_REGEX selects; default: everything
 #
 # Each line of the list is:   path | text to find | replacement
 # The text must occur exactly once in the file. Blank lines and lines starting with '#' are
@@ -22,8 +24,16 @@ if command -v ccache >/dev/null 2>&1; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 read -r -a extra <<<"${MUT_CMAKE_ARGS:-}"
+read -r -a ziele <<<"${MUT_TARGETS:-}"
+bauen() {
+    if ((${#ziele[@]} > 0)); then
+        cmake --build "$build" -j "$(nproc)" --target "${ziele[@]}"
+    else
+        cmake --build "$build" -j "$(nproc)"
+    fi
+}
 cmake -S . -B "$build" -G Ninja "${launcher[@]}" -DTK_BENCH=OFF "${extra[@]}" >/dev/null
-cmake --build "$build" -j "$(nproc)" >/dev/null
+bauen >/dev/null
 
 sicherung=$(mktemp)
 aktuell=""
@@ -61,7 +71,7 @@ while IFS= read -r zeile || [[ -n "$zeile" ]]; do
     cp "$datei" "$sicherung"
     aktuell=$datei
     SUCH="$such" ERSATZ="$ersatz" perl -0777 -pi -e 's/\Q$ENV{SUCH}\E/$ENV{ERSATZ}/' "$datei"
-    if ! cmake --build "$build" -j "$(nproc)" >/dev/null 2>&1; then
+    if ! bauen >/dev/null 2>&1; then
         echo "BAUFEHLER  $zeile"
         zurueck
         continue
@@ -78,7 +88,7 @@ while IFS= read -r zeile || [[ -n "$zeile" ]]; do
 done <"$liste"
 
 # Leave the build matching the unmutated sources.
-cmake --build "$build" -j "$(nproc)" >/dev/null
+bauen >/dev/null
 if ((gezaehlt > 0)); then
     awk -v k="$getoetet" -v n="$gezaehlt" \
         'BEGIN { printf "getoetet: %d von %d (%.0f %%)\n", k, n, 100 * k / n }'

@@ -2,7 +2,7 @@
 
 #include "AufzeichnungsAusgabe.h"
 #include "Bericht.h"
-#include "Datensaetze.h"
+#include "Teststaende.h"
 #include "FakeDialoge.h"
 #include "Json.h"
 #include "Residuenplot.h"

@@ -1,8 +1,7 @@
 #include "QtTestLauf.h"
 
-QObject* neuSeitenTest();
-QObject* neuPdfTest();
+QObject* neuDruckTest();
 
 int main(int argc, char** argv) {
-    return tk::test::qtTestsAusfuehren(argc, argv, {neuSeitenTest, neuPdfTest});
+    return tk::test::qtTestsAusfuehren(argc, argv, {neuDruckTest});
 }

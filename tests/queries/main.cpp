@@ -1,12 +1,7 @@
 #include "QtTestLauf.h"
 
-QObject* neuRegressionPanelTest();
-QObject* neuSummenPanelTest();
-QObject* neuEinzelPanelTest();
-QObject* neuSpeicherTest();
+QObject* neuAbfrageTest();
 
 int main(int argc, char** argv) {
-    return tk::test::qtTestsAusfuehren(
-        argc, argv,
-        {neuRegressionPanelTest, neuSummenPanelTest, neuEinzelPanelTest, neuSpeicherTest});
+    return tk::test::qtTestsAusfuehren(argc, argv, {neuAbfrageTest});
 }

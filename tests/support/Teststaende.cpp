@@ -1,4 +1,4 @@
-#include "Datensaetze.h"
+#include "Teststaende.h"
 
 #include "Datei.h"
 #include "Prognose.h"
@@ -117,6 +117,14 @@ Paare logistischeEinzelwerte() {
         vorher = k;
     }
     return p;
+}
+
+Programmzustand logistisch(int fall) {
+    Paare p = fall == 1 ? logistischeSummen() : logistischeEinzelwerte();
+    for (auto& [x, k] : p) k *= 2;
+    Programmzustand z = kurve(5, -5, 1, 200, p, fall);
+    z.Bezeichnung = "Versuchsreihe Prognose";
+    return z;
 }
 
 } // namespace tk::test

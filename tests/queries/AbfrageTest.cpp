@@ -1,0 +1,217 @@
+// The query panel under the real chart window: what leaving a field does in each
+// chart, as a user types, and the store of queries.
+
+#include "Auswertung.h"
+#include "Format.h"
+#include "Panelaufbau.h"
+#include "Teststaende.h"
+
+#include <QFocusEvent>
+#include <cmath>
+
+using namespace tk;
+using namespace tk::test;
+
+namespace {
+
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+QString zahl(double v) {
+    return q(Zahl(v));
+}
+
+// Regression y = 1 + 2x; prognosis: the logistic curve with KMax 200 observed at 1..9.
+Programmzustand zustand(int art) {
+    return art == 0 ? regression({{2, 5}, {3, 7}, {4, 9}, {5, 11}, {6, 13}}) : logistisch(art);
+}
+
+using Texte = QMap<int, QString>; // field or label index -> text
+
+} // namespace
+
+class AbfrageTest : public QObject {
+    Q_OBJECT
+private slots:
+    // One field left with Enter: the warning shown (or none), the fields and result
+    // labels it fills.
+    void feldVerlassen_data() {
+        QTest::addColumn<int>("art");
+        QTest::addColumn<int>("feld");
+        QTest::addColumn<QString>("eingabe");
+        QTest::addColumn<QString>("warnung");
+        QTest::addColumn<Texte>("felder");
+        QTest::addColumn<Texte>("labels");
+        const Programmzustand S = zustand(1), E = zustand(2);
+        auto zeile = [](const char* name) -> QTestData& { return QTest::newRow(name); };
+        zeile("Regression X") << 0 << 0 << "4"
+                              << "" << Texte{{1, zahl(9)}} << Texte{};
+        zeile("Regression Y") << 0 << 1 << "11"
+                              << "" << Texte{{0, zahl(5)}} << Texte{};
+        const double K12 = WertKi(S, 12); // beyond the data: the limits widen
+        zeile("Summen X") << 1 << 0 << "12"
+                          << "" << Texte{{1, q(" " + formatFest(K12 / 2, 3))}, {2, zahl(K12)}}
+                          << Texte{{6, zahl(KGrenz1(S, K12))}, {8, zahl(KGrenz2(S, K12))}};
+        zeile("Summen X unter X(1%)") << 1 << 0 << "0"
+                                      << "Der Wert Xi muss grösser >= X(1%) sein!"
+                                      << Texte{{0, zahl(WertXI(S, 0.01))}} << Texte{};
+        zeile("Summen 50 %") << 1 << 1 << "50"
+                             << "" << Texte{{0, zahl(WertXI(S, 0.5))}, {2, zahl(100)}} << Texte{};
+        zeile("Summen 100 %") << 1 << 1 << "100"
+                              << "" << Texte{{0, zahl(WertXI(S, 0.9999999))}, {2, zahl(200)}}
+                              << Texte{};
+        zeile("Summen 101 %") << 1 << 1 << "101"
+                              << "Der Summen%-Wert muss grösser >= 1% und <=100% sein!"
+                              << Texte{{1, q(" " + formatFest(1, 3))}} << Texte{};
+        zeile("Summen K = KMax") << 1 << 2 << "200.00000000"
+                                 << "" << Texte{{1, q(" " + formatFest(100, 3))}} << Texte{};
+        zeile("Summen K über KMax")
+            << 1 << 2 << "250"
+            << "Der Wert Ki muss kleiner als Kmax sein!" << Texte{{2, zahl(200)}} << Texte{};
+        zeile("Summen K unter 1 %")
+            << 1 << 2 << "1"
+            << "Der Wert Ki muss grösser >= K bei X(1%) sein!" << Texte{{2, zahl(2)}} << Texte{};
+        const Bandwerte b = bandwerte(E, 1, 12);
+        zeile("Einzel X(i+d)") << 2 << 1 << "12"
+                               << "" << Texte{}
+                               << Texte{{4, zahl(b.Kdx)},
+                                        {11, zahl(PhiWert(E, 1).value())},
+                                        {12, zahl(PhiWert(E, 12).value())},
+                                        {13, zahl(b.KdxG1)},
+                                        {15, zahl(b.KdxG2)}};
+        zeile("Einzel X(i) = X(i+d)")
+            << 2 << 0 << "9"
+            << "X(i) sollte kleiner als X(i+d) sein !" << Texte{{0, zahl(9 - 0.000001)}} << Texte{};
+        zeile("Einzel X(i+d) unter X(i)")
+            << 2 << 1 << "0.5"
+            << "X(i+d) sollte grösser als X(i) sein !" << Texte{{1, zahl(1.000001)}} << Texte{};
+        zeile("Einzel Grenzwert 0")
+            << 2 << 2 << "0"
+            << "Der Grenzwert der Verteilungsdichte muss grösser 0 sein !"
+            << Texte{{2, zahl(OrdinatenTop(PhiWert(E, 5).value()))}} << Texte{};
+    }
+
+    void feldVerlassen() {
+        QFETCH(int, art);
+        QFETCH(int, feld);
+        QFETCH(QString, eingabe);
+        QFETCH(QString, warnung);
+        QFETCH(Texte, felder);
+        QFETCH(Texte, labels);
+        Panelaufbau a(zustand(art));
+        QVERIFY(a.aktiv);
+        a.eingeben(feld, eingabe);
+        const auto m = a.dialoge.meldungen();
+        QCOMPARE(m.size(), std::size_t(warnung.isEmpty() ? 0 : 1));
+        if (!warnung.isEmpty()) {
+            QCOMPARE(m[0].text, warnung);
+            QCOMPARE(m[0].symbol, Symbol::Ausrufezeichen);
+            QTRY_VERIFY(a.feld(feld)->hasFocus() || feld == 1);
+        }
+        for (auto it = felder.begin(); it != felder.end(); ++it) QCOMPARE(a.text(it.key()), *it);
+        for (auto it = labels.begin(); it != labels.end(); ++it) QCOMPARE(a.label(it.key()), *it);
+    }
+
+    // The panel opens on a query the user can read at once.
+    void oeffnet() {
+        Panelaufbau r(zustand(0));
+        QCOMPARE(r.text(0), zahl(2)); // the first data point
+        QCOMPARE(r.text(1), zahl(5));
+        Panelaufbau s(zustand(1));
+        QCOMPARE(s.text(0), QStringLiteral("    unendlich"));
+        QCOMPARE(s.label(8), q(formatFest(KGrenz2(s.z, s.z.KMax), 6))); // from the chart
+        Panelaufbau e(zustand(2));
+        QCOMPARE(e.label(15), zahl(bandwerte(e.z, e.z.XMin, e.z.XMax).KdxG2));
+    }
+
+    // 0 and ±1 are moved off the logarithms' singular points, away from zero.
+    void singulaerePunkte() {
+        Panelaufbau a(zustand(0));
+        a.eingeben(0, QStringLiteral("-1"));
+        QCOMPARE(a.g().Xi, -1.0000001);
+    }
+
+    // A query's own limits stay when the chart is drawn again.
+    void eigeneGrenzenBleiben() {
+        Panelaufbau a(zustand(1));
+        a.eingeben(0, QStringLiteral("12"));
+        const QString grenze = a.label(8);
+        a.fenster->zeichnen();
+        QCOMPARE(a.label(8), grenze);
+    }
+
+    // Opening a menu or switching windows does not leave the field; Tab does.
+    void fokusVerlustOhneVerlassen() {
+        for (auto grund :
+             {Qt::MenuBarFocusReason, Qt::ActiveWindowFocusReason, Qt::TabFocusReason}) {
+            Panelaufbau a(zustand(1));
+            a.tippe(0, QStringLiteral("0"));
+            QFocusEvent weg(QEvent::FocusOut, grund);
+            QCoreApplication::sendEvent(a.feld(0), &weg);
+            QCoreApplication::processEvents();
+            QCOMPARE(a.dialoge.meldungen().size(), std::size_t(grund == Qt::TabFocusReason));
+        }
+    }
+
+    // A failure outside the error table is reported; the fields keep working.
+    void fremdeAusnahme() {
+        Panelaufbau a(zustand(1));
+        a.dialoge.werfen = 1;
+        a.eingeben(0, QStringLiteral("0"));
+        QVERIFY(a.dialoge.meldungen().at(0).text.contains(QStringLiteral(" 51 ")));
+        a.eingeben(0, QStringLiteral("0"));
+        QCOMPARE(a.dialoge.meldungen().back().text,
+                 QStringLiteral("Der Wert Xi muss grösser >= X(1%) sein!"));
+    }
+
+    // "OK" stores the fields' values; a cumulative query keeps its share apart.
+    void speichert() {
+        Panelaufbau a(zustand(1));
+        a.eingeben(1, QStringLiteral("50"));
+        a.ok();
+        QCOMPARE(a.g().AnzAbfragen, 1);
+        QCOMPARE(a.g().AbfrageX[1], 5.0);
+        QCOMPARE(a.g().AbfrageS[1], 50.0);
+        QCOMPARE(a.g().AbfrageY[1], 100.0);
+        QVERIFY(a.g().GrenzwertFest);
+    }
+
+    // A full store asks; Ja drops the oldest query, Nein keeps all.
+    void vollerSpeicher_data() {
+        QTest::addColumn<int>("art");
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<bool>("ja");
+        for (bool ja : {true, false}) {
+            QTest::addRow("Regression %d", ja) << 0 << 21 << ja;
+            QTest::addRow("Summen %d", ja) << 1 << 10 << ja;
+            QTest::addRow("Einzel %d", ja) << 2 << 7 << ja;
+        }
+    }
+
+    void vollerSpeicher() {
+        QFETCH(int, art);
+        QFETCH(int, maximum);
+        QFETCH(bool, ja);
+        Panelaufbau a(zustand(art));
+        for (int k = 1; k < maximum; ++k) a.ok();
+        QVERIFY(a.dialoge.aufrufe.empty());
+        for (int k = 1; k < maximum; ++k) a.g().AbfrageX[static_cast<std::size_t>(k)] = k;
+        a.ok();
+        QVERIFY(a.dialoge.aufrufe.empty());
+        a.g().AbfrageX[static_cast<std::size_t>(maximum)] = maximum;
+        a.dialoge.antworte(ja ? Antwort::Ja : Antwort::Nein);
+        a.ok();
+        QCOMPARE(a.dialoge.meldungen().size(), std::size_t(1));
+        QCOMPARE(a.dialoge.meldungen()[0].knoepfe, Knoepfe::JaNein);
+        QCOMPARE(a.g().AnzAbfragen, maximum);
+        QCOMPARE(a.g().AbfrageX[1], ja ? 2.0 : 1.0);
+        QCOMPARE(a.g().AbfrageX[static_cast<std::size_t>(maximum - 1)],
+                 ja ? double(maximum) : double(maximum - 1));
+    }
+};
+
+QObject* neuAbfrageTest() {
+    return new AbfrageTest;
+}
+
+#include "AbfrageTest.moc"
