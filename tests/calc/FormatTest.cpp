@@ -44,6 +44,13 @@ TEST(Format, FesteStellenOhneNegativeNull) {
     EXPECT_EQ(formatFest(0.99999999999, 10), "1.0000000000");
 }
 
+// The leading number of a field's text, as the fields read it.
+TEST(Format, FuehrendeZahlEinesTextes) {
+    const std::vector<std::pair<const char*, double>> faelle = {
+        {"12.5abc", 12.5}, {"abc", 0}, {"-.5", -0.5}, {"3-2", 3}, {"1e", 1}, {"1E999", 0}};
+    for (const auto& [text, wert] : faelle) EXPECT_DOUBLE_EQ(zahlWert(text), wert) << text;
+}
+
 // A German number locale must not put commas into texts or files, and whatever the
 // program writes into a data file must read back.
 TEST(Format, LesbarUnabhaengigVomGebietsschema) {
