@@ -43,6 +43,14 @@ TEST(Prognose, FindetDieKurveDerDatenMitFortschritt) {
     EXPECT_NEAR(z.WertXs, std::log(3.0) / 0.5, 0.01);
 }
 
+// Only prognosis data are shifted, every value by the same amount.
+TEST(Prognose, NegativeWerteWerdenAufNullVerschoben) {
+    auto z = test::zustandMit({{1, 3}, {2, -2}, {3, 4}, {4, 9}}, true);
+    EXPECT_EQ(MaxMinWert(z, 4), 2);
+    EXPECT_EQ(z.YWert(4), 11);
+    EXPECT_EQ(z.YMax, 11);
+}
+
 TEST(Prognose, NullAlsErsterSummenwertBeendetDenFallOhneErgebnis) {
     auto z = prognose({{1, -2}, {2, 3}, {3, 4}, {4, 9}});
     z.KorrR = 0.5; // left over from an earlier case: must not pass as this case's result

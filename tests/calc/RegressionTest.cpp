@@ -147,5 +147,19 @@ TEST_P(Umkehrung, WertXQInvertiertWertYQ) {
 }
 INSTANTIATE_TEST_SUITE_P(Modelle, Umkehrung, ::testing::Values(1, 2, 5, 7, 8, 9, 10, 11, 12));
 
+TEST(Achsen, StreckeXMerktIndizesDerExtreme) {
+    auto z = zustandMit({{2, 5}, {8, 7}, {4, 6}, {6, 9}});
+    z.XMin = 2;
+    z.XMax = 8;
+    z.ModellNr = 9;
+    IndexXMinMax idx;
+    EXPECT_NEAR(*StreckeX(z, 1, 1, idx), 0, 1e-12);
+    EXPECT_NEAR(*StreckeX(z, 2, 1, idx), 1, 1e-12);
+    EXPECT_NEAR(*StreckeX(z, 3, 1, idx), std::log(2.0) / std::log(4.0), 1e-12);
+    EXPECT_EQ(idx.IndexXMin, 1);
+    EXPECT_EQ(idx.IndexXMax, 2);
+    EXPECT_NEAR(*StreckeY(z, 4, 1, 9, 5), 1, 1e-12);
+}
+
 } // namespace
 } // namespace tk
