@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -78,6 +79,11 @@ TEST_F(Verzeichnis, fehlgeschlagenesSpeichernLaesstAlteDateiStehen) {
     EXPECT_EQ(code([&] { tk::speichern(ziel, z); }), tk::fehlercode::DateiFormat);
     auto wege = tk::Speicherwege::system();
     wege.schreiben = [](int, const void*, std::size_t, off_t) { return ssize_t(0); };
+    EXPECT_EQ(code([&] { tk::speichern(ziel, beispiel(), wege); }), 61);
+    // the same through a named temporary file, where unnamed files are not supported
+    wege.oeffnen = [](const char* p, int flags, mode_t rechte) {
+        return (flags & O_TMPFILE) == O_TMPFILE ? -1 : ::open(p, flags, rechte);
+    };
     EXPECT_EQ(code([&] { tk::speichern(ziel, beispiel(), wege); }), 61);
     EXPECT_EQ(inhalt(ziel), "alt\r\n");
     EXPECT_EQ(eintraege(), 1u);

@@ -71,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Rundreise{"mail@example", "mail,example"},
                     Rundreise{"Größe über Maß", "Größe über Maß"}, Rundreise{"Ω-Test", "?-Test"},
                     Rundreise{"\"Zitat\"", "\"Zitat\""},
-                    Rundreise{"  eingerückt ", "  eingerückt "},
+                    Rundreise{"  eingerückt ", "  eingerückt "}, Rundreise{"Rand ", "Rand "},
                     Rundreise{"T",
                               "T",
                               {{1.7976931348623157e308, -1.7976931348623157e308},
