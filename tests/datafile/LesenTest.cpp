@@ -53,13 +53,11 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(Annahme{mitTitel("Umsatz@ Kosten"), "Umsatz, Kosten"},
                     Annahme{"T\n4\n1\n1 2\n3 4\n5 6\n7 8\n", "T"},
                     Annahme{"T\r\n4,1\r\n1,2, 3 ,4\r\n5   6\r\n7,8", "T"},
-                    Annahme{"T\r\n4\r\n\r\n1\r\n\r\n1 2 3 4 5 6 7 8 Rest\r\n", "T"},
                     Annahme{"T\r\n4\r\n1\r\n1.5E+02 -3e-1\r\n+4 .5\r\n5. 6\r\n1E-07 -2.5E6\r\n",
                             "T", 4, 1, 150, -0.3, 1e-7, -2.5e6},
                     Annahme{mitTitel("   Titel mit Blanks   "), "Titel mit Blanks"},
                     Annahme{mitTitel("\"  Mit, Komma  \""), "  Mit, Komma  "},
                     Annahme{mitTitel("\"a, b\", "), "a, b"},
-                    Annahme{mitTitel("\"Zitat\" Rest"), "\"Zitat\" Rest"},
                     Annahme{"Titel, 4\r\n1\r\n" + vierPaare, "Titel"}, Annahme{mitTitel(""), ""},
                     Annahme{mitTitel("\xC4pfel \xFC\x62\x65r Stra\xDF\x65 \x80\xA0\x84x\x93"),
                             "Äpfel über Straße €\u00A0„x“"},
@@ -103,15 +101,12 @@ INSTANTIATE_TEST_SUITE_P(
                     Ablehnung{"T\r\n22\r\n1\r\n", "Max. Anzahl = 21"},
                     Ablehnung{"T\r\n4.5\r\n1\r\n" + vierPaare, "ganze Zahl"},
                     Ablehnung{"T\r\nvier\r\n1\r\n" + vierPaare, "\"vier\""},
-                    Ablehnung{"T\r\n4\r\n", "Kennzahl"},
                     Ablehnung{"T\r\n4\r\n-40000\r\n" + vierPaare, "Kennzahl ist zu gross"},
                     Ablehnung{"T\r\n5\r\n1\r\n" + vierPaare, "X-Wert von Paar 5"},
                     Ablehnung{"T\r\n4\r\n1\r\n1 2\r\n3 4\r\n5 6\r\n7\r\n", "Y-Wert von Paar 4"},
                     Ablehnung{paar1("1,,2"), "leeres Feld"},
-                    Ablehnung{paar1("1 2x"), "Y-Wert von Paar 1"},
                     Ablehnung{paar1("1E999 2"), "X-Wert von Paar 1"},
-                    Ablehnung{paar1("1E-400 2"), "X-Wert von Paar 1"},
                     Ablehnung{"T\r\n4\r\n" + std::string(1000000, '7'), "zu lang"},
-                    Ablehnung{paar1("nan 2"), "\"nan\""}, Ablehnung{paar1("1E 2"), "\"1E\""}));
+                    Ablehnung{paar1("nan 2"), "\"nan\""}));
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -79,8 +80,25 @@ TEST_F(Verzeichnis, fehlgeschlagenesSpeichernLaesstAlteDateiStehen) {
     auto wege = tk::Speicherwege::system();
     wege.schreiben = [](int, const void*, std::size_t, off_t) { return ssize_t(0); };
     EXPECT_EQ(code([&] { tk::speichern(ziel, beispiel(), wege); }), 61);
+    // the same through a named temporary file, where unnamed files are not supported
+    wege.oeffnen = [](const char* p, int flags, mode_t rechte) {
+        return (flags & O_TMPFILE) == O_TMPFILE ? -1 : ::open(p, flags, rechte);
+    };
+    EXPECT_EQ(code([&] { tk::speichern(ziel, beispiel(), wege); }), 61);
     EXPECT_EQ(inhalt(ziel), "alt\r\n");
     EXPECT_EQ(eintraege(), 1u);
+}
+
+// Leftovers of a killed save of the same target go; those of a save still running (this
+// process) and of other files stay.
+TEST_F(Verzeichnis, speichernRaeumtVerwaisteTempDateienAuf) {
+    const std::string eigen = ".daten.rgr.tmp-" + std::to_string(::getpid()) + "-7";
+    for (const std::string& n : {std::string(".daten.rgr.tmp-999999999-3"), eigen,
+                                 std::string(".andere.rgr.tmp-999999999-1")})
+        schreibeDatei(pfad(n), "x");
+    tk::speichern(pfad("daten.rgr"), beispiel());
+    EXPECT_FALSE(std::filesystem::exists(pfad(".daten.rgr.tmp-999999999-3")));
+    EXPECT_EQ(eintraege(), 3u);
 }
 
 TEST_F(Verzeichnis, fehlerKodesDerPfade) {
@@ -106,14 +124,10 @@ TEST_F(Verzeichnis, fehlerKodesDerPfade) {
 }
 
 TEST(ArtVon, folgtDerEndung) {
-    using A = tk::DateiArt;
-    for (const auto& [p, art] : std::vector<std::pair<std::string, A>>{{"a.rgr", A::Regression},
-                                                                       {"/x/B.RGR", A::Regression},
-                                                                       {"a.Pro", A::Prognose},
-                                                                       {"dir.pro/a", A::Unbekannt},
-                                                                       {"a.pro.txt", A::Unbekannt},
-                                                                       {"rgr", A::Unbekannt}})
-        EXPECT_EQ(tk::artVon(p), art) << p;
+    EXPECT_EQ(tk::artVon("/x/B.RGR"), tk::DateiArt::Regression);
+    EXPECT_EQ(tk::artVon("a.Pro"), tk::DateiArt::Prognose);
+    for (const char* p : {"dir.pro/a", "a.pro.txt", "rgr"})
+        EXPECT_EQ(tk::artVon(p), tk::DateiArt::Unbekannt) << p;
 }
 
 } // namespace

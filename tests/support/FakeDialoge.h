@@ -41,7 +41,7 @@ public:
         aufrufe.push_back({Aufruf::Art::Meldung, text, titel, knoepfe, symbol});
         if (antworten_.empty()) {
             // A single-button box can only be answered one way.
-            if (knoepfe == Knoepfe::OK && okAutomatisch) return Antwort::OK;
+            if (knoepfe == Knoepfe::OK) return Antwort::OK;
             unerwartet.push_back(text);
             return knoepfe == Knoepfe::OK ? Antwort::OK : Antwort::Abbrechen;
         }
@@ -55,9 +55,6 @@ public:
     std::optional<QString> dateiSpeichern(const QString& filter) override {
         return datei(Aufruf::Art::Speichern, filter);
     }
-
-    // OK-only boxes need no scripting: set this to accept them silently.
-    bool okAutomatisch = true;
 
     std::vector<Aufruf> aufrufe;
     QStringList unerwartet; // dialogs that found no queued answer
