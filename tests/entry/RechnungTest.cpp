@@ -99,7 +99,9 @@ private slots:
         QSignalSpy zu(f.w.get(), &tk::frmKurvex::geschlossen);
         // Each progress report takes 20 ms until the user has acted.
         std::atomic<bool> gehandelt = false;
+        std::atomic<int> berichteDanach = 0;
         f.w->imRechenthread = [&](int) {
+            berichteDanach += gehandelt ? 1 : 0;
             if (!gehandelt) QThread::msleep(20);
         };
         int aufrufe = 0;
@@ -125,7 +127,8 @@ private slots:
             QVERIFY(f.w->Label1(7)->isVisible() && f.w->ergebnis().S.entscheidend);
             return;
         }
-        QCOMPARE(aufrufe, 1); // the search stopped at once
+        QCOMPARE(aufrufe, 1);         // the search stopped at once
+        QVERIFY(berichteDanach <= 2); // at the next report of each case
         QVERIFY(!f.w->Label1(6)->isVisible() && !f.w->Label1(7)->isVisible());
         QVERIFY(!f.w->cmd1(4)->isVisible() && !f.w->cmd1(6)->isVisible());
         QVERIFY(f.z.KorrR == vorher.KorrR && f.z.YWert(8) == vorher.YWert(8));

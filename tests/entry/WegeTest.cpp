@@ -1,6 +1,5 @@
-// Scripted user paths through the input window, each checked against the data set
-// the user meant: pairs, title, file name, and whether old results still show; and
-// the lines of its value list.
+// Scripted user paths through the input window, checked against the data set the user
+// meant (pairs, title, file name, results still shown), and the lines of its value list.
 
 #include "Eingabefenster.h"
 #include "Werteliste.h"
