@@ -2,10 +2,10 @@
 
 QObject* neuRechnungTest();
 QObject* neuDateiTest();
-QObject* neuTextBHilfTest();
 QObject* neuWegeTest();
+QObject* neuEinfuegenTest();
 
 int main(int argc, char* argv[]) {
     return tk::test::qtTestsAusfuehren(
-        argc, argv, {neuRechnungTest, neuDateiTest, neuTextBHilfTest, neuWegeTest});
+        argc, argv, {neuRechnungTest, neuDateiTest, neuWegeTest, neuEinfuegenTest});
 }
