@@ -7,7 +7,6 @@
 
 #include <cmath>
 #include <fstream>
-#include <functional>
 #include <sstream>
 #include <unistd.h>
 
@@ -139,81 +138,7 @@ TEST(Csv, liestZweiSpalten) {
     }
 }
 
-// ---- regression queries, with the nudging away from 0 and +-1
-
-struct RegressionsAbfrage {
-    const char* name;
-    std::function<std::string()> datei;
-    std::vector<std::string> optionen;
-    double X, Y;
-};
-class RegAbfrage : public testing::TestWithParam<RegressionsAbfrage> {};
-TEST_P(RegAbfrage, rechnetWieDasAbfragefeld) {
-    const auto& f = GetParam();
-    auto arg = f.optionen;
-    arg.insert(arg.end(), {"--json", f.datei()});
-    const auto lauf = starte(arg);
-    ASSERT_EQ(lauf.status, 0) << lauf.fehler;
-    auto q = lies(lauf.aus)["query"][f.optionen[0].substr(2)];
-    EXPECT_NEAR(zahl(q["X"]), f.X, 1e-9 * std::max(1.0, std::fabs(f.X)));
-    EXPECT_NEAR(zahl(q["Y"]), f.Y, 1e-9 * std::max(1.0, std::fabs(f.Y)));
-}
-INSTANTIATE_TEST_SUITE_P(
-    Abfragen, RegAbfrage,
-    testing::Values(
-        RegressionsAbfrage{"XGerade", gerade, {"--x", "10"}, 10, 32},
-        RegressionsAbfrage{"XEinsAngestossen", gerade, {"--x", "1"}, 1.0000001, 5.0000003},
-        RegressionsAbfrage{"XMinusEins", gerade, {"--x", "-1"}, -1.0000001, -1.0000003},
-        RegressionsAbfrage{"XNull", gerade, {"--x", "0"}, 0.0000001, 2.0000003},
-        RegressionsAbfrage{"YNull", gerade, {"--y", "0"}, (0.0000001 - 2) / 3, 0.0000001},
-        RegressionsAbfrage{"PotenzY", wurzel, {"--y", "12"}, 36, 12},
-        // a negative X with a fractional power has no value: shown as the nudged 0
-        RegressionsAbfrage{"PotenzOhneWert", wurzel, {"--x", "-4"}, -4, 0.0000001}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-// ---- prognosis queries on the Summenwerte case
-
-TEST(PrognoseAbfrage, dreiFelderWieImAbfragefeld) {
-    const auto lauf = starte({"--json", "--x", "5", "--prozent", "100", "--k", "50", logistisch()});
-    ASSERT_EQ(lauf.status, 0) << lauf.fehler;
-    auto j = lies(lauf.aus);
-    const double kmax = zahl(j["cases"]["summenwerte"]["decisive"]["KMax"]);
-    auto q = j["query"];
-    for (auto [art, a] : q.items()) {
-        EXPECT_TRUE(a["error"].is_null()) << art;
-        EXPECT_NEAR(zahl(a["prozent"]), 100 * zahl(a["K"]) / kmax, 1e-9) << art;
-        EXPECT_LE(zahl(a["KLower"]), zahl(a["K"])) << art;
-        EXPECT_GE(zahl(a["KUpper"]), zahl(a["K"])) << art;
-    }
-    EXPECT_NEAR(zahl(q["x"]["K"]), kmax / 2, 0.05); // the curve's midpoint lies at Xs = 5
-    // 100 % is the share 0.9999999: K is KMax, X far beyond the data
-    EXPECT_DOUBLE_EQ(zahl(q["prozent"]["K"]), kmax);
-    EXPECT_GT(zahl(q["prozent"]["X"]), 15);
-    EXPECT_LT(zahl(q["prozent"]["KLower"]), kmax);
-    // below the last observed value the limits are K itself
-    EXPECT_DOUBLE_EQ(zahl(q["k"]["KLower"]), 50);
-    EXPECT_DOUBLE_EQ(zahl(q["k"]["KUpper"]), 50);
-    EXPECT_NEAR(zahl(q["k"]["X"]), 5, 0.01);
-    auto unendlich = lies(starte({"--json", "--x", " Unendlich", logistisch()}).aus)["query"]["x"];
-    EXPECT_EQ(zahl(unendlich["X"]), 1e10);
-    EXPECT_NEAR(zahl(unendlich["prozent"]), 100, 1e-9);
-}
-
-// The command line applies the query panel's rules: it accepts what it prints itself
-// (X(1%), KMax as written) and refuses what the panel refuses.
-TEST(PrognoseAbfrage, RegelnDesAbfragefelds) {
-    auto j = lies(starte({"--json", logistisch()}).aus)["cases"]["summenwerte"]["decisive"];
-    const std::string x1 = tk::Zahl(zahl(j["X1"])), kmax = tk::Zahl(zahl(j["KMax"]));
-    auto a = lies(starte({"--json", "--x", x1, "--k", kmax, logistisch()}).aus)["query"];
-    EXPECT_TRUE(a["x"]["error"].is_null()) << x1;
-    EXPECT_NEAR(zahl(a["k"]["prozent"]), 100, 1e-9);
-    const auto zuGross = starte({"--k", "1E6", logistisch()});
-    EXPECT_EQ(zuGross.status, 2);
-    EXPECT_NE(zuGross.fehler.find("Der Wert Ki muss kleiner als Kmax sein! (Wert im Abfragefeld: " +
-                                  kmax),
-              std::string::npos)
-        << zuGross.fehler;
-}
+// Query answers themselves are stored answers (BeispieleTest).
 
 TEST(Abfrage, ohneErgebnisKeineAbfrage) {
     const auto lauf = starte({"--json", "--prozent", "50",

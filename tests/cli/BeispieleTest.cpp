@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 
 namespace {
 
@@ -56,5 +58,29 @@ INSTANTIATE_TEST_SUITE_P(Dateien, Beispiel, testing::ValuesIn(beispielDateien())
                                  n.begin(), n.end(), [](char c) { return !std::isalnum(c); }, '_');
                              return n;
                          });
+
+// Query calls on the examples: what the query fields accept, nudge and answer, with
+// status and messages, as table and JSON. Each line of abfragen.txt is one call; the
+// answers were written from inside examples/ (refresh like the examples' answers).
+TEST(Abfragen, WieGespeichert) {
+    std::ifstream zeilen(std::string(TK_ANTWORTEN) + "/../abfragen.txt");
+    std::string alles;
+    for (std::string zeile; std::getline(zeilen, zeile);) {
+        std::istringstream woerter(zeile);
+        std::vector<std::string> arg{std::istream_iterator<std::string>(woerter), {}};
+        const std::string datei = arg.front();
+        arg.front() = tk::test::beispiel(datei);
+        for (bool json : {false, true}) {
+            if (json) arg.insert(arg.begin(), "--json");
+            auto lauf = tk::test::starte(arg);
+            for (std::string* t : {&lauf.aus, &lauf.fehler})
+                for (std::size_t i; (i = t->find(arg[json ? 1 : 0])) != std::string::npos;)
+                    t->replace(i, arg[json ? 1 : 0].size(), datei);
+            alles += "$ " + std::string(json ? "--json " : "") + zeile + "\n" +
+                     std::to_string(lauf.status) + "\n" + lauf.aus + lauf.fehler;
+        }
+    }
+    EXPECT_EQ(alles, inhalt(std::string(TK_ANTWORTEN) + "/abfragen.txt"));
+}
 
 } // namespace
