@@ -78,6 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
         StatusFall{"YBeiPrognose", {"--y", "3", logistisch()}, 2, "--y gilt nur"},
         StatusFall{"ProzentBeiRegression", {"--prozent", "3", gerade()}, 2, "--prozent gilt nur"},
         StatusFall{"UnendlichBeiRegression", {"--x", "unendlich", gerade()}, 2, "unendlich"},
+        StatusFall{"UnendlichMitBlank", {"--x", " Unendlich", logistisch()}, 0, ""},
         StatusFall{"ProzentZuKlein", {"--prozent", "0.99", logistisch()}, 2, prozentMeldung},
         StatusFall{"ProzentZuGross", {"--prozent", "100.01", logistisch()}, 2, prozentMeldung},
         StatusFall{"KUnterEinProzent",
