@@ -1,49 +1,34 @@
 #include "AufzeichnungsAusgabe.h"
 
+#include <algorithm>
+
 namespace tk {
 
 AufzeichnungsAusgabe::AufzeichnungsAusgabe(double breiteMm, double hoeheMm)
-    : breite_(breiteMm), hoehe_(hoeheMm) {
-    koordinatenZuruecksetzen();
-}
+    : breite_(breiteMm), hoehe_(hoeheMm) {}
 
-void AufzeichnungsAusgabe::setzeKoordinaten(double links, double oben, double rechts,
-                                            double unten) {
-    links_ = links;
-    oben_ = oben;
-    rechts_ = rechts;
-    unten_ = unten;
-    benutzer_ = true;
-    auto a = neu(Aufzeichnung::Art::Koordinaten);
-    a.x1 = links;
-    a.y1 = oben;
-    a.x2 = rechts;
-    a.y2 = unten;
-    eintraege.push_back(a);
-}
-
-void AufzeichnungsAusgabe::koordinatenZuruecksetzen() {
-    links_ = 0;
-    oben_ = 0;
-    rechts_ = breite_;
-    unten_ = hoehe_;
-    benutzer_ = false;
-}
-
-Aufzeichnung AufzeichnungsAusgabe::neu(Aufzeichnung::Art art) const {
+Aufzeichnung& AufzeichnungsAusgabe::aufzeichnen(Aufzeichnung::Art art, double x1, double y1,
+                                                double x2, double y2) {
     Aufzeichnung a;
     a.art = art;
+    a.x1 = x1, a.y1 = y1, a.x2 = x2, a.y2 = y2;
     a.farbe = farbe_;
     a.breite = breiteLinie_;
     a.stil = stil_;
     a.schrift = schrift_;
-    return a;
+    return eintraege.emplace_back(a);
 }
 
+void AufzeichnungsAusgabe::setzeKoordinaten(double links, double oben, double rechts,
+                                            double unten) {
+    aufzeichnen(Aufzeichnung::Art::Koordinaten, links, oben, rechts, unten);
+}
+
+void AufzeichnungsAusgabe::koordinatenZuruecksetzen() {}
+
 void AufzeichnungsAusgabe::loeschen() {
-    eintraege.push_back(neu(Aufzeichnung::Art::Loeschen));
-    x_ = 0;
-    y_ = 0;
+    aufzeichnen(Aufzeichnung::Art::Loeschen);
+    setzePosition(0, 0);
 }
 
 void AufzeichnungsAusgabe::setzePosition(double x, double y) {
@@ -52,38 +37,23 @@ void AufzeichnungsAusgabe::setzePosition(double x, double y) {
 }
 
 void AufzeichnungsAusgabe::punkt(double x, double y) {
-    auto a = neu(Aufzeichnung::Art::Punkt);
-    a.x1 = a.x2 = x;
-    a.y1 = a.y2 = y;
-    eintraege.push_back(a);
+    aufzeichnen(Aufzeichnung::Art::Punkt, x, y, x, y);
     setzePosition(x, y);
 }
 
 void AufzeichnungsAusgabe::linieZu(double x, double y) {
-    auto a = neu(Aufzeichnung::Art::Linie);
-    a.x1 = x_;
-    a.y1 = y_;
-    a.x2 = x;
-    a.y2 = y;
-    eintraege.push_back(a);
+    aufzeichnen(Aufzeichnung::Art::Linie, x_, y_, x, y);
     setzePosition(x, y);
 }
 
 void AufzeichnungsAusgabe::kreis(double x, double y, double radius, Farbe farbe) {
-    auto a = neu(Aufzeichnung::Art::Kreis);
-    a.x1 = x;
-    a.y1 = y;
+    auto& a = aufzeichnen(Aufzeichnung::Art::Kreis, x, y);
     a.radius = radius;
     a.farbe = farbe;
-    eintraege.push_back(a);
 }
 
 void AufzeichnungsAusgabe::drucke(const QString& text) {
-    auto a = neu(Aufzeichnung::Art::Text);
-    a.x1 = x_;
-    a.y1 = y_;
-    a.text = text;
-    eintraege.push_back(a);
+    aufzeichnen(Aufzeichnung::Art::Text, x_, y_).text = text;
     x_ += textBreite(text);
 }
 
@@ -99,8 +69,7 @@ namespace {
 template <typename Bedingung>
 std::vector<Aufzeichnung> filtere(const std::vector<Aufzeichnung>& alle, Bedingung b) {
     std::vector<Aufzeichnung> r;
-    for (const auto& a : alle)
-        if (b(a)) r.push_back(a);
+    std::copy_if(alle.begin(), alle.end(), std::back_inserter(r), b);
     return r;
 }
 } // namespace
@@ -111,21 +80,9 @@ std::vector<Aufzeichnung> AufzeichnungsAusgabe::linien() const {
 std::vector<Aufzeichnung> AufzeichnungsAusgabe::kreise() const {
     return filtere(eintraege, [](const auto& a) { return a.art == Aufzeichnung::Art::Kreis; });
 }
-std::vector<Aufzeichnung> AufzeichnungsAusgabe::texte() const {
-    return filtere(eintraege, [](const auto& a) { return a.art == Aufzeichnung::Art::Text; });
-}
-std::vector<Aufzeichnung> AufzeichnungsAusgabe::koordinaten() const {
-    return filtere(eintraege,
-                   [](const auto& a) { return a.art == Aufzeichnung::Art::Koordinaten; });
-}
 std::vector<Aufzeichnung> AufzeichnungsAusgabe::texteMit(const QString& text) const {
     return filtere(eintraege, [&](const auto& a) {
         return a.art == Aufzeichnung::Art::Text && a.text == text;
-    });
-}
-std::vector<Aufzeichnung> AufzeichnungsAusgabe::texteAb(const QString& anfang) const {
-    return filtere(eintraege, [&](const auto& a) {
-        return a.art == Aufzeichnung::Art::Text && a.text.startsWith(anfang);
     });
 }
 

@@ -37,20 +37,8 @@ public:
     // Filters of the record.
     std::vector<Aufzeichnung> linien() const;
     std::vector<Aufzeichnung> kreise() const;
-    std::vector<Aufzeichnung> texte() const;
     // Texts exactly equal to `text`.
     std::vector<Aufzeichnung> texteMit(const QString& text) const;
-    // Texts that start with `anfang`.
-    std::vector<Aufzeichnung> texteAb(const QString& anfang) const;
-    // The user coordinate systems set, in order.
-    std::vector<Aufzeichnung> koordinaten() const;
-
-    // The user coordinate system last set (links, oben, rechts, unten).
-    double links() const { return links_; }
-    double oben() const { return oben_; }
-    double rechts() const { return rechts_; }
-    double unten() const { return unten_; }
-    bool benutzerKoordinaten() const { return benutzer_; }
 
     double breiteMm() const override { return breite_; }
     double hoeheMm() const override { return hoehe_; }
@@ -76,11 +64,11 @@ public:
     double textHoehe(const QString& text) const override;
 
 private:
-    Aufzeichnung neu(Aufzeichnung::Art art) const;
+    // Records a primitive in the current colour, line and font.
+    Aufzeichnung& aufzeichnen(Aufzeichnung::Art art, double x1 = 0, double y1 = 0, double x2 = 0,
+                              double y2 = 0);
 
     double breite_, hoehe_;
-    double links_ = 0, oben_ = 0, rechts_ = 0, unten_ = 0;
-    bool benutzer_ = false;
     double x_ = 0, y_ = 0;
     Farbe farbe_ = Farbe::Schwarz;
     int breiteLinie_ = 1;
