@@ -185,4 +185,19 @@ Kennwerte kennwerte(const Programmzustand& z) {
     return k;
 }
 
+Kennzahlen kennzahlen(const Programmzustand& z) {
+    Kennzahlen k;
+    k.X1 = versuch([&] { return WertXI(z, 0.01); });
+    k.X99 = versuch([&] { return WertXI(z, 0.99); });
+    k.X50 = versuch([&] { return WertXI(z, 0.5); });
+    k.Ks = versuch([&] { return WertKi(z, z.WertXs); });
+    k.Xwp1 = versuch([&] { return WendepunktX1(z); });
+    k.Xwp2 = versuch([&] { return WendepunktX2(z); });
+    k.KMaxUnten = versuch([&] { return KGrenz1(z, z.KMax); });
+    k.KMaxOben = versuch([&] { return KGrenz2(z, z.KMax); });
+    k.phiXs = PhiWert(z, z.WertXs);
+    k.T = OrdinatenTop(k.phiXs.value_or(0));
+    return k;
+}
+
 } // namespace tk

@@ -66,4 +66,11 @@ struct Kennwerte {
 };
 Kennwerte kennwerte(const Programmzustand& z); // throws like its parts
 
+// The same values for the reports, each computed on its own: a value that cannot be
+// computed stays empty and the others are still given.
+struct Kennzahlen {
+    std::optional<double> X1, X99, X50, Ks, Xwp1, Xwp2, KMaxUnten, KMaxOben, phiXs, T;
+};
+Kennzahlen kennzahlen(const Programmzustand& z);
+
 } // namespace tk

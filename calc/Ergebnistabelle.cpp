@@ -1,7 +1,6 @@
 #include "Ergebnistabelle.h"
 
 #include "Auswertung.h"
-#include "Bewacht.h"
 #include "Format.h"
 
 #include <algorithm>
@@ -15,17 +14,17 @@ std::string zelle(const std::optional<double>& v) {
 }
 
 void kennwertZeilen(std::vector<Tabellenzeile>& t, const Programmzustand& z) {
-    const auto wert = [&](auto f) { return bewacht::versuch([&] { return f(z); }); };
+    const Kennzahlen k = kennzahlen(z);
     const std::pair<const char*, std::optional<double>> zeilen[] = {
-        {"X(1%)", wert([](const auto& s) { return WertXI(s, 0.01); })},
-        {"X50%", wert([](const auto& s) { return WertXI(s, 0.5); })},
-        {"X(99%)", wert([](const auto& s) { return WertXI(s, 0.99); })},
+        {"X(1%)", k.X1},
+        {"X50%", k.X50},
+        {"X(99%)", k.X99},
         {"Xs", z.WertXs},
-        {"Ks", wert([](const auto& s) { return WertKi(s, s.WertXs); })},
-        {"Xwp1", wert([](const auto& s) { return WendepunktX1(s); })},
-        {"Xwp2", wert([](const auto& s) { return WendepunktX2(s); })},
-        {"KMax unten", wert([](const auto& s) { return KGrenz1(s, s.KMax); })},
-        {"KMax oben", wert([](const auto& s) { return KGrenz2(s, s.KMax); })},
+        {"Ks", k.Ks},
+        {"Xwp1", k.Xwp1},
+        {"Xwp2", k.Xwp2},
+        {"KMax unten", k.KMaxUnten},
+        {"KMax oben", k.KMaxOben},
     };
     for (const auto& [name, v] : zeilen) t.push_back({name, zelle(v)});
 }

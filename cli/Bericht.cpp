@@ -5,9 +5,7 @@
 #include "Format.h"
 #include "Meldungstext.h"
 #include "Rechenlauf.h"
-#include "Rechnen.h"
 
-#include <cmath>
 #include <functional>
 #include <variant>
 
@@ -26,35 +24,6 @@ void regressionRechnen(Programmzustand& z, Bericht& b) {
     regressionBerichten(b);
 }
 
-template <class F> std::optional<double> versuche(F&& f) {
-    try {
-        return f();
-    } catch (const Fehler&) {
-        return std::nullopt;
-    }
-}
-
-Kennzahlen kennzahlenVon(const Programmzustand& z) {
-    try {
-        const Kennwerte k = kennwerte(z);
-        return {k.X1, k.X99, k.X50, k.Ks, k.Xwp1, k.Xwp2, k.KMaxUnten, k.KMaxOben, k.phiXs, k.T};
-    } catch (const Fehler&) {
-        // One value failed: give every value that can be computed on its own.
-        Kennzahlen k;
-        k.X1 = versuche([&] { return WertXI(z, 0.01); });
-        k.X99 = versuche([&] { return WertXI(z, 0.99); });
-        k.X50 = versuche([&] { return WertXI(z, 0.5); });
-        k.Ks = versuche([&] { return WertKi(z, z.WertXs); });
-        k.Xwp1 = versuche([&] { return WendepunktX1(z); });
-        k.Xwp2 = versuche([&] { return WendepunktX2(z); });
-        k.KMaxUnten = versuche([&] { return KGrenz1(z, z.KMax); });
-        k.KMaxOben = versuche([&] { return KGrenz2(z, z.KMax); });
-        k.phiXs = PhiWert(z, z.WertXs);
-        k.T = versuche([&] { return OrdinatenTop(k.phiXs.value_or(0)); });
-        return k;
-    }
-}
-
 void fallBerichten(Programmzustand& z, const FallErgebnis& ergebnis, const char* name,
                    FallBericht& fall, Bericht& b) {
     fall.ergebnis = ergebnis;
@@ -64,7 +33,7 @@ void fallBerichten(Programmzustand& z, const FallErgebnis& ergebnis, const char*
                 {std::string(name) + ", Typ " + std::to_string(typ.typ), *typ.fehler});
     if (fall.ergebnis.entscheidend) {
         fallUebernehmen(z, fall.ergebnis);
-        fall.kennzahlen = kennzahlenVon(z);
+        fall.kennzahlen = kennzahlen(z);
     }
 }
 

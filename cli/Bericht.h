@@ -2,6 +2,7 @@
 // The whole calculation of one data file without windows, collected for the
 // table and the JSON output.
 
+#include "Auswertung.h"
 #include "Datei.h"
 #include "Optionen.h"
 #include "Prognose.h"
@@ -17,12 +18,6 @@ namespace tk::cli {
 // A query value the query panel would refuse; the text is the panel's own warning.
 struct Abfragefehler : std::runtime_error {
     using std::runtime_error::runtime_error;
-};
-
-// Characteristic values of a decisive prognosis curve; a value that could not be
-// computed stays empty.
-struct Kennzahlen {
-    std::optional<double> X1, X99, X50, Ks, Xwp1, Xwp2, KMaxUnten, KMaxOben, phiXs, T;
 };
 
 struct FallBericht {
