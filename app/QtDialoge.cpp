@@ -33,16 +33,6 @@ QString qtFilter(const QString& filter) {
     return eintraege.join(u";;"_s);
 }
 
-QString filterEndung(const QString& filter) {
-    const QStringList teile = filter.split(u'|');
-    if (teile.size() < 2) return {};
-    const QString muster = teile[1].trimmed();
-    const qsizetype punkt = muster.lastIndexOf(u'.');
-    if (punkt < 0) return {};
-    const QString endung = muster.mid(punkt + 1);
-    return endung.contains(u'*') ? QString() : endung;
-}
-
 Antwort QtDialoge::meldung(const QString& text, const QString& titel, Knoepfe knoepfe,
                            Symbol symbol) {
     QMessageBox::Icon icon = QMessageBox::NoIcon;

@@ -12,8 +12,6 @@ namespace tk {
 
 // "(*.rgr)|*.rgr" (description|pattern pairs) -> "(*.rgr)" (Qt's ";;"-separated form).
 QString qtFilter(const QString& filter);
-// The extension of the first pattern ("rgr"), empty when there is none.
-QString filterEndung(const QString& filter);
 
 class QtDialoge : public Dialoge {
 public:
