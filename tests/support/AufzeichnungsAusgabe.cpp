@@ -4,18 +4,15 @@
 
 namespace tk {
 
-AufzeichnungsAusgabe::AufzeichnungsAusgabe(double breiteMm, double hoeheMm)
-    : breite_(breiteMm), hoehe_(hoeheMm) {}
-
 Aufzeichnung& AufzeichnungsAusgabe::aufzeichnen(Aufzeichnung::Art art, double x1, double y1,
                                                 double x2, double y2) {
     Aufzeichnung a;
     a.art = art;
     a.x1 = x1, a.y1 = y1, a.x2 = x2, a.y2 = y2;
-    a.farbe = farbe_;
-    a.breite = breiteLinie_;
-    a.stil = stil_;
-    a.schrift = schrift_;
+    a.farbe = farbe();
+    a.breite = linienbreite();
+    a.stil = linienstil();
+    a.schrift = schrift();
     return eintraege.emplace_back(a);
 }
 
@@ -24,16 +21,9 @@ void AufzeichnungsAusgabe::setzeKoordinaten(double links, double oben, double re
     aufzeichnen(Aufzeichnung::Art::Koordinaten, links, oben, rechts, unten);
 }
 
-void AufzeichnungsAusgabe::koordinatenZuruecksetzen() {}
-
 void AufzeichnungsAusgabe::loeschen() {
     aufzeichnen(Aufzeichnung::Art::Loeschen);
     setzePosition(0, 0);
-}
-
-void AufzeichnungsAusgabe::setzePosition(double x, double y) {
-    x_ = x;
-    y_ = y;
 }
 
 void AufzeichnungsAusgabe::punkt(double x, double y) {
@@ -42,7 +32,7 @@ void AufzeichnungsAusgabe::punkt(double x, double y) {
 }
 
 void AufzeichnungsAusgabe::linieZu(double x, double y) {
-    aufzeichnen(Aufzeichnung::Art::Linie, x_, y_, x, y);
+    aufzeichnen(Aufzeichnung::Art::Linie, positionX(), positionY(), x, y);
     setzePosition(x, y);
 }
 
@@ -53,16 +43,16 @@ void AufzeichnungsAusgabe::kreis(double x, double y, double radius, Farbe farbe)
 }
 
 void AufzeichnungsAusgabe::drucke(const QString& text) {
-    aufzeichnen(Aufzeichnung::Art::Text, x_, y_).text = text;
-    x_ += textBreite(text);
+    aufzeichnen(Aufzeichnung::Art::Text, positionX(), positionY()).text = text;
+    setzePosition(positionX() + textBreite(text), positionY());
 }
 
 double AufzeichnungsAusgabe::textBreite(const QString& text) const {
-    return static_cast<double>(text.size()) * zeichenBreiteJePunkt * schrift_.groesse;
+    return static_cast<double>(text.size()) * zeichenBreiteJePunkt * schrift().groesse;
 }
 
 double AufzeichnungsAusgabe::textHoehe(const QString&) const {
-    return zeilenHoeheJePunkt * schrift_.groesse;
+    return zeilenHoeheJePunkt * schrift().groesse;
 }
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
-// A surface that only keeps position, pen and font and draws nothing: the page is
-// composed on it once before the printer is touched, so that a chart that fails
-// leaves no half page behind. Text is measured with the metrics of the font.
+// A surface that only keeps position, pen and font and draws nothing: the printout
+// composes its page on it once before the printer is touched, so that a chart that
+// fails leaves no half page behind. Text is measured with the metrics of the font.
 
 #include "Ausgabe.h"
 
