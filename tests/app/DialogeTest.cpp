@@ -1,11 +1,10 @@
 // The program's messages as the dialogs receive them, and the real message boxes and
 // file dialogs: German buttons, icons, answers.
 
-#include "Ende.h"
 #include "FakeDialoge.h"
 #include "Fehlermeldung.h"
-#include "Meldungen.h"
 #include "QtDialoge.h"
+#include "QtTestLauf.h"
 #include "Uebersetzung.h"
 
 #include <QAbstractButton>
@@ -40,17 +39,6 @@ template <typename Dialog> void sobaldOffen(std::function<void(Dialog*)> pruefen
     t->start();
 }
 
-// Shows what `art` asks for with `wert`; gives the answer, or the check's result.
-int melden(const QString& art, double wert, tk::Dialoge& d) {
-    int ergebnis = 0;
-    if (art == u"Fehler"_s) return int(tk::ZeigFehler(d, tk::Fehler(int(wert), "Quelle", "Text")));
-    if (art == u"Ende"_s) return tk::EndeAbfrage(d) ? 1 : 0;
-    if (art == u"Null"_s) tk::MeldBetragNull(d, wert, ergebnis);
-    if (art == u"Min"_s) tk::MeldMinPaare(d, wert, ergebnis);
-    if (art == u"A4"_s) tk::MeldDruckerA4(d, wert, ergebnis);
-    return ergebnis;
-}
-
 } // namespace
 
 class DialogeTest : public QObject {
@@ -58,40 +46,25 @@ class DialogeTest : public QObject {
 private slots:
     void initTestCase() { QVERIFY(tk::deutschLaden(*QCoreApplication::instance())); }
 
-    // Error messages pass the answer on; checks show their message only when it applies.
-    void meldungen_data() {
-        QTest::addColumn<QString>("art");
-        QTest::addColumn<double>("wert");  // error code, or the value checked
+    // Error messages pass the answer on; no box for "no error" and a stopped run.
+    void fehlermeldung_data() {
+        QTest::addColumn<int>("code");
         QTest::addColumn<int>("antwort");  // queued for the box, -1 = none
-        QTest::addColumn<int>("ergebnis"); // returned answer or check result
+        QTest::addColumn<int>("ergebnis"); // returned answer
         QTest::addColumn<QString>("text"); // start of the message, empty = none
         const int ok = int(Antwort::OK), wdh = int(Antwort::Wiederholen);
-        const int ja = int(Antwort::Ja), nein = int(Antwort::Nein), abbr = int(Antwort::Abbrechen);
-        const QString ende = u" Wollen Sie wirklich abbrechen"_s;
-        QTest::newRow("kein Fehler") << u"Fehler"_s << 0.0 << -1 << ok << QString();
-        QTest::newRow("abgebrochen") << u"Fehler"_s << 32755.0 << -1 << ok << QString();
-        QTest::newRow("Laufwerk") << u"Fehler"_s << 71.0 << wdh << wdh << u"Legen Sie"_s;
-        QTest::newRow("voll") << u"Fehler"_s << 61.0 << abbr << abbr << u"Es ist kein freier"_s;
-        QTest::newRow("Ende Ja") << u"Ende"_s << 0.0 << ja << 1 << ende;
-        QTest::newRow("Ende Nein") << u"Ende"_s << 0.0 << nein << 0 << ende;
-        QTest::newRow("Ende anders") << u"Ende"_s << 0.0 << abbr << 1 << ende;
-        const QString null = u"Betrag muss grösser Null"_s, min = u"Es müssen mindestens 4"_s;
-        QTest::newRow("Null 0") << u"Null"_s << 0.0 << -1 << 1 << null;
-        QTest::newRow("Null 1") << u"Null"_s << 1.0 << -1 << 0 << QString();
-        QTest::newRow("Min 3") << u"Min"_s << 3.0 << -1 << 1 << min;
-        QTest::newRow("Min 4") << u"Min"_s << 4.0 << -1 << 0 << QString();
-        for (const double a : {-51.0, -50.0, 50.0, 51.0})
-            QTest::newRow(qPrintable(u"A4 "_s + QString::number(a)))
-                << u"A4"_s << a << -1 << int(std::abs(a) > 50)
-                << (std::abs(a) > 50 ? u"Richten Sie den Drucker"_s : QString());
+        const int abbr = int(Antwort::Abbrechen);
+        QTest::newRow("kein Fehler") << 0 << -1 << ok << QString();
+        QTest::newRow("abgebrochen") << 32755 << -1 << ok << QString();
+        QTest::newRow("Laufwerk") << 71 << wdh << wdh << u"Legen Sie"_s;
+        QTest::newRow("voll") << 61 << abbr << abbr << u"Es ist kein freier"_s;
     }
-    void meldungen() {
-        QFETCH(QString, art);
-        QFETCH(double, wert);
+    void fehlermeldung() {
+        QFETCH(int, code);
         QFETCH(int, antwort);
         tk::test::FakeDialoge d;
         if (antwort >= 0) d.antworte(static_cast<Antwort>(antwort));
-        QTEST(melden(art, wert, d), "ergebnis");
+        QTEST(int(tk::ZeigFehler(d, tk::Fehler(code, "Quelle", "Text"))), "ergebnis");
         QFETCH(QString, text);
         QCOMPARE(d.aufrufe.size(), std::size_t(text.isEmpty() ? 0 : 1));
         if (!text.isEmpty()) QVERIFY2(d.aufrufe[0].text.startsWith(text), qPrintable(text));
@@ -178,8 +151,6 @@ private slots:
     }
 };
 
-QObject* neuDialogeTest() {
-    return new DialogeTest;
-}
+TK_QTTEST(DialogeTest);
 
 #include "DialogeTest.moc"

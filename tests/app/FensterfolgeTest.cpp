@@ -3,6 +3,7 @@
 
 #include "Fensterfolge.h"
 #include "Eingabefenster.h"
+#include "QtTestLauf.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -174,8 +175,6 @@ private slots:
     }
 };
 
-QObject* neuFensterfolgeTest() {
-    return new FensterfolgeTest;
-}
+TK_QTTEST(FensterfolgeTest);
 
 #include "FensterfolgeTest.moc"

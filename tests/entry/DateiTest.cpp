@@ -1,6 +1,7 @@
 // Saving from the input window when the disk refuses: the old file stays as it was.
 
 #include "Eingabefenster.h"
+#include "QtTestLauf.h"
 
 #include <QAction>
 #include <QDir>
@@ -101,8 +102,6 @@ private slots:
     }
 };
 
-QObject* neuDateiTest() {
-    return new DateiTest;
-}
+TK_QTTEST(DateiTest);
 
 #include "DateiTest.moc"

@@ -1,6 +1,7 @@
 // Pairs pasted from a spreadsheet or imported into the real input window.
 
 #include "Eingabefenster.h"
+#include "QtTestLauf.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -98,8 +99,6 @@ private slots:
     }
 };
 
-QObject* neuEinfuegenTest() {
-    return new EinfuegenTest;
-}
+TK_QTTEST(EinfuegenTest);
 
 #include "EinfuegenTest.moc"

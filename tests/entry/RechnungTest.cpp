@@ -3,6 +3,7 @@
 
 #include "Eingabefenster.h"
 #include "Format.h"
+#include "QtTestLauf.h"
 
 #include <QAction>
 #include <QLabel>
@@ -147,8 +148,6 @@ private slots:
     }
 };
 
-QObject* neuRechnungTest() {
-    return new RechnungTest;
-}
+TK_QTTEST(RechnungTest);
 
 #include "RechnungTest.moc"

@@ -2,6 +2,7 @@
 // meant (pairs, title, file name, results still shown), and the lines of its value list.
 
 #include "Eingabefenster.h"
+#include "QtTestLauf.h"
 #include "Werteliste.h"
 
 #include <QAction>
@@ -235,8 +236,6 @@ private slots:
     }
 };
 
-QObject* neuWegeTest() {
-    return new WegeTest;
-}
+TK_QTTEST(WegeTest);
 
 #include "WegeTest.moc"

@@ -8,6 +8,7 @@
 #include "Format.h"
 #include "Panelaufbau.h"
 #include "QtDrucker.h"
+#include "QtTestLauf.h"
 #include "Teststaende.h"
 
 #include <QProcess>
@@ -154,8 +155,6 @@ private slots:
     }
 };
 
-QObject* neuDruckTest() {
-    return new DruckTest;
-}
+TK_QTTEST(DruckTest);
 
 #include "DruckTest.moc"

@@ -4,6 +4,7 @@
 #include "Auswertung.h"
 #include "Format.h"
 #include "Panelaufbau.h"
+#include "QtTestLauf.h"
 #include "Teststaende.h"
 
 #include <QFocusEvent>
@@ -210,8 +211,6 @@ private slots:
     }
 };
 
-QObject* neuAbfrageTest() {
-    return new AbfrageTest;
-}
+TK_QTTEST(AbfrageTest);
 
 #include "AbfrageTest.moc"

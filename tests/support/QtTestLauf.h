@@ -1,6 +1,7 @@
 #pragma once
 // Runs QtTest classes on the offscreen platform (also when started without CTest's
-// environment); a class name as first argument runs only that class.
+// environment); a class name as first argument runs only that class. Each test file
+// announces its class with TK_QTTEST; the shared main (QtTestMain.cpp) runs them.
 
 #include <QApplication>
 #include <QTest>
@@ -11,6 +12,15 @@
 namespace tk::test {
 
 using TestFabrik = std::function<QObject*()>;
+
+inline std::vector<TestFabrik>& angemeldeteTests() {
+    static std::vector<TestFabrik> fabriken;
+    return fabriken;
+}
+
+struct Anmeldung {
+    explicit Anmeldung(TestFabrik f) { angemeldeteTests().push_back(std::move(f)); }
+};
 
 inline int qtTestsAusfuehren(int argc, char** argv, const std::vector<TestFabrik>& fabriken) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -31,3 +41,7 @@ inline int qtTestsAusfuehren(int argc, char** argv, const std::vector<TestFabrik
 }
 
 } // namespace tk::test
+
+#define TK_QTTEST(Klasse)                                                                          \
+    static const tk::test::Anmeldung Klasse##Anmeldung(                                            \
+        [] { return static_cast<QObject*>(new Klasse); })
