@@ -72,18 +72,16 @@ TEST(Grafikfenster, OeffnetMitGrafikUndSchaltetNumerierung) {
     }
 }
 
-// The box around everything drawn darker than mid grey.
-QRect tinte(const QImage& b) {
-    QRect r;
-    for (int y = 0; y < b.height(); ++y)
-        for (int x = 0; x < b.width(); ++x)
-            if (QColor(b.pixel(x, y)).lightness() < 128) r |= QRect(x, y, 1, 1);
-    return r;
-}
-
 // A larger window shows the same chart enlarged in both directions alike; the export
 // keeps the chart's own size.
 TEST(Grafikfenster, GroesseresFensterVergroessertDieGrafik) {
+    const auto tinte = [](const QImage& b) { // the box around all that is darker than grey
+        QRect r;
+        for (int y = 0; y < b.height(); ++y)
+            for (int x = 0; x < b.width(); ++x)
+                if (QColor(b.pixel(x, y)).lightness() < 128) r |= QRect(x, y, 1, 1);
+        return r;
+    };
     Fenster f(regressionsZustand());
     f.zeigen();
     const auto* bild = f.kind<Bildflaeche>("Bild1");

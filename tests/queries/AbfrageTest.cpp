@@ -63,8 +63,6 @@ private slots:
         zeile("Summen X") << 1 << 0 << "12"
                           << "" << Texte{{1, q(" " + formatFest(K12 / 2, 3))}, {2, zahl(K12)}}
                           << Texte{{6, zahl(KGrenz1(S, K12))}, {8, zahl(KGrenz2(S, K12))}} << true;
-        zeile("Summen X = XMax") << 1 << 0 << "9"
-                                 << "" << Texte{} << Texte{} << false;
         zeile("Summen X unter X(1%)") << 1 << 0 << "0"
                                       << "Der Wert Xi muss grösser >= X(1%) sein!"
                                       << Texte{{0, zahl(WertXI(S, 0.01))}} << Texte{} << false;
