@@ -31,12 +31,12 @@ void Abfragepanel::summeZeigen(int feld, const abfrage::Summenergebnis& e) {
         return;
     }
     const auto& a = std::get<abfrage::Summenantwort>(e);
-    zeigeExtrapolation(a.extrapolation);
     if (feld == 0) k_.grafik.Xi = a.X;
     if (feld != 0) setzeFeld(0, Zahl(a.X));
     if (feld != 1) setzeFeld(1, prozent(a.prozent));
     if (feld != 2) setzeFeld(2, Zahl(a.K));
     summenGrenzen(a.K);
+    zeigeExtrapolation(a.extrapolation);
 }
 
 void Abfragepanel::verlassenRegression(int feld) {
