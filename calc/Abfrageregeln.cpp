@@ -2,6 +2,7 @@
 
 #include "Auswertung.h"
 #include "Format.h"
+#include "Kurvenverlauf.h"
 #include "Rechnen.h"
 #include "Regression.h"
 
@@ -27,17 +28,28 @@ double erreichbar(double s) {
 }
 } // namespace
 
+bool extrapoliert(const Programmzustand& z, double x) {
+    // An end of the data as a field shows it (rounded, or without the nudge off 1)
+    // still counts as that end.
+    return istExtrapolation(x, z.XMin, z.XMax) && Zahl(x) != Zahl(z.XMin) &&
+           Zahl(x) != Zahl(z.XMax);
+}
+
 Regressionsantwort regressionFuerX(const Programmzustand& z, double x) {
     Regressionsantwort a;
     a.X = zusatzWert(x);
-    a.Y = zusatzWert(WertYQ(z, a.X).value_or(0));
+    const auto y = WertYQ(z, a.X);
+    a.Y = zusatzWert(y.value_or(0));
+    a.extrapolation = y && extrapoliert(z, a.X);
     return a;
 }
 
 Regressionsantwort regressionFuerY(const Programmzustand& z, double y) {
     Regressionsantwort a;
     a.Y = zusatzWert(y);
-    a.X = zusatzWert(WertXQ(z, a.Y).value_or(0));
+    const auto x = WertXQ(z, a.Y);
+    a.X = zusatzWert(x.value_or(0));
+    a.extrapolation = x && extrapoliert(z, a.X);
     return a;
 }
 
@@ -49,6 +61,7 @@ Summenergebnis summeFuerX(const Programmzustand& z, double x) {
     a.X = x;
     a.K = WertKi(z, x);
     a.prozent = rechnen::teile(100 * a.K, z.KMax);
+    a.extrapolation = extrapoliert(z, a.X);
     return a;
 }
 
@@ -59,6 +72,7 @@ Summenergebnis summeFuerProzent(const Programmzustand& z, double p) {
     a.prozent = p;
     a.K = z.KMax * p / 100;
     a.X = WertXI(z, erreichbar(p / 100));
+    a.extrapolation = extrapoliert(z, a.X);
     return a;
 }
 
@@ -75,6 +89,7 @@ Summenergebnis summeFuerK(const Programmzustand& z, double K) {
     const double s = rechnen::teile(K, z.KMax);
     a.prozent = 100 * s;
     a.X = WertXI(z, erreichbar(s));
+    a.extrapolation = extrapoliert(z, a.X);
     return a;
 }
 

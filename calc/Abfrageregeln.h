@@ -17,10 +17,15 @@ struct Hinweis {
     double ersatz = 0;
 };
 
+// True when an estimate at the horizon x is read outside the entered X values, at the
+// precision the query fields show.
+bool extrapoliert(const Programmzustand& z, double x);
+
 // Regression: Y for X and X for Y. Both values keep off the singular points 0 and +-1
 // of the logarithmic models, as stored pairs do; an undefined estimate is 0.
 struct Regressionsantwort {
     double X = 0, Y = 0;
+    bool extrapolation = false; // a defined estimate with X outside the data
 };
 Regressionsantwort regressionFuerX(const Programmzustand& z, double x);
 Regressionsantwort regressionFuerY(const Programmzustand& z, double y);
@@ -29,6 +34,7 @@ Regressionsantwort regressionFuerY(const Programmzustand& z, double y);
 // curve. Evaluation failures throw Fehler.
 struct Summenantwort {
     double X = 0, prozent = 0, K = 0;
+    bool extrapolation = false; // X outside the data
 };
 using Summenergebnis = std::variant<Summenantwort, Hinweis>;
 Summenergebnis summeFuerX(const Programmzustand& z, double x); // x = 1e10: "unendlich"

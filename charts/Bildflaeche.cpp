@@ -2,24 +2,25 @@
 
 #include <QPainter>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 namespace tk {
 
 namespace {
-// The charts need about 170 mm x 118 mm; more height only adds white above them, since
-// they stand on a fixed bottom margin.
+// The charts need about 170 mm x 118 mm. They stand on a fixed bottom margin, so height
+// beyond 135 mm would only add white above them: that is shared above and below.
 constexpr double minBreiteMm = 172;
 constexpr double minHoeheMm = 120;
 constexpr double maxHoeheMm = 135;
+constexpr double mmJeZoll = 25.4;
 } // namespace
 
 Bildflaeche::Bildflaeche(QWidget* parent) : QWidget(parent) {
     const auto px = [](double mm, int dpi) {
-        return static_cast<int>(std::lround(mm / 25.4 * dpi));
+        return static_cast<int>(std::lround(mm / mmJeZoll * dpi));
     };
     setMinimumSize(px(minBreiteMm, logicalDpiX()), px(minHoeheMm, logicalDpiY()));
-    setMaximumHeight(px(maxHoeheMm, logicalDpiY()));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -36,6 +37,24 @@ QImage Bildflaeche::leeresBild() const {
     b.setDevicePixelRatio(faktor);
     b.fill(Qt::white);
     return b;
+}
+
+double Bildflaeche::zoom() const {
+    const double breiteMm = width() * mmJeZoll / logicalDpiX();
+    const double hoeheMm = height() * mmJeZoll / logicalDpiY();
+    return std::max(1.0, std::min(breiteMm / minBreiteMm, hoeheMm / minHoeheMm));
+}
+
+QRectF Bildflaeche::zeichenfeld() const {
+    const double hoehe = std::min<double>(height(), zoom() * maxHoeheMm / mmJeZoll * logicalDpiY());
+    return {0, (height() - hoehe) / 2, static_cast<double>(width()), hoehe};
+}
+
+QSizeF Bildflaeche::groesseMm() const {
+    const QRectF feld = zeichenfeld();
+    const double k = zoom();
+    return {feld.width() * mmJeZoll / logicalDpiX() / k,
+            feld.height() * mmJeZoll / logicalDpiY() / k};
 }
 
 bool Bildflaeche::passt() const {

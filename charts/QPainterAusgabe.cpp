@@ -20,16 +20,22 @@ constexpr double strichMm = 1.5;
 constexpr double lueckeMm = 1.0;
 } // namespace
 
-QPainterAusgabe::QPainterAusgabe(QPaintDevice& geraet)
-    : eigener_(std::make_unique<QPainter>(&geraet)), painter_(eigener_.get()), geraet_(&geraet) {
+QPainterAusgabe::QPainterAusgabe(QPaintDevice& geraet) : QPainterAusgabe(geraet, 1, QRectF()) {}
+
+QPainterAusgabe::QPainterAusgabe(QPaintDevice& geraet, double zoom, const QRectF& feld)
+    : eigener_(std::make_unique<QPainter>(&geraet)), painter_(eigener_.get()), geraet_(&geraet),
+      zoom_(zoom > 0 ? zoom : 1), feld_(feld) {
     painter_->setRenderHint(QPainter::Antialiasing);
     painter_->setRenderHint(QPainter::TextAntialiasing);
-    koordinatenZuruecksetzen();
-    setzeSchrift(schrift_);
+    einrichten();
 }
 
 QPainterAusgabe::QPainterAusgabe(QPainter& painter)
     : painter_(&painter), geraet_(painter.device()) {
+    einrichten();
+}
+
+void QPainterAusgabe::einrichten() {
     koordinatenZuruecksetzen();
     setzeSchrift(schrift_);
 }
@@ -68,17 +74,18 @@ QFont QPainterAusgabe::qtSchrift(const Schrift& s) {
 // Painter coordinates: on an image with a device pixel ratio the painter already
 // scales by that ratio, so sizes are taken in device-independent pixels.
 double QPainterAusgabe::breitePx() const {
-    return geraet_->width() / geraet_->devicePixelRatioF();
+    return feld_.isEmpty() ? geraet_->width() / geraet_->devicePixelRatioF() : feld_.width();
 }
 double QPainterAusgabe::hoehePx() const {
-    return geraet_->height() / geraet_->devicePixelRatioF();
+    return feld_.isEmpty() ? geraet_->height() / geraet_->devicePixelRatioF() : feld_.height();
 }
 
+// Pixels of one user millimetre.
 double QPainterAusgabe::pixelJeMmX() const {
-    return geraet_->logicalDpiX() / mmJeZoll;
+    return zoom_ * geraet_->logicalDpiX() / mmJeZoll;
 }
 double QPainterAusgabe::pixelJeMmY() const {
-    return geraet_->logicalDpiY() / mmJeZoll;
+    return zoom_ * geraet_->logicalDpiY() / mmJeZoll;
 }
 
 double QPainterAusgabe::breiteMm() const {
@@ -102,11 +109,11 @@ void QPainterAusgabe::koordinatenZuruecksetzen() {
 QPointF QPainterAusgabe::geraetPunkt(double x, double y) const {
     const double px = (x - links_) * breitePx() / (rechts_ - links_);
     const double py = (y - oben_) * hoehePx() / (unten_ - oben_);
-    return {px, py};
+    return QPointF(px, py) + feld_.topLeft();
 }
 
 void QPainterAusgabe::loeschen() {
-    painter_->fillRect(QRectF(0, 0, breitePx(), hoehePx()), Qt::white);
+    painter_->fillRect(QRectF(feld_.topLeft(), QSizeF(breitePx(), hoehePx())), Qt::white);
     x_ = 0;
     y_ = 0;
 }
@@ -154,6 +161,7 @@ void QPainterAusgabe::kreis(double x, double y, double radius, Farbe farbe) {
 void QPainterAusgabe::setzeSchrift(const Schrift& schrift) {
     schrift_ = schrift;
     font_ = qtSchrift(schrift);
+    font_.setPointSizeF(font_.pointSizeF() * zoom_);
 }
 
 QString QPainterAusgabe::sichtbarerText(const QString& text) const {

@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPointF>
+#include <QRectF>
 #include <memory>
 
 class QPainter;
@@ -19,6 +20,10 @@ class QPainterAusgabe : public Ausgabe {
 public:
     // Paints with its own painter on `geraet` until destroyed.
     explicit QPainterAusgabe(QPaintDevice& geraet);
+    // Paints `zoom` times the natural size (lines, pens and fonts alike) into `feld`,
+    // in the device's device-independent pixels. The surface reports the field's size
+    // divided by the zoom, so a chart lays itself out as on a smaller surface.
+    QPainterAusgabe(QPaintDevice& geraet, double zoom, const QRectF& feld);
     // Paints with a painter the caller has begun (for instance on a printer page that
     // the caller also draws on). The painter must outlive this surface.
     explicit QPainterAusgabe(QPainter& painter);
@@ -60,12 +65,15 @@ private:
     double hoehePx() const;
     double pixelJeMmX() const;
     double pixelJeMmY() const;
+    void einrichten();
     void setzeStift(Farbe farbe);
     QString sichtbarerText(const QString& text) const;
 
     std::unique_ptr<QPainter> eigener_;
     QPainter* painter_;
     QPaintDevice* geraet_;
+    double zoom_ = 1;
+    QRectF feld_; // empty: the whole device
     double links_ = 0, oben_ = 0, rechts_ = 1, unten_ = 1;
     double x_ = 0, y_ = 0;
     Farbe farbe_ = Farbe::Schwarz;

@@ -121,7 +121,6 @@ void frmGrafikKurvex::knoepfeAnlegen(QWidget* mitte) {
     knoepfe->addStretch(1);
     knoepfe->addWidget(d.cmd1[2]);
     knoepfe->addWidget(d.cmdKurve);
-    d.spalte->addStretch(1); // height the picture box does not take goes here
     d.spalte->addLayout(knoepfe);
     // Tab follows the buttons from left to right.
     QWidget::setTabOrder(d.cmd1[1], d.cmd1[3]);
@@ -203,7 +202,7 @@ void frmGrafikKurvex::zeichneBild(bool melden) {
     QImage bild = d.Bild1->leeresBild();
     {
         const DruckModusBereich bildschirm(grafik_, false);
-        QPainterAusgabe a(bild);
+        QPainterAusgabe a(bild, d.Bild1->zoom(), d.Bild1->zeichenfeld());
         d.letzteZeichnungFehlgeschlagen = !zeichneMitMeldung(a, melden);
     }
     d.Bild1->setzeBild(std::move(bild));
@@ -265,9 +264,8 @@ void frmGrafikKurvex::exportieren() {
         dialoge_.meldung(QStringLiteral("Wollen Sie die vorhandene Datei überschreiben ??"),
                          QStringLiteral("Achtung"), Knoepfe::JaNein, Symbol::Keins) != Antwort::Ja)
         return;
-    const Bildflaeche& b = *impl_->Bild1;
-    const QSizeF mm(b.width() * 25.4 / b.logicalDpiX(), b.height() * 25.4 / b.logicalDpiY());
-    const auto e = exportiereGrafik(ziel, *format, mm, [this](Ausgabe& a) {
+    // The chart's own size, however much the window enlarges it.
+    const auto e = exportiereGrafik(ziel, *format, impl_->Bild1->groesseMm(), [this](Ausgabe& a) {
         const DruckModusBereich bildschirm(grafik_, false);
         return zeichneAuf(a);
     });

@@ -57,6 +57,7 @@ void regressionAbfragen(const Programmzustand& z, const Optionen& opt, Bericht& 
         const auto antwort = abfrage::regressionFuerX(z, *zahlAusText(*opt.x));
         a.X = antwort.X;
         a.Y = antwort.Y;
+        a.extrapolation = antwort.extrapolation;
         b.abfragen.push_back(a);
     }
     if (opt.y) {
@@ -64,6 +65,7 @@ void regressionAbfragen(const Programmzustand& z, const Optionen& opt, Bericht& 
         const auto antwort = abfrage::regressionFuerY(z, *opt.y);
         a.X = antwort.X;
         a.Y = antwort.Y;
+        a.extrapolation = antwort.extrapolation;
         b.abfragen.push_back(a);
     }
 }
@@ -80,6 +82,7 @@ void summenAbfrage(const Programmzustand& z, Abfrage a, Bericht& b,
         a.X = antwort.X;
         a.prozent = antwort.prozent;
         a.K = antwort.K;
+        a.extrapolation = antwort.extrapolation;
         a.KUnten = KGrenz1(z, *a.K);
         a.KOben = KGrenz2(z, *a.K);
     } catch (const Fehler& f) {

@@ -30,6 +30,7 @@ struct Abfrage {
     std::string art;     // "x", "y", "prozent" or "k"
     std::string eingabe; // the value as given
     std::optional<double> X, Y, prozent, K, KUnten, KOben;
+    bool extrapolation = false;   // the answer's X lies outside the data
     std::optional<Fehler> fehler; // a prognosis query stops at its first failure
 };
 

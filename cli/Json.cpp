@@ -138,6 +138,7 @@ Json abfrageJson(const Bericht& b) {
         } else {
             j["Y"] = zahl(a.Y);
         }
+        j["extrapolation"] = a.extrapolation;
         abfragen[a.art] = j;
     }
     return abfragen;

@@ -139,17 +139,18 @@ void abfragen(std::ostringstream& aus, const Bericht& b) {
         return;
     }
     for (const Abfrage& a : b.abfragen) {
+        const char* hinweis = a.extrapolation ? "   (Extrapolation)\n" : "\n";
         if (!b.prognose) {
             if (a.art == "x")
-                aus << "  X = " << zahl(a.X) << "  ->  Y = " << Zahl(a.Y.value_or(0)) << "\n";
+                aus << "  X = " << zahl(a.X) << "  ->  Y = " << Zahl(a.Y.value_or(0)) << hinweis;
             else
-                aus << "  Y = " << zahl(a.Y) << "  ->  X = " << Zahl(a.X.value_or(0)) << "\n";
+                aus << "  Y = " << zahl(a.Y) << "  ->  X = " << Zahl(a.X.value_or(0)) << hinweis;
             continue;
         }
         aus << "  Eingabe " << a.art << " = " << a.eingabe << ":  X = " << zahl(a.X)
             << "   Summen% = " << (a.prozent ? formatFest(*a.prozent, 3) : "-")
-            << "   K = " << zahl(a.K) << "\n"
-            << "    95 %-Grenzen von K: " << zahl(a.KUnten) << " bis " << zahl(a.KOben) << "\n";
+            << "   K = " << zahl(a.K) << hinweis << "    95 %-Grenzen von K: " << zahl(a.KUnten)
+            << " bis " << zahl(a.KOben) << "\n";
         if (a.fehler)
             aus << "    Fehler " << a.fehler->code << ": " << einzeilig(meldungstext(*a.fehler))
                 << "\n";

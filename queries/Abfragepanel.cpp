@@ -54,6 +54,14 @@ Abfragepanel::Abfragepanel(Abfragekontext kontext, QWidget* parent)
         TextBHilf::anbringen(felder_[i], TextBHilf::Art::Zahl);
         felder_[i]->installEventFilter(this);
     }
+    extrapolation_ = new QLabel(QStringLiteral("Extrapolation"), this);
+    extrapolation_->setObjectName(QStringLiteral("lblExtrapolation"));
+    extrapolation_->setStyleSheet(QStringLiteral("color: #c00000; font-size: 8pt;"));
+    // Keeps its place when hidden, so that the button beside it does not jump.
+    QSizePolicy platz = extrapolation_->sizePolicy();
+    platz.setRetainSizeWhenHidden(true);
+    extrapolation_->setSizePolicy(platz);
+    extrapolation_->hide();
     cmd3_ = new QPushButton(QStringLiteral("OK"), this);
     cmd3_->setObjectName(QStringLiteral("cmd3"));
     cmd4_ = new QPushButton(this);
@@ -136,6 +144,7 @@ void Abfragepanel::BildProg1() {
     setzeFeld(1, "100");
     setzeFeld(2, formatFest(k_.zustand.KMax, 8));
     setzeFeld(0, "    unendlich");
+    zeigeExtrapolation(true); // the saturation level lies at an infinite horizon
 
     cmd4_->setText(QStringLiteral("Abfrage OK"));
     cmd4_->setToolTip(QStringLiteral(" Speichert Abfragewerte und regeneriert die Grafik "));
@@ -223,18 +232,19 @@ void Abfragepanel::zeilenAnordnen() {
 
     switch (art_) {
     case Abfrageart::Regression:
-        zeile({label(0), label(1), feld(0), nullptr, label(2), feld(1), nullptr, cmd4_});
+        zeile({label(0), label(1), feld(0), nullptr, label(2), feld(1), extrapolation_, nullptr,
+               cmd4_});
         zeile({label(9), label(3), label(4), label(5), label(6), label(7), label(8)});
         break;
     case Abfrageart::Summenwerte:
         zeile({label(0), label(4), feld(0), nullptr, label(1), label(2), feld(1), nullptr, label(3),
-               feld(2), nullptr, cmd4_});
+               feld(2), extrapolation_, nullptr, cmd4_});
         zeile({label(5), label(6), nullptr, label(7), label(8)});
         zeile({label(9)});
         break;
     case Abfrageart::Einzelwerte:
         zeile({label(0), label(1), feld(0), nullptr, label(2), feld(1), nullptr, label(3), label(4),
-               nullptr, cmd4_});
+               extrapolation_, nullptr, cmd4_});
         zeile({paar(label(5), label(6)), label(11), nullptr, paar(label(7), label(8)), label(12),
                nullptr, label(10), label(13), nullptr, label(14), label(15)});
         zeile({label(16), label(18), feld(2), nullptr, cmd3_, label(17)});
@@ -333,6 +343,9 @@ void Abfragepanel::Text2_LostFocus(int feld) {
     // another field is no entry there.
     if (fokusRueckgabe_ >= 0 && feld != fokusRueckgabe_) return;
     const QScopedValueRollback<bool> inArbeit(verarbeitet_, true);
+    // Until the field gives a valid result there is nothing to extrapolate; the density
+    // limit is no query.
+    if (art_ != Abfrageart::Einzelwerte || feld != 2) zeigeExtrapolation(false);
     geschuetztAusfuehren(k_.dialoge, "Abfragepanel", [this, feld] {
         switch (art_) {
         case Abfrageart::Regression:
@@ -362,6 +375,10 @@ void Abfragepanel::setzeFeld(int feld, const std::string& text) {
 
 void Abfragepanel::setzeLabel(int i, const std::string& text) {
     label(i)->setText(q(text));
+}
+
+void Abfragepanel::zeigeExtrapolation(bool ja) {
+    extrapolation_->setVisible(ja);
 }
 
 void Abfragepanel::warnen(const QString& text, const QString& titel) {

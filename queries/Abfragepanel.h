@@ -41,6 +41,8 @@ public:
     QLabel* label(int i) const { return labels_.at(static_cast<std::size_t>(i)); }
     QPushButton* cmd3() const { return cmd3_; }
     QPushButton* cmd4() const { return cmd4_; }
+    // "Extrapolation" beside the result while the query's X lies outside the data.
+    QLabel* extrapolation() const { return extrapolation_; }
 
 signals:
     // Emitted after every drawing of the chart, once the results are refreshed.
@@ -77,6 +79,7 @@ private:
     void setzeFeld(int feld, const std::string& text);
     void setzeLabel(int i, const std::string& text);
     void warnen(const QString& text, const QString& titel);
+    void zeigeExtrapolation(bool ja);
     void fokusZurueck(int feld);
 
     Abfragekontext k_;
@@ -85,6 +88,7 @@ private:
     std::array<QLabel*, 19> labels_{};
     QPushButton* cmd3_ = nullptr;
     QPushButton* cmd4_ = nullptr;
+    QLabel* extrapolation_ = nullptr;
     bool gezeigt_ = false;
     bool verarbeitet_ = false;      // a lost-focus rule is running
     bool eigeneGrenzen_ = false;    // the limit labels belong to the user's query, not to KMax

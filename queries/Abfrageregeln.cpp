@@ -36,6 +36,7 @@ void Abfragepanel::summeZeigen(int feld, const abfrage::Summenergebnis& e) {
     if (feld != 1) setzeFeld(1, prozent(a.prozent));
     if (feld != 2) setzeFeld(2, Zahl(a.K));
     summenGrenzen(a.K);
+    zeigeExtrapolation(a.extrapolation);
 }
 
 void Abfragepanel::verlassenRegression(int feld) {
@@ -44,10 +45,12 @@ void Abfragepanel::verlassenRegression(int feld) {
         const auto a = abfrage::regressionFuerX(k_.zustand, wert(0));
         g.Xi = a.X;
         setzeFeld(1, Zahl(a.Y));
+        zeigeExtrapolation(a.extrapolation);
     } else if (feld == 1) {
         const auto a = abfrage::regressionFuerY(k_.zustand, wert(1));
         g.Yi = a.Y;
         setzeFeld(0, Zahl(a.X));
+        zeigeExtrapolation(a.extrapolation);
     }
 }
 
@@ -87,6 +90,8 @@ void Abfragepanel::verlassenEinzelwerte(int feld) {
         g.Yi = wert(1);
     }
     einzelwerteErgebnisse();
+    zeigeExtrapolation(abfrage::extrapoliert(k_.zustand, g.Xi) ||
+                       abfrage::extrapoliert(k_.zustand, g.Yi));
     if ((g.Xi != XiVorher || g.Yi != YiVorher) && k_.neuZeichnen) k_.neuZeichnen();
 }
 

@@ -1,5 +1,6 @@
 // The chart window driven through its real buttons and menu.
 
+#include "Bildflaeche.h"
 #include "FakeDialoge.h"
 #include "Teststaende.h"
 #include "frmGrafikKurvex.h"
@@ -69,6 +70,34 @@ TEST(Grafikfenster, OeffnetMitGrafikUndSchaltetNumerierung) {
         f.klick("cmd1_3");
         EXPECT_EQ(f.w->bild(), mit);
     }
+}
+
+// A larger window shows the same chart enlarged in both directions alike; the export
+// keeps the chart's own size.
+TEST(Grafikfenster, GroesseresFensterVergroessertDieGrafik) {
+    const auto tinte = [](const QImage& b) { // the box around all that is darker than grey
+        QRect r;
+        for (int y = 0; y < b.height(); ++y)
+            for (int x = 0; x < b.width(); ++x)
+                if (QColor(b.pixel(x, y)).lightness() < 128) r |= QRect(x, y, 1, 1);
+        return r;
+    };
+    Fenster f(regressionsZustand());
+    f.zeigen();
+    const auto* bild = f.kind<Bildflaeche>("Bild1");
+    const QRect klein = tinte(f.w->bild());
+    const double zoom = bild->zoom();
+    f.w->resize(f.w->size() * 2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.w->bild().size() == bild->size(); }));
+    const double k = bild->zoom() / zoom;
+    ASSERT_GT(k, 1.5);
+    const QRect gross = tinte(f.w->bild());
+    EXPECT_NEAR(gross.width(), klein.width() * k, 4);
+    EXPECT_NEAR(gross.height(), klein.height() * k, 4);
+    QTemporaryDir ordner;
+    f.exportieren(ordner.filePath(QStringLiteral("g.png")));
+    EXPECT_NEAR(QImage(ordner.filePath(QStringLiteral("g.png"))).width(),
+                bild->groesseMm().width() / 25.4 * 192, 1);
 }
 
 // A chart that fails is reported once, not again on every resize; the window stays

@@ -35,7 +35,7 @@ class AbfrageTest : public QObject {
     Q_OBJECT
 private slots:
     // One field left with Enter: the warning shown (or none), the fields and result
-    // labels it fills.
+    // labels it fills, and whether the query's X lies outside the data (X 2..6, 1..9).
     void feldVerlassen_data() {
         QTest::addColumn<int>("art");
         QTest::addColumn<int>("feld");
@@ -43,35 +43,48 @@ private slots:
         QTest::addColumn<QString>("warnung");
         QTest::addColumn<Texte>("felder");
         QTest::addColumn<Texte>("labels");
+        QTest::addColumn<bool>("extrapolation");
         const Programmzustand S = zustand(1), E = zustand(2);
         auto zeile = [](const char* name) -> QTestData& { return QTest::newRow(name); };
         zeile("Regression X") << 0 << 0 << "4"
-                              << "" << Texte{{1, zahl(9)}} << Texte{};
+                              << "" << Texte{{1, zahl(9)}} << Texte{} << false;
+        zeile("Regression X = XMin") << 0 << 0 << "2"
+                                     << "" << Texte{{1, zahl(5)}} << Texte{} << false;
+        zeile("Regression X = XMax") << 0 << 0 << "6"
+                                     << "" << Texte{{1, zahl(13)}} << Texte{} << false;
+        zeile("Regression X unter XMin") << 0 << 0 << "1.999999"
+                                         << "" << Texte{} << Texte{} << true;
+        zeile("Regression X über XMax") << 0 << 0 << "6.000001"
+                                        << "" << Texte{} << Texte{} << true;
         zeile("Regression Y") << 0 << 1 << "11"
-                              << "" << Texte{{0, zahl(5)}} << Texte{};
+                              << "" << Texte{{0, zahl(5)}} << Texte{} << false;
+        zeile("Regression Y, X außerhalb") << 0 << 1 << "15"
+                                           << "" << Texte{{0, zahl(7)}} << Texte{} << true;
         const double K12 = WertKi(S, 12); // beyond the data: the limits widen
         zeile("Summen X") << 1 << 0 << "12"
                           << "" << Texte{{1, q(" " + formatFest(K12 / 2, 3))}, {2, zahl(K12)}}
-                          << Texte{{6, zahl(KGrenz1(S, K12))}, {8, zahl(KGrenz2(S, K12))}};
+                          << Texte{{6, zahl(KGrenz1(S, K12))}, {8, zahl(KGrenz2(S, K12))}} << true;
         zeile("Summen X unter X(1%)") << 1 << 0 << "0"
                                       << "Der Wert Xi muss grösser >= X(1%) sein!"
-                                      << Texte{{0, zahl(WertXI(S, 0.01))}} << Texte{};
+                                      << Texte{{0, zahl(WertXI(S, 0.01))}} << Texte{} << false;
         zeile("Summen 50 %") << 1 << 1 << "50"
-                             << "" << Texte{{0, zahl(WertXI(S, 0.5))}, {2, zahl(100)}} << Texte{};
+                             << "" << Texte{{0, zahl(WertXI(S, 0.5))}, {2, zahl(100)}} << Texte{}
+                             << false;
         zeile("Summen 100 %") << 1 << 1 << "100"
                               << "" << Texte{{0, zahl(WertXI(S, 0.9999999))}, {2, zahl(200)}}
-                              << Texte{};
+                              << Texte{} << true;
         zeile("Summen 101 %") << 1 << 1 << "101"
                               << "Der Summen%-Wert muss grösser >= 1% und <=100% sein!"
-                              << Texte{{1, q(" " + formatFest(1, 3))}} << Texte{};
+                              << Texte{{1, q(" " + formatFest(1, 3))}} << Texte{} << false;
         zeile("Summen K = KMax") << 1 << 2 << "200.00000000"
-                                 << "" << Texte{{1, q(" " + formatFest(100, 3))}} << Texte{};
-        zeile("Summen K über KMax")
-            << 1 << 2 << "250"
-            << "Der Wert Ki muss kleiner als Kmax sein!" << Texte{{2, zahl(200)}} << Texte{};
-        zeile("Summen K unter 1 %")
-            << 1 << 2 << "1"
-            << "Der Wert Ki muss grösser >= K bei X(1%) sein!" << Texte{{2, zahl(2)}} << Texte{};
+                                 << "" << Texte{{1, q(" " + formatFest(100, 3))}} << Texte{}
+                                 << true;
+        zeile("Summen K über KMax") << 1 << 2 << "250"
+                                    << "Der Wert Ki muss kleiner als Kmax sein!"
+                                    << Texte{{2, zahl(200)}} << Texte{} << false;
+        zeile("Summen K unter 1 %") << 1 << 2 << "1"
+                                    << "Der Wert Ki muss grösser >= K bei X(1%) sein!"
+                                    << Texte{{2, zahl(2)}} << Texte{} << false;
         const Bandwerte b = bandwerte(E, 1, 12);
         zeile("Einzel X(i+d)") << 2 << 1 << "12"
                                << "" << Texte{}
@@ -79,17 +92,20 @@ private slots:
                                         {11, zahl(PhiWert(E, 1).value())},
                                         {12, zahl(PhiWert(E, 12).value())},
                                         {13, zahl(b.KdxG1)},
-                                        {15, zahl(b.KdxG2)}};
-        zeile("Einzel X(i) = X(i+d)")
-            << 2 << 0 << "9"
-            << "X(i) sollte kleiner als X(i+d) sein !" << Texte{{0, zahl(9 - 0.000001)}} << Texte{};
-        zeile("Einzel X(i+d) unter X(i)")
-            << 2 << 1 << "0.5"
-            << "X(i+d) sollte grösser als X(i) sein !" << Texte{{1, zahl(1.000001)}} << Texte{};
+                                        {15, zahl(b.KdxG2)}}
+                               << true;
+        zeile("Einzel X(i) vor den Daten") << 2 << 0 << "0.5"
+                                           << "" << Texte{} << Texte{} << true;
+        zeile("Einzel X(i) = X(i+d)") << 2 << 0 << "9"
+                                      << "X(i) sollte kleiner als X(i+d) sein !"
+                                      << Texte{{0, zahl(9 - 0.000001)}} << Texte{} << false;
+        zeile("Einzel X(i+d) unter X(i)") << 2 << 1 << "0.5"
+                                          << "X(i+d) sollte grösser als X(i) sein !"
+                                          << Texte{{1, zahl(1.000001)}} << Texte{} << false;
         zeile("Einzel Grenzwert 0")
             << 2 << 2 << "0"
             << "Der Grenzwert der Verteilungsdichte muss grösser 0 sein !"
-            << Texte{{2, zahl(OrdinatenTop(PhiWert(E, 5).value()))}} << Texte{};
+            << Texte{{2, zahl(OrdinatenTop(PhiWert(E, 5).value()))}} << Texte{} << false;
     }
 
     void feldVerlassen() {
@@ -99,6 +115,7 @@ private slots:
         QFETCH(QString, warnung);
         QFETCH(Texte, felder);
         QFETCH(Texte, labels);
+        QFETCH(bool, extrapolation);
         Panelaufbau a(zustand(art));
         QVERIFY(a.aktiv);
         a.eingeben(feld, eingabe);
@@ -111,6 +128,7 @@ private slots:
         }
         for (auto it = felder.begin(); it != felder.end(); ++it) QCOMPARE(a.text(it.key()), *it);
         for (auto it = labels.begin(); it != labels.end(); ++it) QCOMPARE(a.label(it.key()), *it);
+        QCOMPARE(a.panel->extrapolation()->isVisible(), extrapolation);
     }
 
     // The panel opens on a query the user can read at once.
@@ -118,8 +136,10 @@ private slots:
         Panelaufbau r(zustand(0));
         QCOMPARE(r.text(0), zahl(2)); // the first data point
         QCOMPARE(r.text(1), zahl(5));
+        QVERIFY(!r.panel->extrapolation()->isVisible());
         Panelaufbau s(zustand(1));
         QCOMPARE(s.text(0), QStringLiteral("    unendlich"));
+        QVERIFY(s.panel->extrapolation()->isVisible()); // KMax lies at an infinite horizon
         QCOMPARE(s.label(8), q(formatFest(KGrenz2(s.z, s.z.KMax), 6))); // from the chart
         Panelaufbau e(zustand(2));
         QCOMPARE(e.label(15), zahl(bandwerte(e.z, e.z.XMin, e.z.XMax).KdxG2));
