@@ -45,67 +45,52 @@ private slots:
         QTest::addColumn<Texte>("labels");
         QTest::addColumn<bool>("extrapolation");
         const Programmzustand S = zustand(1), E = zustand(2);
-        auto zeile = [](const char* name) -> QTestData& { return QTest::newRow(name); };
-        zeile("Regression X") << 0 << 0 << "4"
-                              << "" << Texte{{1, zahl(9)}} << Texte{} << false;
-        zeile("Regression X = XMin") << 0 << 0 << "2"
-                                     << "" << Texte{{1, zahl(5)}} << Texte{} << false;
-        zeile("Regression X = XMax") << 0 << 0 << "6"
-                                     << "" << Texte{{1, zahl(13)}} << Texte{} << false;
-        zeile("Regression X unter XMin") << 0 << 0 << "1.999999"
-                                         << "" << Texte{} << Texte{} << true;
-        zeile("Regression X über XMax") << 0 << 0 << "6.000001"
-                                        << "" << Texte{} << Texte{} << true;
-        zeile("Regression Y") << 0 << 1 << "11"
-                              << "" << Texte{{0, zahl(5)}} << Texte{} << false;
-        zeile("Regression Y, X außerhalb") << 0 << 1 << "15"
-                                           << "" << Texte{{0, zahl(7)}} << Texte{} << true;
+        const auto zeile = [](const char* name, int art, int feld, const char* eingabe,
+                              const char* warnung, const Texte& felder, const Texte& labels,
+                              bool extrapolation) {
+            QTest::newRow(name) << art << feld << QString::fromUtf8(eingabe)
+                                << QString::fromUtf8(warnung) << felder << labels << extrapolation;
+        };
+        zeile("Regression X", 0, 0, "4", "", {{1, zahl(9)}}, {}, false);
+        zeile("Regression X = XMin", 0, 0, "2", "", {{1, zahl(5)}}, {}, false);
+        zeile("Regression X = XMax", 0, 0, "6", "", {{1, zahl(13)}}, {}, false);
+        zeile("Regression X unter XMin", 0, 0, "1.999999", "", {}, {}, true);
+        zeile("Regression X über XMax", 0, 0, "6.000001", "", {}, {}, true);
+        zeile("Regression Y", 0, 1, "11", "", {{0, zahl(5)}}, {}, false);
+        zeile("Regression Y, X außerhalb", 0, 1, "15", "", {{0, zahl(7)}}, {}, true);
         const double K12 = WertKi(S, 12); // beyond the data: the limits widen
-        zeile("Summen X") << 1 << 0 << "12"
-                          << "" << Texte{{1, q(" " + formatFest(K12 / 2, 3))}, {2, zahl(K12)}}
-                          << Texte{{6, zahl(KGrenz1(S, K12))}, {8, zahl(KGrenz2(S, K12))}} << true;
-        zeile("Summen X unter X(1%)") << 1 << 0 << "0"
-                                      << "Der Wert Xi muss grösser >= X(1%) sein!"
-                                      << Texte{{0, zahl(WertXI(S, 0.01))}} << Texte{} << false;
-        zeile("Summen 50 %") << 1 << 1 << "50"
-                             << "" << Texte{{0, zahl(WertXI(S, 0.5))}, {2, zahl(100)}} << Texte{}
-                             << false;
-        zeile("Summen 100 %") << 1 << 1 << "100"
-                              << "" << Texte{{0, zahl(WertXI(S, 0.9999999))}, {2, zahl(200)}}
-                              << Texte{} << true;
-        zeile("Summen 101 %") << 1 << 1 << "101"
-                              << "Der Summen%-Wert muss grösser >= 1% und <=100% sein!"
-                              << Texte{{1, q(" " + formatFest(1, 3))}} << Texte{} << false;
-        zeile("Summen K = KMax") << 1 << 2 << "200.00000000"
-                                 << "" << Texte{{1, q(" " + formatFest(100, 3))}} << Texte{}
-                                 << true;
-        zeile("Summen K über KMax") << 1 << 2 << "250"
-                                    << "Der Wert Ki muss kleiner als Kmax sein!"
-                                    << Texte{{2, zahl(200)}} << Texte{} << false;
-        zeile("Summen K unter 1 %") << 1 << 2 << "1"
-                                    << "Der Wert Ki muss grösser >= K bei X(1%) sein!"
-                                    << Texte{{2, zahl(2)}} << Texte{} << false;
+        zeile("Summen X", 1, 0, "12", "", {{1, q(" " + formatFest(K12 / 2, 3))}, {2, zahl(K12)}},
+              {{6, zahl(KGrenz1(S, K12))}, {8, zahl(KGrenz2(S, K12))}}, true);
+        zeile("Summen X unter X(1%)", 1, 0, "0", "Der Wert Xi muss grösser >= X(1%) sein!",
+              {{0, zahl(WertXI(S, 0.01))}}, {}, false);
+        zeile("Summen 50 %", 1, 1, "50", "", {{0, zahl(WertXI(S, 0.5))}, {2, zahl(100)}}, {},
+              false);
+        zeile("Summen 100 %", 1, 1, "100", "", {{0, zahl(WertXI(S, 0.9999999))}, {2, zahl(200)}},
+              {}, true);
+        zeile("Summen 101 %", 1, 1, "101", "Der Summen%-Wert muss grösser >= 1% und <=100% sein!",
+              {{1, q(" " + formatFest(1, 3))}}, {}, false);
+        zeile("Summen K = KMax", 1, 2, "200.00000000", "", {{1, q(" " + formatFest(100, 3))}}, {},
+              true);
+        zeile("Summen K über KMax", 1, 2, "250", "Der Wert Ki muss kleiner als Kmax sein!",
+              {{2, zahl(200)}}, {}, false);
+        zeile("Summen K unter 1 %", 1, 2, "1", "Der Wert Ki muss grösser >= K bei X(1%) sein!",
+              {{2, zahl(2)}}, {}, false);
         const Bandwerte b = bandwerte(E, 1, 12);
-        zeile("Einzel X(i+d)") << 2 << 1 << "12"
-                               << "" << Texte{}
-                               << Texte{{4, zahl(b.Kdx)},
-                                        {11, zahl(PhiWert(E, 1).value())},
-                                        {12, zahl(PhiWert(E, 12).value())},
-                                        {13, zahl(b.KdxG1)},
-                                        {15, zahl(b.KdxG2)}}
-                               << true;
-        zeile("Einzel X(i) vor den Daten") << 2 << 0 << "0.5"
-                                           << "" << Texte{} << Texte{} << true;
-        zeile("Einzel X(i) = X(i+d)") << 2 << 0 << "9"
-                                      << "X(i) sollte kleiner als X(i+d) sein !"
-                                      << Texte{{0, zahl(9 - 0.000001)}} << Texte{} << false;
-        zeile("Einzel X(i+d) unter X(i)") << 2 << 1 << "0.5"
-                                          << "X(i+d) sollte grösser als X(i) sein !"
-                                          << Texte{{1, zahl(1.000001)}} << Texte{} << false;
-        zeile("Einzel Grenzwert 0")
-            << 2 << 2 << "0"
-            << "Der Grenzwert der Verteilungsdichte muss grösser 0 sein !"
-            << Texte{{2, zahl(OrdinatenTop(PhiWert(E, 5).value()))}} << Texte{} << false;
+        zeile("Einzel X(i+d)", 2, 1, "12", "", {},
+              {{4, zahl(b.Kdx)},
+               {11, zahl(PhiWert(E, 1).value())},
+               {12, zahl(PhiWert(E, 12).value())},
+               {13, zahl(b.KdxG1)},
+               {15, zahl(b.KdxG2)}},
+              true);
+        zeile("Einzel X(i) vor den Daten", 2, 0, "0.5", "", {}, {}, true);
+        zeile("Einzel X(i) = X(i+d)", 2, 0, "9", "X(i) sollte kleiner als X(i+d) sein !",
+              {{0, zahl(9 - 0.000001)}}, {}, false);
+        zeile("Einzel X(i+d) unter X(i)", 2, 1, "0.5", "X(i+d) sollte grösser als X(i) sein !",
+              {{1, zahl(1.000001)}}, {}, false);
+        zeile("Einzel Grenzwert 0", 2, 2, "0",
+              "Der Grenzwert der Verteilungsdichte muss grösser 0 sein !",
+              {{2, zahl(OrdinatenTop(PhiWert(E, 5).value()))}}, {}, false);
     }
 
     void feldVerlassen() {
