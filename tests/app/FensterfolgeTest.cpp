@@ -106,38 +106,33 @@ private slots:
         const int start = int(Fenster::Start), eingabe = int(Fenster::Eingabe);
         const int grafik = int(Fenster::Grafik), keins = int(Fenster::Keins);
         const QString b = QStringLiteral(TK_BEISPIELE "/");
-        QTest::newRow("Start") << QString() << QString() << start << 0 << 0 << false;
-        QTest::newRow("Prognostik") << QString() << u"p"_s << eingabe << 0 << 0 << true;
-        QTest::newRow("Datei rgr")
-            << b + u"umsatz-linear.rgr"_s << QString() << eingabe << 0 << 10 << false;
-        QTest::newRow("Datei pro")
-            << b + u"absatz-logistisch.pro"_s << QString() << eingabe << 0 << 8 << true;
-        QTest::newRow("Datei fehlt") << u"/nicht/da.pro"_s << QString() << start << 1 << 0 << false;
-        QTest::newRow("Datei Endung")
-            << b + u"../README.md"_s << QString() << start << 1 << 0 << false;
+        const auto weg = [](const char* name, const QString& datei, const char* schritte,
+                            int fenster, int meldungen, int paare, bool prognose) {
+            QTest::newRow(name) << datei << QString::fromUtf8(schritte) << fenster << meldungen
+                                << paare << prognose;
+        };
+        weg("Start", {}, "", start, 0, 0, false);
+        weg("Prognostik", {}, "p", eingabe, 0, 0, true);
+        weg("Datei rgr", b + u"umsatz-linear.rgr"_s, "", eingabe, 0, 10, false);
+        weg("Datei pro", b + u"absatz-logistisch.pro"_s, "", eingabe, 0, 8, true);
+        weg("Datei fehlt", u"/nicht/da.pro"_s, "", start, 1, 0, false);
+        weg("Datei Endung", b + u"../README.md"_s, "", start, 1, 0, false);
         // Back to start gives up the data set and its results.
-        QTest::newRow("zurück zum Start")
-            << QString() << u"r tippen rechnen start"_s << start << 0 << 0 << false;
-        QTest::newRow("neu nach Start")
-            << QString() << u"r tippen rechnen start p"_s << eingabe << 0 << 0 << true;
+        weg("zurück zum Start", {}, "r tippen rechnen start", start, 0, 0, false);
+        weg("neu nach Start", {}, "r tippen rechnen start p", eingabe, 0, 0, true);
         // The chart window hides the input window, which keeps its results.
-        QTest::newRow("Grafik") << QString() << u"r tippen rechnen grafik"_s << grafik << 0 << 5
-                                << false;
-        QTest::newRow("Grafik Titelleiste")
-            << QString() << u"r tippen rechnen grafik x"_s << eingabe << 0 << 5 << false;
-        QTest::newRow("Grafik zurück")
-            << QString() << u"r tippen rechnen grafik eingabe"_s << eingabe << 0 << 5 << false;
-        QTest::newRow("Grafik Start")
-            << QString() << u"r tippen rechnen grafik start"_s << start << 0 << 0 << false;
+        weg("Grafik", {}, "r tippen rechnen grafik", grafik, 0, 5, false);
+        weg("Grafik Titelleiste", {}, "r tippen rechnen grafik x", eingabe, 0, 5, false);
+        weg("Grafik zurück", {}, "r tippen rechnen grafik eingabe", eingabe, 0, 5, false);
+        weg("Grafik Start", {}, "r tippen rechnen grafik start", start, 0, 0, false);
         // Ending asks (and nothing else); the title bar ends at once.
-        QTest::newRow("Start Nein") << QString() << u"nein ende"_s << start << 1 << 0 << false;
-        QTest::newRow("Start Ja") << QString() << u"ja ende"_s << keins << 1 << 0 << false;
-        QTest::newRow("Start x") << QString() << u"x"_s << keins << 0 << 0 << false;
-        QTest::newRow("Eingabe Nein")
-            << QString() << u"r nein ende"_s << eingabe << 1 << 0 << false;
-        QTest::newRow("Eingabe Ja") << QString() << u"r ja ende"_s << keins << 1 << 0 << false;
-        QTest::newRow("Eingabe x") << QString() << u"r x"_s << keins << 0 << 0 << false;
-        QTest::newRow("während der Suche") << QString() << u"p suche"_s << keins << 1 << 8 << true;
+        weg("Start Nein", {}, "nein ende", start, 1, 0, false);
+        weg("Start Ja", {}, "ja ende", keins, 1, 0, false);
+        weg("Start x", {}, "x", keins, 0, 0, false);
+        weg("Eingabe Nein", {}, "r nein ende", eingabe, 1, 0, false);
+        weg("Eingabe Ja", {}, "r ja ende", keins, 1, 0, false);
+        weg("Eingabe x", {}, "r x", keins, 0, 0, false);
+        weg("während der Suche", {}, "p suche", keins, 1, 8, true);
     }
     void weg() {
         QFETCH(QString, datei);
