@@ -59,9 +59,9 @@ INSTANTIATE_TEST_SUITE_P(Dateien, Beispiel, testing::ValuesIn(beispielDateien())
                              return n;
                          });
 
-// Calls on the examples: options refused, and what the query fields accept, nudge and answer, with
-// status and messages, as table and JSON. Each line of abfragen.txt is one call; the
-// answers were written from inside examples/ (refresh like the examples' answers).
+// Calls on the examples: options refused, and what the query fields accept, nudge and
+// answer, with status and messages, as table and JSON. Each line of abfragen.txt is one
+// call; the answers were written from inside examples/ (refresh like the examples' answers).
 TEST(Abfragen, WieGespeichert) {
     std::ifstream zeilen(std::string(TK_ANTWORTEN) + "/../abfragen.txt");
     std::string alles;
