@@ -94,111 +94,36 @@ void schritt(Eingabefenster& f, const QString& wort, const QTemporaryDir& ordner
     warten();
 }
 
-QString paare(const tk::Programmzustand& z) {
+QString paareVon(const tk::Programmzustand& z) {
     QStringList p;
     for (int i = 1; i <= std::min(z.AnzPaare, z.EingabeX.groesse()); ++i)
         p << QString::number(z.EingabeX(i), 'g', 6) + u' ' + QString::number(z.EingabeY(i), 'g', 6);
     return p.join(u'|');
 }
 
-struct Weg {
-    const char* name;
-    const char* schritte;
-    const char* paare;         // x y|x y|... (6 significant digits), "*" = not checked
-    const char* titel;         // "*" = not checked
-    const char* datei;         // name in the test folder, or empty
-    const char* meldung = "-"; // start of the last message, "-" = none at all
-    int ergebnis = -1;         // results visible: 1, 0, -1 = not checked
-    int xNr = 0;               // the pair the X label names, 0 = not checked
-};
-
-constexpr const char* Fuenf = "1 2.1|2 3.9|3 6.2|4 7.8|5 10.1";
-
-const Weg wege[] = {
-    // Moving through the fields stores nothing.
-    {"Tab nach Laden", "laden X tab tab tab X btab btab", Fuenf, "Alt", "alt.rgr", "-", -1, 1},
-    {"Tab nach Rechnung", "fuenf k2 X tab tab", Fuenf, "T", "", "-", 1, 1},
-    // Correction ends with its pair.
-    {"Korrektur endet", "fuenf l2 X =3.5 > =6 > X tab tab", "1 2.1|2 3.9|3.5 6|4 7.8|5 10.1", "T",
-     "", "-", -1, 1},
-    {"Korrektur zurück zu X", "fuenf l2 X =3.5 > btab =3.7 > =6 >",
-     "1 2.1|2 3.9|3.7 6|4 7.8|5 10.1", "T", "", "-", -1, 1},
-    {"Korrektur verlassen", "fuenf l2 X =9 A Y =8 tab", "1 8|2 3.9|9 6.2|4 7.8|5 10.1", "T", "",
-     "-", -1, 1},
-    {"Löschen Nein", "fuenf nein dl1 X tab tab", Fuenf, "T", "", "Wollen Sie diese Zeile", -1, 1},
-    {"Löschen Ja", "fuenf k2 ja dl1", "1 2.1|3 6.2|4 7.8|5 10.1", "T", "", "Wollen Sie diese Zeile",
-     0, 1},
-    {"Entf-Taste", "fuenf L ja entf", "2 3.9|3 6.2|4 7.8|5 10.1", "T", "",
-     "Wollen Sie diese Zeile"},
-    // A list click during entry is refused: no phantom pair.
-    {"Klick während Eingabe", "A =5 > > =1 > =2 > =2 > =4 > =3 l0 X =3 > =6 >",
-     "1 2|2 4|3 6|0 0|0 0", "*", "", "Eingabe-Korrektur erst nach Eingabe-Ende !", -1, 4},
-    // The count: refused outside 4..21; once confirmed, changed only when asked.
-    {"Anzahl 22", "A =22 >", "", "*", "", "Max. Anzahl = 21"},
-    {"Anzahl 21", "A =21 > >", "*", "*", "", "-", -1, 1},
-    {"Anzahl 3", "A =3 > >", "", "*", "", "Es müssen mindestens 4"},
-    {"Anzahl 0", "A =0 > >", "", "*", "", "Betrag muss grösser Null"},
-    {"Vergrössern Nein", "fuenf nein A =6 >", Fuenf, "T", "", "Wollen Sie die Anzahl"},
-    {"Verkleinern auf 3", "fuenf A =3 >", Fuenf, "T", "", "Es müssen mindestens 4"},
-    {"Verkleinern auf 4", "fuenf k2 ja A =4 >", "1 2.1|2 3.9|3 6.2|4 7.8", "T", "",
-     "Wollen Sie die Anzahl", 0, 1},
-    // "Neu" forgets pairs, title and file; "Löschen" only forgets its own file.
-    {"Anzahl vor Bestätigung", "A =5 > A =7 >", "", "*", ""},
-    {"Neu-Knopf", "fuenf k2 k3", "", "", "", "-", 0},
-    {"Neu nach Laden", "laden Neu A =4 > > =1 > =2 > Speichern", "1 2|0 0|0 0|0 0", "", "",
-     "Dateiname unbekannt", -1, 2},
-    {"Datei löschen Nein", "laden datei:alt.rgr nein Loeschen", Fuenf, "Alt", "alt.rgr",
-     "Wollen Sie "},
-    {"Löschen fremd", "laden datei:n.rgr Unter datei:alt.rgr ja Loeschen", Fuenf, "Alt", "n.rgr",
-     "Wollen Sie "},
-    {"Löschen eigene", "fuenf datei:n.rgr Unter datei:n.rgr ja Loeschen Speichern", Fuenf, "T", "",
-     "Dateiname unbekannt"},
-    {"Speichern und Laden", "fuenf datei:n.rgr Unter Neu datei:n.rgr Oeffnen k2", Fuenf, "T",
-     "n.rgr", "-", 1, 1},
-    // Cancelled dialogs and unreadable files change nothing.
-    {"Oeffnen", "fuenf datei:- Oeffnen", Fuenf, "T", ""},
-    {"Unter", "fuenf datei:- Unter", Fuenf, "T", ""},
-    {"Loeschen", "fuenf datei:- Loeschen", Fuenf, "T", ""},
-    {"kaputte Datei", "fuenf datei:kaputt.rgr Oeffnen", Fuenf, "T", "", "Datei \"", -1, 1},
-    {"fehlende Datei", "fuenf datei:fehlt.rgr Oeffnen", Fuenf, "T", "", " Datei nicht gefunden"},
-    // Any change hides old results.
-    {"Korrektur nach Rechnung", "fuenf k2 l4 X =5 > =11 >", "1 2.1|2 3.9|3 6.2|4 7.8|5 11", "T", "",
-     "-", 0, 1},
-    {"Vergrössern um 2", "fuenf k2 A =7 ja > =6 > =12 > =7 > =14 >",
-     "1 2.1|2 3.9|3 6.2|4 7.8|5 10.1|6 12|7 14", "T", "", "Wollen Sie die Anzahl", 0, 1},
-    {"Vergrössern, erst X6", "fuenf A =7 ja > X tab tab", "1 2.1|2 3.9|3 6.2|4 7.8|5 10.1|0 0|0 0",
-     "T", "", "Wollen Sie die Anzahl", -1, 6},
-    {"mindestens 4", "A =4 > > =1 > =2 > =2 > =4 > =3 > =6 > =4 > =8 > dl0", "1 2|2 4|3 6|4 8", "*",
-     "", "Es müssen mindestens 4 Wertepaare eingegeben werden", -1, 1},
-    // Numbers: decimal comma, pasted text, out of range; no Y before its X.
-    {"Komma", "A =4 > > =2,5 > =1,25 > paste:3,5 > paste:Wert:~7,5~kg >",
-     "2.5 1.25|3.5 7.5|0 0|0 0", "*", "", "-", -1, 3},
-    {"Y ohne X", "A =4 > > Y =5 >", "5 0|0 0|0 0|0 0", "*", "", "-", -1, 1},
-    {"Tastenfilter", "A =4 > > =1a2b3 > =2e+4 > =1.5E-3 > =~7~ >", "123 20000|0.0015 7|0 0|0 0",
-     "*", "", "-", -1, 3},
-    {"keine Zahl eingefügt", "A =4 > > =2 > paste:abc > > =1 >", "2 1|0 0|0 0|0 0", "*", "", "-",
-     -1, 2},
-    {"zu gross", "A =4 > > =1E999 >", "0 0|0 0|0 0|0 0", "*", "", "Die Zahl liegt ausserhalb", -1,
-     1},
-    {"nur Minus", "A =4 > > =- >", "0 0|0 0|0 0|0 0", "*", "", "Bitte eine Zahl eingeben !", -1, 1},
-    // Titles: at most 52 characters, only what the file can hold.
-    {"Titel 60", "T =xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx >", "",
-     "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx", ""},
-    {"Titel Zeichensatz", "T =Kosten~€~ł@ß~\"Zitat\" >", "", "Kosten € ß \"Zitat\"", ""},
-};
-
 } // namespace
 
 class WegeTest : public QObject {
     Q_OBJECT
 private slots:
+    // The paths and what they must leave behind, from wege.txt.
     void weg_data() {
-        QTest::addColumn<int>("nr");
-        for (std::size_t i = 0; i < std::size(wege); ++i) QTest::newRow(wege[i].name) << int(i);
+        for (const char* spalte : {"schritte", "paare", "titel", "datei", "meldung"})
+            QTest::addColumn<QString>(spalte);
+        QTest::addColumn<int>("ergebnis");
+        QTest::addColumn<int>("xNr");
+        QFile liste(QStringLiteral(TK_WEGE));
+        QVERIFY(liste.open(QIODevice::ReadOnly | QIODevice::Text));
+        for (const QString& zeile : QString::fromUtf8(liste.readAll()).split(u'\n')) {
+            if (zeile.isEmpty() || zeile.startsWith(u'#')) continue;
+            const QStringList w = zeile.split(u" | "_s);
+            QCOMPARE(w.size(), 8);
+            QTest::newRow(qPrintable(w[0]))
+                << w[1] << w[2] << w[3] << w[4] << w[5] << w[6].toInt() << w[7].toInt();
+        }
     }
     void weg() {
-        QFETCH(int, nr);
-        const Weg& weg = wege[nr];
+        QFETCH(QString, schritte);
         QTemporaryDir ordner;
         for (const auto& [name, text] :
              {std::pair{u"alt.rgr"_s, AltDatei},
@@ -209,25 +134,27 @@ private slots:
         }
         Eingabefenster f;
         QVERIFY(f.aktiv);
-        for (const QString& wort :
-             QString::fromUtf8(weg.schritte).split(u' ', Qt::SkipEmptyParts)) {
+        for (const QString& wort : schritte.split(u' ', Qt::SkipEmptyParts)) {
             schritt(f, wort, ordner);
             if (QTest::currentTestFailed()) return;
         }
         f.fokussieren(f.w->Text2()); // whatever field was open is left
-        const auto text = [](const char* s) { return QString::fromUtf8(s); };
-        if (text(weg.paare) != u"*"_s) QCOMPARE(paare(f.z), text(weg.paare));
-        if (text(weg.titel) != u"*"_s)
-            QCOMPARE(QString::fromStdString(f.z.Bezeichnung), text(weg.titel));
+        QFETCH(QString, paare);
+        QFETCH(QString, titel);
+        QFETCH(QString, datei);
+        QFETCH(QString, meldung);
+        QFETCH(int, ergebnis);
+        QFETCH(int, xNr);
+        if (paare != u"*"_s) QCOMPARE(paareVon(f.z), paare);
+        if (titel != u"*"_s) QCOMPARE(QString::fromStdString(f.z.Bezeichnung), titel);
         QCOMPARE(QString::fromStdString(f.z.DateiName),
-                 *weg.datei ? ordner.filePath(text(weg.datei)) : QString());
+                 datei.isEmpty() ? QString() : ordner.filePath(datei));
         const auto m = f.d.meldungen();
         const QString letzte = m.empty() ? u"-"_s : m.back().text;
-        QVERIFY2(text(weg.meldung) == u"-"_s ? m.empty() : letzte.startsWith(text(weg.meldung)),
-                 qPrintable(letzte));
+        QVERIFY2(meldung == u"-"_s ? m.empty() : letzte.startsWith(meldung), qPrintable(letzte));
         QVERIFY2(f.d.unerwartet.isEmpty(), qPrintable(f.d.unerwartet.join(u'|')));
-        if (weg.ergebnis >= 0) QCOMPARE(f.w->cmd1(4)->isVisible(), weg.ergebnis == 1);
-        if (weg.xNr) QCOMPARE(f.w->Label1(2)->text(), u" Wert X%1 :"_s.arg(weg.xNr));
+        if (ergebnis >= 0) QCOMPARE(f.w->cmd1(4)->isVisible(), ergebnis == 1);
+        if (xNr) QCOMPARE(f.w->Label1(2)->text(), u" Wert X%1 :"_s.arg(xNr));
     }
 
     void listenzeile() {
