@@ -109,6 +109,7 @@ void Abfragepanel::BildReg() {
     setzeFeld(0, Zahl(g.Xi));
     g.Yi = WertYQ(k_.zustand, g.Xi).value_or(0);
     setzeFeld(1, Zahl(g.Yi));
+    g.Abfragepunkt = {g.Xi, g.Yi};
 }
 
 void Abfragepanel::BildProg1() {

@@ -36,6 +36,7 @@ void Abfragepanel::summeZeigen(int feld, const abfrage::Summenergebnis& e) {
     if (feld != 1) setzeFeld(1, prozent(a.prozent));
     if (feld != 2) setzeFeld(2, Zahl(a.K));
     summenGrenzen(a.K);
+    abfragepunktSetzen(a.X, a.K);
 }
 
 void Abfragepanel::verlassenRegression(int feld) {
@@ -44,11 +45,20 @@ void Abfragepanel::verlassenRegression(int feld) {
         const auto a = abfrage::regressionFuerX(k_.zustand, wert(0));
         g.Xi = a.X;
         setzeFeld(1, Zahl(a.Y));
+        abfragepunktSetzen(a.X, a.Y);
     } else if (feld == 1) {
         const auto a = abfrage::regressionFuerY(k_.zustand, wert(1));
         g.Yi = a.Y;
         setzeFeld(0, Zahl(a.X));
+        abfragepunktSetzen(a.X, a.Y);
     }
+}
+
+// The chart in the data's own units marks the query on its curve.
+void Abfragepanel::abfragepunktSetzen(double x, double y) {
+    auto& g = k_.grafik;
+    g.Abfragepunkt = {x, y};
+    if (g.Originalmassstab && k_.neuZeichnen) k_.neuZeichnen();
 }
 
 void Abfragepanel::summenGrenzen(double K) {

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace tk {
 namespace {
@@ -260,6 +261,172 @@ TEST_P(P2Band, KdxUndGrenzenFuerDieAbfrage) {
 INSTANTIATE_TEST_SUITE_P(Abfrage, P2Band,
                          ::testing::Values(BandFall{"innen", -1, 1.5}, BandFall{"darueber", 0, 3}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// ---------------------------------------------------------------- in the data's own units
+
+namespace original {
+
+// A scale as a reader uses it: the grey grid lines and the values printed at them.
+struct Skala {
+    double mm0, mm1, wert0, wert1;
+    double mm(double v) const { return mm0 + (v - wert0) / (wert1 - wert0) * (mm1 - mm0); }
+    double wert(double m) const { return wert0 + (m - mm0) / (mm1 - mm0) * (wert1 - wert0); }
+};
+// The number printed centred under (x) or beside (y) the grid line at `mm`.
+double wertAn(const AufzeichnungsAusgabe& a, bool x, double mm) {
+    for (const auto& t : a.eintraege) {
+        bool zahl = false;
+        const double v = t.text.toDouble(&zahl);
+        const double b = a.textBreite(t.text), h = 0.5 * t.schrift.groesse;
+        if (zahl && std::abs(x ? t.x1 + b / 2 - mm : t.y1 - h / 2 - mm) < 1e-9) return v;
+    }
+    ADD_FAILURE() << "no value at " << mm;
+    return 0;
+}
+std::pair<Skala, Skala> skalen(const AufzeichnungsAusgabe& a) {
+    std::vector<double> gx, gy;
+    for (const auto& l : a.linien())
+        if (l.farbe == Farbe::Hellgrau)
+            (l.x1 == l.x2 ? gx : gy).push_back(l.x1 == l.x2 ? l.x1 : l.y1);
+    const auto skala = [&](bool x, const std::vector<double>& g) {
+        return Skala{g.front(), g.back(), wertAn(a, x, g.front()), wertAn(a, x, g.back())};
+    };
+    return {skala(true, gx), skala(false, gy)};
+}
+// Height of the curve (red, after the legend's sample) at x mm; none where it does not run.
+std::optional<double> kurveBei(const AufzeichnungsAusgabe& a, double x) {
+    const auto r = rot(a);
+    for (std::size_t i = 1; i < r.size(); ++i)
+        if (std::min(r[i].x1, r[i].x2) <= x && x <= std::max(r[i].x1, r[i].x2))
+            return r[i].y1 + (x - r[i].x1) / (r[i].x2 - r[i].x1) * (r[i].y2 - r[i].y1);
+    return std::nullopt;
+}
+std::vector<Aufzeichnung> baender(const AufzeichnungsAusgabe& a) {
+    std::vector<Aufzeichnung> f;
+    for (const auto& e : a.eintraege)
+        if (e.art == Aufzeichnung::Art::Flaeche) f.push_back(e);
+    f.erase(f.begin()); // the legend's sample
+    return f;
+}
+
+struct ModellFall {
+    const char* name;
+    int code;
+    double A, B;
+    double (*f)(double); // the model's formula; NaN where it is undefined
+    std::vector<double> xs = {2, 3, 4.5, 6, 8};
+};
+class OriginalR : public ::testing::TestWithParam<ModellFall> {};
+
+// Read off the scales, the curve follows the model's formula over the data widened by
+// 10 % on each side, leaves a gap where it is undefined, and runs through the points.
+TEST_P(OriginalR, KurveFolgtDerFormel) {
+    const auto& f = GetParam();
+    Paare paare;
+    for (double x : f.xs) paare.emplace_back(x, f.f(x));
+    Programmzustand z = test::regression(paare);
+    z.ModellNr = f.code, z.KonstA = f.A, z.KoeffB = f.B;
+    GrafikZustand g;
+    g.Originalmassstab = true;
+    AufzeichnungsAusgabe a;
+    GrafikZeichnen(a, z, g);
+    const auto [sx, sy] = skalen(a);
+    const double rand = 0.1 * (f.xs.back() - f.xs.front());
+    std::vector<double> innen{f.xs.front() - 0.98 * rand, f.xs.back() + 0.98 * rand};
+    for (std::size_t i = 1; i < f.xs.size(); ++i) innen.push_back((f.xs[i - 1] + f.xs[i]) / 2);
+    for (double x : innen) {
+        const auto y = kurveBei(a, sx.mm(x));
+        EXPECT_EQ(y.has_value(), !std::isnan(f.f(x))) << x;
+        if (y) {
+            EXPECT_NEAR(*y, sy.mm(f.f(x)), 0.05) << x;
+        }
+    }
+    for (double x : {f.xs.front() - 1.02 * rand, f.xs.back() + 1.02 * rand})
+        EXPECT_FALSE(kurveBei(a, sx.mm(x))) << x;
+    ASSERT_EQ(a.kreise().size(), f.xs.size());
+    for (const auto& k : a.kreise()) EXPECT_NEAR(k.y1, sy.mm(f.f(sx.wert(k.x1))), 1e-6);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modelle, OriginalR,
+    ::testing::Values(
+        ModellFall{"m1", 1, 1, 0.5, [](double x) { return 1 + 0.5 * x; }},
+        ModellFall{"m2", 2, 1, 2, [](double x) { return 1 + 2 * std::log(x); }},
+        ModellFall{"m5", 5, 1, 2, [](double x) { return 1 + 2 * std::log(std::log(x)); }},
+        ModellFall{"m7", 7, 2, 0.2, [](double x) { return 2 * std::exp(0.2 * x); }},
+        ModellFall{"m8", 8, 0.5, 0.1, [](double x) { return std::exp(0.5 * std::exp(0.1 * x)); }},
+        ModellFall{"m9", 9, 2, 0.5, [](double x) { return 2 * std::sqrt(x); }},
+        ModellFall{"m10", 10, 2, 1.5, [](double x) { return 2 * std::pow(std::log(x), 1.5); }},
+        ModellFall{"m11", 11, 0.5, 0.5, [](double x) { return std::exp(0.5 * std::sqrt(x)); }},
+        ModellFall{"m12", 12, 0.5, 2,
+                   [](double x) { return std::exp(0.5 * std::pow(std::log(x), 2)); }},
+        // (ln|x|)^0.5 has no value for |x| < 1
+        ModellFall{
+            "luecke",
+            12,
+            1,
+            0.5,
+            [](double x) { return std::exp(std::copysign(std::sqrt(std::log(std::abs(x))), x)); },
+            {-4, -2, 2, 4, 6}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct TypFall {
+    const char* name;
+    int typ;
+    double A, B;
+    double (*K)(double x); // KMax = 100
+    double (*phi)(double x);
+};
+class OriginalP : public ::testing::TestWithParam<TypFall> {};
+
+// Summenwerte: the curve follows the type's formula and the shading lies within the
+// 95 % limits of K, opening beyond the data. Einzelwerte: the density follows its
+// formula and the query's band is the area under it between X(i) and X(i+d).
+TEST_P(OriginalP, KurveUndBandImOriginalmassstab) {
+    const auto& f = GetParam();
+    for (int fall : {1, 2}) {
+        const Programmzustand z =
+            test::kurve(f.typ, f.A, f.B, 100, werteDer(f.typ, f.A, f.B, -4, 2, fall), fall);
+        GrafikZustand g;
+        g.Originalmassstab = true;
+        g.Xi = -1, g.Yi = 1.5;
+        AufzeichnungsAusgabe a;
+        GrafikZeichnen(a, z, g);
+        const auto [sx, sy] = skalen(a);
+        const auto soll = fall == 1 ? f.K : f.phi;
+        for (double x : {-3.0, -1.0, 0.5, 1.5}) {
+            const auto y = kurveBei(a, sx.mm(x));
+            ASSERT_TRUE(y) << fall << " " << x;
+            EXPECT_NEAR(*y, sy.mm(soll(x)), 0.05) << fall << " " << x;
+        }
+        double weiteste = 0;
+        for (const auto& band : baender(a))
+            for (const auto& [mx, my] : band.polygon) {
+                const double x = sx.wert(mx);
+                const double unten = fall == 1 ? KGrenz1(z, f.K(x)) : 0;
+                const double oben = fall == 1 ? KGrenz2(z, f.K(x)) : f.phi(x);
+                EXPECT_TRUE(my >= sy.mm(unten) - 0.05 && my <= sy.mm(oben) + 0.05) << fall << x;
+                if (fall == 2) {
+                    EXPECT_TRUE(x >= g.Xi - 1e-9 && x <= g.Yi + 1e-9) << x;
+                }
+                weiteste = std::max(weiteste, sy.mm(oben) - sy.mm(unten));
+            }
+        EXPECT_GT(weiteste, 0.5) << fall;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kurventypen, OriginalP,
+    ::testing::Values(
+        TypFall{"Typ1", 1, 1, -1, [](double x) { return 100 * std::exp(-std::exp(-x)); },
+                [](double x) { return std::exp(-x - std::exp(-x)); }},
+        TypFall{"Typ3", 3, 1, -1, [](double x) { return 100 * (1 - std::exp(-std::exp(x))); },
+                [](double x) { return std::exp(x - std::exp(x)); }},
+        TypFall{"Typ5", 5, 1, 1, [](double x) { return 100 / (1 + std::exp(-1 - x)); },
+                [](double x) { return std::exp(1 + x) / std::pow(1 + std::exp(1 + x), 2); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace original
 
 } // namespace
 } // namespace tk

@@ -1,0 +1,41 @@
+#pragma once
+// What the three charts in the data's own units share: their place on the surface,
+// the data points, the query marks and the legend texts.
+
+#include "Ausgabe.h"
+#include "Diagramm.h"
+#include "GrafikZustand.h"
+#include "Zustand.h"
+
+#include <QString>
+#include <optional>
+
+namespace tk::grafik {
+
+// Sets plain millimetres with y up and returns the area the chart fills: the surface
+// on screen, on the page the place between the headings where the other charts go.
+Rechteck originalBereich(Ausgabe& a, bool druck);
+
+// Lowest and highest of the values taken.
+struct Spanne {
+    double min = 0, max = 0;
+    bool leer = true;
+    void nimm(double v);
+    void nimm(const std::optional<double>& v) {
+        if (v) nimm(*v);
+    }
+};
+
+// The data points as circles, numbered when asked.
+void zeichnePunkte(Ausgabe& a, const Diagramm& d, const Programmzustand& z, bool nummern);
+// Stored query number `nr` as a cross at p, named "A1", "A2", ... as in the printout's
+// list; left out off the chart.
+void zeichneGespeicherteAbfrage(Ausgabe& a, const Diagramm& d, Punkt p, int nr);
+// The current query: a ring on the curve with dashed lines to both axes, where its
+// values can be read.
+void zeichneAbfragepunkt(Ausgabe& a, const Diagramm& d, const GrafikZustand& g);
+
+// "A = …   B = …   r = …" of the decisive fit.
+QString koeffizienten(const Programmzustand& z);
+
+} // namespace tk::grafik
