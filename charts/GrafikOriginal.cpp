@@ -1,6 +1,7 @@
 #include "GrafikOriginal.h"
 
 #include "Format.h"
+#include "Kurvenverlauf.h"
 
 #include <algorithm>
 
@@ -35,6 +36,13 @@ void Spanne::nimm(double v) {
     min = leer ? v : std::min(min, v);
     max = leer ? v : std::max(max, v);
     leer = false;
+}
+
+std::pair<double, double> Spanne::mitRand() const {
+    auto [unten, oben] = erweitert(min, max, 0.05);
+    if (min >= 0 && unten < 0) unten = 0;
+    if (max <= 0 && oben > 0) oben = 0;
+    return {unten, oben};
 }
 
 void zeichnePunkte(Ausgabe& a, const Diagramm& d, const Programmzustand& z, bool nummern) {

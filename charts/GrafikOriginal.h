@@ -24,6 +24,9 @@ struct Spanne {
     void nimm(const std::optional<double>& v) {
         if (v) nimm(*v);
     }
+    // Widened by 5 % for room around the curve, but not across zero: values that
+    // start at 0 keep their axis there.
+    std::pair<double, double> mitRand() const;
 };
 
 // The data points as circles, numbered when asked.

@@ -105,7 +105,7 @@ void GrafikOriginalP1(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
                              {Probe::Gestrichelt, QString::fromStdString("KMax = " + Zahl(z.KMax))},
                              {Probe::Flaeche, QStringLiteral("95 %-Vertrauensbereich von K")}},
                             kurvenBreite);
-    const Diagramm d(a, b, {von, bis}, erweitert(y.min, y.max, 0.05));
+    const Diagramm d(a, b, {von, bis}, y.mitRand());
     for (const auto& flaeche : band) d.fuelle(a, flaeche, Farbe::Hellrot);
     d.zeichneAchsen(a, QStringLiteral("Wert  X"), QStringLiteral("Summenwert K"));
     zeichneAsymptote(a, d, z.KMax);
@@ -157,7 +157,7 @@ void GrafikOriginalP2(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
          {Probe::Keine, koeffizienten(z)},
          {Probe::Flaeche, QString::fromStdString("X(i) bis X(i+d):  K(dx) = " + Zahl(werte.Kdx))}},
         kurvenBreite);
-    const Diagramm d(a, b, {von, bis}, {y.min, y.max * 1.05});
+    const Diagramm d(a, b, {von, bis}, y.mitRand());
     d.fuelle(a, band, Farbe::Hellrot);
     d.zeichneAchsen(a, QStringLiteral("Wert  X"), QStringLiteral("Verteilungsdichte φ"));
     zeichneKurve(a, d, kurve, kurvenBreite);

@@ -23,7 +23,7 @@ std::pair<double, double> bereichY(const Programmzustand& z, const Verlauf& kurv
     for (const auto& stueck : kurve.stuecke)
         for (const auto& [x, y] : stueck)
             if (y >= unten && y <= oben) s.nimm(y);
-    return erweitert(s.min, s.max, 0.05);
+    return s.mitRand();
 }
 
 } // namespace

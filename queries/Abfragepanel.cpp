@@ -284,6 +284,8 @@ void Abfragepanel::cmd4_Click() {
     switch (art_) {
     case Abfrageart::Regression:
         g.AbfrageY[static_cast<std::size_t>(k)] = wert(1);
+        // Only the chart in the data's own units shows stored queries.
+        if (g.Originalmassstab && k_.neuZeichnen) k_.neuZeichnen();
         break;
     case Abfrageart::Summenwerte:
         g.GrenzwertFest = true;

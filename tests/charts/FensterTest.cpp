@@ -1,12 +1,16 @@
 // The chart window driven through its real buttons and menu.
 
+#include "AufzeichnungsAusgabe.h"
 #include "FakeDialoge.h"
+#include "Format.h"
 #include "Teststaende.h"
 #include "frmGrafikKurvex.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -88,6 +92,41 @@ TEST(Grafikfenster, FehlerhafteGrafikMeldetEinmal) {
 QByteArray inhaltVon(const QString& pfad) {
     QFile datei(pfad);
     return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
+}
+
+// "Ansicht" chosen with the mouse switches the picture; the export and the printout
+// show the view on the screen.
+TEST(Grafikfenster, AnsichtGiltFuerBildExportUndDruck) {
+    Fenster f(regressionsZustand());
+    f.zeigen();
+    const QImage linear = f.w->bild();
+    const auto waehle = [&](const char* eintrag) {
+        QMenuBar* leiste = f.w->menuBar();
+        QMenu* menue = f.kind<QMenu>("mnuAnsicht");
+        QTest::mouseClick(leiste, Qt::LeftButton, {},
+                          leiste->actionGeometry(menue->menuAction()).center());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return menue->isVisible(); }));
+        QTest::mouseClick(menue, Qt::LeftButton, {},
+                          menue->actionGeometry(f.kind<QAction>(eintrag)).center());
+    };
+    waehle("mnuOriginal");
+    EXPECT_NE(f.w->bild(), linear);
+    EXPECT_FALSE(f.kind<QAction>("mnuLinearisiert")->isChecked());
+    const std::string a = "A = " + Zahl(f.z.KonstA);
+    const QString legende =
+        QString::fromStdString(a + "   B = " + Zahl(f.z.KoeffB) + "   r = " + Zahl(f.z.KorrR));
+    AufzeichnungsAusgabe papier(200, 287);
+    {
+        const DruckModusBereich druck(f.w->grafik(), true);
+        EXPECT_TRUE(f.w->zeichneAuf(papier));
+    }
+    EXPECT_EQ(papier.texteMit(legende).size(), 1u);
+    QTemporaryDir ordner;
+    f.exportieren(ordner.filePath(QStringLiteral("g.svg")));
+    EXPECT_TRUE(inhaltVon(ordner.filePath(QStringLiteral("g.svg"))).contains(a.c_str()));
+    waehle("mnuLinearisiert");
+    EXPECT_EQ(f.w->bild(), linear);
+    EXPECT_TRUE(f.dialoge.meldungen().empty());
 }
 
 // The extension picks the format; none means PNG.
