@@ -6,14 +6,16 @@
 #include "Teststaende.h"
 
 #include "Auswertung.h"
+#include "Bewacht.h"
 #include "Format.h"
+#include "Modelle.h"
 #include "Regression.h"
 
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
-#include <optional>
 
 namespace tk {
 namespace {
@@ -264,8 +266,6 @@ INSTANTIATE_TEST_SUITE_P(Abfrage, P2Band,
 
 // ---------------------------------------------------------------- in the data's own units
 
-namespace original {
-
 // A scale as a reader uses it: the grey grid lines and the values printed at them.
 struct Skala {
     double mm0, mm1, wert0, wert1;
@@ -293,88 +293,70 @@ std::pair<Skala, Skala> skalen(const AufzeichnungsAusgabe& a) {
     };
     return {skala(true, gx), skala(false, gy)};
 }
-// Height of the curve (red, after the legend's sample) at x mm; none where it does not run.
-std::optional<double> kurveBei(const AufzeichnungsAusgabe& a, double x) {
+// Read off the scales, the curve (red, after the legend's sample) runs through soll(x)
+// at each x, and nowhere where soll(x) is NaN.
+void pruefeKurve(const AufzeichnungsAusgabe& a, const std::function<double(double)>& soll,
+                 const std::vector<double>& xs) {
+    const auto [sx, sy] = skalen(a);
     const auto r = rot(a);
-    for (std::size_t i = 1; i < r.size(); ++i)
-        if (std::min(r[i].x1, r[i].x2) <= x && x <= std::max(r[i].x1, r[i].x2))
-            return r[i].y1 + (x - r[i].x1) / (r[i].x2 - r[i].x1) * (r[i].y2 - r[i].y1);
-    return std::nullopt;
+    for (double x : xs) {
+        const double mx = sx.mm(x), s = soll(x);
+        const auto l = std::find_if(r.begin() + 1, r.end(), [&](const Aufzeichnung& l) {
+            return std::min(l.x1, l.x2) <= mx && mx <= std::max(l.x1, l.x2);
+        });
+        ASSERT_EQ(l != r.end(), !std::isnan(s)) << x;
+        if (l == r.end()) continue;
+        EXPECT_NEAR(l->y1 + (mx - l->x1) / (l->x2 - l->x1) * (l->y2 - l->y1), sy.mm(s), 0.05);
+    }
 }
 struct ModellFall {
-    const char* name;
     int code;
     double A, B;
-    double (*f)(double); // the model's formula; NaN where it is undefined
     std::vector<double> xs = {2, 3, 4.5, 6, 8};
 };
 class OriginalR : public ::testing::TestWithParam<ModellFall> {};
 
-// Read off the scales, the curve follows the model's formula over the data widened by
-// 10 % on each side, leaves a gap where it is undefined, and runs through the points.
-TEST_P(OriginalR, KurveFolgtDerFormel) {
+// The model's curve over the data widened by 10 % on each side, with a gap where it is
+// undefined, through the data points.
+TEST_P(OriginalR, KurveDesModells) {
     const auto& f = GetParam();
+    const auto wert = [&](double x) {
+        return bewacht::versuch([&] { return modell(f.code)->wertY(f.A, f.B, x); }).value_or(NAN);
+    };
     Paare paare;
-    for (double x : f.xs) paare.emplace_back(x, f.f(x));
+    for (double x : f.xs) paare.emplace_back(x, wert(x));
     Programmzustand z = test::regression(paare);
     z.ModellNr = f.code, z.KonstA = f.A, z.KoeffB = f.B;
     GrafikZustand g;
     g.Originalmassstab = true;
     AufzeichnungsAusgabe a;
     GrafikZeichnen(a, z, g);
+    const double von = 1.1 * f.xs.front() - 0.1 * f.xs.back();
+    const double bis = 1.1 * f.xs.back() - 0.1 * f.xs.front(), d = (bis - von) / 100;
+    std::vector<double> xs{von - d, von + d, bis - d, bis + d};
+    for (std::size_t i = 1; i < f.xs.size(); ++i) xs.push_back((f.xs[i - 1] + f.xs[i]) / 2);
+    pruefeKurve(
+        a, [&](double x) { return x < von || x > bis ? NAN : wert(x); }, xs);
     const auto [sx, sy] = skalen(a);
-    const double rand = 0.1 * (f.xs.back() - f.xs.front());
-    std::vector<double> innen{f.xs.front() - 0.98 * rand, f.xs.back() + 0.98 * rand};
-    for (std::size_t i = 1; i < f.xs.size(); ++i) innen.push_back((f.xs[i - 1] + f.xs[i]) / 2);
-    for (double x : innen) {
-        const auto y = kurveBei(a, sx.mm(x));
-        EXPECT_EQ(y.has_value(), !std::isnan(f.f(x))) << x;
-        if (y) {
-            EXPECT_NEAR(*y, sy.mm(f.f(x)), 0.05) << x;
-        }
-    }
-    for (double x : {f.xs.front() - 1.02 * rand, f.xs.back() + 1.02 * rand})
-        EXPECT_FALSE(kurveBei(a, sx.mm(x))) << x;
     ASSERT_EQ(a.kreise().size(), f.xs.size());
-    for (const auto& k : a.kreise()) EXPECT_NEAR(k.y1, sy.mm(f.f(sx.wert(k.x1))), 1e-6);
+    for (const auto& k : a.kreise()) EXPECT_NEAR(k.y1, sy.mm(wert(sx.wert(k.x1))), 1e-6);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Modelle, OriginalR,
-    ::testing::Values(
-        ModellFall{"m1", 1, 1, 0.5, [](double x) { return 1 + 0.5 * x; }},
-        ModellFall{"m2", 2, 1, 2, [](double x) { return 1 + 2 * std::log(x); }},
-        ModellFall{"m5", 5, 1, 2, [](double x) { return 1 + 2 * std::log(std::log(x)); }},
-        ModellFall{"m7", 7, 2, 0.2, [](double x) { return 2 * std::exp(0.2 * x); }},
-        ModellFall{"m8", 8, 0.5, 0.1, [](double x) { return std::exp(0.5 * std::exp(0.1 * x)); }},
-        ModellFall{"m9", 9, 2, 0.5, [](double x) { return 2 * std::sqrt(x); }},
-        ModellFall{"m10", 10, 2, 1.5, [](double x) { return 2 * std::pow(std::log(x), 1.5); }},
-        ModellFall{"m11", 11, 0.5, 0.5, [](double x) { return std::exp(0.5 * std::sqrt(x)); }},
-        ModellFall{"m12", 12, 0.5, 2,
-                   [](double x) { return std::exp(0.5 * std::pow(std::log(x), 2)); }},
-        // (ln|x|)^0.5 has no value for |x| < 1
-        ModellFall{
-            "luecke",
-            12,
-            1,
-            0.5,
-            [](double x) { return std::exp(std::copysign(std::sqrt(std::log(std::abs(x))), x)); },
-            {-4, -2, 2, 4, 6}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Modelle, OriginalR,
+                         ::testing::Values(ModellFall{1, 1, 0.5}, ModellFall{2, 1, 2},
+                                           ModellFall{5, 1, 2}, ModellFall{7, 2, 0.2},
+                                           ModellFall{8, 0.5, 0.1}, ModellFall{9, 2, 0.5},
+                                           ModellFall{10, 2, 1.5}, ModellFall{11, 0.5, 0.5},
+                                           ModellFall{12, 0.5, 2},
+                                           // (ln|x|)^0.5 has no value for |x| < 1
+                                           ModellFall{12, 1, 0.5, {-4, -2, 3, 4, 6}}));
 
-struct TypFall {
-    const char* name;
-    int typ;
-    double A, B;
-    double (*K)(double x); // KMax = 100
-    double (*phi)(double x);
-};
-class OriginalP : public ::testing::TestWithParam<TypFall> {};
+class OriginalP : public ::testing::TestWithParam<KurvenFall> {};
 
-// Summenwerte: the curve follows the type's formula and the shading lies within the
-// 95 % limits of K, opening beyond the data. Einzelwerte: the density follows its
-// formula and the query's band is the area under it between X(i) and X(i+d).
-TEST_P(OriginalP, KurveUndBandImOriginalmassstab) {
+// Summenwerte: the curve, and the shading within the 95 % limits of K, opening beyond
+// the data. Einzelwerte: the density, and the query's band as the area under it
+// between X(i) and X(i+d).
+TEST_P(OriginalP, KurveUndBand) {
     const auto& f = GetParam();
     for (int fall : {1, 2}) {
         const Programmzustand z =
@@ -384,42 +366,30 @@ TEST_P(OriginalP, KurveUndBandImOriginalmassstab) {
         g.Xi = -1, g.Yi = 1.5;
         AufzeichnungsAusgabe a;
         GrafikZeichnen(a, z, g);
+        const auto K = [&](double x) { return WertKi(z, x); };
+        const auto phi = [&](double x) { return PhiWert(z, x).value(); };
+        pruefeKurve(a, fall == 1 ? std::function<double(double)>(K) : phi, {-3, -1, 0.5, 1.5});
         const auto [sx, sy] = skalen(a);
-        const auto soll = fall == 1 ? f.K : f.phi;
-        for (double x : {-3.0, -1.0, 0.5, 1.5}) {
-            const auto y = kurveBei(a, sx.mm(x));
-            ASSERT_TRUE(y) << fall << " " << x;
-            EXPECT_NEAR(*y, sy.mm(soll(x)), 0.05) << fall << " " << x;
-        }
         double weiteste = 0;
         for (const auto& band : a.eintraege)
             for (const auto& [mx, my] : band.polygon) { // the legend's sample lies above the chart
                 if (my > sy.mm(sy.wert1)) continue;
                 const double x = sx.wert(mx);
-                const double unten = fall == 1 ? KGrenz1(z, f.K(x)) : 0;
-                const double oben = fall == 1 ? KGrenz2(z, f.K(x)) : f.phi(x);
+                const double unten = fall == 1 ? KGrenz1(z, K(x)) : 0;
+                const double oben = fall == 1 ? KGrenz2(z, K(x)) : phi(x);
                 EXPECT_TRUE(my >= sy.mm(unten) - 0.05 && my <= sy.mm(oben) + 0.05) << fall << x;
-                if (fall == 2) {
-                    EXPECT_TRUE(x >= g.Xi - 1e-9 && x <= g.Yi + 1e-9) << x;
-                }
+                EXPECT_TRUE(fall == 1 || (x >= g.Xi - 1e-9 && x <= g.Yi + 1e-9)) << x;
                 weiteste = std::max(weiteste, sy.mm(oben) - sy.mm(unten));
             }
         EXPECT_GT(weiteste, 0.5) << fall;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Kurventypen, OriginalP,
-    ::testing::Values(
-        TypFall{"Typ1", 1, 1, -1, [](double x) { return 100 * std::exp(-std::exp(-x)); },
-                [](double x) { return std::exp(-x - std::exp(-x)); }},
-        TypFall{"Typ3", 3, 1, -1, [](double x) { return 100 * (1 - std::exp(-std::exp(x))); },
-                [](double x) { return std::exp(x - std::exp(x)); }},
-        TypFall{"Typ5", 5, 1, 1, [](double x) { return 100 / (1 + std::exp(-1 - x)); },
-                [](double x) { return std::exp(1 + x) / std::pow(1 + std::exp(1 + x), 2); }}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-} // namespace original
+INSTANTIATE_TEST_SUITE_P(Kurventypen, OriginalP,
+                         ::testing::Values(KurvenFall{"Typ1", 1, 1, -1},
+                                           KurvenFall{"Typ3", 3, 1, -1},
+                                           KurvenFall{"Typ5", 5, 1, 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace tk
