@@ -69,11 +69,10 @@ void zeichneGespeicherteAbfrage(Ausgabe& a, const Diagramm& d, Punkt p, int nr) 
     textBei(a, x + 1.2, y + 1.2 + a.textHoehe(QStringLiteral("A")), QStringLiteral("A%1").arg(nr));
 }
 
-void zeichneAbfragepunkt(Ausgabe& a, const Diagramm& d, const GrafikZustand& g) {
-    if (!g.Abfragepunkt) return;
-    const auto [px, py] = *g.Abfragepunkt;
-    if (!d.enthaelt(px, py)) return;
-    const double x = d.x(px), y = d.y(py);
+namespace {
+void zeichneAbfragepunkt(Ausgabe& a, const Diagramm& d, Punkt p) {
+    if (!d.enthaelt(p.first, p.second)) return;
+    const double x = d.x(p.first), y = d.y(p.second);
     a.setzeFarbe(Farbe::Hellcyan);
     a.setzeLinienbreite(1);
     a.setzeLinienstil(Linienstil::Gestrichelt);
@@ -84,6 +83,39 @@ void zeichneAbfragepunkt(Ausgabe& a, const Diagramm& d, const GrafikZustand& g) 
     a.kreis(x, y, 1.2, Farbe::Hellcyan);
     a.setzeFarbe(Farbe::Schwarz);
     a.setzeLinienbreite(1);
+}
+} // namespace
+
+std::vector<Abfragemarke> abfragemarken(const GrafikZustand& g,
+                                        const std::function<bool(int)>& gilt) {
+    std::vector<Abfragemarke> m;
+    for (int k = 1; k <= g.AnzAbfragen; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        if (gilt(k)) m.push_back({k, {g.AbfrageX[i], g.AbfrageY[i]}});
+    }
+    if (g.Abfragepunkt) m.push_back({0, *g.Abfragepunkt});
+    return m;
+}
+
+std::pair<double, double> mitAbfragen(double xmin, double xmax,
+                                      const std::vector<Abfragemarke>& marken) {
+    const auto [grenzeLinks, grenzeRechts] = erweitert(xmin, xmax, 10);
+    for (const auto& m : marken) {
+        const double x = m.p.first;
+        if (x < grenzeLinks || x > grenzeRechts) continue;
+        xmin = std::min(xmin, x);
+        xmax = std::max(xmax, x);
+    }
+    return {xmin, xmax};
+}
+
+void zeichneAbfragemarken(Ausgabe& a, const Diagramm& d, const std::vector<Abfragemarke>& marken) {
+    for (const auto& m : marken) {
+        if (m.nr == 0)
+            zeichneAbfragepunkt(a, d, m.p);
+        else
+            zeichneGespeicherteAbfrage(a, d, m.p, m.nr);
+    }
 }
 
 QString koeffizienten(const Programmzustand& z) {

@@ -8,6 +8,7 @@
 #include "Zustand.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 namespace tk::grafik {
@@ -34,9 +35,22 @@ void zeichnePunkte(Ausgabe& a, const Diagramm& d, const Programmzustand& z, bool
 // Stored query number `nr` as a cross at p, named "A1", "A2", ... as in the printout's
 // list; left out off the chart.
 void zeichneGespeicherteAbfrage(Ausgabe& a, const Diagramm& d, Punkt p, int nr);
-// The current query: a ring on the curve with dashed lines to both axes, where its
-// values can be read.
-void zeichneAbfragepunkt(Ausgabe& a, const Diagramm& d, const GrafikZustand& g);
+
+// The queries a chart marks: the stored ones that `gilt` accepts (by number) and the
+// current one (number 0).
+struct Abfragemarke {
+    int nr;
+    Punkt p;
+};
+std::vector<Abfragemarke> abfragemarken(const GrafikZustand& g,
+                                        const std::function<bool(int)>& gilt);
+// [xmin, xmax] reaching out to the marks' X, as far as ten widths of the data: a query
+// beyond the data shows where the curve leads.
+std::pair<double, double> mitAbfragen(double xmin, double xmax,
+                                      const std::vector<Abfragemarke>& marken);
+// The current query as a ring with dashed lines to both axes, where its values can be
+// read; the stored ones as numbered crosses.
+void zeichneAbfragemarken(Ausgabe& a, const Diagramm& d, const std::vector<Abfragemarke>& marken);
 
 // "A = …   B = …   r = …" of the decisive fit.
 QString koeffizienten(const Programmzustand& z);

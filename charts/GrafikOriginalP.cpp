@@ -20,12 +20,15 @@ namespace {
 constexpr int schritte = 240;
 
 // The data's range reaching out to X(1%) and X(99%), where the curve starts and
-// saturates, but no further than two data widths beyond the data; widened by 10 %.
-std::pair<double, double> bereichX(const Programmzustand& z, double X1, double X99) {
+// saturates, but no further than two data widths beyond the data, and to the queries;
+// widened by 10 %.
+std::pair<double, double> bereichX(const Programmzustand& z, double X1, double X99,
+                                   const std::vector<Abfragemarke>& marken = {}) {
     const double weite = z.XMax - z.XMin;
     const double von = std::max(std::min(z.XMin, X1), z.XMin - 2 * weite);
     const double bis = std::min(std::max(z.XMax, X99), z.XMax + 2 * weite);
-    return erweitert(von, bis);
+    const auto [links, rechts] = mitAbfragen(von, bis, marken);
+    return erweitert(links, rechts);
 }
 
 // The 95 % band of K along the curve: one polygon (upper limit forwards, lower limit
@@ -80,7 +83,10 @@ void zeichneAsymptote(Ausgabe& a, const Diagramm& d, double KMax) {
 
 void GrafikOriginalP1(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     const bool druck = g.DruckModus;
-    const auto [von, bis] = bereichX(z, WertXI(z, 0.01), WertXI(z, 0.99));
+    // 100 % lies at infinity
+    const auto marken =
+        abfragemarken(g, [&](int k) { return g.AbfrageS[static_cast<std::size_t>(k)] < 100; });
+    const auto [von, bis] = bereichX(z, WertXI(z, 0.01), WertXI(z, 0.99), marken);
     g.ergebnisse.KMaxGrenze1 = KGrenz1(z, z.KMax);
     g.ergebnisse.KMaxGrenze2 = KGrenz2(z, z.KMax);
     const Verlauf kurve = abtasten([&](double x) { return versuch([&] { return WertKi(z, x); }); },
@@ -93,6 +99,7 @@ void GrafikOriginalP1(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
         for (const auto& p : stueck) y.nimm(p.second);
     for (const auto& flaeche : band)
         for (const auto& p : flaeche) y.nimm(p.second);
+    for (const auto& m : marken) y.nimm(m.p.second);
     y.nimm(z.KMax);
     y.nimm(*g.ergebnisse.KMaxGrenze2);
 
@@ -111,13 +118,7 @@ void GrafikOriginalP1(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     zeichneAsymptote(a, d, z.KMax);
     zeichneKurve(a, d, kurve, kurvenBreite);
     zeichnePunkte(a, d, z, g.NumerierungEin);
-    for (int k = 1; k <= g.AnzAbfragen; ++k) {
-        const auto i = static_cast<std::size_t>(k);
-        // 100 % lies at infinity
-        if (g.AbfrageS[i] < 100)
-            zeichneGespeicherteAbfrage(a, d, {g.AbfrageX[i], g.AbfrageY[i]}, k);
-    }
-    zeichneAbfragepunkt(a, d, g);
+    zeichneAbfragemarken(a, d, marken);
 }
 
 void GrafikOriginalP2(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {

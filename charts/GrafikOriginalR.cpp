@@ -15,9 +15,11 @@ namespace {
 
 // The data's values and the curve's as far as it stays near them: a model running off
 // towards a pole is cut at the frame instead of squeezing the data into a line.
-std::pair<double, double> bereichY(const Programmzustand& z, const Verlauf& kurve) {
+std::pair<double, double> bereichY(const Programmzustand& z, const Verlauf& kurve,
+                                   const std::vector<Abfragemarke>& marken) {
     Spanne daten;
     for (int i = 1; i <= z.AnzPaare; ++i) daten.nimm(z.YWert(i));
+    for (const auto& m : marken) daten.nimm(m.p.second);
     const auto [unten, oben] = erweitert(daten.min, daten.max, 1.0);
     Spanne s = daten;
     for (const auto& stueck : kurve.stuecke)
@@ -33,7 +35,9 @@ void GrafikOriginalR(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
         throw Fehler(fehlercode::UngueltigesArgument, "Grafik",
                      "Es gibt kein entscheidendes Modell zum Zeichnen.");
     const bool druck = g.DruckModus;
-    const auto [von, bis] = erweitert(z.XMin, z.XMax);
+    const auto marken = abfragemarken(g, [](int) { return true; });
+    const auto [xmin, xmax] = mitAbfragen(z.XMin, z.XMax, marken);
+    const auto [von, bis] = erweitert(xmin, xmax);
     const Verlauf kurve = abtasten([&](double x) { return WertYQ(z, x); }, von, bis);
 
     Rahmen rahmen(a, druck, 8);
@@ -45,7 +49,7 @@ void GrafikOriginalR(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
         {{Probe::Linie, QStringLiteral("Y = ") + QString::fromStdString(FYQ(z.ModellNr))},
          {Probe::Keine, koeffizienten(z)}},
         kurvenBreite);
-    const Diagramm d(a, b, {von, bis}, bereichY(z, kurve));
+    const Diagramm d(a, b, {von, bis}, bereichY(z, kurve, marken));
     d.zeichneAchsen(a, QStringLiteral("X"), QStringLiteral("Y"));
 
     a.setzeFarbe(Farbe::Hellrot);
@@ -53,11 +57,7 @@ void GrafikOriginalR(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     d.zeichneVerlauf(a, kurve);
 
     zeichnePunkte(a, d, z, g.NumerierungEin);
-    for (int k = 1; k <= g.AnzAbfragen; ++k) {
-        const auto i = static_cast<std::size_t>(k);
-        zeichneGespeicherteAbfrage(a, d, {g.AbfrageX[i], g.AbfrageY[i]}, k);
-    }
-    zeichneAbfragepunkt(a, d, g);
+    zeichneAbfragemarken(a, d, marken);
 }
 
 } // namespace tk
