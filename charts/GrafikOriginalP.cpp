@@ -23,7 +23,7 @@ constexpr int schritte = 240;
 // saturates, but no further than two data widths beyond the data, and to the queries;
 // widened by 10 %.
 std::pair<double, double> bereichX(const Programmzustand& z, double X1, double X99,
-                                   const std::vector<Abfragemarke>& marken = {}) {
+                                   const std::vector<Abfragemarke>& marken) {
     const double weite = z.XMax - z.XMin;
     const double von = std::max(std::min(z.XMin, X1), z.XMin - 2 * weite);
     const double bis = std::min(std::max(z.XMax, X99), z.XMax + 2 * weite);
@@ -123,7 +123,14 @@ void GrafikOriginalP1(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
 
 void GrafikOriginalP2(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     const bool druck = g.DruckModus;
-    const auto [von, bis] = bereichX(z, WertXI(z, 0.01), WertXI(z, 0.99));
+    // The ends of the query's band and of the stored ones; the chart reaches out to them.
+    std::vector<Abfragemarke> enden{{0, {g.Xi, 0}}, {0, {g.Yi, 0}}};
+    for (int k = 1; k <= g.AnzAbfragen; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        enden.push_back({k, {g.AbfrageX[i], 0}});
+        enden.push_back({k, {g.AbfrageY[i], 0}});
+    }
+    const auto [von, bis] = bereichX(z, WertXI(z, 0.01), WertXI(z, 0.99), enden);
     if (!g.GrenzwertFest) g.PhiGrenze = PhiWert(z, z.WertXs).value_or(0);
     const Bandwerte werte = bandwerte(z, g.Xi, g.Yi);
     g.ergebnisse.Kdx = werte.Kdx;
@@ -135,10 +142,9 @@ void GrafikOriginalP2(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     // A chosen limit is the top of the axis; the curve is cut there.
     Spanne y;
     y.nimm(0.0);
-    if (g.GrenzwertFest) y.nimm(g.PhiGrenze);
     for (const auto& stueck : kurve.stuecke)
-        for (const auto& p : stueck)
-            if (!g.GrenzwertFest) y.nimm(p.second);
+        for (const auto& p : stueck) y.nimm(p.second);
+    const auto hoehe = g.GrenzwertFest ? std::pair(0.0, g.PhiGrenze) : y.mitRand();
 
     // The query's band: the area under the density from X(i) to X(i+d).
     std::vector<Punkt> band;
@@ -158,15 +164,13 @@ void GrafikOriginalP2(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
          {Probe::Keine, koeffizienten(z)},
          {Probe::Flaeche, QString::fromStdString("X(i) bis X(i+d):  K(dx) = " + Zahl(werte.Kdx))}},
         kurvenBreite);
-    const Diagramm d(a, b, {von, bis}, y.mitRand());
+    const Diagramm d(a, b, {von, bis}, hoehe);
     d.fuelle(a, band, Farbe::Hellrot);
     d.zeichneAchsen(a, QStringLiteral("Wert  X"), QStringLiteral("Verteilungsdichte φ"));
     zeichneKurve(a, d, kurve, kurvenBreite);
-    for (int k = 1; k <= g.AnzAbfragen; ++k) {
-        const auto i = static_cast<std::size_t>(k);
-        for (double x : {g.AbfrageX[i], g.AbfrageY[i]})
-            zeichneGespeicherteAbfrage(a, d, {x, phi(x).value_or(0)}, k);
-    }
+    for (const auto& e : enden)
+        if (e.nr > 0)
+            zeichneGespeicherteAbfrage(a, d, {e.p.first, phi(e.p.first).value_or(0)}, e.nr);
 }
 
 } // namespace tk
