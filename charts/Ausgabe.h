@@ -6,11 +6,13 @@
 // PDF) and by the recording surface of the tests.
 
 #include <QString>
+#include <utility>
+#include <vector>
 
 namespace tk {
 
 // Entries of the classic sixteen-colour palette that the charts use.
-enum class Farbe { Schwarz = 0, Hellcyan = 11, Hellrot = 12 };
+enum class Farbe { Schwarz = 0, Hellgrau = 7, Hellcyan = 11, Hellrot = 12 };
 enum class Linienstil { Durchgezogen, Gestrichelt };
 
 struct Schrift {
@@ -43,6 +45,8 @@ public:
     virtual void punkt(double x, double y) = 0;   // dot, becomes the current position
     virtual void linieZu(double x, double y) = 0; // line from the current position
     virtual void kreis(double x, double y, double radius, Farbe farbe) = 0; // outline
+    // Fills a polygon with a pale tint of `farbe`, without an outline (shaded bands).
+    virtual void flaeche(const std::vector<std::pair<double, double>>& polygon, Farbe farbe) = 0;
 
     virtual void setzeFarbe(Farbe farbe) = 0;
     virtual Farbe farbe() const = 0;

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace tk {
@@ -17,6 +18,12 @@ struct GrafikZustand {
     double Xi = 0, Yi = 0;
     std::vector<double> BetragX, BetragY; // 1..n
     IndexXMinMax indexXMinMax;
+
+    // The chart in the data's own units instead of the linearised one.
+    bool Originalmassstab = false;
+    // The current query as a point of the curve (X, Y or X, K), as the panel last
+    // evaluated it; empty before.
+    std::optional<std::pair<double, double>> Abfragepunkt;
 
     // stored queries
     int AnzAbfragen = 0;

@@ -8,15 +8,16 @@ Grafikart grafikart(const Programmzustand& z) {
 }
 
 void GrafikZeichnen(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
+    const bool original = g.Originalmassstab;
     switch (grafikart(z)) {
     case Grafikart::Regression:
-        GrafikR(a, z, g);
+        (original ? GrafikOriginalR : GrafikR)(a, z, g);
         break;
     case Grafikart::Summenwerte:
-        GrafikP1(a, z, g);
+        (original ? GrafikOriginalP1 : GrafikP1)(a, z, g);
         break;
     case Grafikart::Einzelwerte:
-        GrafikP2(a, z, g);
+        (original ? GrafikOriginalP2 : GrafikP2)(a, z, g);
         break;
     }
 }

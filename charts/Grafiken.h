@@ -23,7 +23,15 @@ void GrafikP1(Ausgabe& a, const Programmzustand& z, GrafikZustand& g);
 // query panel in g.ergebnisse, and the automatic ordinate top in g.PhiGrenze.
 void GrafikP2(Ausgabe& a, const Programmzustand& z, GrafikZustand& g);
 
-// Draws the chart of grafikart(z).
+// The same three charts in the data's own units: nice scales on both axes, the curve
+// over the data widened by 10 % (prognosis: reaching to where the curve starts and
+// saturates), the stored queries and the current one. They hand the panel the same
+// results as the charts above.
+void GrafikOriginalR(Ausgabe& a, const Programmzustand& z, GrafikZustand& g);
+void GrafikOriginalP1(Ausgabe& a, const Programmzustand& z, GrafikZustand& g);
+void GrafikOriginalP2(Ausgabe& a, const Programmzustand& z, GrafikZustand& g);
+
+// Draws the chart of grafikart(z), in the view g.Originalmassstab chooses.
 void GrafikZeichnen(Ausgabe& a, const Programmzustand& z, GrafikZustand& g);
 
 } // namespace tk

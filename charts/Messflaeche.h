@@ -25,6 +25,7 @@ public:
     void punkt(double x, double y) override { setzePosition(x, y); }
     void linieZu(double x, double y) override { setzePosition(x, y); }
     void kreis(double, double, double, Farbe) override {}
+    void flaeche(const std::vector<std::pair<double, double>>&, Farbe) override {}
     void setzeFarbe(Farbe farbe) override { farbe_ = farbe; }
     Farbe farbe() const override { return farbe_; }
     void setzeLinienbreite(int breite) override { linienbreite_ = breite; }

@@ -6,6 +6,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
+#include <QPolygonF>
 #include <algorithm>
 #include <cmath>
 
@@ -48,6 +49,8 @@ QColor QPainterAusgabe::farbwert(Farbe farbe) {
         return QColor(0, 190, 230); // dark enough to see a thin dashed line on white
     case Farbe::Hellrot:
         return QColor(235, 40, 40);
+    case Farbe::Hellgrau:
+        return QColor(210, 210, 210); // a grid that stays behind the data
     case Farbe::Schwarz:
         break;
     }
@@ -156,6 +159,17 @@ void QPainterAusgabe::kreis(double x, double y, double radius, Farbe farbe) {
     const double rx = std::abs(radius * breitePx() / (rechts_ - links_));
     const double ry = std::abs(radius * hoehePx() / (unten_ - oben_));
     painter_->drawEllipse(geraetPunkt(x, y), rx, ry);
+}
+
+void QPainterAusgabe::flaeche(const std::vector<std::pair<double, double>>& polygon, Farbe farbe) {
+    QPolygonF p;
+    for (const auto& [x, y] : polygon) p << geraetPunkt(x, y);
+    const QColor c = farbwert(farbe);
+    const auto blass = [](int kanal) { return (kanal + 3 * 255) / 4; };
+    painter_->setPen(Qt::NoPen);
+    painter_->setBrush(QColor(blass(c.red()), blass(c.green()), blass(c.blue())));
+    painter_->drawPolygon(p);
+    painter_->setBrush(Qt::NoBrush);
 }
 
 void QPainterAusgabe::setzeSchrift(const Schrift& schrift) {

@@ -47,6 +47,7 @@ public:
     void punkt(double x, double y) override;
     void linieZu(double x, double y) override;
     void kreis(double x, double y, double radius, Farbe farbe) override;
+    void flaeche(const std::vector<std::pair<double, double>>& polygon, Farbe farbe) override;
     void setzeFarbe(Farbe farbe) override { farbe_ = farbe; }
     Farbe farbe() const override { return farbe_; }
     void setzeLinienbreite(int breite) override { breite_ = breite; }

@@ -4,6 +4,7 @@
 #include "Bildflaeche.h"
 #include "Ende.h"
 #include "Fehlermeldung.h"
+#include "GrafikAnsicht.h"
 #include "GrafikErgebnisse.h"
 #include "GrafikExport.h"
 #include "Grafiken.h"
@@ -155,6 +156,7 @@ void frmGrafikKurvex::menueAnlegen() {
     ergebnismenuesAnbringen(*this, *mnuDatei, d.mnuVorschau);
     mnuDatei->addSeparator();
     d.mnuEnde = eintrag("mnuEnde", QStringLiteral("Beenden"), [this] { mnuEnde_Click(); });
+    ansichtmenueAnbringen(*this);
 }
 
 // Wide, as high as the contents need, centred on the screen.

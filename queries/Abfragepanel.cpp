@@ -117,6 +117,7 @@ void Abfragepanel::BildReg() {
     setzeFeld(0, Zahl(g.Xi));
     g.Yi = WertYQ(k_.zustand, g.Xi).value_or(0);
     setzeFeld(1, Zahl(g.Yi));
+    g.Abfragepunkt = {g.Xi, g.Yi};
 }
 
 void Abfragepanel::BildProg1() {
@@ -293,6 +294,8 @@ void Abfragepanel::cmd4_Click() {
     switch (art_) {
     case Abfrageart::Regression:
         g.AbfrageY[static_cast<std::size_t>(k)] = wert(1);
+        // Only the chart in the data's own units shows stored queries.
+        if (g.Originalmassstab && k_.neuZeichnen) k_.neuZeichnen();
         break;
     case Abfrageart::Summenwerte:
         g.GrenzwertFest = true;

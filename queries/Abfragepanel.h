@@ -74,6 +74,7 @@ private:
     void grenzwertVerlassen();
     void grenzwertFestlegen();
     void summenGrenzen(double K);
+    void abfragepunktSetzen(double x, double y);
 
     double wert(int feld) const;
     void setzeFeld(int feld, const std::string& text);

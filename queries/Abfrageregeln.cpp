@@ -37,6 +37,7 @@ void Abfragepanel::summeZeigen(int feld, const abfrage::Summenergebnis& e) {
     if (feld != 2) setzeFeld(2, Zahl(a.K));
     summenGrenzen(a.K);
     zeigeExtrapolation(a.extrapolation);
+    abfragepunktSetzen(a.X, a.K);
 }
 
 void Abfragepanel::verlassenRegression(int feld) {
@@ -46,12 +47,21 @@ void Abfragepanel::verlassenRegression(int feld) {
         g.Xi = a.X;
         setzeFeld(1, Zahl(a.Y));
         zeigeExtrapolation(a.extrapolation);
+        abfragepunktSetzen(a.X, a.Y);
     } else if (feld == 1) {
         const auto a = abfrage::regressionFuerY(k_.zustand, wert(1));
         g.Yi = a.Y;
         setzeFeld(0, Zahl(a.X));
         zeigeExtrapolation(a.extrapolation);
+        abfragepunktSetzen(a.X, a.Y);
     }
+}
+
+// The chart in the data's own units marks the query on its curve.
+void Abfragepanel::abfragepunktSetzen(double x, double y) {
+    auto& g = k_.grafik;
+    g.Abfragepunkt = {x, y};
+    if (g.Originalmassstab && k_.neuZeichnen) k_.neuZeichnen();
 }
 
 void Abfragepanel::summenGrenzen(double K) {

@@ -1,5 +1,6 @@
 // The chart window driven through its real buttons and menu.
 
+#include "AufzeichnungsAusgabe.h"
 #include "Bildflaeche.h"
 #include "FakeDialoge.h"
 #include "Teststaende.h"
@@ -8,10 +9,13 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
 #include <stdexcept>
@@ -52,19 +56,41 @@ struct Fenster {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
         QCoreApplication::processEvents();
     }
+    // Chooses an entry of the menu "Ansicht" with the mouse.
+    void ansicht(const char* eintrag) {
+        QMenu* menue = kind<QMenu>("mnuAnsicht");
+        const QRect knopf = w->menuBar()->actionGeometry(menue->menuAction());
+        QTest::mouseClick(w->menuBar(), Qt::LeftButton, {}, knopf.center());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return menue->isVisible(); }));
+        const QRect feld = menue->actionGeometry(kind<QAction>(eintrag));
+        QTest::mouseClick(menue, Qt::LeftButton, {}, feld.center());
+    }
 };
 
 // The chart is there on opening, without a message; the density chart has no numbers
-// to switch, the others switch them off and on again.
-TEST(Grafikfenster, OeffnetMitGrafikUndSchaltetNumerierung) {
+// to switch, the others switch them off and on again. "Ansicht" switches to the data's
+// own units and back; the printout (and the export, drawn the same way) follows it.
+TEST(Grafikfenster, OeffnetMitGrafikUndSchaltetNumerierungUndAnsicht) {
     for (int art : {0, 1, 2}) {
         Fenster f(art == 0 ? regressionsZustand() : test::logistisch(art));
         f.zeigen();
         EXPECT_TRUE(f.dialoge.aufrufe.empty());
         EXPECT_EQ(f.w->bild().deviceIndependentSize().toSize(), f.kind<QWidget>("Bild1")->size());
         EXPECT_EQ(f.kind<QPushButton>("cmd1_3")->isVisible(), art != 2);
-        if (art == 2) continue;
         const QImage mit = f.w->bild();
+        f.ansicht("mnuOriginal");
+        EXPECT_NE(f.w->bild(), mit);
+        AufzeichnungsAusgabe papier(200, 287);
+        {
+            const DruckModusBereich druck(f.w->grafik(), true);
+            EXPECT_TRUE(f.w->zeichneAuf(papier));
+        }
+        const auto l = papier.linien(); // only that view has a grid
+        EXPECT_TRUE(
+            std::any_of(l.begin(), l.end(), [](auto& g) { return g.farbe == Farbe::Hellgrau; }));
+        f.ansicht("mnuLinearisiert");
+        EXPECT_EQ(f.w->bild(), mit);
+        if (art == 2) continue;
         f.klick("cmd1_3");
         EXPECT_NE(f.w->bild(), mit);
         f.klick("cmd1_3");

@@ -6,12 +6,15 @@
 #include "Teststaende.h"
 
 #include "Auswertung.h"
+#include "Bewacht.h"
 #include "Format.h"
+#include "Modelle.h"
 #include "Regression.h"
 
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace tk {
@@ -259,6 +262,133 @@ TEST_P(P2Band, KdxUndGrenzenFuerDieAbfrage) {
 
 INSTANTIATE_TEST_SUITE_P(Abfrage, P2Band,
                          ::testing::Values(BandFall{"innen", -1, 1.5}, BandFall{"darueber", 0, 3}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// ---------------------------------------------------------------- in the data's own units
+
+// A scale as a reader uses it: the grey grid lines and the values printed at them.
+struct Skala {
+    double mm0, mm1, wert0, wert1;
+    double mm(double v) const { return mm0 + (v - wert0) / (wert1 - wert0) * (mm1 - mm0); }
+    double wert(double m) const { return wert0 + (m - mm0) / (mm1 - mm0) * (wert1 - wert0); }
+};
+// The number printed centred under (x) or beside (y) the grid line at `mm`.
+double wertAn(const AufzeichnungsAusgabe& a, bool x, double mm) {
+    for (const auto& t : a.eintraege) {
+        bool zahl = false;
+        const double v = t.text.toDouble(&zahl);
+        const double b = a.textBreite(t.text), h = 0.5 * t.schrift.groesse;
+        if (zahl && std::abs(x ? t.x1 + b / 2 - mm : t.y1 - h / 2 - mm) < 1e-9) return v;
+    }
+    ADD_FAILURE() << "no value at " << mm;
+    return 0;
+}
+std::pair<Skala, Skala> skalen(const AufzeichnungsAusgabe& a) {
+    std::vector<double> gx, gy;
+    for (const auto& l : a.linien())
+        if (l.farbe == Farbe::Hellgrau)
+            (l.x1 == l.x2 ? gx : gy).push_back(l.x1 == l.x2 ? l.x1 : l.y1);
+    const auto skala = [&](bool x, const std::vector<double>& g) {
+        return Skala{g.front(), g.back(), wertAn(a, x, g.front()), wertAn(a, x, g.back())};
+    };
+    return {skala(true, gx), skala(false, gy)};
+}
+// Read off the scales, the curve (red, after the legend's sample) runs through soll(x)
+// at each x, and nowhere where soll(x) is NaN.
+void pruefeKurve(const AufzeichnungsAusgabe& a, const std::function<double(double)>& soll,
+                 const std::vector<double>& xs) {
+    const auto [sx, sy] = skalen(a);
+    const auto r = rot(a);
+    for (double x : xs) {
+        const double mx = sx.mm(x), s = soll(x);
+        const auto l = std::find_if(r.begin() + 1, r.end(), [&](const Aufzeichnung& l) {
+            return std::min(l.x1, l.x2) <= mx && mx <= std::max(l.x1, l.x2);
+        });
+        ASSERT_EQ(l != r.end(), !std::isnan(s)) << x;
+        if (l == r.end()) continue;
+        EXPECT_NEAR(l->y1 + (mx - l->x1) / (l->x2 - l->x1) * (l->y2 - l->y1), sy.mm(s), 0.05);
+    }
+}
+struct ModellFall {
+    int code;
+    double A, B;
+    std::vector<double> xs = {2, 3, 4.5, 6, 8};
+};
+class OriginalR : public ::testing::TestWithParam<ModellFall> {};
+
+// The model's curve over the data widened by 10 % on each side, with a gap where it is
+// undefined, through the data points.
+TEST_P(OriginalR, KurveDesModells) {
+    const auto& f = GetParam();
+    const auto wert = [&](double x) {
+        return bewacht::versuch([&] { return modell(f.code)->wertY(f.A, f.B, x); }).value_or(NAN);
+    };
+    Paare paare;
+    for (double x : f.xs) paare.emplace_back(x, wert(x));
+    Programmzustand z = test::regression(paare);
+    z.ModellNr = f.code, z.KonstA = f.A, z.KoeffB = f.B;
+    GrafikZustand g;
+    g.Originalmassstab = true;
+    AufzeichnungsAusgabe a;
+    GrafikZeichnen(a, z, g);
+    const double von = 1.1 * f.xs.front() - 0.1 * f.xs.back();
+    const double bis = 1.1 * f.xs.back() - 0.1 * f.xs.front(), d = (bis - von) / 100;
+    std::vector<double> xs{von - d, von + d, bis - d, bis + d};
+    for (std::size_t i = 1; i < f.xs.size(); ++i) xs.push_back((f.xs[i - 1] + f.xs[i]) / 2);
+    pruefeKurve(
+        a, [&](double x) { return x < von || x > bis ? NAN : wert(x); }, xs);
+    const auto [sx, sy] = skalen(a);
+    ASSERT_EQ(a.kreise().size(), f.xs.size());
+    for (const auto& k : a.kreise()) EXPECT_NEAR(k.y1, sy.mm(wert(sx.wert(k.x1))), 1e-6);
+}
+
+INSTANTIATE_TEST_SUITE_P(Modelle, OriginalR,
+                         ::testing::Values(ModellFall{1, 1, 0.5}, ModellFall{2, 1, 2},
+                                           ModellFall{5, 1, 2}, ModellFall{7, 2, 0.2},
+                                           ModellFall{8, 0.5, 0.1}, ModellFall{9, 2, 0.5},
+                                           ModellFall{10, 2, 1.5}, ModellFall{11, 0.5, 0.5},
+                                           ModellFall{12, 0.5, 2},
+                                           // (ln|x|)^0.5 has no value for |x| < 1
+                                           ModellFall{12, 1, 0.5, {-4, -2, 3, 4, 6}}));
+
+class OriginalP : public ::testing::TestWithParam<KurvenFall> {};
+
+// Summenwerte: the curve, and the shading within the 95 % limits of K, opening beyond
+// the data. Einzelwerte: the density, and the query's band as the area under it
+// between X(i) and X(i+d).
+TEST_P(OriginalP, KurveUndBand) {
+    const auto& f = GetParam();
+    for (int fall : {1, 2}) {
+        const Programmzustand z =
+            test::kurve(f.typ, f.A, f.B, 100, werteDer(f.typ, f.A, f.B, -4, 2, fall), fall);
+        GrafikZustand g;
+        g.Originalmassstab = true;
+        g.Xi = -1, g.Yi = 1.5;
+        AufzeichnungsAusgabe a;
+        GrafikZeichnen(a, z, g);
+        const auto K = [&](double x) { return WertKi(z, x); };
+        const auto phi = [&](double x) { return PhiWert(z, x).value(); };
+        pruefeKurve(a, fall == 1 ? std::function<double(double)>(K) : phi, {-3, -1, 0.5, 1.5});
+        const auto [sx, sy] = skalen(a);
+        double weiteste = 0;
+        for (const auto& band : a.eintraege)
+            for (const auto& [mx, my] : band.polygon) { // the legend's sample lies above the chart
+                if (my > sy.mm(sy.wert1)) continue;
+                const double x = sx.wert(mx);
+                const double unten = fall == 1 ? KGrenz1(z, K(x)) : 0;
+                const double oben = fall == 1 ? KGrenz2(z, K(x)) : phi(x);
+                EXPECT_TRUE(my >= sy.mm(unten) - 0.05 && my <= sy.mm(oben) + 0.05) << fall << x;
+                EXPECT_TRUE(fall == 1 || (x >= g.Xi - 1e-9 && x <= g.Yi + 1e-9)) << x;
+                weiteste = std::max(weiteste, sy.mm(oben) - sy.mm(unten));
+            }
+        EXPECT_GT(weiteste, 0.5) << fall;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Kurventypen, OriginalP,
+                         ::testing::Values(KurvenFall{"Typ1", 1, 1, -1},
+                                           KurvenFall{"Typ3", 3, 1, -1},
+                                           KurvenFall{"Typ5", 5, 1, 1}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,4 +1,5 @@
-// Every chart of every data set renders on the real surfaces: screen, paper and SVG.
+// Every chart of every data set renders on the real surfaces, in both views: screen,
+// paper and SVG.
 
 #include "Grafiken.h"
 #include "QPainterAusgabe.h"
@@ -46,9 +47,11 @@ TEST(Rendern, JedeGrafikJedesDatensatzesInBildUndSvg) {
     ASSERT_GE(alle.size(), 9u); // the examples were found
     for (auto& [name, z] : alle) {
         SCOPED_TRACE(name);
-        for (bool druck : {false, true}) {
+        for (int art = 0; art < 4; ++art) { // screen and paper, both views
+            const bool druck = art & 1;
             GrafikZustand g;
             g.DruckModus = druck;
+            g.Originalmassstab = art & 2;
             QImage bild(druck ? 1587 : 1180, druck ? 2245 : 560, QImage::Format_RGB32);
             const int jeMeter = druck ? 7559 : 3780; // 192 dpi (A4) or 96 dpi
             bild.setDotsPerMeterX(jeMeter);

@@ -42,6 +42,13 @@ void AufzeichnungsAusgabe::kreis(double x, double y, double radius, Farbe farbe)
     a.farbe = farbe;
 }
 
+void AufzeichnungsAusgabe::flaeche(const std::vector<std::pair<double, double>>& polygon,
+                                   Farbe farbe) {
+    auto& a = aufzeichnen(Aufzeichnung::Art::Flaeche);
+    a.polygon = polygon;
+    a.farbe = farbe;
+}
+
 void AufzeichnungsAusgabe::drucke(const QString& text) {
     aufzeichnen(Aufzeichnung::Art::Text, positionX(), positionY()).text = text;
     setzePosition(positionX() + textBreite(text), positionY());

@@ -9,7 +9,7 @@
 namespace tk {
 
 struct Aufzeichnung {
-    enum class Art { Loeschen, Koordinaten, Punkt, Linie, Kreis, Text };
+    enum class Art { Loeschen, Koordinaten, Punkt, Linie, Kreis, Text, Flaeche };
     Art art = Art::Punkt;
     // point, line start, circle centre, text top left; left/top of user coordinates
     double x1 = 0, y1 = 0;
@@ -20,6 +20,7 @@ struct Aufzeichnung {
     Linienstil stil = Linienstil::Durchgezogen;
     Schrift schrift;
     QString text;
+    std::vector<std::pair<double, double>> polygon;
 };
 
 class AufzeichnungsAusgabe : public Messflaeche {
@@ -46,6 +47,7 @@ public:
     void punkt(double x, double y) override;
     void linieZu(double x, double y) override;
     void kreis(double x, double y, double radius, Farbe farbe) override;
+    void flaeche(const std::vector<std::pair<double, double>>& polygon, Farbe farbe) override;
     void drucke(const QString& text) override;
     double textBreite(const QString& text) const override;
     double textHoehe(const QString& text) const override;
