@@ -10,10 +10,16 @@ namespace tk {
 
 namespace {
 
+// One line for a table cell: the message's line breaks become ": ".
+std::string einzeilig(std::string text) {
+    for (std::size_t i; (i = text.find('\n')) != std::string::npos;) text.replace(i, 1, ": ");
+    return text;
+}
+
 std::string grundVon(const ModellFit& fit) {
     if (fit.fehler) {
         const auto m = meldungFuer(*fit.fehler);
-        return m ? m->text : fit.fehler->beschreibung;
+        return einzeilig(m ? m->text : fit.fehler->beschreibung);
     }
     if (!fit.zulaessig) return "nicht zulässig: negative Werte im doppelt-logarithmischen Modell";
     return {};

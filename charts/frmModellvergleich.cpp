@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -69,7 +70,20 @@ frmModellvergleich::frmModellvergleich(const Vergleichsdaten& daten, QWidget* pa
     knoepfe->addStretch(1);
     knoepfe->addWidget(schliessen);
     spalte->addLayout(knoepfe);
-    resize(900, daten.z.ModusPrognostik ? 360 : 620);
+    groesseNachInhalt();
+}
+
+// Every row and column in view without scrolling, as far as the screen allows.
+void frmModellvergleich::groesseNachInhalt() {
+    const int rand = 2 * tabelle_->frameWidth();
+    int breite = tabelle_->verticalHeader()->sizeHint().width() + rand;
+    for (int k = 0; k < tabelle_->columnCount(); ++k) breite += tabelle_->columnWidth(k);
+    int hoehe = tabelle_->horizontalHeader()->sizeHint().height() + rand;
+    for (int i = 0; i < tabelle_->rowCount(); ++i) hoehe += tabelle_->rowHeight(i);
+    tabelle_->setMinimumHeight(hoehe);
+    QSize ziel = sizeHint().expandedTo(QSize(breite + 2 * layout()->contentsMargins().left(), 0));
+    if (const QScreen* s = screen()) ziel = ziel.boundedTo(s->availableGeometry().size());
+    resize(ziel);
 }
 
 void frmModellvergleich::regressionFuellen(const Vergleichsdaten& d) {
@@ -126,6 +140,8 @@ void frmModellvergleich::zeilenZeigen() {
             if (c.wert) {
                 item->setToolTip(QString::number(*c.wert, 'g', 17));
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            } else if (!c.text.isEmpty()) {
+                item->setToolTip(c.text); // a long reason stays readable in a narrow column
             }
             if (!zeilen_[i][0].text.isEmpty()) {
                 QFont f = item->font();

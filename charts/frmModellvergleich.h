@@ -36,6 +36,7 @@ private:
     void regressionFuellen(const Vergleichsdaten& d);
     void prognoseFuellen(const Vergleichsdaten& d);
     void zeilenZeigen();
+    void groesseNachInhalt();
     void residuenZeichnen(const Vergleichsdaten& d);
     void kontextmenue(const QPoint& wo);
 
