@@ -10,9 +10,10 @@ namespace tk {
 
 namespace {
 
-// One line for a table cell: the message's line breaks become ": ".
+// One line for a table cell: each line break of the message becomes ": ".
 std::string einzeilig(std::string text) {
-    for (std::size_t i; (i = text.find('\n')) != std::string::npos;) text.replace(i, 1, ": ");
+    for (std::size_t i; (i = text.find_first_of("\r\n")) != std::string::npos;)
+        text.replace(i, text.compare(i, 2, "\r\n") == 0 ? 2 : 1, ": ");
     return text;
 }
 
