@@ -169,22 +169,6 @@ void SortBubble(std::vector<double>& werte, int n) {
                           werte[static_cast<std::size_t>(i) + 1]);
 }
 
-Kennwerte kennwerte(const Programmzustand& z) {
-    Kennwerte k;
-    k.X1 = WertXI(z, 0.01);
-    k.X99 = WertXI(z, 0.99);
-    k.X50 = WertXI(z, 0.5);
-    k.Xs = z.WertXs;
-    k.Ks = WertKi(z, k.Xs);
-    k.Xwp1 = WendepunktX1(z);
-    k.Xwp2 = WendepunktX2(z);
-    k.KMaxUnten = KGrenz1(z, z.KMax);
-    k.KMaxOben = KGrenz2(z, z.KMax);
-    k.phiXs = PhiWert(z, k.Xs);
-    k.T = OrdinatenTop(k.phiXs.value_or(0));
-    return k;
-}
-
 Kennzahlen kennzahlen(const Programmzustand& z) {
     Kennzahlen k;
     k.X1 = versuch([&] { return WertXI(z, 0.01); });

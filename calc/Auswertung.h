@@ -57,17 +57,8 @@ double OrdinatenTop(double phiMax);
 // Ascending bubble sort of a 1..n array (element 0 unused); equal neighbours stay.
 void SortBubble(std::vector<double>& werte, int n);
 
-// Characteristic values of the decisive prognosis curve, as the charts show them.
-struct Kennwerte {
-    double X1 = 0, X99 = 0, X50 = 0, Xs = 0, Ks = 0, Xwp1 = 0, Xwp2 = 0;
-    double KMaxUnten = 0, KMaxOben = 0;
-    std::optional<double> phiXs;
-    double T = 0; // automatic ordinate top of the density chart
-};
-Kennwerte kennwerte(const Programmzustand& z); // throws like its parts
-
-// The same values for the reports, each computed on its own: a value that cannot be
-// computed stays empty and the others are still given.
+// Characteristic values of the decisive prognosis curve for the reports, each computed
+// on its own: a value that cannot be computed stays empty and the others are still given.
 struct Kennzahlen {
     std::optional<double> X1, X99, X50, Ks, Xwp1, Xwp2, KMaxUnten, KMaxOben, phiXs, T;
 };
