@@ -21,16 +21,6 @@ double breitesterWert(const Ausgabe& a, const Achsenteilung& t) {
     return b;
 }
 
-void linie(Ausgabe& a, double x1, double y1, double x2, double y2) {
-    a.setzePosition(x1, y1);
-    a.linieZu(x2, y2);
-}
-
-void textBei(Ausgabe& a, double x, double oben, const QString& t) {
-    a.setzePosition(x, oben);
-    a.drucke(t);
-}
-
 // Cuts the segment p-q to the rectangle (Liang-Barsky); false when nothing is left.
 bool schneide(Punkt& p, Punkt& q, const Rechteck& r) {
     const double dx = q.first - p.first, dy = q.second - p.second;
@@ -57,6 +47,16 @@ bool schneide(Punkt& p, Punkt& q, const Rechteck& r) {
 }
 
 } // namespace
+
+void strecke(Ausgabe& a, double x1, double y1, double x2, double y2) {
+    a.setzePosition(x1, y1);
+    a.linieZu(x2, y2);
+}
+
+void textBei(Ausgabe& a, double x, double oben, const QString& t) {
+    a.setzePosition(x, oben);
+    a.drucke(t);
+}
 
 Diagramm::Diagramm(const Ausgabe& a, const Rechteck& b, std::pair<double, double> x,
                    std::pair<double, double> y) {
@@ -98,21 +98,21 @@ void Diagramm::zeichneAchsen(Ausgabe& a, const QString& titelX, const QString& t
     a.setzeLinienbreite(1);
     a.setzeLinienstil(Linienstil::Durchgezogen);
     a.setzeFarbe(Farbe::Hellgrau);
-    for (double m : tx_.marken) linie(a, x(m), r.unten, x(m), r.oben);
-    for (double m : ty_.marken) linie(a, r.links, y(m), r.rechts, y(m));
+    for (double m : tx_.marken) strecke(a, x(m), r.unten, x(m), r.oben);
+    for (double m : ty_.marken) strecke(a, r.links, y(m), r.rechts, y(m));
     a.setzeFarbe(Farbe::Schwarz);
-    linie(a, r.links, r.unten, r.rechts, r.unten);
+    strecke(a, r.links, r.unten, r.rechts, r.unten);
     a.linieZu(r.rechts, r.oben);
     a.linieZu(r.links, r.oben);
     a.linieZu(r.links, r.unten);
     for (double m : tx_.marken) {
         const QString t = text(m, tx_);
-        linie(a, x(m), r.unten, x(m), r.unten - 1);
+        strecke(a, x(m), r.unten, x(m), r.unten - 1);
         textBei(a, x(m) - a.textBreite(t) / 2, r.unten - 1.5, t);
     }
     for (double m : ty_.marken) {
         const QString t = text(m, ty_);
-        linie(a, r.links, y(m), r.links - 1, y(m));
+        strecke(a, r.links, y(m), r.links - 1, y(m));
         textBei(a, r.links - 1.5 - a.textBreite(t), y(m) + h / 2, t);
     }
     textBei(a, (r.links + r.rechts - a.textBreite(titelX)) / 2, r.unten - 2 - h, titelX);
@@ -123,7 +123,7 @@ void Diagramm::zeichneLinie(Ausgabe& a, const std::vector<Punkt>& punkte) const 
     for (std::size_t i = 1; i < punkte.size(); ++i) {
         Punkt p{x(punkte[i - 1].first), y(punkte[i - 1].second)};
         Punkt q{x(punkte[i].first), y(punkte[i].second)};
-        if (schneide(p, q, rahmen_)) linie(a, p.first, p.second, q.first, q.second);
+        if (schneide(p, q, rahmen_)) strecke(a, p.first, p.second, q.first, q.second);
     }
 }
 
@@ -159,13 +159,13 @@ double zeichneLegende(Ausgabe& a, const Rechteck& b, const std::vector<Legendene
         a.setzeLinienbreite(linienBreite);
         switch (eintrag.probe) {
         case Legendeneintrag::Probe::Linie:
-            linie(a, x, mitte, x + probe, mitte);
+            strecke(a, x, mitte, x + probe, mitte);
             break;
         case Legendeneintrag::Probe::Gestrichelt:
             a.setzeFarbe(Farbe::Schwarz);
             a.setzeLinienbreite(1);
             a.setzeLinienstil(Linienstil::Gestrichelt);
-            linie(a, x, mitte, x + probe, mitte);
+            strecke(a, x, mitte, x + probe, mitte);
             a.setzeLinienstil(Linienstil::Durchgezogen);
             break;
         case Legendeneintrag::Probe::Flaeche:

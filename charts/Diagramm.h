@@ -58,4 +58,9 @@ private:
     Rechteck rahmen_;
 };
 
+// Segment from (x1, y1) to (x2, y2), without a dot at its start.
+void strecke(Ausgabe& a, double x1, double y1, double x2, double y2);
+// Text with its top-left corner at (x, oben).
+void textBei(Ausgabe& a, double x, double oben, const QString& t);
+
 } // namespace tk::grafik

@@ -12,16 +12,6 @@ namespace {
 constexpr double seiteBreite = 196, seiteHoehe = 280;
 constexpr double unterGrafikTitel = 39, ueberEingabewerten = 157;
 constexpr double rand = 3; // on screen
-
-void linie(Ausgabe& a, double x1, double y1, double x2, double y2) {
-    a.setzePosition(x1, y1);
-    a.linieZu(x2, y2);
-}
-
-void textBei(Ausgabe& a, double x, double oben, const QString& t) {
-    a.setzePosition(x, oben);
-    a.drucke(t);
-}
 } // namespace
 
 Rechteck originalBereich(Ausgabe& a, bool druck) {
@@ -64,8 +54,8 @@ void zeichneGespeicherteAbfrage(Ausgabe& a, const Diagramm& d, Punkt p, int nr) 
     const double x = d.x(p.first), y = d.y(p.second);
     a.setzeFarbe(Farbe::Schwarz);
     a.setzeLinienbreite(1);
-    linie(a, x - 1, y - 1, x + 1, y + 1);
-    linie(a, x - 1, y + 1, x + 1, y - 1);
+    strecke(a, x - 1, y - 1, x + 1, y + 1);
+    strecke(a, x - 1, y + 1, x + 1, y - 1);
     textBei(a, x + 1.2, y + 1.2 + a.textHoehe(QStringLiteral("A")), QStringLiteral("A%1").arg(nr));
 }
 
@@ -76,8 +66,8 @@ void zeichneAbfragepunkt(Ausgabe& a, const Diagramm& d, Punkt p) {
     a.setzeFarbe(Farbe::Hellcyan);
     a.setzeLinienbreite(1);
     a.setzeLinienstil(Linienstil::Gestrichelt);
-    linie(a, x, y, x, d.rahmen().unten);
-    linie(a, x, y, d.rahmen().links, y);
+    strecke(a, x, y, x, d.rahmen().unten);
+    strecke(a, x, y, d.rahmen().links, y);
     a.setzeLinienstil(Linienstil::Durchgezogen);
     a.setzeLinienbreite(2);
     a.kreis(x, y, 1.2, Farbe::Hellcyan);
