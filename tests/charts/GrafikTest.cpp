@@ -332,7 +332,8 @@ TEST_P(OriginalR, KurveDesModells) {
     AufzeichnungsAusgabe a;
     GrafikZeichnen(a, z, g);
     const double von = 1.1 * f.xs.front() - 0.1 * f.xs.back();
-    const double bis = 1.1 * f.xs.back() - 0.1 * f.xs.front(), d = (bis - von) / 100;
+    // d: closer to the ends than one sampling step (1/240 of the range)
+    const double bis = 1.1 * f.xs.back() - 0.1 * f.xs.front(), d = (bis - von) / 400;
     std::vector<double> xs{von - d, von + d, bis - d, bis + d};
     for (std::size_t i = 1; i < f.xs.size(); ++i) xs.push_back((f.xs[i - 1] + f.xs[i]) / 2);
     pruefeKurve(
