@@ -55,6 +55,11 @@ std::optional<Meldungstext> meldungFuer(const Fehler& f) {
     return Meldungstext{text, "Fehler", Knoepfe::OK, Symbol::Stop};
 }
 
+std::string meldungstext(const Fehler& f) {
+    const auto m = meldungFuer(f);
+    return m ? m->text : f.beschreibung;
+}
+
 Meldungstext meldungBetragNull() {
     return ausruf("Betrag muss grösser Null sein !!", "Betrag ändern");
 }

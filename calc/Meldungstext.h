@@ -22,6 +22,8 @@ struct Meldungstext {
 
 // Message for an error record; nullopt for code 0 and the dialog-cancel code 32755.
 std::optional<Meldungstext> meldungFuer(const Fehler& f);
+// The text the message box shows for f, or its description where it shows none.
+std::string meldungstext(const Fehler& f);
 
 // Messages of the single-value checks.
 Meldungstext meldungBetragNull(); // "Betrag muss grösser Null sein !!"

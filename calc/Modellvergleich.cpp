@@ -19,8 +19,7 @@ std::string einzeilig(std::string text) {
 
 std::string grundVon(const ModellFit& fit) {
     if (fit.fehler) {
-        const auto m = meldungFuer(*fit.fehler);
-        return einzeilig(m ? m->text : fit.fehler->beschreibung);
+        return einzeilig(meldungstext(*fit.fehler));
     }
     if (!fit.zulaessig) return "nicht zulässig: negative Werte im doppelt-logarithmischen Modell";
     return {};

@@ -3,6 +3,7 @@
 #include "Bericht.h"
 #include "Csv.h"
 #include "Json.h"
+#include "Meldungstext.h"
 #include "Tabelle.h"
 
 #include <algorithm>

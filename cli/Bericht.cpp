@@ -123,11 +123,6 @@ void pruefeOptionenFuerArt(const Optionen& opt, bool prognose) {
 
 } // namespace
 
-std::string meldungstext(const Fehler& f) {
-    const auto m = meldungFuer(f);
-    return m ? m->text : f.beschreibung;
-}
-
 bool Bericht::hatErgebnis() const {
     if (prognose) return summenwerte.ergebnis.entscheidend || einzelwerte.ergebnis.entscheidend;
     return regression.modellNr != 0;

@@ -69,7 +69,4 @@ Bericht berichtErstellen(const std::string& pfad, DateiArt art, const Datensatz&
 Bericht berichtAusLauf(const Programmzustand& daten, const RegressionsErgebnis& regression,
                        const FallErgebnis& summenwerte, const FallErgebnis& einzelwerte);
 
-// The message text of an error record, as the windows would show it.
-std::string meldungstext(const Fehler& f);
-
 } // namespace tk::cli

@@ -1,6 +1,7 @@
 #include "Json.h"
 
 #include "Auswertung.h"
+#include "Meldungstext.h"
 
 #include <charconv>
 #include <cmath>

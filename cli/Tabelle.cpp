@@ -2,6 +2,7 @@
 
 #include "Auswertung.h"
 #include "Format.h"
+#include "Meldungstext.h"
 
 #include <algorithm>
 #include <sstream>
