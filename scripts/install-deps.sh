@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build ccache
     qt6-base-dev qt6-svg-dev qt6-translations-l10n libqt6svg6
-    libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+    libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libgsl-dev
     fonts-liberation2 poppler-utils locales
 )
 # clang and its runtime are needed only for the fuzz target.

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Least squares in the data's units: the models (A, B) and the curve types (K, A, B)
+// fitted to the values themselves, started from the linearised fit, with the
+// covariance of the parameters. The linearised fits stay what they are; this sits
+// beside them.
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tk {
+
+// Parameters: A, B for a model; K, A, B for a curve type.
+using KQParameter = std::array<double, 3>;
+
+// A curve with its parameter count; `wert` throws Fehler where the curve is undefined.
+struct KQKurve {
+    int anzahl = 2;
+    std::function<double(const KQParameter& p, double x)> wert;
+};
+
+KQKurve modellKurve(int code); // y = Modell::wertY(A, B, x)
+KQKurve typKurve(int typ);     // W = Kurventyp::wertK(A, B, K, x)
+
+// A 95 % interval; an empty end is unbounded within the search range.
+struct KQIntervall {
+    std::optional<double> unten, oben;
+};
+
+struct KQErgebnis {
+    bool konvergiert = false;
+    std::string grund; // why not, when it did not converge
+    int anzahl = 2;
+    int n = 0;
+    // Only meaningful when konvergiert:
+    KQParameter p{}, se{};
+    std::array<KQParameter, 3> kovarianz{};
+    std::array<KQIntervall, 3> ci95; // Wald for A and B, profile for K
+    double sigma = 0, rss = 0;
+    std::optional<double> r2, aicc; // empty where undefined (constant data, exact fit, n too small)
+
+    // The values of a model (A, B) or a type (K, A, B) in that order.
+    double A() const { return p[static_cast<std::size_t>(anzahl - 2)]; }
+    double B() const { return p[static_cast<std::size_t>(anzahl - 1)]; }
+};
+
+// Fits the curve to (x, y) from `start`. With `frei` a subset of the parameters is
+// fitted and the others stay at their start values (the profile of K); the result
+// then has no intervals.
+KQErgebnis kleinsteQuadrate(const KQKurve& kurve, const std::vector<double>& x,
+                            const std::vector<double>& y, const KQParameter& start,
+                            std::array<bool, 3> frei = {true, true, true});
+
+} // namespace tk
