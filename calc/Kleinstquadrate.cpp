@@ -5,6 +5,7 @@
 #include "Kurventypen.h"
 #include "Modelle.h"
 
+#include <gsl/gsl_blas.h>
 #include <gsl/gsl_cdf.h>
 #include <gsl/gsl_errno.h>
 #include <gsl/gsl_multifit_nlinear.h>
@@ -78,6 +79,23 @@ std::optional<double> r2(const std::vector<double>& y, double rss) {
     return 1 - rss / sq;
 }
 
+// Near the minimum rounding can keep the steps from meeting the tolerances; the fit
+// still stands when the residuals are orthogonal to every column of the Jacobian.
+bool amMinimum(gsl_multifit_nlinear_workspace* w) {
+    const gsl_vector* f = gsl_multifit_nlinear_residual(w);
+    const gsl_matrix* J = gsl_multifit_nlinear_jac(w);
+    const double fnorm = gsl_blas_dnrm2(f);
+    if (fnorm == 0) return true;
+    for (std::size_t j = 0; j < J->size2; ++j) {
+        gsl_vector_const_view spalte = gsl_matrix_const_column(J, j);
+        double skalar = 0;
+        gsl_blas_ddot(&spalte.vector, f, &skalar);
+        const double norm = gsl_blas_dnrm2(&spalte.vector);
+        if (!(std::fabs(skalar) <= 1e-7 * norm * fnorm)) return false;
+    }
+    return true;
+}
+
 KQErgebnis nichtKonvergiert(KQErgebnis e, std::string grund) {
     e.konvergiert = false;
     e.grund = std::move(grund);
@@ -130,9 +148,7 @@ KQErgebnis kleinsteQuadrate(const KQKurve& kurve, const std::vector<double>& x,
     int info = 0;
     const int status = gsl_multifit_nlinear_driver(MaxIterationen, 1e-13, 1e-13, 0.0, nullptr,
                                                    nullptr, &info, a.w);
-    if (status != GSL_SUCCESS)
-        return nichtKonvergiert(e,
-                                status == GSL_EMAXITER ? "keine Konvergenz" : gsl_strerror(status));
+    if (status != GSL_SUCCESS && !amMinimum(a.w)) return nichtKonvergiert(e, "keine Konvergenz");
 
     const gsl_vector* f = gsl_multifit_nlinear_residual(a.w);
     double rss = 0;

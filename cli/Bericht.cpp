@@ -13,7 +13,8 @@ namespace tk::cli {
 
 namespace {
 
-void regressionBerichten(Bericht& b) {
+void regressionBerichten(const Programmzustand& z, Bericht& b) {
+    b.kq = kqRegression(z, b.regression);
     for (const auto& fit : b.regression.modelle) {
         if (fit.fehler) b.meldungen.push_back({"Modell " + std::to_string(fit.code), *fit.fehler});
     }
@@ -21,12 +22,13 @@ void regressionBerichten(Bericht& b) {
 
 void regressionRechnen(Programmzustand& z, Bericht& b) {
     b.regression = MassgR(z);
-    regressionBerichten(b);
+    regressionBerichten(z, b);
 }
 
-void fallBerichten(Programmzustand& z, const FallErgebnis& ergebnis, const char* name,
-                   FallBericht& fall, Bericht& b) {
+void fallBerichten(Programmzustand& z, const FallErgebnis& ergebnis, const Summenreihe& reihe,
+                   const char* name, FallBericht& fall, Bericht& b) {
     fall.ergebnis = ergebnis;
+    fall.kq = kqFall(z, reihe, ergebnis);
     for (const auto& typ : fall.ergebnis.typen)
         if (typ.fehler)
             b.meldungen.push_back(
@@ -40,8 +42,8 @@ void fallBerichten(Programmzustand& z, const FallErgebnis& ergebnis, const char*
 // Both cases at the same time; reported one after the other.
 void prognoseRechnen(Programmzustand& z, Bericht& b) {
     const Laufergebnis lauf = rechenlauf(z);
-    fallBerichten(z, lauf.summenwerte, "Fall Summenwerte", b.summenwerte, b);
-    fallBerichten(z, lauf.einzelwerte, "Fall Einzelwerte", b.einzelwerte, b);
+    fallBerichten(z, lauf.summenwerte, Untersuch1(z), "Fall Summenwerte", b.summenwerte, b);
+    fallBerichten(z, lauf.einzelwerte, Untersuch2(z), "Fall Einzelwerte", b.einzelwerte, b);
 }
 
 Abfrage neueAbfrage(const std::string& art, const std::string& eingabe) {
@@ -51,6 +53,27 @@ Abfrage neueAbfrage(const std::string& art, const std::string& eingabe) {
     return a;
 }
 
+// The bands of the decisive least-squares curve at the answer's X.
+std::optional<KQBand> band(const std::optional<KQErgebnis>& kq, const KQKurve& kurve,
+                           const std::optional<double>& X) {
+    if (!kq || !X) return std::nullopt;
+    return kqBand(kurve, *kq, *X);
+}
+
+std::optional<KQBand> regressionsBand(const Bericht& b, const std::optional<double>& X) {
+    for (std::size_t k = 0; k < ModellCodes.size(); ++k)
+        if (ModellCodes[k] == b.regression.modellNr)
+            return band(b.kq[k], modellKurve(ModellCodes[k]), X);
+    return std::nullopt;
+}
+
+std::optional<KQBand> summenBand(const Bericht& b, const std::optional<double>& X) {
+    const FallBericht& f = b.summenwerte;
+    for (std::size_t k = 0; k < KurvenTypen.size(); ++k)
+        if (KurvenTypen[k] == f.ergebnis.typ) return band(f.kq[k], typKurve(KurvenTypen[k]), X);
+    return std::nullopt;
+}
+
 void regressionAbfragen(const Programmzustand& z, const Optionen& opt, Bericht& b) {
     if (opt.x) {
         Abfrage a = neueAbfrage("x", *opt.x);
@@ -58,6 +81,7 @@ void regressionAbfragen(const Programmzustand& z, const Optionen& opt, Bericht& 
         a.X = antwort.X;
         a.Y = antwort.Y;
         a.extrapolation = antwort.extrapolation;
+        a.band = regressionsBand(b, a.X);
         b.abfragen.push_back(a);
     }
     if (opt.y) {
@@ -66,6 +90,7 @@ void regressionAbfragen(const Programmzustand& z, const Optionen& opt, Bericht& 
         a.X = antwort.X;
         a.Y = antwort.Y;
         a.extrapolation = antwort.extrapolation;
+        a.band = regressionsBand(b, a.X);
         b.abfragen.push_back(a);
     }
 }
@@ -88,6 +113,7 @@ void summenAbfrage(const Programmzustand& z, Abfrage a, Bericht& b,
     } catch (const Fehler& f) {
         a.fehler = f;
     }
+    if (!a.fehler) a.band = summenBand(b, a.X);
     b.abfragen.push_back(a);
 }
 
@@ -138,11 +164,11 @@ Bericht berichtAusLauf(const Programmzustand& daten, const RegressionsErgebnis& 
     b.n = z.AnzPaare;
     b.verschiebung = MaxMinWert(z, z.AnzPaare);
     if (b.prognose) {
-        fallBerichten(z, summenwerte, "Fall Summenwerte", b.summenwerte, b);
-        fallBerichten(z, einzelwerte, "Fall Einzelwerte", b.einzelwerte, b);
+        fallBerichten(z, summenwerte, Untersuch1(z), "Fall Summenwerte", b.summenwerte, b);
+        fallBerichten(z, einzelwerte, Untersuch2(z), "Fall Einzelwerte", b.einzelwerte, b);
     } else {
         b.regression = regression;
-        regressionBerichten(b);
+        regressionBerichten(z, b);
     }
     return b;
 }

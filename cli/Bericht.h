@@ -4,6 +4,7 @@
 
 #include "Auswertung.h"
 #include "Datei.h"
+#include "KQAnpassung.h"
 #include "Optionen.h"
 #include "Prognose.h"
 #include "Regression.h"
@@ -23,6 +24,7 @@ struct Abfragefehler : std::runtime_error {
 struct FallBericht {
     FallErgebnis ergebnis;
     std::optional<Kennzahlen> kennzahlen; // set when the case has a decisive curve
+    KQTypen kq;                           // least squares in the data's units, per type
 };
 
 // One query, as the query panel computes it from one field.
@@ -32,6 +34,8 @@ struct Abfrage {
     std::optional<double> X, Y, prozent, K, KUnten, KOben;
     bool extrapolation = false;   // the answer's X lies outside the data
     std::optional<Fehler> fehler; // a prognosis query stops at its first failure
+    // Y (or K) of the decisive least-squares curve at the answer's X, with its intervals.
+    std::optional<KQBand> band;
 };
 
 struct Bericht {
@@ -41,6 +45,7 @@ struct Bericht {
     int n = 0;
 
     RegressionsErgebnis regression;
+    KQModelle kq; // least squares in the data's units, per model
 
     double verschiebung = 0;
     FallBericht summenwerte, einzelwerte;

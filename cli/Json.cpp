@@ -60,10 +60,40 @@ Json fehlerWert(const std::optional<Fehler>& f) {
     return {{"code", f->code}, {"message", meldungstext(*f)}};
 }
 
+Json intervall(const KQIntervall& i) {
+    return Json::array({zahl(i.unten), zahl(i.oben)});
+}
+
+// Parameters in the order A, B, K; a fit that did not converge gives no numbers.
+Json kqJson(const std::optional<KQErgebnis>& kq) {
+    if (!kq) return nullptr;
+    const KQErgebnis& e = *kq;
+    const bool ok = e.konvergiert;
+    const auto wert = [&](double v) { return ok ? zahl(v) : Json(nullptr); };
+    const auto opt = [&](const std::optional<double>& v) { return ok ? zahl(v) : Json(nullptr); };
+    const std::size_t a = e.anzahl == 3 ? 1 : 0;
+    Json j = {{"A", wert(e.p[a])}, {"B", wert(e.p[a + 1])}};
+    if (e.anzahl == 3) j["K"] = wert(e.p[0]);
+    j["se_A"] = wert(e.se[a]);
+    j["se_B"] = wert(e.se[a + 1]);
+    if (e.anzahl == 3) j["se_K"] = wert(e.se[0]);
+    const auto ci = [&](std::size_t k) { return ok ? intervall(e.ci95[k]) : Json(nullptr); };
+    j["ci95_A"] = ci(a);
+    j["ci95_B"] = ci(a + 1);
+    if (e.anzahl == 3) j["ci95_K"] = ci(0);
+    j["sigma"] = wert(e.sigma);
+    j["rss"] = wert(e.rss);
+    j["r2_data"] = opt(e.r2);
+    j["aicc"] = opt(e.aicc);
+    j["converged"] = ok;
+    return j;
+}
+
 Json regressionJson(const Bericht& b) {
     Json modelle = Json::array();
     const ModellFit* entscheidend = nullptr;
-    for (const ModellFit& m : b.regression.modelle) {
+    for (std::size_t k = 0; k < b.regression.modelle.size(); ++k) {
+        const ModellFit& m = b.regression.modelle[k];
         // A model whose A overflowed still has its r and B.
         const auto wert = [&](double v, bool da) { return da ? zahl(v) : Json(nullptr); };
         modelle.push_back({{"code", m.code},
@@ -73,7 +103,8 @@ Json regressionJson(const Bericht& b) {
                            {"B", wert(m.B, m.ok || m.ohneA)},
                            {"admissible", m.zulaessig},
                            {"ok", m.ok},
-                           {"error", fehlerWert(m.fehler)}});
+                           {"error", fehlerWert(m.fehler)},
+                           {"least_squares", kqJson(b.kq[k])}});
         if (m.code == b.regression.modellNr) entscheidend = &m;
     }
     Json decisive = nullptr;
@@ -120,7 +151,8 @@ Json fallJson(const FallBericht& fall) {
                          {"Xs", wert(t.Xs)},
                          {"iterations", t.iterationen},
                          {"ok", t.ok},
-                         {"error", fehlerWert(t.fehler)}});
+                         {"error", fehlerWert(t.fehler)},
+                         {"least_squares", kqJson(fall.kq[k])}});
     }
     return {{"types", typen}, {"decisive", entscheidendJson(fall)}};
 }
@@ -140,6 +172,9 @@ Json abfrageJson(const Bericht& b) {
             j["Y"] = zahl(a.Y);
         }
         j["extrapolation"] = a.extrapolation;
+        j["interval95"] = a.band ? Json{{"mean", intervall(a.band->mittel)},
+                                        {"prediction", intervall(a.band->vorhersage)}}
+                                 : Json(nullptr);
         abfragen[a.art] = j;
     }
     return abfragen;

@@ -55,6 +55,33 @@ std::string rechts(const std::string& t, std::size_t breite) {
     return rechtsbuendig(t, breite);
 }
 
+std::string ende(const std::optional<double>& v) {
+    return v ? allgemein(*v) : "unbeschränkt";
+}
+std::string intervall(const KQIntervall& i) {
+    return "[" + ende(i.unten) + "; " + ende(i.oben) + "]";
+}
+
+// The least-squares fit of the decisive model or curve, in the data's units.
+void kleinsteQuadrate(std::ostringstream& aus, const std::string& einzug,
+                      const std::optional<KQErgebnis>& kq) {
+    if (!kq) return;
+    aus << einzug << "Kleinste Quadrate im Originalmaßstab: ";
+    if (!kq->konvergiert) {
+        aus << "keine Lösung (" << kq->grund << ")\n";
+        return;
+    }
+    static const char* const namen[2][3] = {{"A", "B", ""}, {"KMax", "A", "B"}};
+    for (std::size_t k = 0; k < static_cast<std::size_t>(kq->anzahl); ++k)
+        aus << (k ? "   " : "") << namen[kq->anzahl - 2][k] << " = " << zahl(kq->p[k]) << " ± "
+            << zahl(kq->se[k]);
+    aus << "\n"
+        << einzug << "  R² = " << zahl(kq->r2) << "   s = " << zahl(kq->sigma)
+        << "   AICc = " << zahl(kq->aicc);
+    if (kq->anzahl == 3) aus << "   KMax 95 % " << intervall(kq->ci95[0]);
+    aus << "\n";
+}
+
 void kopf(std::ostringstream& aus, const Bericht& b) {
     aus << "Trendkurve - " << (b.prognose ? "Prognose" : "Regression") << "\n"
         << "Datei       : " << sichtbar(b.pfad) << "\n"
@@ -84,12 +111,14 @@ void regression(std::ostringstream& aus, const Bericht& b) {
         aus << "Kein entscheidendes Modell: keine Anpassung ist gelungen.\n";
         return;
     }
-    for (const auto& m : b.regression.modelle) {
+    for (std::size_t k = 0; k < b.regression.modelle.size(); ++k) {
+        const ModellFit& m = b.regression.modelle[k];
         if (m.code != nr) continue;
         aus << "Entscheidendes Modell: " << nr << "   Y = " << FYQ(nr) << "\n"
             << "  A = " << zahl(m.A) << "\n"
             << "  B = " << zahl(m.B) << "\n"
             << "  r = " << rWert(m.r) << "\n";
+        kleinsteQuadrate(aus, "  ", b.kq[k]);
     }
 }
 
@@ -130,6 +159,17 @@ void fall(std::ostringstream& aus, const char* name, const FallBericht& f) {
         << "    Xwp2      = " << zahl(k.Xwp2) << "\n"
         << "    Dichte Xs = " << zahl(k.phiXs) << "\n"
         << "    Ordinate T= " << zahl(k.T) << "\n";
+    for (std::size_t i = 0; i < KurvenTypen.size(); ++i)
+        if (KurvenTypen[i] == e.typ) kleinsteQuadrate(aus, "    ", f.kq[i]);
+}
+
+// The least-squares curve at the answer's X: its value, where a new value lies (95 %)
+// and where the curve itself lies (95 %).
+void band(std::ostringstream& aus, const char* was, const std::optional<KQBand>& band) {
+    if (!band) return;
+    aus << "    Kleinste Quadrate: " << was << " = " << zahl(band->y) << " "
+        << intervall(band->vorhersage) << " (Vorhersage), Kurve " << intervall(band->mittel)
+        << "\n";
 }
 
 void abfragen(std::ostringstream& aus, const Bericht& b) {
@@ -146,6 +186,7 @@ void abfragen(std::ostringstream& aus, const Bericht& b) {
                 aus << "  X = " << zahl(a.X) << "  ->  Y = " << Zahl(a.Y.value_or(0)) << hinweis;
             else
                 aus << "  Y = " << zahl(a.Y) << "  ->  X = " << Zahl(a.X.value_or(0)) << hinweis;
+            band(aus, "Y", a.band);
             continue;
         }
         aus << "  Eingabe " << a.art << " = " << a.eingabe << ":  X = " << zahl(a.X)
@@ -155,6 +196,7 @@ void abfragen(std::ostringstream& aus, const Bericht& b) {
         if (a.fehler)
             aus << "    Fehler " << a.fehler->code << ": " << einzeilig(meldungstext(*a.fehler))
                 << "\n";
+        band(aus, "K", a.band);
     }
 }
 
