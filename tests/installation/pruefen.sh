@@ -10,6 +10,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 erwartet="bin/trendkurve
 bin/trendkurve-cli
 share/applications/trendkurve.desktop
+share/doc/trendkurve/copyright
 share/icons/hicolor/scalable/apps/trendkurve.svg
 share/mime/packages/trendkurve.xml"
 liste=$(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort)
