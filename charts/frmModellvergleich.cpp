@@ -1,5 +1,6 @@
 #include "frmModellvergleich.h"
 
+#include "KQAnpassung.h"
 #include "Modellvergleich.h"
 #include "QPainterAusgabe.h"
 #include "Residuenplot.h"
@@ -14,6 +15,9 @@
 #include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -31,6 +35,47 @@ QString fehlertext(const std::optional<Fehler>& f) {
     return f ? QString::fromStdString(f->beschreibung) : QString();
 }
 
+// Sorts by the number behind the text; cells without a number go last.
+class Zahlzelle : public QTableWidgetItem {
+public:
+    using QTableWidgetItem::QTableWidgetItem;
+    bool operator<(const QTableWidgetItem& o) const override {
+        const QVariant a = data(Qt::UserRole), b = o.data(Qt::UserRole);
+        if (a.isValid() != b.isValid()) return a.isValid();
+        if (a.isValid()) return a.toDouble() < b.toDouble();
+        return QTableWidgetItem::operator<(o);
+    }
+};
+
+const QStringList KqKopf = {u"R²"_s, u"RMSE"_s, u"AICc"_s, u"ΔAICc"_s};
+
+// The least-squares columns of a group of fits compared with each other: R² and RMSE
+// in the data's units, AICc and its distance to the group's lowest.
+template <class Zeile>
+void kqSpaltenAnhaengen(std::vector<Zeile>& zeilen, const std::vector<const KQErgebnis*>& kq) {
+    std::optional<double> kleinstes;
+    for (const KQErgebnis* e : kq)
+        if (e && e->konvergiert && e->aicc)
+            kleinstes = std::min(kleinstes.value_or(*e->aicc), *e->aicc);
+    for (std::size_t i = 0; i < zeilen.size(); ++i) {
+        const KQErgebnis* e = kq[i] && kq[i]->konvergiert ? kq[i] : nullptr;
+        const auto zelle = [](const std::optional<double>& w) {
+            return typename Zeile::value_type{w ? QString::number(*w, 'g', 10) : QString(), w};
+        };
+        std::optional<double> r2, rmse, aicc, delta;
+        if (e) {
+            r2 = e->r2;
+            rmse = std::sqrt(e->rss / e->n);
+            aicc = e->aicc;
+            if (aicc) delta = *aicc - *kleinstes;
+        }
+        for (const auto& w : {r2, rmse, aicc, delta}) zeilen[i].push_back(zelle(w));
+    }
+}
+
+const KQErgebnis* kqVon(const std::optional<KQErgebnis>& e) {
+    return e ? &*e : nullptr;
+}
 } // namespace
 
 frmModellvergleich::frmModellvergleich(const Vergleichsdaten& daten, QWidget* parent)
@@ -60,6 +105,9 @@ frmModellvergleich::frmModellvergleich(const Vergleichsdaten& daten, QWidget* pa
         spalte->addWidget(residuen_);
     }
     zeilenZeigen();
+    for (int k = 0; k < static_cast<int>(KqKopf.size()); ++k)
+        tabelle_->horizontalHeaderItem(tabelle_->columnCount() - 1 - k)
+            ->setToolTip(u"Kleinste Quadrate im Originalmaßstab"_s);
 
     auto* knoepfe = new QHBoxLayout;
     auto* kopieren = new QPushButton(u"Tabelle kopieren"_s, this);
@@ -100,6 +148,13 @@ void frmModellvergleich::regressionFuellen(const Vergleichsdaten& d) {
                            zahl(m.B),
                            {m.verwendbar ? u"ja"_s : QString::fromStdString(m.grund), {}}});
     }
+    const KQModelle kq = kqRegression(d.z, d.regression);
+    std::vector<const KQErgebnis*> jeZeile;
+    for (const Vergleichszeile& m : v.zeilen)
+        for (std::size_t k = 0; k < ModellCodes.size(); ++k)
+            if (ModellCodes[k] == m.code) jeZeile.push_back(kqVon(kq[k]));
+    kqSpaltenAnhaengen(zeilen_, jeZeile);
+    kopf_ += KqKopf;
     hinweis_->setVisible(v.knapp);
 }
 
@@ -109,24 +164,30 @@ void frmModellvergleich::prognoseFuellen(const Vergleichsdaten& d) {
     const std::pair<QString, const FallErgebnis*> faelle[] = {{u"Summenwerte"_s, &d.summenwerte},
                                                               {u"Einzelwerte"_s, &d.einzelwerte}};
     for (const auto& [name, fall] : faelle) {
+        const KQTypen kq =
+            kqFall(d.z, fall == &d.summenwerte ? Untersuch1(d.z) : Untersuch2(d.z), *fall);
+        std::vector<std::vector<Zelle>> gruppe;
         for (std::size_t n = 0; n < fall->typen.size(); ++n) {
             const TypFit& t = fall->typen[n];
             const int typ = KurvenTypen[n]; // also for a type the case never reached
             const auto zahl = [&t](double w) { return t.ok ? Zelle{zehnStellen(w), w} : Zelle{}; };
             const bool entscheidend = fall->entscheidend && t.ok && typ == fall->typ;
             const QString schritte = t.lief ? QString::number(t.iterationen) : QString();
-            zeilen_.push_back({{entscheidend ? u"entscheidend"_s : QString(), {}},
-                               {name, {}},
-                               {QString::number(typ), {}},
-                               zahl(t.K),
-                               zahl(t.r),
-                               zahl(t.A),
-                               zahl(t.B),
-                               zahl(t.Xs),
-                               {schritte, {}},
-                               {fehlertext(t.fehler), {}}});
+            gruppe.push_back({{entscheidend ? u"entscheidend"_s : QString(), {}},
+                              {name, {}},
+                              {QString::number(typ), {}},
+                              zahl(t.K),
+                              zahl(t.r),
+                              zahl(t.A),
+                              zahl(t.B),
+                              zahl(t.Xs),
+                              {schritte, {}},
+                              {fehlertext(t.fehler), {}}});
         }
+        kqSpaltenAnhaengen(gruppe, {kqVon(kq[0]), kqVon(kq[1]), kqVon(kq[2])});
+        zeilen_.insert(zeilen_.end(), gruppe.begin(), gruppe.end());
     }
+    kopf_ += KqKopf;
 }
 
 void frmModellvergleich::zeilenZeigen() {
@@ -136,8 +197,9 @@ void frmModellvergleich::zeilenZeigen() {
     for (std::size_t i = 0; i < zeilen_.size(); ++i) {
         for (std::size_t k = 0; k < zeilen_[i].size(); ++k) {
             const Zelle& c = zeilen_[i][k];
-            auto* item = new QTableWidgetItem(c.text);
+            auto* item = new Zahlzelle(c.text);
             if (c.wert) {
+                item->setData(Qt::UserRole, *c.wert);
                 item->setToolTip(QString::number(*c.wert, 'g', 17));
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             } else if (!c.text.isEmpty()) {
@@ -153,6 +215,9 @@ void frmModellvergleich::zeilenZeigen() {
     }
     tabelle_->resizeColumnsToContents();
     tabelle_->horizontalHeader()->setStretchLastSection(true);
+    // A click on a column's head sorts by it; until then the rows keep their order.
+    tabelle_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    tabelle_->setSortingEnabled(true);
 }
 
 void frmModellvergleich::residuenZeichnen(const Vergleichsdaten& d) {
@@ -192,9 +257,8 @@ void frmModellvergleich::kontextmenue(const QPoint& wo) {
     QMenu menue(this);
     menue.addAction(u"Tabelle kopieren"_s, this, [this] { kopieren(); });
     const QTableWidgetItem* item = tabelle_->itemAt(wo);
-    const int i = item ? item->row() : -1, k = item ? item->column() : -1;
-    if (i >= 0 && zeilen_[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)].wert) {
-        const double w = *zeilen_[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)].wert;
+    if (item && item->data(Qt::UserRole).isValid()) { // the row may have moved by sorting
+        const double w = item->data(Qt::UserRole).toDouble();
         menue.addAction(u"Zahl mit 17 Stellen kopieren"_s, this,
                         [w] { QApplication::clipboard()->setText(QString::number(w, 'g', 17)); });
     }

@@ -11,10 +11,12 @@
 
 #include <QAction>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace tk {
@@ -60,6 +62,25 @@ TEST_P(Vergleich, TabelleUndExport) {
         }
     }
     EXPECT_EQ(!f.hinweis()->isHidden(), fall.knapp);
+
+    // A click on "AICc" puts the least-squares fits best first, fits without one last;
+    // ΔAICc counts from the best.
+    const int aicc = t->columnCount() - 2;
+    ASSERT_EQ(t->horizontalHeaderItem(aicc)->text(), QStringLiteral("AICc"));
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    f.tabelle()->scrollToItem(t->item(0, aicc));
+    const QHeaderView* kopf = t->horizontalHeader();
+    QTest::mouseClick(
+        kopf->viewport(), Qt::LeftButton, {},
+        {kopf->sectionViewportPosition(aicc) + kopf->sectionSize(aicc) / 2, kopf->height() / 2});
+    ASSERT_EQ(kopf->sortIndicatorSection(), aicc);
+    const auto zahl = [&](int i, int k) { return t->item(i, k)->toolTip().toDouble(); };
+    for (int i = 1; i < 9; ++i) {
+        if (t->item(i, aicc)->toolTip().isEmpty()) continue;
+        EXPECT_LE(zahl(i - 1, aicc), zahl(i, aicc));
+        EXPECT_NEAR(zahl(i, aicc + 1), zahl(i, aicc) - zahl(0, aicc), 1e-9);
+    }
 
     Programmzustand z = d.z;
     test::FakeDialoge dialoge;
