@@ -23,4 +23,13 @@ KQModelle kqRegression(const Programmzustand& z, const RegressionsErgebnis& r);
 // On the case's cumulative series over XWert, the values the search fitted.
 KQTypen kqFall(const Programmzustand& z, const Summenreihe& reihe, const FallErgebnis& f);
 
+// The decisive curve of the state fitted by least squares (without the profile of K):
+// the regression model on the entered pairs, or the prognosis curve on the cumulative
+// series of the case the chart shows. Empty when the state has no decisive curve.
+struct KQEntscheidend {
+    KQKurve kurve;
+    KQErgebnis fit;
+};
+std::optional<KQEntscheidend> kqEntscheidend(const Programmzustand& z);
+
 } // namespace tk

@@ -173,7 +173,7 @@ double zeichneLegende(Ausgabe& a, const Rechteck& b, const std::vector<Legendene
                        {x + probe, mitte - h / 3},
                        {x + probe, mitte + h / 3},
                        {x, mitte + h / 3}},
-                      Farbe::Hellrot);
+                      eintrag.flaeche);
             break;
         case Legendeneintrag::Probe::Keine:
             break;

@@ -22,6 +22,7 @@ struct Legendeneintrag {
     enum class Probe { Keine, Linie, Gestrichelt, Flaeche };
     Probe probe = Probe::Keine;
     QString text;
+    Farbe flaeche = Farbe::Hellrot; // of a Flaeche sample
 };
 
 // Prints the entries rightwards from the top left of `bereich`, starting a new row

@@ -1,3 +1,4 @@
+#include "GrafikKQ.h"
 #include "GrafikOriginal.h"
 #include "GrafikRahmen.h"
 #include "Grafiken.h"
@@ -89,9 +90,29 @@ void GrafikOriginalP1(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     const auto [von, bis] = bereichX(z, WertXI(z, 0.01), WertXI(z, 0.99), marken);
     g.ergebnisse.KMaxGrenze1 = KGrenz1(z, z.KMax);
     g.ergebnisse.KMaxGrenze2 = KGrenz2(z, z.KMax);
-    const Verlauf kurve = abtasten([&](double x) { return versuch([&] { return WertKi(z, x); }); },
-                                   von, bis, schritte);
-    const auto band = bandflaechen(z, von, bis);
+    Verlauf kurve = abtasten([&](double x) { return versuch([&] { return WertKi(z, x); }); }, von,
+                             bis, schritte);
+    auto band = bandflaechen(z, von, bis);
+    double KMax = z.KMax;
+    // The fit's own limits come from a rule of thumb, and are named so.
+    std::vector<Legendeneintrag> legende = {
+        {Probe::Linie, QStringLiteral("Summenwert")},
+        {Probe::Keine, koeffizienten(z)},
+        {Probe::Gestrichelt, QString::fromStdString("KMax = " + Zahl(z.KMax))},
+        {Probe::Flaeche, QStringLiteral("Grenzen KiG1/KiG2 (Faustformel)")}};
+    KQZeichnung kq;
+    if (g.KleinsteQuadrate) {
+        kq = kqZeichnung(z, von, bis, QStringLiteral("Summenwert"));
+        if (kq.gezeichnet()) {
+            kurve = kq.kurve;
+            band = kq.mittel;
+            KMax = kq.kq->fit.p[0];
+            legende.clear();
+        }
+        legende.insert(legende.end(), kq.legende.begin(), kq.legende.end());
+        if (kq.gezeichnet())
+            legende.push_back({Probe::Gestrichelt, QString::fromStdString("KMax = " + Zahl(KMax))});
+    }
 
     Spanne y;
     for (int i = 1; i <= z.AnzPaare; ++i) y.nimm(z.YWert(i));
@@ -100,22 +121,20 @@ void GrafikOriginalP1(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     for (const auto& flaeche : band)
         for (const auto& p : flaeche) y.nimm(p.second);
     for (const auto& m : marken) y.nimm(m.p.second);
-    y.nimm(z.KMax);
-    y.nimm(*g.ergebnisse.KMaxGrenze2);
+    y.nimm(KMax);
+    if (!kq.gezeichnet()) y.nimm(*g.ergebnisse.KMaxGrenze2);
 
     Rahmen rahmen(a, druck, 8);
     Rechteck b = originalBereich(a, druck);
     const int kurvenBreite = druck ? 5 : 3;
-    b.oben = zeichneLegende(a, b,
-                            {{Probe::Linie, QStringLiteral("Summenwert")},
-                             {Probe::Keine, koeffizienten(z)},
-                             {Probe::Gestrichelt, QString::fromStdString("KMax = " + Zahl(z.KMax))},
-                             {Probe::Flaeche, QStringLiteral("95 %-Vertrauensbereich von K")}},
-                            kurvenBreite);
+    b.oben = zeichneLegende(a, b, legende, kurvenBreite);
     const Diagramm d(a, b, {von, bis}, y.mitRand());
-    for (const auto& flaeche : band) d.fuelle(a, flaeche, Farbe::Hellrot);
+    if (kq.gezeichnet())
+        zeichneKQBaender(a, d, kq);
+    else
+        for (const auto& flaeche : band) d.fuelle(a, flaeche, Farbe::Hellrot);
     d.zeichneAchsen(a, QStringLiteral("Wert  X"), QStringLiteral("Summenwert K"));
-    zeichneAsymptote(a, d, z.KMax);
+    zeichneAsymptote(a, d, KMax);
     zeichneKurve(a, d, kurve, kurvenBreite);
     zeichnePunkte(a, d, z, g.NumerierungEin);
     zeichneAbfragemarken(a, d, marken);

@@ -1,3 +1,4 @@
+#include "GrafikKQ.h"
 #include "GrafikOriginal.h"
 #include "GrafikRahmen.h"
 #include "Grafiken.h"
@@ -38,18 +39,30 @@ void GrafikOriginalR(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     const auto marken = abfragemarken(g, [](int) { return true; });
     const auto [xmin, xmax] = mitAbfragen(z.XMin, z.XMax, marken);
     const auto [von, bis] = erweitert(xmin, xmax);
-    const Verlauf kurve = abtasten([&](double x) { return WertYQ(z, x); }, von, bis);
+    Verlauf kurve = abtasten([&](double x) { return WertYQ(z, x); }, von, bis);
+    const QString formel = QStringLiteral("Y = ") + QString::fromStdString(FYQ(z.ModellNr));
+    using Probe = Legendeneintrag::Probe;
+    std::vector<Legendeneintrag> legende = {{Probe::Linie, formel},
+                                            {Probe::Keine, koeffizienten(z)}};
+    KQZeichnung kq;
+    Verlauf umfang = kurve; // what the Y axis has to show
+    if (g.KleinsteQuadrate) {
+        kq = kqZeichnung(z, von, bis, formel);
+        if (kq.gezeichnet()) {
+            legende.clear();
+            kurve = kq.kurve;
+            umfang = kq.kurve;
+            for (const auto& f : kq.mittel) umfang.stuecke.push_back(f);
+        }
+        legende.insert(legende.end(), kq.legende.begin(), kq.legende.end());
+    }
 
     Rahmen rahmen(a, druck, 8);
     Rechteck b = originalBereich(a, druck);
     const int kurvenBreite = druck ? 5 : 3;
-    using Probe = Legendeneintrag::Probe;
-    b.oben = zeichneLegende(
-        a, b,
-        {{Probe::Linie, QStringLiteral("Y = ") + QString::fromStdString(FYQ(z.ModellNr))},
-         {Probe::Keine, koeffizienten(z)}},
-        kurvenBreite);
-    const Diagramm d(a, b, {von, bis}, bereichY(z, kurve, marken));
+    b.oben = zeichneLegende(a, b, legende, kurvenBreite);
+    const Diagramm d(a, b, {von, bis}, bereichY(z, umfang, marken));
+    zeichneKQBaender(a, d, kq);
     d.zeichneAchsen(a, QStringLiteral("X"), QStringLiteral("Y"));
 
     a.setzeFarbe(Farbe::Hellrot);

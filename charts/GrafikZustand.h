@@ -21,6 +21,8 @@ struct GrafikZustand {
 
     // The chart in the data's own units instead of the linearised one.
     bool Originalmassstab = false;
+    // In that view: the least-squares curve with its 95 % bands instead of the fit's own.
+    bool KleinsteQuadrate = false;
     // The current query as a point of the curve (X, Y or X, K), as the panel last
     // evaluated it; empty before.
     std::optional<std::pair<double, double>> Abfragepunkt;

@@ -1,5 +1,7 @@
 #include "Abfragepanel.h"
 
+#include "KQAnpassung.h"
+
 #include "Auswertung.h"
 #include "Fehlermeldung.h"
 #include "Format.h"
@@ -15,6 +17,8 @@
 #include <QScopedValueRollback>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace tk {
@@ -62,6 +66,10 @@ Abfragepanel::Abfragepanel(Abfragekontext kontext, QWidget* parent)
     platz.setRetainSizeWhenHidden(true);
     extrapolation_->setSizePolicy(platz);
     extrapolation_->hide();
+    kleinsteQuadrate_ = new QLabel(this);
+    kleinsteQuadrate_->setObjectName(QStringLiteral("lblKleinsteQuadrate"));
+    kleinsteQuadrate_->setFont(arial);
+    kleinsteQuadrate_->hide();
     cmd3_ = new QPushButton(QStringLiteral("OK"), this);
     cmd3_->setObjectName(QStringLiteral("cmd3"));
     cmd4_ = new QPushButton(this);
@@ -235,12 +243,13 @@ void Abfragepanel::zeilenAnordnen() {
     case Abfrageart::Regression:
         zeile({label(0), label(1), feld(0), nullptr, label(2), feld(1), extrapolation_, nullptr,
                cmd4_});
-        zeile({label(9), label(3), label(4), label(5), label(6), label(7), label(8)});
+        zeile({label(9), label(3), label(4), label(5), label(6), label(7), label(8),
+               kleinsteQuadrate_});
         break;
     case Abfrageart::Summenwerte:
         zeile({label(0), label(4), feld(0), nullptr, label(1), label(2), feld(1), nullptr, label(3),
                feld(2), extrapolation_, nullptr, cmd4_});
-        zeile({label(5), label(6), nullptr, label(7), label(8)});
+        zeile({label(5), label(6), nullptr, label(7), label(8), nullptr, kleinsteQuadrate_});
         zeile({label(9)});
         break;
     case Abfrageart::Einzelwerte:
@@ -281,7 +290,32 @@ void Abfragepanel::nachZeichnen() {
     if (art_ == Abfrageart::Einzelwerte && !g.GrenzwertFest && !grenzwertGetippt_ &&
         !feld(2)->hasFocus())
         setzeFeld(2, Zahl(OrdinatenTop(g.PhiGrenze)));
+    kqAntwortZeigen();
     emit gezeichnet();
+}
+
+namespace {
+// Four significant digits, as one compares an answer with its interval: 11.17, 0.5432.
+std::string kurz(double v) {
+    const int stellen =
+        v == 0 ? 3 : std::clamp(3 - static_cast<int>(std::floor(std::log10(std::fabs(v)))), 0, 10);
+    return formatFest(v, stellen);
+}
+} // namespace
+
+void Abfragepanel::kqAntwortZeigen() {
+    const auto& g = k_.grafik;
+    std::optional<KQBand> b;
+    if (g.Originalmassstab && g.KleinsteQuadrate && g.Abfragepunkt &&
+        art_ != Abfrageart::Einzelwerte)
+        if (const auto kq = kqEntscheidend(k_.zustand))
+            b = kqBand(kq->kurve, kq->fit, g.Abfragepunkt->first);
+    kleinsteQuadrate_->setVisible(b.has_value());
+    if (!b) return;
+    const std::string was = art_ == Abfrageart::Regression ? "Yi" : "Ki";
+    kleinsteQuadrate_->setText(QString::fromStdString(was + " = " + kurz(b->y) + " [" +
+                                                      kurz(*b->vorhersage.unten) + "; " +
+                                                      kurz(*b->vorhersage.oben) + "]"));
 }
 
 // ---- buttons

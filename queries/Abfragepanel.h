@@ -43,6 +43,9 @@ public:
     QPushButton* cmd4() const { return cmd4_; }
     // "Extrapolation" beside the result while the query's X lies outside the data.
     QLabel* extrapolation() const { return extrapolation_; }
+    // In the view "Kleinste Quadrate": the query's answer on the least-squares curve with
+    // its 95 % prediction interval ("Yi = 11.17 [10.77; 11.57]"); hidden otherwise.
+    QLabel* kleinsteQuadrate() const { return kleinsteQuadrate_; }
 
 signals:
     // Emitted after every drawing of the chart, once the results are refreshed.
@@ -81,6 +84,7 @@ private:
     void setzeLabel(int i, const std::string& text);
     void warnen(const QString& text, const QString& titel);
     void zeigeExtrapolation(bool ja);
+    void kqAntwortZeigen();
     void fokusZurueck(int feld);
 
     Abfragekontext k_;
@@ -90,6 +94,7 @@ private:
     QPushButton* cmd3_ = nullptr;
     QPushButton* cmd4_ = nullptr;
     QLabel* extrapolation_ = nullptr;
+    QLabel* kleinsteQuadrate_ = nullptr;
     bool gezeigt_ = false;
     bool verarbeitet_ = false;      // a lost-focus rule is running
     bool eigeneGrenzen_ = false;    // the limit labels belong to the user's query, not to KMax

@@ -17,6 +17,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace tk {
 namespace {
 
@@ -351,6 +353,42 @@ INSTANTIATE_TEST_SUITE_P(Modelle, OriginalR,
                                            ModellFall{12, 0.5, 2},
                                            // (ln|x|)^0.5 has no value for |x| < 1
                                            ModellFall{12, 1, 0.5, {-4, -2, 3, 4, 6}}));
+
+// "Kleinste Quadrate" on NIST's DanWood (model 9): the certified least-squares curve, not
+// the linearised one; the confidence band (light red) inside the prediction band (light
+// cyan), which holds every data point.
+TEST(OriginalKQ, ZertifizierteKurveMitBaendern) {
+    const Paare daten = {{1.309, 2.138}, {1.471, 3.421}, {1.490, 3.597},
+                         {1.565, 4.340}, {1.611, 4.882}, {1.680, 5.660}};
+    const Programmzustand z = test::regression(daten);
+    GrafikZustand g;
+    g.Originalmassstab = g.KleinsteQuadrate = true;
+    AufzeichnungsAusgabe a;
+    GrafikZeichnen(a, z, g);
+    pruefeKurve(a, [](double x) { return 7.6886226176E-01 * std::pow(x, 3.8604055871E+00); },
+                {1.3, 1.5, 1.7});
+    const auto [sx, sy] = skalen(a);
+    std::map<Farbe, std::pair<double, double>> band; // lowest and highest mm at the point
+    for (const auto& [x, y] : daten) {
+        for (const auto& f : a.eintraege) {
+            if (f.polygon.size() < 5) continue; // the legend's samples
+            auto& [unten, oben] = band.try_emplace(f.farbe, 1e9, -1e9).first->second;
+            for (std::size_t i = 0; i + 1 < f.polygon.size(); ++i) {
+                const auto [x1, y1] = f.polygon[i];
+                const auto [x2, y2] = f.polygon[i + 1];
+                const double mx = sx.mm(x);
+                if (std::min(x1, x2) > mx || mx > std::max(x1, x2) || x1 == x2) continue;
+                const double my = y1 + (mx - x1) / (x2 - x1) * (y2 - y1);
+                unten = std::min(unten, my), oben = std::max(oben, my);
+            }
+        }
+        const auto [ru, ro] = band.at(Farbe::Hellrot);
+        const auto [cu, co] = band.at(Farbe::Hellcyan);
+        EXPECT_TRUE(cu < ru && ru < ro && ro < co) << x;
+        EXPECT_TRUE(cu <= sy.mm(y) && sy.mm(y) <= co) << x;
+        band.clear();
+    }
+}
 
 class OriginalP : public ::testing::TestWithParam<KurvenFall> {};
 

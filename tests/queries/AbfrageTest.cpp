@@ -7,6 +7,7 @@
 #include "QtTestLauf.h"
 #include "Teststaende.h"
 
+#include <QAction>
 #include <QFocusEvent>
 #include <cmath>
 
@@ -128,6 +129,18 @@ private slots:
         QCOMPARE(s.label(8), q(formatFest(KGrenz2(s.z, s.z.KMax), 6))); // from the chart
         Panelaufbau e(zustand(2));
         QCOMPARE(e.label(15), zahl(bandwerte(e.z, e.z.XMin, e.z.XMax).KdxG2));
+    }
+
+    // "Ansicht > Kleinste Quadrate": the answer also on the least-squares curve with its
+    // 95 % prediction interval (for a line: yh ± t(0.975; 3)·s·√(1 + 1/n + (x − x̄)²/Sxx)).
+    void kleinsteQuadrate() {
+        Panelaufbau a(regression({{2, 5.1}, {3, 6.8}, {4, 9.2}, {5, 10.9}, {6, 13.1}}));
+        a.eingeben(0, QStringLiteral("8"));
+        QVERIFY(!a.panel->kleinsteQuadrate()->isVisible());
+        a.fenster->findChild<QAction*>(QStringLiteral("mnuKleinsteQuadrate"))->trigger();
+        a.eingeben(0, QStringLiteral("8"));
+        QCOMPARE(a.panel->kleinsteQuadrate()->text(), QStringLiteral("Yi = 17.06 [16.05; 18.07]"));
+        QVERIFY(a.panel->kleinsteQuadrate()->isVisible());
     }
 
     // 0 and ±1 are moved off the logarithms' singular points, away from zero.
