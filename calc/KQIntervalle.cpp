@@ -13,6 +13,7 @@ namespace {
 
 constexpr double Reichweite = 1000; // how far the profile search looks, times K
 constexpr int Halbierungen = 60;
+constexpr int Schritte = 200; // of the walk outwards, doubling and halving
 
 // Best RSS with parameter k held at `wert`; the other parameters start from `start`
 // and, when the fit converges, carry on to the next point of the profile.
@@ -35,20 +36,20 @@ std::optional<double> profilEnde(const KQKurve& kurve, const std::vector<double>
                                  const std::vector<double>& y, const KQErgebnis& fit, std::size_t k,
                                  double grenze, double richtung) {
     const double mitte = fit.p[k];
-    const double weiteste = richtung > 0 ? mitte + Reichweite * std::fabs(mitte) : 0.0;
-    if (richtung < 0 && mitte <= 0) return std::nullopt;
-    KQParameter start = fit.p;
-    double innen = mitte, schritt = fit.se[k] > 0 ? fit.se[k] : 0.01 * std::fabs(mitte);
+    if (!(mitte > 0)) return std::nullopt; // a saturation level is positive
+    const double weiteste = richtung > 0 ? (1 + Reichweite) * mitte : 0.0;
+    double innen = mitte, schritt = fit.se[k] > 0 ? fit.se[k] : 0.01 * mitte;
     double aussen = mitte;
-    KQParameter innenStart = start;
-    for (;;) {
+    KQParameter innenStart = fit.p;
+    for (int schrittNr = 0;; ++schrittNr) {
+        if (schrittNr == Schritte) return std::nullopt;
         aussen = innen + richtung * schritt;
         if (richtung > 0 ? aussen >= weiteste : aussen <= weiteste) aussen = weiteste;
         KQParameter versuch = innenStart;
         const auto rss = profilRss(kurve, x, y, versuch, k, aussen);
         if (!rss) {
-            // the curve cannot be fitted there: no value beyond counts as inside
-            if (schritt < 1e-9 * std::fabs(mitte)) return std::nullopt;
+            // no fit there: try closer; where even a tiny step fails the end stays open
+            if (schritt < 1e-9 * mitte) return std::nullopt;
             schritt /= 2;
             continue;
         }
@@ -58,7 +59,7 @@ std::optional<double> profilEnde(const KQKurve& kurve, const std::vector<double>
         innenStart = versuch;
         schritt *= 2;
     }
-    for (int i = 0; i < Halbierungen && std::fabs(aussen - innen) > 1e-10 * std::fabs(mitte); ++i) {
+    for (int i = 0; i < Halbierungen && std::fabs(aussen - innen) > 1e-10 * mitte; ++i) {
         const double m = (innen + aussen) / 2;
         KQParameter versuch = innenStart;
         const auto rss = profilRss(kurve, x, y, versuch, k, m);

@@ -41,10 +41,6 @@ struct KQErgebnis {
     std::array<KQIntervall, 3> ci95; // Wald for A and B, profile for K
     double sigma = 0, rss = 0;
     std::optional<double> r2, aicc; // empty where undefined (constant data, exact fit, n too small)
-
-    // The values of a model (A, B) or a type (K, A, B) in that order.
-    double A() const { return p[static_cast<std::size_t>(anzahl - 2)]; }
-    double B() const { return p[static_cast<std::size_t>(anzahl - 1)]; }
 };
 
 // Fits the curve to (x, y) from `start`. With `frei` a subset of the parameters is

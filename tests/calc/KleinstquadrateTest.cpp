@@ -83,6 +83,20 @@ INSTANTIATE_TEST_SUITE_P(
                                  8.0565229338E+00}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Only the early rise of a logistic curve: the data bound K from below (well above the
+// Wald interval's negative end) but not from above, and the interval says so.
+TEST(KleinsteQuadrate, ProfilOhneObereGrenze) {
+    Paare p;
+    for (int x = 1; x <= 7; ++x)
+        p.emplace_back(x, 100 / (1 + std::exp(-(x - 12) * 0.5)) + (x % 2 ? 0.05 : -0.05));
+    const auto e = summenTyp(p, 2);
+    ASSERT_TRUE(e && e->konvergiert);
+    ASSERT_TRUE(e->ci95[0].unten);
+    EXPECT_GT(*e->ci95[0].unten, p.back().second);
+    EXPECT_LT(*e->ci95[0].unten, e->p[0]);
+    EXPECT_FALSE(e->ci95[0].oben);
+}
+
 // 400 logistic series (K = 100, 12 points, noise sigma 1) from a fixed seed; Box-Muller
 // by hand, since std::normal_distribution differs between libraries.
 TEST(KleinsteQuadrate, IntervalleHaltenIhreUeberdeckung) {
