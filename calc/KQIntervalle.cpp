@@ -59,7 +59,7 @@ std::optional<double> profilEnde(const KQKurve& kurve, const std::vector<double>
         innenStart = versuch;
         schritt *= 2;
     }
-    for (int i = 0; i < Halbierungen && std::fabs(aussen - innen) > 1e-10 * mitte; ++i) {
+    for (int i = 0; i < Halbierungen && std::fabs(aussen - innen) > 1e-8 * mitte; ++i) {
         const double m = (innen + aussen) / 2;
         KQParameter versuch = innenStart;
         const auto rss = profilRss(kurve, x, y, versuch, k, m);

@@ -146,7 +146,7 @@ KQErgebnis kleinsteQuadrate(const KQKurve& kurve, const std::vector<double>& x,
     if (gsl_multifit_nlinear_init(&v0.vector, &fdf, a.w) != GSL_SUCCESS)
         return nichtKonvergiert(e, "Startwerte unbrauchbar");
     int info = 0;
-    const int status = gsl_multifit_nlinear_driver(MaxIterationen, 1e-13, 1e-13, 0.0, nullptr,
+    const int status = gsl_multifit_nlinear_driver(MaxIterationen, 1e-10, 1e-12, 0.0, nullptr,
                                                    nullptr, &info, a.w);
     if (status != GSL_SUCCESS && !amMinimum(a.w)) return nichtKonvergiert(e, "keine Konvergenz");
 

@@ -25,7 +25,12 @@ std::optional<KQErgebnis> summenTyp(const Paare& p, std::size_t typIndex) {
     auto z = test::zustandMit(p, true);
     MaxMinWert(z, z.AnzPaare);
     const Summenreihe reihe = Untersuch1(z);
-    return kqFall(z, reihe, RegressFaktorP(z, reihe))[typIndex];
+    const TypFit t = RegressFaktorP(z, reihe).typen[typIndex];
+    if (!t.ok) return std::nullopt;
+    std::vector<double> x, w;
+    for (int i = 1; i <= z.AnzPaare; ++i)
+        x.push_back(z.XWert(i)), w.push_back(reihe.SummenK[static_cast<std::size_t>(i)]);
+    return kqMitIntervallen(typKurve(t.typ), x, w, {t.K, t.A, t.B});
 }
 
 struct Zertifiziert {
