@@ -104,6 +104,11 @@ KQErgebnis nichtKonvergiert(KQErgebnis e, std::string grund) {
 
 } // namespace
 
+const char* parametername(const KQErgebnis& e, std::size_t k) {
+    static const char* const namen[2][3] = {{"A", "B", ""}, {"KMax", "A", "B"}};
+    return namen[e.anzahl == 3][k];
+}
+
 KQKurve modellKurve(int code) {
     const Modell* m = modell(code);
     if (!m)

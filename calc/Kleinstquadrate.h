@@ -43,6 +43,9 @@ struct KQErgebnis {
     std::optional<double> r2, aicc; // empty where undefined (constant data, exact fit, n too small)
 };
 
+// The name of parameter k as the reports show it: A, B of a model; KMax, A, B of a type.
+const char* parametername(const KQErgebnis& e, std::size_t k);
+
 // Fits the curve to (x, y) from `start`. With `frei` a subset of the parameters is
 // fitted and the others stay at their start values (the profile of K); the result
 // then has no intervals.

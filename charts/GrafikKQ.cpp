@@ -25,10 +25,9 @@ struct Bandzug {
 };
 
 QString parameterText(const KQErgebnis& e) {
-    static const char* const namen[2][3] = {{"A", "B", ""}, {"KMax", "A", "B"}};
     std::string t;
     for (std::size_t k = 0; k < static_cast<std::size_t>(e.anzahl); ++k)
-        t += std::string(k ? "   " : "") + namen[e.anzahl - 2][k] + " = " + Zahl(e.p[k]) + " ± " +
+        t += std::string(k ? "   " : "") + parametername(e, k) + " = " + Zahl(e.p[k]) + " ± " +
              Zahl(e.se[k]);
     if (e.r2) t += "   R² = " + Zahl(*e.r2);
     return QString::fromStdString(t);

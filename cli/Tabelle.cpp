@@ -71,9 +71,8 @@ void kleinsteQuadrate(std::ostringstream& aus, const std::string& einzug,
         aus << "keine Lösung (" << kq->grund << ")\n";
         return;
     }
-    static const char* const namen[2][3] = {{"A", "B", ""}, {"KMax", "A", "B"}};
     for (std::size_t k = 0; k < static_cast<std::size_t>(kq->anzahl); ++k)
-        aus << (k ? "   " : "") << namen[kq->anzahl - 2][k] << " = " << zahl(kq->p[k]) << " ± "
+        aus << (k ? "   " : "") << parametername(*kq, k) << " = " << zahl(kq->p[k]) << " ± "
             << zahl(kq->se[k]);
     aus << "\n"
         << einzug << "  R² = " << zahl(kq->r2) << "   s = " << zahl(kq->sigma)
