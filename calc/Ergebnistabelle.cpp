@@ -77,6 +77,7 @@ std::vector<Tabellenzeile> ergebnistabelle(const Programmzustand& z, const std::
     t.push_back({"A", tabellenzahl(z.KonstA)});
     t.push_back({"B", tabellenzahl(z.KoeffB)});
     t.push_back({"r", tabellenzahl(z.KorrR)});
+    t.push_back({"R² (Daten)", zelle(z.R2Daten)});
     if (z.ModusPrognostik) kennwertZeilen(t, z);
     t.push_back({});
     t.push_back({"Wertepaare"});

@@ -64,6 +64,10 @@ std::string allgemein(double v) {
     return drucken(std::chars_format::general, 17, v);
 }
 
+std::string signifikant(double v, int stellen) {
+    return drucken(std::chars_format::general, stellen, v);
+}
+
 std::string listenForm(double v) {
     std::string t(1, v < 0 ? '-' : ' ');
     t += allgemein(std::fabs(v));

@@ -17,6 +17,8 @@ std::string Zahl(double F);
 std::string DruckFormat(int art, double v);
 // Plain general number form: up to 15 significant digits, no padding ("12.5", "1E-07").
 std::string allgemein(double v);
+// `stellen` significant digits in the shortest general form ("0.312346", "-1.5E-05").
+std::string signifikant(double v, int stellen);
 // List-output form of the data files: sign position, general form, trailing blank.
 std::string listenForm(double v);
 // Leading number of a text ("12.5abc" -> 12.5, "abc" -> 0), '.' decimal, optional exponent.

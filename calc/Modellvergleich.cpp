@@ -22,6 +22,7 @@ std::string grundVon(const ModellFit& fit) {
         return einzeilig(meldungstext(*fit.fehler));
     }
     if (!fit.zulaessig) return "nicht zulässig: negative Werte im doppelt-logarithmischen Modell";
+    if (!fit.beschreibt) return BeschreibtNicht;
     return {};
 }
 
@@ -36,8 +37,9 @@ Vergleichszeile zeileVon(const ModellFit& fit, int entscheidend) {
         z.B = fit.B;
     }
     if (fit.ok) z.A = fit.A;
+    z.r2Daten = fit.r2Daten;
     z.grund = grundVon(fit);
-    z.verwendbar = fit.ok && fit.zulaessig;
+    z.verwendbar = fit.ok && fit.zulaessig && fit.beschreibt;
     z.entscheidend = fit.code == entscheidend;
     return z;
 }
@@ -61,6 +63,22 @@ Modellvergleich modellvergleich(const RegressionsErgebnis& e) {
                 v.knapp = true;
     }
     return v;
+}
+
+std::string typGrund(const TypFit& t) {
+    if (t.fehler) return einzeilig(meldungstext(*t.fehler));
+    if (!t.lief) return "nicht gerechnet (Fall vorzeitig beendet)";
+    if (!t.beschreibt) return BeschreibtNicht;
+    return {};
+}
+
+bool knappeEntscheidung(const FallErgebnis& f) {
+    if (!f.entscheidend) return false;
+    for (const TypFit& t : f.typen)
+        if (t.typ != f.typ && t.ok && t.beschreibt &&
+            std::fabs(f.r) - std::fabs(t.r) < KnappeSchwelle)
+            return true;
+    return false;
 }
 
 } // namespace tk

@@ -2,6 +2,8 @@
 // All nine regression fits side by side, best first, with why a model could not be
 // used, and whether the choice of the decisive model was a close one.
 
+#include "Bestimmtheit.h"
+#include "Prognose.h"
 #include "Regression.h"
 
 #include <optional>
@@ -14,7 +16,8 @@ struct Vergleichszeile {
     int code = 0;
     std::string formel;
     std::optional<double> r, r2, A, B;
-    bool verwendbar = false; // took part in the choice of the decisive model
+    std::optional<double> r2Daten; // R² in the data's units
+    bool verwendbar = false;       // took part in the choice of the decisive model
     bool entscheidend = false;
     std::string grund; // why not usable; empty when usable
 };
@@ -27,5 +30,10 @@ struct Modellvergleich {
 inline constexpr double KnappeSchwelle = 0.001;
 
 Modellvergleich modellvergleich(const RegressionsErgebnis& e);
+
+// Why a curve type of a prognosis case took no part in the choice; empty when it did.
+std::string typGrund(const TypFit& t);
+// The runner-up type of a case lies within `KnappeSchwelle` in |r| of the decisive one.
+bool knappeEntscheidung(const FallErgebnis& f);
 
 } // namespace tk

@@ -1,5 +1,7 @@
 #include "Prognose.h"
 
+#include "Bestimmtheit.h"
+#include "Kurventypen.h"
 #include "Rechnen.h"
 
 #include <cmath>
@@ -189,6 +191,13 @@ Ende typSuchen(TypFit& fit, int typ, const Programmzustand& z, const Summenreihe
         fit.fehler = f;
         return Ende::Fehler;
     }
+    // The curve as it is evaluated and drawn, against the values this case fits.
+    std::vector<double> X(d.u.size());
+    for (int i = 1; i <= z.AnzPaare; ++i) X[static_cast<std::size_t>(i - 1)] = z.XWert(i);
+    const Kurventyp& kurve = kurventyp(typ);
+    fit.r2Daten =
+        bestimmtheitDaten(X, d.W, [&](double x) { return kurve.wertK(fit.A, fit.B, fit.K, x); });
+    fit.beschreibt = beschreibtDaten(fit.r2Daten);
     return Ende::Fertig;
 }
 } // namespace
@@ -239,13 +248,24 @@ Summenreihe Untersuch2(const Programmzustand& z) {
     return s;
 }
 
+int waehleTyp(const std::array<TypFit, 3>& typen) {
+    int bester = -1;
+    for (std::size_t k = 0; k < typen.size(); ++k) {
+        const TypFit& t = typen[k];
+        if (!t.ok || !t.beschreibt) continue;
+        // Strictly greater: on equal |r| the earlier type stays.
+        if (bester < 0 || std::fabs(t.r) > std::fabs(typen[static_cast<std::size_t>(bester)].r))
+            bester = static_cast<int>(k);
+    }
+    return bester;
+}
+
 FallErgebnis RegressFaktorP(Programmzustand& z, const Summenreihe& reihe,
                             const Fortschritt& fortschritt,
                             const std::function<void(const Fehler&)>& melden) {
     FallErgebnis erg;
     z.ergebnisLoeschen();
     double yLetzt = 0, xs = 0;
-    double bestR = 0;
     for (std::size_t k = 0; k < KurvenTypen.size(); ++k) {
         const int typ = KurvenTypen[k];
         erg.typen[k].typ = typ;
@@ -259,22 +279,29 @@ FallErgebnis RegressFaktorP(Programmzustand& z, const Summenreihe& reihe,
             if (melden) melden(*erg.typen[k].fehler);
             break;
         }
-        const TypFit& fit = erg.typen[k];
-        // Strictly greater: on equal |r| the earlier type stays.
-        if (!erg.entscheidend || std::fabs(fit.r) > bestR) {
-            bestR = std::fabs(fit.r);
-            erg.entscheidend = true;
-            erg.r = fit.r;
-            erg.A = fit.A;
-            erg.B = fit.B;
-            erg.KMax = fit.K;
-            erg.Xs = fit.Xs;
-            erg.typ = typ;
-            fallUebernehmen(z, erg);
-        }
+    }
+    const int k = waehleTyp(erg.typen);
+    if (k >= 0) {
+        const TypFit& fit = erg.typen[static_cast<std::size_t>(k)];
+        erg.entscheidend = true;
+        erg.r = fit.r;
+        erg.A = fit.A;
+        erg.B = fit.B;
+        erg.KMax = fit.K;
+        erg.Xs = fit.Xs;
+        erg.typ = fit.typ;
+        erg.r2Daten = fit.r2Daten;
+        fallUebernehmen(z, erg);
     }
     if (fortschritt.ende) fortschritt.ende();
     return erg;
+}
+
+bool FallErgebnis::keineBeschreibt() const {
+    if (entscheidend) return false;
+    for (const TypFit& t : typen)
+        if (t.ok) return true;
+    return false;
 }
 
 void fallUebernehmen(Programmzustand& z, const FallErgebnis& fall) {
@@ -284,6 +311,7 @@ void fallUebernehmen(Programmzustand& z, const FallErgebnis& fall) {
     z.KMax = fall.KMax;
     z.WertXs = fall.Xs;
     z.KurvenTyp = fall.typ;
+    z.R2Daten = fall.r2Daten;
 }
 
 } // namespace tk

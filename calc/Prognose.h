@@ -42,6 +42,8 @@ struct TypFit {
     bool lief = false; // the search was started at all
     double K = 0, r = 0, A = 0, B = 0, Xs = 0;
     long iterationen = 0;
+    std::optional<double> r2Daten; // R² in the case's own values; unset where undefined
+    bool beschreibt = false;       // R² defined and not below 0
     std::optional<Fehler> fehler;
 };
 
@@ -51,7 +53,14 @@ struct FallErgebnis {
     bool abgebrochen = false;    // cancelled through the progress callback
     double r = 0, A = 0, B = 0, KMax = 0, Xs = 0;
     int typ = 0;
+    std::optional<double> r2Daten;
+    // Some type was fitted, but none describes the values better than their mean.
+    bool keineBeschreibt() const;
 };
+
+// The decisive type among the three: the largest |r| among the types whose search
+// ended and that describe the values; on equal |r| the earlier type. Index or -1.
+int waehleTyp(const std::array<TypFit, 3>& typen);
 
 // Progress of the searches. `typBeginn` is called before each type's search,
 // `fortschritt` every 350 iterations (returning false cancels), `ende` once when the
@@ -65,10 +74,10 @@ struct Fortschritt {
 inline constexpr long FortschrittTakt = 350;
 
 // Runs the three searches on the series and chooses the decisive type (strictly
-// larger |r| wins). Clears the state's results first and writes KorrR, KonstA,
-// KoeffB, KMax, WertXs, KurvenTyp of the best completed type. An arithmetic error
-// ends the searches and is reported through `melden`; only an undefined ln(A) does
-// not: Xs then keeps the previous type's value and the searches go on.
+// larger |r| wins among the types that describe the values). Clears the state's results first and
+// writes KorrR, KonstA, KoeffB, KMax, WertXs, KurvenTyp of the best completed type. An arithmetic
+// error ends the searches and is reported through `melden`; only an undefined ln(A) does not: Xs
+// then keeps the previous type's value and the searches go on.
 FallErgebnis RegressFaktorP(Programmzustand& z, const Summenreihe& reihe,
                             const Fortschritt& fortschritt = {},
                             const std::function<void(const Fehler&)>& melden = {});

@@ -1,5 +1,6 @@
 #include "Regression.h"
 
+#include "Bestimmtheit.h"
 #include "Modelle.h"
 #include "Rechnen.h"
 
@@ -61,12 +62,33 @@ ModellFit RegressFaktorR(const Programmzustand& z, int modell) {
         return fit;
     }
     fit.ok = true;
+    // Judged on the curve as it is evaluated and drawn, against the values as entered:
+    // the fit on linearised axes can look perfect while its curve misses every point
+    // (a negative Y through sgn(y)*ln|y|, say).
+    std::vector<double> xs, ys;
+    for (int i = 1; i <= n; ++i) {
+        xs.push_back(z.EingabeX(i));
+        ys.push_back(z.EingabeY(i));
+    }
+    fit.r2Daten = bestimmtheitDaten(xs, ys, [&](double x) { return m->wertY(fit.A, fit.B, x); });
+    fit.beschreibt = beschreibtDaten(fit.r2Daten);
     return fit;
+}
+
+int waehleModell(const std::array<ModellFit, 9>& fits) {
+    int bester = -1;
+    for (std::size_t k = 0; k < fits.size(); ++k) {
+        const ModellFit& fit = fits[k];
+        if (!fit.ok || !fit.zulaessig || !fit.beschreibt) continue;
+        // Strictly greater: on equal |r| the lower code stays decisive.
+        if (bester < 0 || std::fabs(fit.r) > std::fabs(fits[static_cast<std::size_t>(bester)].r))
+            bester = static_cast<int>(k);
+    }
+    return bester;
 }
 
 RegressionsErgebnis MassgR(Programmzustand& z, const FehlerMelder& melden) {
     RegressionsErgebnis erg;
-    const ModellFit* bester = nullptr;
     for (std::size_t k = 0; k < ModellCodes.size(); ++k) {
         ModellFit& fit = erg.modelle[k];
         const int modell = ModellCodes[k];
@@ -77,26 +99,22 @@ RegressionsErgebnis MassgR(Programmzustand& z, const FehlerMelder& melden) {
         } catch (const Fehler& f) {
             fit.fehler = f;
         }
-        if (fit.fehler) {
-            if (melden) melden(*fit.fehler);
-            continue;
-        }
-        // Strictly greater: on equal |r| the lower code stays decisive.
-        if (fit.zulaessig && (bester == nullptr || std::fabs(fit.r) > erg.rMax)) {
-            bester = &fit;
-            erg.rMax = std::fabs(fit.r);
-        }
+        if (fit.fehler && melden) melden(*fit.fehler);
     }
-    erg.modellNr = bester ? bester->code : 0;
+    const int k = waehleModell(erg.modelle);
+    z.KorrR = z.KoeffB = z.KonstA = 0;
+    if (k >= 0) {
+        const ModellFit& bester = erg.modelle[static_cast<std::size_t>(k)];
+        erg.modellNr = bester.code;
+        erg.rMax = std::fabs(bester.r);
+        erg.r2Daten = bester.r2Daten;
+        z.KorrR = bester.r;
+        z.KoeffB = bester.B;
+        z.KonstA = bester.A;
+    }
     z.ModellNr = erg.modellNr;
     z.RMax = erg.rMax;
-    if (bester) {
-        z.KorrR = bester->r;
-        z.KoeffB = bester->B;
-        z.KonstA = bester->A;
-    } else {
-        z.KorrR = z.KoeffB = z.KonstA = 0;
-    }
+    z.R2Daten = erg.r2Daten;
     return erg;
 }
 

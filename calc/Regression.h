@@ -23,8 +23,10 @@ struct ModellFit {
     int code = 0;
     bool ok = false;
     bool ohneA = false;
-    double r = 0, A = 0, B = 0; // A back-transformed (e^a) for codes 7..12
-    bool zulaessig = true;      // admissible for the choice of the decisive model
+    double r = 0, A = 0, B = 0;    // A back-transformed (e^a) for codes 7..12
+    bool zulaessig = true;         // admissible for the choice of the decisive model
+    std::optional<double> r2Daten; // R² in the data's units; unset where undefined
+    bool beschreibt = false;       // R² defined and not below 0
     std::optional<Fehler> fehler;
 };
 
@@ -37,13 +39,20 @@ struct RegressionsErgebnis {
     std::array<ModellFit, 9> modelle; // in code order
     int modellNr = 0;                 // 0: no model succeeded
     double rMax = 0;
+    std::optional<double> r2Daten; // of the decisive model
 };
+
+// The decisive model among fits in code order: the largest |r| among the models that
+// were fitted, are admissible and describe the data; on equal |r| the lower code.
+// Returns its index, or -1 when there is none.
+int waehleModell(const std::array<ModellFit, 9>& fits);
 
 // Reports one error to the user (the windows show a message box, the CLI prints).
 using FehlerMelder = std::function<void(const Fehler&)>;
 
-// Fits all nine models, chooses the decisive one (largest |r|, earlier code wins
-// ties, a double-logarithmic model only when no pair is negative) and stores
+// Fits all nine models, chooses the decisive one (largest |r| among the models that
+// describe the data, earlier code wins ties, a double-logarithmic model only when no
+// pair is negative) and stores
 // ModellNr, RMax, KorrR, KonstA, KoeffB in the state. Each failing fit is reported
 // through `melden` and drops out of the choice.
 RegressionsErgebnis MassgR(Programmzustand& z, const FehlerMelder& melden = {});

@@ -30,6 +30,7 @@ void Programmzustand::ergebnisLoeschen() {
     KorrR = KonstA = KoeffB = 0;
     KMax = WertXs = 0;
     KurvenTyp = 0;
+    R2Daten.reset();
 }
 
 void Programmzustand::fitUebernehmen(const Programmzustand& lauf) {
@@ -41,6 +42,7 @@ void Programmzustand::fitUebernehmen(const Programmzustand& lauf) {
     KMax = lauf.KMax;
     WertXs = lauf.WertXs;
     KurvenTyp = lauf.KurvenTyp;
+    R2Daten = lauf.R2Daten;
 }
 
 void Programmzustand::initialisierenStart() {
@@ -55,6 +57,7 @@ void Programmzustand::initialisierenStart() {
     ModellNr = 0;
     KMax = 0;
     KurvenTyp = 0;
+    R2Daten.reset();
     Bezeichnung.clear();
     DateiName.clear();
     redimPaare(0, false);
@@ -68,6 +71,7 @@ void Programmzustand::initialisierenEingabe() {
     ModellNr = 0;
     KorrR = KonstA = KoeffB = WertXs = 0;
     KMax = 0;
+    R2Daten.reset();
     Kennzahl = 1;
 }
 

@@ -2,6 +2,7 @@
 // The program-wide state shared by the windows: mode, data set, title, file name,
 // the decisive fit and the extremes. One object, created by main and handed on.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,7 @@ struct Programmzustand {
     double KorrR = 0, KonstA = 0, KoeffB = 0;
     double KMax = 0, WertXs = 0;
     int KurvenTyp = 0;
+    std::optional<double> R2Daten; // R² of the decisive curve in the data's units
 
     // chart window
     int GrafikFall = 1;

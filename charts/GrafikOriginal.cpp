@@ -1,5 +1,6 @@
 #include "GrafikOriginal.h"
 
+#include "Bestimmtheit.h"
 #include "Format.h"
 #include "Kurvenverlauf.h"
 
@@ -109,8 +110,9 @@ void zeichneAbfragemarken(Ausgabe& a, const Diagramm& d, const std::vector<Abfra
 }
 
 QString koeffizienten(const Programmzustand& z) {
-    return QString::fromStdString("A = " + Zahl(z.KonstA) + "   B = " + Zahl(z.KoeffB) +
-                                  "   r = " + Zahl(z.KorrR));
+    const std::string schwach = schwacheAnpassungText(z.R2Daten);
+    return QString::fromStdString("A = " + Zahl(z.KonstA) + "   B = " + Zahl(z.KoeffB) + "   r = " +
+                                  Zahl(z.KorrR) + (schwach.empty() ? "" : "   " + schwach));
 }
 
 } // namespace tk::grafik

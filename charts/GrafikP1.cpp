@@ -121,7 +121,7 @@ void GrafikP1(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
                   {QStringLiteral(" ")},
                   {QStringLiteral("Κ")},
                   {QStringLiteral("max"), true}}},
-                z.KonstA, z.KoeffB, z.KorrR, probe);
+                z.KonstA, z.KoeffB, z.KorrR, z.R2Daten, probe);
 
     zeichneProzentskala(a, z, x0, h);
 

@@ -49,7 +49,7 @@ void zeichneDichteKopf(Ausgabe& a, const Programmzustand& z, const Kopfzeilen& k
     zeichneKopf(a, kopf,
                 {{{QStringLiteral("dichte")}, {QStringLiteral(" ")}, {QStringLiteral("φ")}},
                  {{QStringLiteral("Verteilungs-")}}},
-                z.KonstA, z.KoeffB, z.KorrR, probe);
+                z.KonstA, z.KoeffB, z.KorrR, z.R2Daten, probe);
 }
 
 // The ordinate's ten ticks from 0 to the top T.

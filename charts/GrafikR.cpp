@@ -3,6 +3,7 @@
 #include "ZeigGrafik.h"
 
 #include "Auswertung.h"
+#include "Bestimmtheit.h"
 #include "Format.h"
 #include "Rechnen.h"
 
@@ -92,6 +93,13 @@ void zeichneLegende(Ausgabe& a, const Programmzustand& z) {
         const double oben = yAchse - 4 - 0.2 * k - k * h;
         TextBei(a, spalte, oben, labels[k]);
         TextBei(a, 80, oben, wertText(werte[k]));
+    }
+    // A reader filing the page must not take a poor fit for a good one.
+    const std::string schwach = schwacheAnpassungText(z.R2Daten);
+    if (!schwach.empty()) {
+        a.setzeFarbe(Farbe::Hellrot);
+        TextBei(a, spalte, yAchse - 4 - 0.6 - 3 * h, QString::fromStdString(schwach));
+        a.setzeFarbe(Farbe::Schwarz);
     }
     setzeFett(a, false);
 }

@@ -2,6 +2,7 @@
 
 #include "ZeigGrafik.h"
 
+#include "Bestimmtheit.h"
 #include "Format.h"
 
 #include <algorithm>
@@ -130,7 +131,7 @@ double zeichneKurvenprobe(Ausgabe& a, const Kopfzeilen& k, const QString& name, 
 
 void zeichneKopf(Ausgabe& a, const Kopfzeilen& k,
                  const std::vector<std::vector<Titelstueck>>& titel, double A, double B, double r,
-                 double probeStart) {
+                 const std::optional<double>& r2, double probeStart) {
     const double xTitel = k.x0 - 15;
     const double h = a.textHoehe(QStringLiteral("X"));
     double titelEnde = xTitel;
@@ -148,9 +149,11 @@ void zeichneKopf(Ausgabe& a, const Kopfzeilen& k,
                                QStringLiteral("Regressionskoeff. B"),
                                QStringLiteral("Korrelationskoeffizient")};
     const QString r_ = QStringLiteral("r ");
-    const QString werte[3] = {QStringLiteral("= ") + QString::fromStdString(Zahl(A)),
-                              QStringLiteral("= ") + QString::fromStdString(Zahl(B)),
-                              QStringLiteral("r = ") + QString::fromStdString(Zahl(r))};
+    QString werte[3] = {QStringLiteral("= ") + QString::fromStdString(Zahl(A)),
+                        QStringLiteral("= ") + QString::fromStdString(Zahl(B)),
+                        QStringLiteral("r = ") + QString::fromStdString(Zahl(r))};
+    const std::string schwach = schwacheAnpassungText(r2);
+    if (!schwach.empty()) werte[2] += QStringLiteral("   ") + QString::fromStdString(schwach);
     double labelBreite = 0;
     for (const auto& l : labels) labelBreite = std::max(labelBreite, a.textBreite(l));
     const double wertSpalte = labelBreite + 1.5 + a.textBreite(r_);

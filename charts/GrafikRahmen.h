@@ -5,6 +5,7 @@
 #include "Ausgabe.h"
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace tk::grafik {
@@ -54,10 +55,11 @@ struct Titelstueck {
 };
 // Prints the ordinate title (its lines listed from the bottom up) from x0 - 15 and the
 // parameter legend A, B, r beside it, or above it when the row would run into the
-// curve sample starting at `probeStart`.
+// curve sample starting at `probeStart`. A weak fit (R² in the data's units below 0.5)
+// is said beside r.
 void zeichneKopf(Ausgabe& a, const Kopfzeilen& k,
                  const std::vector<std::vector<Titelstueck>>& titel, double A, double B, double r,
-                 double probeStart);
+                 const std::optional<double>& r2, double probeStart);
 // Sample of the curve (a short line in its colour and width) and its name, ending at
 // x0 + 120 on the lowest row. Returns where the sample starts.
 double zeichneKurvenprobe(Ausgabe& a, const Kopfzeilen& k, const QString& name, int breite);

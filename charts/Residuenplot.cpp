@@ -2,6 +2,7 @@
 
 #include "Diagramm.h"
 #include "Fehler.h"
+#include "Kurventypen.h"
 #include "Kurvenverlauf.h"
 #include "Modelle.h"
 
@@ -24,11 +25,28 @@ std::vector<Residuum> residuen(const Programmzustand& z, int code, double A, dou
     return r;
 }
 
+std::vector<Residuum> residuen(const Programmzustand& z, const FallErgebnis& fall,
+                               bool einzelwerte) {
+    std::vector<Residuum> r;
+    if (!fall.entscheidend) return r;
+    const Summenreihe reihe = einzelwerte ? Untersuch2(z) : Untersuch1(z);
+    const Kurventyp& kurve = kurventyp(fall.typ);
+    for (int i = 1; i <= z.AnzPaare; ++i) {
+        const double W = reihe.SummenK[static_cast<std::size_t>(i)];
+        try {
+            r.push_back({i, z.XWert(i), W, kurve.wertK(fall.A, fall.B, fall.KMax, z.XWert(i))});
+        } catch (const Fehler&) {
+            // undefined there: no residual to show
+        }
+    }
+    return r;
+}
+
 namespace {
 const Schrift Beschriftung{QStringLiteral("Arial"), 8};
 } // namespace
 
-void zeichneResiduen(Ausgabe& a, const std::vector<Residuum>& r) {
+void zeichneResiduen(Ausgabe& a, const std::vector<Residuum>& r, const QString& titelY) {
     const double breite = a.breiteMm(), hoehe = a.hoeheMm();
     a.setzeKoordinaten(0, hoehe, breite, 0);
     a.setzeSchrift(Beschriftung);
@@ -53,7 +71,7 @@ void zeichneResiduen(Ausgabe& a, const std::vector<Residuum>& r) {
     // A little room, so that no point sits on the frame.
     const grafik::Diagramm d(a, {4, 2, breite - 4, hoehe - 2}, erweitert(xmin, xmax, 0.05),
                              erweitert(rmin, rmax, 0.05));
-    d.zeichneAchsen(a, QStringLiteral("X"), QStringLiteral("Y − Ŷ"));
+    d.zeichneAchsen(a, QStringLiteral("X"), titelY);
     a.setzeLinienstil(Linienstil::Gestrichelt);
     d.zeichneLinie(a, {{d.teilungX().von, 0}, {d.teilungX().bis, 0}});
     a.setzeLinienstil(Linienstil::Durchgezogen);

@@ -3,6 +3,7 @@
 // and their plot on any output surface.
 
 #include "Ausgabe.h"
+#include "Prognose.h"
 #include "Zustand.h"
 
 #include <vector>
@@ -19,8 +20,14 @@ struct Residuum {
 // the model is undefined is left out.
 std::vector<Residuum> residuen(const Programmzustand& z, int code, double A, double B);
 
+// The residuals W - Ŵ of a prognosis case's decisive curve over X, against the values
+// that case fits (`einzelwerte`: the running sums); empty without a decisive curve.
+std::vector<Residuum> residuen(const Programmzustand& z, const FallErgebnis& fall,
+                               bool einzelwerte);
+
 // Frame, zero line, scales with nice ticks, axis titles and one circle per residual,
 // filling the whole surface.
-void zeichneResiduen(Ausgabe& a, const std::vector<Residuum>& r);
+void zeichneResiduen(Ausgabe& a, const std::vector<Residuum>& r,
+                     const QString& titelY = QStringLiteral("Y − Ŷ"));
 
 } // namespace tk

@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
@@ -31,8 +32,20 @@ QString zehnStellen(double v) {
     return QString::number(v, 'g', 10);
 }
 
-QString fehlertext(const std::optional<Fehler>& f) {
-    return f ? QString::fromStdString(f->beschreibung) : QString();
+// A residual plot; left empty without a decisive curve.
+QImage residuenbild(const std::vector<Residuum>& r, bool entscheidend, int breite,
+                    const QString& titelY) {
+    QImage bild(breite, 230, QImage::Format_ARGB32);
+    bild.fill(Qt::white);
+    if (entscheidend) {
+        QPainterAusgabe a(bild);
+        zeichneResiduen(a, r, titelY);
+    } else {
+        QPainter p(&bild);
+        p.drawText(bild.rect(), Qt::AlignCenter,
+                   titelY.section(u':', 0, 0) + u": keine entscheidende Kurve"_s);
+    }
+    return bild;
 }
 
 // Sorts by the number behind the text; cells without a number go last.
@@ -47,10 +60,10 @@ public:
     }
 };
 
-const QStringList KqKopf = {u"R²"_s, u"RMSE"_s, u"AICc"_s, u"ΔAICc"_s};
+const QStringList KqKopf = {u"R² (KQ)"_s, u"RMSE (KQ)"_s, u"AICc"_s, u"ΔAICc"_s};
 
-// The least-squares columns of a group of fits compared with each other: R² and RMSE
-// in the data's units, AICc and its distance to the group's lowest.
+// The least-squares columns, before the reason, of a group of fits compared with each
+// other: R² and RMSE in the data's units, AICc and its distance to the group's lowest.
 template <class Zeile>
 void kqSpaltenAnhaengen(std::vector<Zeile>& zeilen, const std::vector<const KQErgebnis*>& kq) {
     std::optional<double> kleinstes;
@@ -69,7 +82,8 @@ void kqSpaltenAnhaengen(std::vector<Zeile>& zeilen, const std::vector<const KQEr
             aicc = e->aicc;
             if (aicc) delta = *aicc - *kleinstes;
         }
-        for (const auto& w : {r2, rmse, aicc, delta}) zeilen[i].push_back(zelle(w));
+        for (const auto& w : {r2, rmse, aicc, delta})
+            zeilen[i].insert(zeilen[i].end() - 1, zelle(w)); // the reason stays last
     }
 }
 
@@ -97,16 +111,15 @@ frmModellvergleich::frmModellvergleich(const Vergleichsdaten& daten, QWidget* pa
     hinweis_->setToolTip(u"Das zweitbeste Modell liegt in |r| weniger als 0,001 zurück."_s);
     hinweis_->hide();
     spalte->addWidget(hinweis_);
-    if (daten.z.ModusPrognostik) {
+    if (daten.z.ModusPrognostik)
         prognoseFuellen(daten);
-    } else {
+    else
         regressionFuellen(daten);
-        residuenZeichnen(daten);
-        spalte->addWidget(residuen_);
-    }
+    residuenZeichnen(daten);
+    spalte->addWidget(residuen_);
     zeilenZeigen();
     for (int k = 0; k < static_cast<int>(KqKopf.size()); ++k)
-        tabelle_->horizontalHeaderItem(tabelle_->columnCount() - 1 - k)
+        tabelle_->horizontalHeaderItem(tabelle_->columnCount() - 2 - k)
             ->setToolTip(u"Kleinste Quadrate im Originalmaßstab"_s);
 
     auto* knoepfe = new QHBoxLayout;
@@ -136,7 +149,8 @@ void frmModellvergleich::groesseNachInhalt() {
 
 void frmModellvergleich::regressionFuellen(const Vergleichsdaten& d) {
     const Modellvergleich v = modellvergleich(d.regression);
-    kopf_ = {u""_s, u"Modell"_s, u"Formel"_s, u"r"_s, u"r²"_s, u"A"_s, u"B"_s, u"verwendbar"_s};
+    kopf_ = {u""_s,           u"Modell"_s, u"Formel"_s, u"r"_s,         u"r²"_s,
+             u"R² (Daten)"_s, u"A"_s,      u"B"_s,      u"verwendbar"_s};
     for (const Vergleichszeile& m : v.zeilen) {
         const auto zahl = [](const Zahl& w) { return Zelle{w ? zehnStellen(*w) : QString(), w}; };
         zeilen_.push_back({{m.entscheidend ? u"entscheidend"_s : QString(), {}},
@@ -144,6 +158,7 @@ void frmModellvergleich::regressionFuellen(const Vergleichsdaten& d) {
                            {u"Y = "_s + QString::fromStdString(m.formel), {}},
                            zahl(m.r),
                            zahl(m.r2),
+                           zahl(m.r2Daten),
                            zahl(m.A),
                            zahl(m.B),
                            {m.verwendbar ? u"ja"_s : QString::fromStdString(m.grund), {}}});
@@ -154,15 +169,16 @@ void frmModellvergleich::regressionFuellen(const Vergleichsdaten& d) {
         for (std::size_t k = 0; k < ModellCodes.size(); ++k)
             if (ModellCodes[k] == m.code) jeZeile.push_back(kqVon(kq[k]));
     kqSpaltenAnhaengen(zeilen_, jeZeile);
-    kopf_ += KqKopf;
+    for (const QString& k : KqKopf) kopf_.insert(kopf_.size() - 1, k);
     hinweis_->setVisible(v.knapp);
 }
 
 void frmModellvergleich::prognoseFuellen(const Vergleichsdaten& d) {
-    kopf_ = {u""_s,  u"Fall"_s, u"Typ"_s, u"KMax"_s,     u"r"_s,
-             u"A"_s, u"B"_s,    u"Xs"_s,  u"Schritte"_s, u"Fehler"_s};
+    kopf_ = {u""_s,  u"Fall"_s, u"Typ"_s, u"KMax"_s,     u"r"_s,         u"R² (Daten)"_s,
+             u"A"_s, u"B"_s,    u"Xs"_s,  u"Schritte"_s, u"verwendbar"_s};
     const std::pair<QString, const FallErgebnis*> faelle[] = {{u"Summenwerte"_s, &d.summenwerte},
                                                               {u"Einzelwerte"_s, &d.einzelwerte}};
+    QStringList knapp;
     for (const auto& [name, fall] : faelle) {
         const KQTypen kq =
             kqFall(d.z, fall == &d.summenwerte ? Untersuch1(d.z) : Untersuch2(d.z), *fall);
@@ -173,21 +189,27 @@ void frmModellvergleich::prognoseFuellen(const Vergleichsdaten& d) {
             const auto zahl = [&t](double w) { return t.ok ? Zelle{zehnStellen(w), w} : Zelle{}; };
             const bool entscheidend = fall->entscheidend && t.ok && typ == fall->typ;
             const QString schritte = t.lief ? QString::number(t.iterationen) : QString();
+            const std::string grund = typGrund(t);
             gruppe.push_back({{entscheidend ? u"entscheidend"_s : QString(), {}},
                               {name, {}},
                               {QString::number(typ), {}},
                               zahl(t.K),
                               zahl(t.r),
+                              t.r2Daten ? Zelle{zehnStellen(*t.r2Daten), t.r2Daten} : Zelle{},
                               zahl(t.A),
                               zahl(t.B),
                               zahl(t.Xs),
                               {schritte, {}},
-                              {fehlertext(t.fehler), {}}});
+                              {grund.empty() ? u"ja"_s : QString::fromStdString(grund), {}}});
         }
         kqSpaltenAnhaengen(gruppe, {kqVon(kq[0]), kqVon(kq[1]), kqVon(kq[2])});
         zeilen_.insert(zeilen_.end(), gruppe.begin(), gruppe.end());
+        if (knappeEntscheidung(*fall)) knapp << u"Fall "_s + name;
     }
-    kopf_ += KqKopf;
+    for (const QString& k : KqKopf) kopf_.insert(kopf_.size() - 1, k);
+    hinweis_->setText(u"knappe Entscheidung ("_s + knapp.join(u", "_s) + u")"_s);
+    hinweis_->setToolTip(u"Die zweitbeste Kurve liegt in |r| weniger als 0,001 zurück."_s);
+    hinweis_->setVisible(!knapp.isEmpty());
 }
 
 void frmModellvergleich::zeilenZeigen() {
@@ -222,15 +244,28 @@ void frmModellvergleich::zeilenZeigen() {
 
 void frmModellvergleich::residuenZeichnen(const Vergleichsdaten& d) {
     residuen_ = new QLabel(this);
-    const int nr = d.regression.modellNr;
-    QImage bild(860, 230, QImage::Format_ARGB32);
-    bild.fill(Qt::white);
-    for (const ModellFit& m : d.regression.modelle) {
-        if (m.code != nr || !m.ok) continue;
-        QPainterAusgabe a(bild);
-        zeichneResiduen(a, residuen(d.z, nr, m.A, m.B));
+    if (d.z.ModusPrognostik) {
+        // Both cases side by side, each against the values it fits.
+        const QImage links = residuenbild(residuen(d.z, d.summenwerte, false),
+                                          d.summenwerte.entscheidend, 430, u"Summenwerte: K − K̂"_s);
+        const QImage rechts =
+            residuenbild(residuen(d.z, d.einzelwerte, true), d.einzelwerte.entscheidend, 430,
+                         u"Einzelwerte: ΣK − ΣK̂"_s);
+        QImage bild(860, 230, QImage::Format_ARGB32);
+        QPainter p(&bild);
+        p.drawImage(0, 0, links);
+        p.drawImage(430, 0, rechts);
+        p.end();
+        residuen_->setPixmap(QPixmap::fromImage(bild));
+        residuen_->setToolTip(
+            u"Residuen der entscheidenden Kurven über X: links Fall Summenwerte, rechts Fall Einzelwerte"_s);
+        return;
     }
-    residuen_->setPixmap(QPixmap::fromImage(bild));
+    const int nr = d.regression.modellNr;
+    std::vector<Residuum> r;
+    for (const ModellFit& m : d.regression.modelle)
+        if (m.code == nr && m.ok) r = residuen(d.z, nr, m.A, m.B);
+    residuen_->setPixmap(QPixmap::fromImage(residuenbild(r, nr != 0, 860, u"Y − Ŷ"_s)));
     residuen_->setToolTip(u"Residuen Y − Ŷ des entscheidenden Modells über X"_s);
 }
 

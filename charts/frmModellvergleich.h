@@ -21,7 +21,8 @@ public:
 
     QTableWidget* tabelle() const { return tabelle_; }
     QLabel* hinweis() const { return hinweis_; } // "knappe Entscheidung", hidden when not close
-    QLabel* residuenBild() const { return residuen_; } // regression only
+    // residual plot of the decisive model, or of both cases' decisive curves side by side
+    QLabel* residuenBild() const { return residuen_; }
 
     // The table as texts with full precision, as the clipboard gets it.
     std::vector<Tabellenzeile> alsTabelle() const;

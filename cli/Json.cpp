@@ -101,6 +101,8 @@ Json regressionJson(const Bericht& b) {
                            {"r", wert(m.r, m.ok || m.ohneA)},
                            {"A", wert(m.A, m.ok)},
                            {"B", wert(m.B, m.ok || m.ohneA)},
+                           {"r2_data", zahl(m.r2Daten)},
+                           {"describes_data", m.beschreibt},
                            {"admissible", m.zulaessig},
                            {"ok", m.ok},
                            {"error", fehlerWert(m.fehler)},
@@ -112,7 +114,8 @@ Json regressionJson(const Bericht& b) {
         decisive = {{"code", entscheidend->code},
                     {"A", zahl(entscheidend->A)},
                     {"B", zahl(entscheidend->B)},
-                    {"r", zahl(entscheidend->r)}};
+                    {"r", zahl(entscheidend->r)},
+                    {"r2_data", zahl(entscheidend->r2Daten)}};
     return {{"models", modelle}, {"decisive", decisive}};
 }
 
@@ -125,6 +128,7 @@ Json entscheidendJson(const FallBericht& fall) {
             {"A", zahl(e.A)},
             {"B", zahl(e.B)},
             {"r", zahl(e.r)},
+            {"r2_data", zahl(e.r2Daten)},
             {"Xs", zahl(e.Xs)},
             {"X1", zahl(k.X1)},
             {"X99", zahl(k.X99)},
@@ -149,6 +153,8 @@ Json fallJson(const FallBericht& fall) {
                          {"A", wert(t.A)},
                          {"B", wert(t.B)},
                          {"Xs", wert(t.Xs)},
+                         {"r2_data", zahl(t.r2Daten)},
+                         {"describes_data", t.beschreibt},
                          {"iterations", t.iterationen},
                          {"ok", t.ok},
                          {"error", fehlerWert(t.fehler)},

@@ -1,6 +1,7 @@
 #include "Tabelle.h"
 
 #include "Auswertung.h"
+#include "Bestimmtheit.h"
 #include "Format.h"
 #include "Meldungstext.h"
 
@@ -41,6 +42,16 @@ std::string zahl(const std::optional<double>& v) {
 }
 std::string rWert(double r) {
     return formatFest(r, 10);
+}
+// R² in the data's units, right-aligned under its heading; "-" where undefined.
+std::string r2Spalte(const std::optional<double>& r2) {
+    return rechtsbuendig(r2 ? formatFest(*r2, 10) : "-", 16);
+}
+const char* const R2Kopf = "      R² (Daten)";
+// r of a decisive curve, with a warning when it hardly describes the data.
+std::string rZeile(double r, const std::optional<double>& r2) {
+    const std::string schwach = schwacheAnpassungText(r2);
+    return rWert(r) + (schwach.empty() ? "" : "   " + schwach);
 }
 
 std::string links(const std::string& t, std::size_t breite) {
@@ -90,14 +101,16 @@ void kopf(std::ostringstream& aus, const Bericht& b) {
 
 void regression(std::ostringstream& aus, const Bericht& b) {
     aus << "\n"
-        << links("Code", 6) << links("Formel", 20) << rechts("r", 14) << "  " << links("A", 22)
-        << links("B", 22) << "zulässig\n";
+        << links("Code", 6) << links("Formel", 20) << rechts("r", 14) << R2Kopf << "  "
+        << links("A", 22) << links("B", 22) << "zulässig\n";
     for (std::size_t k = 0; k < b.regression.modelle.size(); ++k) {
         const ModellFit& m = b.regression.modelle[k];
         aus << rechts(std::to_string(m.code), 4) << "  " << links(FYQ(m.code), 20);
         if (m.ok || m.ohneA) {
-            aus << rechts(rWert(m.r), 14) << "  " << links(m.ok ? zahl(m.A) : "-", 22)
-                << links(zahl(m.B), 22) << (m.zulaessig ? "ja" : "nein");
+            aus << rechts(rWert(m.r), 14) << r2Spalte(m.r2Daten) << "  "
+                << links(m.ok ? zahl(m.A) : "-", 22) << links(zahl(m.B), 22)
+                << (m.zulaessig ? "ja" : "nein");
+            if (m.ok && !m.beschreibt) aus << "  " << BeschreibtNicht;
         }
         if (m.fehler) {
             aus << "  Fehler " << m.fehler->code << ": " << einzeilig(meldungstext(*m.fehler));
@@ -116,21 +129,23 @@ void regression(std::ostringstream& aus, const Bericht& b) {
         aus << "Entscheidendes Modell: " << nr << "   Y = " << FYQ(nr) << "\n"
             << "  A = " << zahl(m.A) << "\n"
             << "  B = " << zahl(m.B) << "\n"
-            << "  r = " << rWert(m.r) << "\n";
+            << "  r = " << rZeile(m.r, m.r2Daten) << "\n";
         kleinsteQuadrate(aus, "  ", b.kq[k]);
     }
 }
 
 void fall(std::ostringstream& aus, const char* name, const FallBericht& f) {
     aus << "\nFall " << name << "\n"
-        << links("Typ", 5) << links("KMax", 22) << rechts("r", 14) << "  " << links("A", 22)
-        << links("B", 22) << links("Xs", 22) << "Iterationen\n";
+        << links("Typ", 5) << links("KMax", 22) << rechts("r", 14) << R2Kopf << "  "
+        << links("A", 22) << links("B", 22) << links("Xs", 22) << "Iterationen\n";
     for (std::size_t i = 0; i < f.ergebnis.typen.size(); ++i) {
         const TypFit& t = f.ergebnis.typen[i];
         aus << rechts(std::to_string(KurvenTypen[i]), 3) << "  ";
         if (t.ok) {
-            aus << links(zahl(t.K), 22) << rechts(rWert(t.r), 14) << "  " << links(zahl(t.A), 22)
-                << links(zahl(t.B), 22) << links(zahl(t.Xs), 22) << t.iterationen;
+            aus << links(zahl(t.K), 22) << rechts(rWert(t.r), 14) << r2Spalte(t.r2Daten) << "  "
+                << links(zahl(t.A), 22) << links(zahl(t.B), 22) << links(zahl(t.Xs), 22)
+                << t.iterationen;
+            if (!t.beschreibt) aus << "  " << BeschreibtNicht;
         } else if (t.fehler) {
             aus << "Fehler " << t.fehler->code << ": " << einzeilig(meldungstext(*t.fehler));
         } else {
@@ -140,7 +155,9 @@ void fall(std::ostringstream& aus, const char* name, const FallBericht& f) {
     }
     const FallErgebnis& e = f.ergebnis;
     if (!e.entscheidend || !f.kennzahlen) {
-        aus << "  Keine entscheidende Kurve.\n";
+        aus << (e.keineBeschreibt()
+                    ? "  Keine entscheidende Kurve: keine Kurve beschreibt die Werte.\n"
+                    : "  Keine entscheidende Kurve.\n");
         return;
     }
     const Kennzahlen& k = *f.kennzahlen;
@@ -149,7 +166,7 @@ void fall(std::ostringstream& aus, const char* name, const FallBericht& f) {
         << zahl(k.KMaxOben) << ")\n"
         << "    A         = " << zahl(e.A) << "\n"
         << "    B         = " << zahl(e.B) << "\n"
-        << "    r         = " << rWert(e.r) << "\n"
+        << "    r         = " << rZeile(e.r, e.r2Daten) << "\n"
         << "    X(1%)     = " << zahl(k.X1) << "\n"
         << "    X50%      = " << zahl(k.X50) << "\n"
         << "    X(99%)    = " << zahl(k.X99) << "\n"

@@ -24,7 +24,14 @@ namespace tk {
 namespace {
 const QString ZeileSummen = u" Fall Summenwerte :       r = "_s;
 const QString ZeileEinzel = u" Fall Einzelwerte :            r = "_s;
+const QString KeineKurve = u"keine Kurve beschreibt die Werte"_s;
 constexpr int HoeheSummen = 4850;
+
+// The case's result line: r of its decisive curve, or why it has none to show.
+QString ergebniszeile(const QString& kopf, const FallErgebnis& e) {
+    if (e.keineBeschreibt()) return kopf.left(kopf.lastIndexOf(u"r = "_s)) + KeineKurve;
+    return kopf + QString::fromStdString(formatFest(e.r, 10));
+}
 constexpr int HoeheEinzel = 5400;
 
 void meldungenZeigen(Dialoge& dialoge, const FallErgebnis& e) {
@@ -73,7 +80,7 @@ void frmKurvex::summenwerteFertig(const FallErgebnis& e) {
     Ergebnis_.S = e;
     meldungenZeigen(dialoge_, e);
     if (abbruch_) return;
-    Label1_[6]->setText(ZeileSummen + QString::fromStdString(formatFest(e.r, 10)));
+    Label1_[6]->setText(ergebniszeile(ZeileSummen, e));
     Label1_[6]->show();
     anzeigeAuf(2);
 }
@@ -163,7 +170,7 @@ void frmKurvex::ergebnisZeigen(const Laufergebnis& lauf) {
         // A case without a decisive curve offers no chart.
         cmd1_[6]->setVisible(Ergebnis_.E.entscheidend);
         cmd1_[4]->setVisible(Ergebnis_.S.entscheidend);
-        Label1_[7]->setText(ZeileEinzel + QString::fromStdString(formatFest(Ergebnis_.E.r, 10)));
+        Label1_[7]->setText(ergebniszeile(ZeileEinzel, Ergebnis_.E));
         Label1_[7]->show();
     }
     cmd1_[5]->show();

@@ -4,6 +4,7 @@
 #include "Prognose.h"
 #include "Auswertung.h"
 #include "Fehler.h"
+#include "Modellvergleich.h"
 #include "Wertepaare.h"
 
 #include <cmath>
@@ -66,6 +67,50 @@ TEST(Prognose, NullAlsErsterSummenwertBeendetDenFallOhneErgebnis) {
     EXPECT_EQ(erg.typen[0].iterationen, 1); // the failed search keeps its counter
     EXPECT_EQ(z.KorrR, 0);
     EXPECT_EQ(z.KurvenTyp, 0);
+}
+
+// Increments entered as if cumulative: every type's search ends, none does better than
+// the values' mean, so the case has no decisive curve; summed up they have one.
+TEST(Prognose, OhneBeschreibendeKurveKeinErgebnis) {
+    auto z = prognose({{1, 5}, {2, 12}, {3, 25}, {4, 30}, {5, 22}, {6, 10}, {7, 4}});
+    const auto summen = RegressFaktorP(z, Untersuch1(z));
+    EXPECT_TRUE(!summen.entscheidend && summen.keineBeschreibt());
+    EXPECT_EQ(z.KurvenTyp, 0);
+    EXPECT_FALSE(z.R2Daten);
+    for (const auto& t : summen.typen) EXPECT_TRUE(t.ok && t.r2Daten && *t.r2Daten < 0);
+    const auto einzel = RegressFaktorP(z, Untersuch2(z));
+    ASSERT_TRUE(einzel.entscheidend && einzel.r2Daten);
+    EXPECT_GT(*einzel.r2Daten, 0.99);
+    EXPECT_EQ(z.R2Daten, einzel.r2Daten);
+}
+
+// Largest |r| among the types that ended and describe the values; a tie keeps the
+// earlier type.
+TEST(Prognose, WahlDerEntscheidendenKurve) {
+    std::array<TypFit, 3> t;
+    for (std::size_t k = 0; k < t.size(); ++k) {
+        t[k].typ = KurvenTypen[k];
+        t[k].ok = t[k].beschreibt = true;
+    }
+    t[0].r = 0.9;
+    t[1].r = -0.9;
+    t[2].r = 0.95;
+    t[2].beschreibt = false;
+    EXPECT_EQ(waehleTyp(t), 0);
+    FallErgebnis f;
+    f.typen = t;
+    f.entscheidend = true;
+    f.typ = 1;
+    f.r = 0.9;
+    t[1].r = -0.8995;
+    f.typen = t;
+    EXPECT_TRUE(knappeEntscheidung(f)); // the runner-up within 0.001 in |r|
+    f.typen[1].r = -0.8985;
+    EXPECT_FALSE(knappeEntscheidung(f));
+    t[0].ok = false;
+    EXPECT_EQ(waehleTyp(t), 1);
+    t[1].beschreibt = false;
+    EXPECT_EQ(waehleTyp(t), -1);
 }
 
 // ---- the fitted curves

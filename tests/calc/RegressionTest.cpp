@@ -3,6 +3,7 @@
 // hold the properties and the edge cases no example reaches.
 #include "Regression.h"
 #include "Auswertung.h"
+#include "Bestimmtheit.h"
 #include "Modellvergleich.h"
 #include "Rechnen.h"
 #include "Wertepaare.h"
@@ -45,8 +46,83 @@ TEST(Regression, NegativeWerteSchliessenDoppeltLogarithmischeModelleAus) {
     EXPECT_FALSE(istDoppeltLogarithmisch(erg.modellNr)) << erg.modellNr;
     for (const auto& zeile : modellvergleich(erg).zeilen) {
         EXPECT_EQ(zeile.verwendbar, zeile.grund.empty()) << zeile.code;
-        EXPECT_EQ(zeile.verwendbar, !istDoppeltLogarithmisch(zeile.code)) << zeile.code;
+        if (istDoppeltLogarithmisch(zeile.code)) {
+            EXPECT_FALSE(zeile.verwendbar) << zeile.code;
+        }
     }
+}
+
+// ---- the decisive model describes the data in their own units
+
+struct Verfehlt {
+    Paare paare;
+    int entscheidend, verfehlt;     // the decisive model; one of larger |r| that misses the data
+    std::pair<double, double> nahe; // an entered pair the decisive curve keeps close
+};
+class VerfehlteKurve : public ::testing::TestWithParam<Verfehlt> {};
+TEST_P(VerfehlteKurve, WirdNieEntscheidend) {
+    const auto& f = GetParam();
+    auto z = zustandMit(f.paare);
+    const auto erg = MassgR(z);
+    EXPECT_EQ(erg.modellNr, f.entscheidend);
+    ASSERT_TRUE(erg.r2Daten && *erg.r2Daten > 0.9 && z.R2Daten == erg.r2Daten);
+    for (const auto& m : erg.modelle)
+        EXPECT_TRUE(m.code != f.verfehlt || (m.ok && !m.beschreibt && std::fabs(m.r) > erg.rMax));
+    for (const auto& zeile : modellvergleich(erg).zeilen)
+        EXPECT_TRUE(zeile.code != f.verfehlt || zeile.grund == BeschreibtNicht);
+    EXPECT_NEAR(*WertYQ(z, f.nahe.first), f.nahe.second, 0.25 * std::fabs(f.nahe.second));
+}
+// Negative Y: A*x^B fits sgn(y)*ln|y| almost exactly, but its curve is positive. A power
+// law with 0 < Y < 1: the double logarithm of Y turns the curve of model 8 around.
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, VerfehlteKurve,
+    ::testing::Values(Verfehlt{{{1, -2}, {2, -4.5}, {3, -6}, {4, -8.5}, {5, -10}}, 1, 9, {3, -6}},
+                      Verfehlt{{{4.08, 0.01707},
+                                {4.997, 0.02691},
+                                {5.631, 0.03722},
+                                {8.737, 0.11166},
+                                {9.491, 0.13488},
+                                {12.357, 0.25884}},
+                               9,
+                               8,
+                               {8.737, 0.11166}}));
+
+// R² = 1 - RSS/SST of the curve as evaluated; the straight line's is r².
+TEST(Bestimmtheit, InDenEinheitenDerDaten) {
+    const auto quadrat = [](double x) { return x * x; };
+    EXPECT_NEAR(*bestimmtheitDaten({1, 2, 3}, {2, 4, 9}, quadrat), 25.0 / 26, 1e-15);
+    EXPECT_FALSE(bestimmtheitDaten({1, 2, 3}, {2, 4, 9}, [](double x) {
+        return rechnen::ln(x - 2); // undefined at X = 1 and 2
+    }));
+    EXPECT_FALSE(bestimmtheitDaten({1, 2, 3}, {5, 5, 5}, quadrat)); // nothing to explain
+    EXPECT_FALSE(bestimmtheitDaten({1, 2}, {1, 2}, [](double x) { return x / (x - 1); }));
+    auto z = zustandMit({{2, 2}, {3, 4}, {4, 3}, {5, 5}});
+    EXPECT_NEAR(*MassgR(z).modelle[0].r2Daten, 0.64, 1e-14);
+    EXPECT_TRUE(beschreibtDaten(0.0));
+    EXPECT_FALSE(beschreibtDaten(-1e-6));
+}
+
+// Largest |r| among the fitted, admissible models that describe the data; a tie keeps
+// the lower code.
+TEST(Regression, WahlDesEntscheidendenModells) {
+    std::array<ModellFit, 9> f;
+    for (std::size_t k = 0; k < f.size(); ++k) {
+        f[k].code = ModellCodes[k];
+        f[k].ok = f[k].beschreibt = true;
+        f[k].r = 0.5;
+    }
+    f[1].r = -0.9;
+    f[3].r = 0.9;
+    EXPECT_EQ(waehleModell(f), 1);
+    f[1].beschreibt = false;
+    EXPECT_EQ(waehleModell(f), 3);
+    f[5].r = 0.95;
+    f[5].zulaessig = false;
+    f[6].r = 0.96;
+    f[6].ok = false;
+    EXPECT_EQ(waehleModell(f), 3);
+    for (auto& m : f) m.beschreibt = false;
+    EXPECT_EQ(waehleModell(f), -1);
 }
 
 // ---- comparison of the nine fits

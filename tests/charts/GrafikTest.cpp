@@ -119,6 +119,28 @@ TEST(GrafikR, LegendeUndPunkteAusserhalbDesRahmens) {
     }
 }
 
+// A decisive curve that hardly describes its data says so beside r, in every chart and
+// in both views, on screen and on paper.
+TEST(Legende, SchwacheAnpassungNebenR) {
+    const Programmzustand zustaende[] = {test::regression({{2, 8}, {3, 11}, {4, 14}, {5, 17}}),
+                                         test::logistisch(1), test::logistisch(2)};
+    for (Programmzustand z : zustaende)
+        for (bool original : {false, true})
+            for (double r2 : {0.3, 0.6}) {
+                z.R2Daten = r2;
+                GrafikZustand g;
+                g.Originalmassstab = original;
+                g.DruckModus = original; // the printout draws through the same routines
+                AufzeichnungsAusgabe a;
+                GrafikZeichnen(a, z, g);
+                const bool gesagt =
+                    std::any_of(a.eintraege.begin(), a.eintraege.end(), [](auto& e) {
+                        return e.text.contains(QStringLiteral("schwache Anpassung (R² = 0.3)"));
+                    });
+                EXPECT_EQ(gesagt, r2 < 0.5) << z.ModusPrognostik << z.GrafikFall << original;
+            }
+}
+
 // Logarithmic axes need the smallest |X| lifted to at least 1: 0.1 takes a factor 10.
 TEST(GrafikR, SkalenfaktorDerKleinstenAbszisse) {
     Programmzustand z = test::regression({{0.1, 1}, {0.5, 2}, {3, 4}, {10, 5}, {30, 7}});

@@ -3,6 +3,7 @@
 #include "Bericht.h"
 #include "FakeDialoge.h"
 #include "Json.h"
+#include "Rechenlauf.h"
 #include "Teststaende.h"
 #include "Wertepaare.h"
 #include "Wertetabelle.h"
@@ -42,22 +43,23 @@ TEST_P(Vergleich, TabelleUndExport) {
     frmModellvergleich f(d);
     const QTableWidget* t = f.tabelle();
     ASSERT_EQ(t->rowCount(), 9);
+    const int grund = t->columnCount() - 1;
     double vorher = 2;
     for (int i = 0; i < 9; ++i) {
         const int code = t->item(i, 1)->text().toInt();
         const bool entscheidend = code == d.regression.modellNr;
         EXPECT_EQ(t->item(i, 0)->text() == QStringLiteral("entscheidend"), entscheidend);
         if (code == fall.code) {
-            EXPECT_TRUE(t->item(i, 7)->text().contains(fall.grund));
+            EXPECT_TRUE(t->item(i, grund)->text().contains(fall.grund));
             EXPECT_FALSE(
-                t->item(i, 7)->text().contains(QRegularExpression(QStringLiteral("[\r\n]"))));
+                t->item(i, grund)->text().contains(QRegularExpression(QStringLiteral("[\r\n]"))));
         }
         const QString r = t->item(i, 3)->toolTip();
         const double betrag = r.isEmpty() ? -1 : std::fabs(r.toDouble()); // no r: last
         EXPECT_LE(betrag, vorher) << "row " << i;
         vorher = betrag;
         if (entscheidend) {
-            EXPECT_EQ(t->item(i, 7)->text(), QStringLiteral("ja"));
+            EXPECT_EQ(t->item(i, grund)->text(), QStringLiteral("ja"));
             EXPECT_EQ(betrag, d.regression.rMax) << "17 digits give r back";
         }
     }
@@ -65,7 +67,7 @@ TEST_P(Vergleich, TabelleUndExport) {
 
     // A click on "AICc" puts the least-squares fits best first, fits without one last;
     // ΔAICc counts from the best.
-    const int aicc = t->columnCount() - 2;
+    const int aicc = t->columnCount() - 3;
     ASSERT_EQ(t->horizontalHeaderItem(aicc)->text(), QStringLiteral("AICc"));
     f.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
@@ -105,6 +107,8 @@ TEST_P(Vergleich, TabelleUndExport) {
     EXPECT_EQ(j.readAll().toStdString(), cli::alsJson(bericht, "umsatz.rgr"));
     const std::string tabelle = c.readAll().toStdString();
     EXPECT_EQ(tabelle.rfind("Titel;\"Kosten; \"\"netto\"\"\tje Stück\"\r\n", 0), 0u);
+    EXPECT_NE(tabelle.find("\r\nR² (Daten);" + tabellenzahl(*d.regression.r2Daten) + "\r\n"),
+              std::string::npos);
     const std::size_t von = tabelle.find("X;Y\r\n") + 5;
     const auto zurueck = liesWertetabelle(tabelle.substr(von, tabelle.find("\r\n\r\n", von) - von));
     EXPECT_EQ(zurueck.paare, fall.paare) << zurueck.fehler;
@@ -117,6 +121,32 @@ INSTANTIATE_TEST_SUITE_P(
         // e^a of calendar years overflows: r and B stay, A is lost.
         Vergleichsfall{{{2000, 90}, {2001, 45}, {2002, 23}, {2003, 11}}, false, 7, "Überlauf"},
         Vergleichsfall{{{-2, 1.5}, {2, 3}, {3, 4.125}, {5, 6}}, false, 12, "nicht zulässig"}));
+
+// Both cases' types with R² in the values' own units: increments entered as if cumulative
+// leave the Summenwerte case without a decisive curve, and every row of it says why.
+TEST(Vergleich, PrognoseOhneBeschreibendeKurve) {
+    Vergleichsdaten d;
+    d.z = test::zustandMit({{1, 5}, {2, 12}, {3, 25}, {4, 30}, {5, 22}, {6, 10}, {7, 4}}, true);
+    MaxMinWert(d.z, d.z.AnzPaare);
+    const Laufergebnis lauf = rechenlauf(d.z);
+    d.summenwerte = lauf.summenwerte;
+    d.einzelwerte = lauf.einzelwerte;
+    frmModellvergleich f(d);
+    const QTableWidget* t = f.tabelle();
+    ASSERT_EQ(t->rowCount(), 6);
+    int r2 = 0;
+    while (t->horizontalHeaderItem(r2)->text() != QStringLiteral("R² (Daten)")) ++r2;
+    for (int i = 0; i < 6; ++i) {
+        const bool summen = t->item(i, 1)->text() == QStringLiteral("Summenwerte");
+        EXPECT_EQ(t->item(i, t->columnCount() - 1)->text(),
+                  summen ? QStringLiteral("beschreibt die Werte nicht") : QStringLiteral("ja"));
+        EXPECT_EQ(t->item(i, 0)->text() == QStringLiteral("entscheidend"),
+                  !summen && t->item(i, 2)->text() == QStringLiteral("5"));
+        const double wert = t->item(i, r2)->toolTip().toDouble();
+        EXPECT_TRUE(summen ? wert < 0 : wert > 0.97) << i << " " << wert;
+    }
+    EXPECT_TRUE(f.hinweis()->isHidden());
+}
 
 } // namespace
 } // namespace tk

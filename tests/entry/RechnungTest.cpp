@@ -52,20 +52,32 @@ private slots:
     // Each case charts its own curve; a case without a decisive curve offers none.
     void prognoseFaelle_data() {
         QTest::addColumn<Textpaare>("paare");
-        QTest::newRow("logistisch") << logistischePaare();
+        QTest::addColumn<bool>("summenKurve"); // a curve describes the Summenwerte
+        QTest::newRow("logistisch") << logistischePaare() << true;
         QTest::newRow("ohne Einzelkurve") << Textpaare{{u"2000"_s, u"26.9"_s},
                                                        {u"2001"_s, u"37.8"_s},
                                                        {u"2002"_s, u"50"_s},
-                                                       {u"2003"_s, u"62.2"_s}};
+                                                       {u"2003"_s, u"62.2"_s}}
+                                          << true;
+        // Increments entered as if cumulative: no curve does better than their mean.
+        QTest::newRow("Zuwächse als Summen")
+            << Textpaare{{u"1"_s, u"5"_s},  {u"2"_s, u"12"_s}, {u"3"_s, u"25"_s},
+                         {u"4"_s, u"30"_s}, {u"5"_s, u"22"_s}, {u"6"_s, u"10"_s}}
+            << false;
     }
     void prognoseFaelle() {
         QFETCH(Textpaare, paare);
+        QFETCH(bool, summenKurve);
         Eingabefenster f(true);
         QVERIFY(f.aktiv);
         f.datensatzTippen(u"Wachstum"_s, paare);
         druecke(Qt::Key_Return);
         const auto e = f.w->ergebnis();
-        QVERIFY(f.w->Label1(6)->text().endsWith(QString::fromStdString(tk::formatFest(e.S.r, 10))));
+        const QString zeile = f.w->Label1(6)->text();
+        QCOMPARE(zeile.endsWith(QString::fromStdString(tk::formatFest(e.S.r, 10))), summenKurve);
+        QCOMPARE(zeile == u" Fall Summenwerte :       keine Kurve beschreibt die Werte"_s,
+                 !summenKurve);
+        QCOMPARE(e.S.entscheidend, summenKurve);
         QVERIFY(f.w->Label1(7)->text().endsWith(QString::fromStdString(tk::formatFest(e.E.r, 10))));
         QCOMPARE(f.w->cmd1(4)->isVisible(), e.S.entscheidend);
         QCOMPARE(f.w->cmd1(6)->isVisible(), e.E.entscheidend);
