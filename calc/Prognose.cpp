@@ -260,11 +260,10 @@ int waehleTyp(const std::array<TypFit, 3>& typen) {
     return bester;
 }
 
-FallErgebnis RegressFaktorP(Programmzustand& z, const Summenreihe& reihe,
-                            const Fortschritt& fortschritt,
-                            const std::function<void(const Fehler&)>& melden) {
+FallErgebnis fallAnpassen(const Programmzustand& z, const Summenreihe& reihe,
+                          const Fortschritt& fortschritt,
+                          const std::function<void(const Fehler&)>& melden) {
     FallErgebnis erg;
-    z.ergebnisLoeschen();
     double yLetzt = 0, xs = 0;
     for (std::size_t k = 0; k < KurvenTypen.size(); ++k) {
         const int typ = KurvenTypen[k];
@@ -291,9 +290,17 @@ FallErgebnis RegressFaktorP(Programmzustand& z, const Summenreihe& reihe,
         erg.Xs = fit.Xs;
         erg.typ = fit.typ;
         erg.r2Daten = fit.r2Daten;
-        fallUebernehmen(z, erg);
     }
     if (fortschritt.ende) fortschritt.ende();
+    return erg;
+}
+
+FallErgebnis RegressFaktorP(Programmzustand& z, const Summenreihe& reihe,
+                            const Fortschritt& fortschritt,
+                            const std::function<void(const Fehler&)>& melden) {
+    const FallErgebnis erg = fallAnpassen(z, reihe, fortschritt, melden);
+    z.ergebnisLoeschen();
+    if (erg.entscheidend) fallUebernehmen(z, erg);
     return erg;
 }
 

@@ -74,10 +74,15 @@ struct Fortschritt {
 inline constexpr long FortschrittTakt = 350;
 
 // Runs the three searches on the series and chooses the decisive type (strictly
-// larger |r| wins among the types that describe the values). Clears the state's results first and
-// writes KorrR, KonstA, KoeffB, KMax, WertXs, KurvenTyp of the best completed type. An arithmetic
-// error ends the searches and is reported through `melden`; only an undefined ln(A) does not: Xs
-// then keeps the previous type's value and the searches go on.
+// larger |r| wins among the types that describe the values). Writes nothing. An
+// arithmetic error ends the searches and is reported through `melden`; only an
+// undefined ln(A) does not: Xs then keeps the previous type's value and the searches go on.
+FallErgebnis fallAnpassen(const Programmzustand& z, const Summenreihe& reihe,
+                          const Fortschritt& fortschritt = {},
+                          const std::function<void(const Fehler&)>& melden = {});
+
+// fallAnpassen on the state, which then holds the case's decisive curve (KorrR, KonstA,
+// KoeffB, KMax, WertXs, KurvenTyp, R²), or no curve at all.
 FallErgebnis RegressFaktorP(Programmzustand& z, const Summenreihe& reihe,
                             const Fortschritt& fortschritt = {},
                             const std::function<void(const Fehler&)>& melden = {});

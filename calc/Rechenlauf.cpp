@@ -7,15 +7,12 @@ namespace tk {
 
 namespace {
 
-struct Fall {
-    Programmzustand z;
-    FallErgebnis ergebnis;
-};
-
-void fallRechnen(Fall& f, int fall, const Laufhaken& haken) {
-    const Summenreihe reihe = fall == 0 ? Untersuch1(f.z) : Untersuch2(f.z);
-    f.ergebnis = RegressFaktorP(f.z, reihe, haken.fortschritt[static_cast<std::size_t>(fall)]);
-    if (!f.ergebnis.abgebrochen && haken.fallFertig) haken.fallFertig(fall, f.ergebnis);
+// Each case reads the same data set and writes only its own result.
+void fallRechnen(const Programmzustand& z, FallErgebnis& ergebnis, int fall,
+                 const Laufhaken& haken) {
+    const Summenreihe reihe = fall == 0 ? Untersuch1(z) : Untersuch2(z);
+    ergebnis = fallAnpassen(z, reihe, haken.fortschritt[static_cast<std::size_t>(fall)]);
+    if (!ergebnis.abgebrochen && haken.fallFertig) haken.fallFertig(fall, ergebnis);
 }
 
 void fehlerSammeln(const FallErgebnis& e, std::vector<Fehler>& meldungen) {
@@ -24,19 +21,20 @@ void fehlerSammeln(const FallErgebnis& e, std::vector<Fehler>& meldungen) {
 }
 
 void prognose(Laufergebnis& lauf, const Laufhaken& haken, bool gleichzeitig) {
-    Fall summen{lauf.z, {}}, einzel{lauf.z, {}};
+    const Programmzustand& z = lauf.z;
+    FallErgebnis summen, einzel;
     bool einzelGerechnet = false;
     if (gleichzeitig && std::thread::hardware_concurrency() >= 2) {
         std::exception_ptr fehler;
         std::thread neben([&] {
             try {
-                fallRechnen(einzel, 1, haken);
+                fallRechnen(z, einzel, 1, haken);
             } catch (...) {
                 fehler = std::current_exception();
             }
         });
         try {
-            fallRechnen(summen, 0, haken);
+            fallRechnen(z, summen, 0, haken);
         } catch (...) {
             neben.join();
             throw;
@@ -45,21 +43,23 @@ void prognose(Laufergebnis& lauf, const Laufhaken& haken, bool gleichzeitig) {
         if (fehler) std::rethrow_exception(fehler);
         einzelGerechnet = true;
     } else {
-        fallRechnen(summen, 0, haken);
-        if (!summen.ergebnis.abgebrochen) {
-            fallRechnen(einzel, 1, haken);
+        fallRechnen(z, summen, 0, haken);
+        if (!summen.abgebrochen) {
+            fallRechnen(z, einzel, 1, haken);
             einzelGerechnet = true;
         }
     }
-    lauf.summenwerte = summen.ergebnis;
-    lauf.abgebrochen = summen.ergebnis.abgebrochen;
-    fehlerSammeln(summen.ergebnis, lauf.meldungen);
+    lauf.summenwerte = summen;
+    lauf.abgebrochen = summen.abgebrochen;
+    fehlerSammeln(summen, lauf.meldungen);
     if (lauf.abgebrochen) return;
     // Einzelwerte is fitted last: its results are the ones left in the state.
-    lauf.einzelwerte = einzel.ergebnis;
-    lauf.abgebrochen = einzel.ergebnis.abgebrochen;
-    fehlerSammeln(einzel.ergebnis, lauf.meldungen);
-    if (einzelGerechnet) lauf.z = einzel.z;
+    lauf.einzelwerte = einzel;
+    lauf.abgebrochen = einzel.abgebrochen;
+    fehlerSammeln(einzel, lauf.meldungen);
+    if (!einzelGerechnet) return;
+    lauf.z.ergebnisLoeschen();
+    if (einzel.entscheidend) fallUebernehmen(lauf.z, einzel);
 }
 
 } // namespace
@@ -68,7 +68,9 @@ Laufergebnis rechenlauf(const Programmzustand& z, const Laufhaken& haken, bool g
     Laufergebnis lauf;
     lauf.z = z;
     if (!lauf.z.ModusPrognostik) {
-        lauf.regression = MassgR(lauf.z, [&](const Fehler& f) { lauf.meldungen.push_back(f); });
+        lauf.regression =
+            regressionAnpassen(lauf.z, [&](const Fehler& f) { lauf.meldungen.push_back(f); });
+        regressionUebernehmen(lauf.z, lauf.regression);
         return lauf;
     }
     prognose(lauf, haken, gleichzeitig);

@@ -1,7 +1,8 @@
 #pragma once
-// The whole calculation of a data set on its own copy of the state, so that it can
-// run away from the windows: the nine regression fits, or both prognosis cases, which
-// may run at the same time on two threads with the same results as one after the other.
+// The whole calculation of a data set as a function: it reads the data set and returns
+// what it found, so that it can run away from the windows and on many threads at once:
+// the nine regression fits, or both prognosis cases, which may run at the same time on
+// two threads with the same results as one after the other.
 
 #include "Fehler.h"
 #include "Prognose.h"
@@ -15,7 +16,7 @@
 namespace tk {
 
 struct Laufergebnis {
-    Programmzustand z; // the copy, left as the run on the shared state would leave it
+    Programmzustand z; // a copy of the data set holding the decisive results, for the windows
     RegressionsErgebnis regression;
     FallErgebnis summenwerte, einzelwerte;
     // The errors to report, in the order the run meets them (Summenwerte before

@@ -87,7 +87,7 @@ int waehleModell(const std::array<ModellFit, 9>& fits) {
     return bester;
 }
 
-RegressionsErgebnis MassgR(Programmzustand& z, const FehlerMelder& melden) {
+RegressionsErgebnis regressionAnpassen(const Programmzustand& z, const FehlerMelder& melden) {
     RegressionsErgebnis erg;
     for (std::size_t k = 0; k < ModellCodes.size(); ++k) {
         ModellFit& fit = erg.modelle[k];
@@ -102,19 +102,31 @@ RegressionsErgebnis MassgR(Programmzustand& z, const FehlerMelder& melden) {
         if (fit.fehler && melden) melden(*fit.fehler);
     }
     const int k = waehleModell(erg.modelle);
-    z.KorrR = z.KoeffB = z.KonstA = 0;
     if (k >= 0) {
         const ModellFit& bester = erg.modelle[static_cast<std::size_t>(k)];
         erg.modellNr = bester.code;
         erg.rMax = std::fabs(bester.r);
         erg.r2Daten = bester.r2Daten;
-        z.KorrR = bester.r;
-        z.KoeffB = bester.B;
-        z.KonstA = bester.A;
     }
-    z.ModellNr = erg.modellNr;
-    z.RMax = erg.rMax;
-    z.R2Daten = erg.r2Daten;
+    return erg;
+}
+
+void regressionUebernehmen(Programmzustand& z, const RegressionsErgebnis& e) {
+    z.KorrR = z.KoeffB = z.KonstA = 0;
+    for (const ModellFit& m : e.modelle) {
+        if (m.code != e.modellNr) continue;
+        z.KorrR = m.r;
+        z.KoeffB = m.B;
+        z.KonstA = m.A;
+    }
+    z.ModellNr = e.modellNr;
+    z.RMax = e.rMax;
+    z.R2Daten = e.r2Daten;
+}
+
+RegressionsErgebnis MassgR(Programmzustand& z, const FehlerMelder& melden) {
+    RegressionsErgebnis erg = regressionAnpassen(z, melden);
+    regressionUebernehmen(z, erg);
     return erg;
 }
 

@@ -50,11 +50,16 @@ int waehleModell(const std::array<ModellFit, 9>& fits);
 // Reports one error to the user (the windows show a message box, the CLI prints).
 using FehlerMelder = std::function<void(const Fehler&)>;
 
-// Fits all nine models, chooses the decisive one (largest |r| among the models that
-// describe the data, earlier code wins ties, a double-logarithmic model only when no
-// pair is negative) and stores
-// ModellNr, RMax, KorrR, KonstA, KoeffB in the state. Each failing fit is reported
+// Fits all nine models on the state's pairs and chooses the decisive one (largest |r|
+// among the models that describe the data, earlier code wins ties, a double-logarithmic
+// model only when no pair is negative). Writes nothing: each failing fit is reported
 // through `melden` and drops out of the choice.
+RegressionsErgebnis regressionAnpassen(const Programmzustand& z, const FehlerMelder& melden = {});
+
+// Stores a fit's decisive model in the state: ModellNr, RMax, KorrR, KonstA, KoeffB, R².
+void regressionUebernehmen(Programmzustand& z, const RegressionsErgebnis& e);
+
+// Both of the above, as the calculation run does.
 RegressionsErgebnis MassgR(Programmzustand& z, const FehlerMelder& melden = {});
 
 // Adjusts pair i so that ln|v| and ln|ln|v|| stay defined: 0 -> 1e-7, +-1 -> +-(1+1e-7).

@@ -5,10 +5,12 @@
 #include "Auswertung.h"
 #include "Fehler.h"
 #include "Modellvergleich.h"
+#include "Rechenlauf.h"
 #include "Wertepaare.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace tk {
 namespace {
@@ -111,6 +113,35 @@ TEST(Prognose, WahlDerEntscheidendenKurve) {
     EXPECT_EQ(waehleTyp(t), 1);
     t[1].beschreibt = false;
     EXPECT_EQ(waehleTyp(t), -1);
+}
+
+// Runs on several threads at once give bit for bit what they give one after the other:
+// the engine keeps no shared state.
+TEST(Rechenlauf, GleichzeitigWieNacheinander) {
+    const Programmzustand daten[] = {
+        prognose(werte([](double x) { return 100 * std::exp(-3 * std::exp(-0.5 * x)); }, 1, 8)),
+        prognose(werte([](double x) { return 100 / (1 + std::exp(5 - x)); }, 1, 9)),
+        test::zustandMit({{2, 5.1}, {3, 6.8}, {4, 9.2}, {5, 11.1}})};
+    std::vector<Laufergebnis> nacheinander, gleichzeitig(std::size(daten));
+    for (const auto& z : daten) nacheinander.push_back(rechenlauf(z, {}, false));
+    std::vector<std::thread> faeden;
+    for (std::size_t i = 0; i < std::size(daten); ++i)
+        faeden.emplace_back([&, i] { gleichzeitig[i] = rechenlauf(daten[i]); });
+    for (auto& f : faeden) f.join();
+    for (std::size_t i = 0; i < std::size(daten); ++i) {
+        const Laufergebnis &a = nacheinander[i], &b = gleichzeitig[i];
+        for (const auto& [x, y] :
+             {std::pair{&a.summenwerte, &b.summenwerte}, std::pair{&a.einzelwerte, &b.einzelwerte}})
+            for (std::size_t k = 0; k < 3; ++k) {
+                const TypFit &s = x->typen[k], &t = y->typen[k];
+                EXPECT_TRUE(s.r == t.r && s.K == t.K && s.iterationen == t.iterationen) << i;
+            }
+        EXPECT_EQ(a.z.KorrR, b.z.KorrR);
+        EXPECT_EQ(a.z.KMax, b.z.KMax);
+        EXPECT_EQ(a.regression.modellNr, b.regression.modellNr);
+        for (std::size_t k = 0; k < 9; ++k)
+            EXPECT_EQ(a.regression.modelle[k].r, b.regression.modelle[k].r);
+    }
 }
 
 // ---- the fitted curves
