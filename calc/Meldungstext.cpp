@@ -16,23 +16,23 @@ std::optional<Meldungstext> meldungFuer(const Fehler& f) {
     case fehlercode::Keiner:
     case fehlercode::Abgebrochen:
         return std::nullopt;
-    case 71:
+    case fehlercode::LaufwerkNichtBereit:
         return ausruf("Legen Sie eine Diskette in das Laufwerk ein,"
                       " und schliessen Sie den Schacht",
                       "Fehler : Das Laufwerk ist nicht bereit !!", Knoepfe::WiederholenAbbrechen);
-    case 52:
+    case fehlercode::FalscherDateiname:
         return ausruf(" Dateiname oder -nummer falsch", "Fehler !!");
-    case 53:
+    case fehlercode::DateiNichtGefunden:
         return ausruf(" Datei nicht gefunden ", "Fehler !!");
-    case 55:
+    case fehlercode::DateiBereitsGeoeffnet:
         return ausruf(" Datei bereits geöffnet ", "Fehler !!");
-    case 57:
+    case fehlercode::EinAusgabefehler:
         return ausruf(" Interner Laufwerkfehler ", "Fehler !!");
-    case 68:
+    case fehlercode::LaufwerkNichtVerfuegbar:
         return ausruf("Laufwerk oder Pfad nicht gefunden: ", "Fehler !!");
-    case 76:
+    case fehlercode::PfadNichtGefunden:
         return ausruf("Das Zielverzeichnis existiert nicht !", "Fehler !");
-    case 61:
+    case fehlercode::DatentraegerVoll:
         return ausruf("Es ist kein freier Speicherplatz auf dem Ziellaufwerk vorhanden !", "",
                       Knoepfe::WiederholenAbbrechen);
     case fehlercode::UngueltigesArgument:
