@@ -1,6 +1,7 @@
 // The query panel under the real chart window: what leaving a field does in each
 // chart, as a user types, and the store of queries.
 
+#include "Abfragetabelle.h"
 #include "Auswertung.h"
 #include "Format.h"
 #include "Panelaufbau.h"
@@ -180,6 +181,12 @@ private slots:
         QCOMPARE(a.g().AbfrageS[1], 50.0);
         QCOMPARE(a.g().AbfrageY[1], 100.0);
         QVERIFY(a.g().GrenzwertFest);
+        // The 100 % point lies at an infinite horizon: copied, its row says so.
+        a.eingeben(1, QStringLiteral("100"));
+        a.ok();
+        const auto t = ergebnistabelle(a.z, "Summenwerte", abfragetabelle(a.z, a.g()));
+        QVERIFY(t[t.size() - 2].back() != "Extrapolation");
+        QCOMPARE(t.back().back(), std::string("Extrapolation"));
     }
 
     // A full store asks; Ja drops the oldest query, Nein keeps all.
