@@ -115,8 +115,10 @@ void Diagramm::zeichneAchsen(Ausgabe& a, const QString& titelX, const QString& t
         strecke(a, r.links, y(m), r.links - 1, y(m));
         textBei(a, r.links - 1.5 - a.textBreite(t), y(m) + h / 2, t);
     }
-    textBei(a, (r.links + r.rechts - a.textBreite(titelX)) / 2, r.unten - 2 - h, titelX);
-    textBei(a, r.links, r.oben + h + 0.5, titelY);
+    const QString x = titelX + QString::fromStdString(exponentTitel(gemeinsamerExponent(tx_)));
+    const QString y = titelY + QString::fromStdString(exponentTitel(gemeinsamerExponent(ty_)));
+    textBei(a, (r.links + r.rechts - a.textBreite(x)) / 2, r.unten - 2 - h, x);
+    textBei(a, r.links, r.oben + h + 0.5, y);
 }
 
 void Diagramm::zeichneLinie(Ausgabe& a, const std::vector<Punkt>& punkte) const {

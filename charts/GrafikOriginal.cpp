@@ -111,8 +111,9 @@ void zeichneAbfragemarken(Ausgabe& a, const Diagramm& d, const std::vector<Abfra
 
 QString koeffizienten(const Programmzustand& z) {
     const std::string schwach = schwacheAnpassungText(z.R2Daten);
-    return QString::fromStdString("A = " + Zahl(z.KonstA) + "   B = " + Zahl(z.KoeffB) + "   r = " +
-                                  Zahl(z.KorrR) + (schwach.empty() ? "" : "   " + schwach));
+    return QString::fromStdString(
+        "A = " + legendenZahl(z.KonstA) + "   B = " + legendenZahl(z.KoeffB) +
+        "   r = " + legendenZahl(z.KorrR) + (schwach.empty() ? "" : "   " + schwach));
 }
 
 } // namespace tk::grafik
