@@ -59,17 +59,27 @@ void platziere(Ausgabe& a, const Programmzustand& z, std::vector<Marke>& marken,
     }
 }
 
-// Data points; one below 1 % or above 99 % of KMax is marked on the frame's edge,
-// one beyond X(1%)..X(99%) is left out: it would land on the labels around.
-void zeichneDatenpunkte(Ausgabe& a, const Programmzustand& z, const GrafikZustand& g, double x0) {
+// Data points; one below 1 % or above 99 % of KMax (also one at or above KMax, which
+// the scale cannot place) is marked on the frame's edge with its number, and so is one
+// beyond X(1%)..X(99%). Returns how many lie outside the frame.
+int zeichneDatenpunkte(Ausgabe& a, const Programmzustand& z, const GrafikZustand& g, double x0) {
     a.setzeFarbe(Farbe::Schwarz);
     a.setzeLinienbreite(2);
+    int aussen = 0;
     for (int i = 1; i <= z.AnzPaare; ++i) {
         const double x = 120 * StreckeXI(z, z.XWert(i));
-        const double y = 70 * StreckeYI(z, z.YWert(i)).value_or(0);
-        if (x < x0 || x > x0 + 120) continue;
-        zeichneDatenpunkt(a, x, y, 0, 70, g.NumerierungEin ? QString::number(i) : QString());
+        const double y = 70 * StreckeYI(z, z.YWert(i)).value_or(z.YWert(i) >= z.KMax ? 1e3 : -1e3);
+        const QString nummer = g.NumerierungEin ? QString::number(i) : QString();
+        if (x < x0 || x > x0 + 120) {
+            ++aussen;
+            zeichnePunktSeitlich(a, x < x0 ? x0 : x0 + 120, std::clamp(y, 0.0, 70.0), x < x0,
+                                 nummer);
+            continue;
+        }
+        if (y < 0 || y > 70) ++aussen;
+        zeichneDatenpunkt(a, x, y, 0, 70, nummer);
     }
+    return aussen;
 }
 
 void zeichneMarken(Ausgabe& a, const std::vector<Marke>& marken, double x0) {
@@ -144,8 +154,16 @@ void GrafikP1(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     a.setzeFarbe(Farbe::Hellrot);
     Linie(a, x0, 0, x0 + 120, 70);
 
-    zeichneDatenpunkte(a, z, g, x0);
+    const int aussen = zeichneDatenpunkte(a, z, g, x0);
     zeichneMarken(a, marken, x0);
+
+    // A line with no point on it would look like a perfect fit: say why.
+    QString hinweis;
+    if (X1 > X99) hinweis = QStringLiteral("Achse fallend: X(1%) > X(99%)");
+    if (aussen == z.AnzPaare && aussen > 0)
+        hinweis += (hinweis.isEmpty() ? QString() : QStringLiteral(";  ")) +
+                   QStringLiteral("%1 Punkte außerhalb des Bildes").arg(aussen);
+    if (!hinweis.isEmpty()) TextBei(a, x0 + 2, 70 - 1, hinweis);
 
     TextBei(a, x0 + 129, h / 2, QStringLiteral("Wert  X"));
 }

@@ -116,6 +116,13 @@ void zeichneDatenpunkt(Ausgabe& a, double x, double y, double unten, double oben
     if (!nummer.isEmpty()) TextBei(a, x + 0.8, mitte + a.textHoehe(nummer) / 2, nummer);
 }
 
+void zeichnePunktSeitlich(Ausgabe& a, double rand, double y, bool links, const QString& nummer) {
+    Pfeil(a, rand, y, links ? 0 : pi, 0.5);
+    if (nummer.isEmpty()) return;
+    const double h = a.textHoehe(nummer);
+    TextBei(a, links ? rand + 2 : rand - 2 - a.textBreite(nummer), y + h / 2, nummer);
+}
+
 double zeichneKurvenprobe(Ausgabe& a, const Kopfzeilen& k, const QString& name, int breite) {
     const double xText = k.x0 + 120 - a.textBreite(name);
     const double start = xText - 10;

@@ -70,6 +70,9 @@ double zeichneKurvenprobe(Ausgabe& a, const Kopfzeilen& k, const QString& name, 
 // off the chart.
 void zeichneDatenpunkt(Ausgabe& a, double x, double y, double unten, double oben,
                        const QString& nummer);
+// A data point left or right of the frame: an arrowhead at that edge (`rand`, at height
+// y), pointing away, its number beside it on the inside.
+void zeichnePunktSeitlich(Ausgabe& a, double rand, double y, bool links, const QString& nummer);
 
 // Horizontal extents of texts already placed on one line, to keep labels apart.
 class Zeilenbelegung {
