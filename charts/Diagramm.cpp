@@ -113,7 +113,9 @@ void Diagramm::zeichneAchsen(Ausgabe& a, const QString& titelX, const QString& t
     for (double m : ty_.marken) {
         const QString t = text(m, ty_);
         strecke(a, r.links, y(m), r.links - 1, y(m));
-        textBei(a, r.links - 1.5 - a.textBreite(t), y(m) + h / 2, t);
+        // The lowest value stands on the axis, clear of the first value under it.
+        const double oben = m == ty_.marken.front() ? y(m) + h : y(m) + h / 2;
+        textBei(a, r.links - 1.5 - a.textBreite(t), oben, t);
     }
     const QString x = titelX + QString::fromStdString(exponentTitel(gemeinsamerExponent(tx_)));
     const QString y = titelY + QString::fromStdString(exponentTitel(gemeinsamerExponent(ty_)));

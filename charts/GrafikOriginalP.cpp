@@ -140,8 +140,9 @@ void GrafikOriginalP1(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     d.zeichneAchsen(a, QStringLiteral("Wert  X"), QStringLiteral("Summenwert K"));
     zeichneAsymptote(a, d, z.KMax);
     zeichneKurve(a, d, kurve, kurvenBreite);
-    zeichnePunkte(a, d, z, g.NumerierungEin);
-    zeichneAbfragemarken(a, d, marken);
+    Beschriftungen beschriftet = imRahmen(d);
+    zeichneAbfragemarken(a, d, marken, beschriftet);
+    zeichnePunkte(a, d, z, g.NumerierungEin, beschriftet);
 }
 
 void GrafikOriginalP2(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
@@ -195,9 +196,11 @@ void GrafikOriginalP2(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     zeichneRand(a, d, band);
     d.zeichneAchsen(a, QStringLiteral("Wert  X"), QStringLiteral("Verteilungsdichte φ"));
     zeichneKurve(a, d, kurve, kurvenBreite);
+    Beschriftungen beschriftet = imRahmen(d);
     for (const auto& e : enden)
         if (e.nr > 0)
-            zeichneGespeicherteAbfrage(a, d, {e.p.first, phi(e.p.first).value_or(0)}, e.nr);
+            zeichneGespeicherteAbfrage(a, d, {e.p.first, phi(e.p.first).value_or(0)}, e.nr,
+                                       beschriftet);
 }
 
 } // namespace tk

@@ -71,8 +71,9 @@ void GrafikOriginalR(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     a.setzeLinienbreite(kurvenBreite);
     d.zeichneVerlauf(a, kurve);
 
-    zeichnePunkte(a, d, z, g.NumerierungEin);
-    zeichneAbfragemarken(a, d, marken);
+    Beschriftungen beschriftet = imRahmen(d);
+    zeichneAbfragemarken(a, d, marken, beschriftet);
+    zeichnePunkte(a, d, z, g.NumerierungEin, beschriftet);
 }
 
 } // namespace tk

@@ -222,6 +222,23 @@ TEST_F(P1, PunkteAufDerGeradenUndGrenzenVonKMaxFuerDieAbfrage) {
     EXPECT_FALSE(g.ergebnisse.Kdx);
 }
 
+// No two texts of a chart overlap (texts set side by side touch).
+void keineUeberlappung(const AufzeichnungsAusgabe& a, const std::string& wo) {
+    std::vector<std::pair<QString, std::array<double, 4>>> k;
+    for (const auto& e : a.eintraege) {
+        if (e.art != Aufzeichnung::Art::Text || e.text.trimmed().isEmpty()) continue;
+        const double w = e.text.size() * a.zeichenBreiteJePunkt * e.schrift.groesse;
+        const double h = a.zeilenHoeheJePunkt * e.schrift.groesse;
+        k.push_back({e.text, {e.x1 + 0.05, e.y1 - h + 0.05, e.x1 + w - 0.05, e.y1 - 0.05}});
+    }
+    for (std::size_t i = 0; i < k.size(); ++i)
+        for (std::size_t j = i + 1; j < k.size(); ++j) {
+            const auto &p = k[i].second, &q = k[j].second;
+            EXPECT_FALSE(p[0] < q[2] && q[0] < p[2] && p[1] < q[3] && q[1] < p[3])
+                << wo << ": " << k[i].first.toStdString() << " / " << k[j].first.toStdString();
+        }
+}
+
 struct RandFall {
     const char* name;
     const char* datei; // an example, or empty for `paare`
@@ -250,6 +267,7 @@ TEST_P(P1Rand, PunkteAmRandUndHinweis) {
         EXPECT_NEAR(n[0].y1, 70, 1.5) << i;
     }
     EXPECT_EQ(!*f.hinweis, a.texteMit(QString::fromUtf8(f.hinweis)).empty());
+    keineUeberlappung(a, f.name); // markers at one corner stack
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -344,7 +362,9 @@ double wertAn(const AufzeichnungsAusgabe& a, bool x, double mm) {
         bool zahl = false;
         const double v = t.text.toDouble(&zahl);
         const double b = a.textBreite(t.text), h = 0.5 * t.schrift.groesse;
-        if (zahl && std::abs(x ? t.x1 + b / 2 - mm : t.y1 - h / 2 - mm) < 1e-9) return v;
+        // a value on the y axis stands centred at its line, the lowest one on it
+        const double dy = std::min(std::abs(t.y1 - h / 2 - mm), std::abs(t.y1 - h - mm));
+        if (zahl && (x ? std::abs(t.x1 + b / 2 - mm) : dy) < 1e-9) return v;
     }
     ADD_FAILURE() << "no value at " << mm;
     return 0;
@@ -506,6 +526,24 @@ TEST(OriginalP1, DatenBestimmenDieSkala) {
     double unten = 1e9, oben = -1e9;
     for (const auto& k : a.kreise()) unten = std::min(unten, k.y1), oben = std::max(oben, k.y1);
     EXPECT_GT(sy.mm(z.KMax) - unten, 0.5 * std::abs(sy.mm1 - sy.mm0));
+}
+
+// Every example, both cases, both views: no text overlaps another (point numbers, tick
+// values, markers, legends), by the recording's fixed metrics.
+TEST(Beschriftung, KeineUeberlappungen) {
+    for (const auto& datei : test::beispieldateien())
+        for (int fall : {1, 2})
+            for (bool original : {false, true}) {
+                bool ok = false;
+                const Programmzustand z = test::ausDatei(datei, fall, &ok);
+                if (!ok || (!z.ModusPrognostik && fall == 2)) continue;
+                GrafikZustand g;
+                g.Originalmassstab = original;
+                AufzeichnungsAusgabe a;
+                GrafikZeichnen(a, z, g);
+                keineUeberlappung(a, datei + " " + std::to_string(fall) + " " +
+                                         std::to_string(original));
+            }
 }
 
 } // namespace
