@@ -127,6 +127,12 @@ private slots:
         QCOMPARE(s.text(0), QStringLiteral("    unendlich"));
         QVERIFY(s.panel->extrapolation()->isVisible()); // KMax lies at an infinite horizon
         QCOMPARE(s.label(8), q(formatFest(KGrenz2(s.z, s.z.KMax), 6))); // from the chart
+        Programmzustand gross = zustand(1);
+        gross.KMax = 11503123.14554999; // the field shows it whole, with fewer decimals
+        Panelaufbau k(gross);
+        QCOMPARE(k.text(2), QStringLiteral("11503123.1455"));
+        QVERIFY(k.feld(2)->fontMetrics().horizontalAdvance(k.text(2)) <
+                k.feld(2)->contentsRect().width());
         Panelaufbau e(zustand(2));
         QCOMPARE(e.label(15), zahl(bandwerte(e.z, e.z.XMin, e.z.XMax).KdxG2));
     }
