@@ -480,6 +480,14 @@ TEST_P(OriginalP, KurveUndBand) {
                 weiteste = std::max(weiteste, sy.mm(oben) - sy.mm(unten));
             }
         EXPECT_GT(weiteste, 0.5) << fall;
+        // the band's edges as thin dashed lines, seen however narrow the band
+        if (fall == 2) {
+            for (double x : {g.Xi, g.Yi})
+                EXPECT_TRUE(std::any_of(a.eintraege.begin(), a.eintraege.end(), [&](const auto& l) {
+                    return l.art == Aufzeichnung::Art::Linie && l.stil == Linienstil::Gestrichelt &&
+                           std::abs(l.x1 - sx.mm(x)) < 1e-6 && std::abs(l.x2 - sx.mm(x)) < 1e-6;
+                })) << x;
+        }
     }
 }
 
