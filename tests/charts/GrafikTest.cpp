@@ -357,13 +357,13 @@ struct Skala {
     double wert(double m) const { return wert0 + (m - mm0) / (mm1 - mm0) * (wert1 - wert0); }
 };
 // The number printed centred under (x) or beside (y) the grid line at `mm`.
-double wertAn(const AufzeichnungsAusgabe& a, bool x, double mm) {
+// A value on the y axis stands centred at its line, the lowest one (`unterste`) on it.
+double wertAn(const AufzeichnungsAusgabe& a, bool x, double mm, bool unterste) {
     for (const auto& t : a.eintraege) {
         bool zahl = false;
         const double v = t.text.toDouble(&zahl);
         const double b = a.textBreite(t.text), h = 0.5 * t.schrift.groesse;
-        // a value on the y axis stands centred at its line, the lowest one on it
-        const double dy = std::min(std::abs(t.y1 - h / 2 - mm), std::abs(t.y1 - h - mm));
+        const double dy = std::abs(t.y1 - (unterste ? h : h / 2) - mm);
         if (zahl && (x ? std::abs(t.x1 + b / 2 - mm) : dy) < 1e-9) return v;
     }
     ADD_FAILURE() << "no value at " << mm;
@@ -375,7 +375,8 @@ std::pair<Skala, Skala> skalen(const AufzeichnungsAusgabe& a) {
         if (l.farbe == Farbe::Hellgrau)
             (l.x1 == l.x2 ? gx : gy).push_back(l.x1 == l.x2 ? l.x1 : l.y1);
     const auto skala = [&](bool x, const std::vector<double>& g) {
-        return Skala{g.front(), g.back(), wertAn(a, x, g.front()), wertAn(a, x, g.back())};
+        return Skala{g.front(), g.back(), wertAn(a, x, g.front(), true),
+                     wertAn(a, x, g.back(), false)};
     };
     return {skala(true, gx), skala(false, gy)};
 }
