@@ -241,10 +241,11 @@ void keineUeberlappung(const AufzeichnungsAusgabe& a, const std::string& wo) {
 
 struct RandFall {
     const char* name;
-    const char* datei; // an example, or empty for `paare`
-    Paare paare;
+    const char* datei; // an example, or empty for a logistic curve with slope B and its
+                       // values at X = von .. von + 4
     std::vector<int> amOberenRand;
     const char* hinweis;
+    double B = 1, von = 0;
 };
 class P1Rand : public ::testing::TestWithParam<RandFall> {};
 
@@ -252,10 +253,10 @@ class P1Rand : public ::testing::TestWithParam<RandFall> {};
 // 1 % line; a chart without a point in it says why in one line.
 TEST_P(P1Rand, PunkteAmRandUndHinweis) {
     const auto& f = GetParam();
-    bool ok = false;
-    const Programmzustand z = *f.datei
-                                  ? test::ausDatei(std::string(TK_EXAMPLES_DIR) + f.datei, 1, &ok)
-                                  : test::prognose(f.paare, 1, &ok);
+    bool ok = !*f.datei;
+    const Programmzustand z =
+        *f.datei ? test::ausDatei(std::string(TK_EXAMPLES_DIR) + f.datei, 1, &ok)
+                 : test::kurve(5, 0, f.B, 100, werteDer(5, 0, f.B, f.von, f.von + 4, 1), 1);
     ASSERT_TRUE(ok);
     GrafikZustand g;
     AufzeichnungsAusgabe a;
@@ -272,12 +273,10 @@ TEST_P(P1Rand, PunkteAmRandUndHinweis) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, P1Rand,
-    ::testing::Values(RandFall{"ueberKMax", "/anmeldungen-storniert.pro", {}, {5, 6, 7}, ""},
-                      RandFall{"fallend",
-                               "",
-                               {{4000, 100}, {4001, 60}, {4002, 35}, {4003, 20}},
-                               {},
-                               "Achse fallend: X(1%) > X(99%);  4 Punkte außerhalb des Bildes"}),
+    ::testing::Values(RandFall{"ueberKMax", "/anmeldungen-storniert.pro", {5, 6, 7}, ""},
+                      RandFall{"fallend", "", {}, "Achse fallend: X(1%) > X(99%)", -1, -2},
+                      // all beyond X(99%): the numbers stack at the right edge
+                      RandFall{"rechtsDraussen", "", {}, "5 Punkte außerhalb des Bildes", 1, 6}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---------------------------------------------------------------- Fall Einzelwerte
