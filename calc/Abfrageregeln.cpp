@@ -35,6 +35,12 @@ bool extrapoliert(const Programmzustand& z, double x) {
            Zahl(x) != Zahl(z.XMax);
 }
 
+bool gespeichertExtrapoliert(const Programmzustand& z, double X, double Y, double S) {
+    if (!z.ModusPrognostik) return extrapoliert(z, X);
+    if (z.GrafikFall == 1) return S >= 100 || extrapoliert(z, X);
+    return extrapoliert(z, X) || extrapoliert(z, Y);
+}
+
 Regressionsantwort regressionFuerX(const Programmzustand& z, double x) {
     Regressionsantwort a;
     a.X = zusatzWert(x);

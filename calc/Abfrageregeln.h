@@ -20,6 +20,9 @@ struct Hinweis {
 // True when an estimate at the horizon x is read outside the entered X values, at the
 // precision the query fields show.
 bool extrapoliert(const Programmzustand& z, double x);
+// The same for a stored query of the chart on display: its X (the 100 % point S lies
+// at an infinite horizon), or either end X, Y of its band in the density chart.
+bool gespeichertExtrapoliert(const Programmzustand& z, double X, double Y, double S);
 
 // Regression: Y for X and X for Y. Both values keep off the singular points 0 and +-1
 // of the logarithmic models, as stored pairs do; an undefined estimate is 0.

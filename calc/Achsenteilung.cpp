@@ -39,17 +39,26 @@ Achsenteilung achsenteilung(double min, double max, int ziel) {
     return t;
 }
 
-std::string markenText(double wert, const Achsenteilung& teilung) {
-    const double s = teilung.schritt;
+int gemeinsamerExponent(const Achsenteilung& teilung) {
     const double groesste = std::max(std::fabs(teilung.von), std::fabs(teilung.bis));
+    if (teilung.schritt >= 1e-4 && groesste < 1e7) return 0;
+    return static_cast<int>(std::floor(std::log10(groesste) + 1e-9));
+}
+
+std::string exponentTitel(int exponent) {
+    if (exponent == 0) return {};
+    static const char* const hoch[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+    std::string ziffern;
+    for (char c : std::to_string(std::abs(exponent))) ziffern += hoch[c - '0'];
+    return " [×10" + std::string(exponent < 0 ? "⁻" : "") + ziffern + "]";
+}
+
+std::string markenText(double wert, const Achsenteilung& teilung) {
     if (wert == 0) return "0";
-    if (s < 1e-4 || groesste >= 1e7) {
-        // Enough mantissa digits to tell neighbouring ticks apart.
-        const int stellen =
-            std::max(0, static_cast<int>(std::ceil(std::log10(groesste / s) - 1e-9)));
-        return formatExp(wert, stellen);
-    }
-    return formatFest(wert, std::max(0, -static_cast<int>(std::floor(std::log10(s) + 1e-9))));
+    const double faktor = std::pow(10.0, gemeinsamerExponent(teilung));
+    const double s = teilung.schritt / faktor;
+    return formatFest(wert / faktor,
+                      std::max(0, -static_cast<int>(std::floor(std::log10(s) + 1e-9))));
 }
 
 } // namespace tk

@@ -17,8 +17,14 @@ struct Achsenteilung {
 // degenerate range (min == max, not finite) gets a small range around its value.
 Achsenteilung achsenteilung(double min, double max, int ziel = 5);
 
-// The tick's text with as many decimals as the step needs ("." as decimal point,
-// "-0" never); very large or small steps in exponent form ("2E-07").
+// The power of ten that very large or small ticks leave to the axis title, so that
+// no tick repeats it; 0 where the values read well as they are.
+int gemeinsamerExponent(const Achsenteilung& teilung);
+// " [×10⁹]" for the axis title, empty for the exponent 0.
+std::string exponentTitel(int exponent);
+
+// The tick's text, divided by the common power of ten, with as many decimals as the
+// step needs ("." as decimal point, "-0" never).
 std::string markenText(double wert, const Achsenteilung& teilung);
 
 } // namespace tk

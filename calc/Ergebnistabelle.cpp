@@ -88,9 +88,11 @@ std::vector<Tabellenzeile> ergebnistabelle(const Programmzustand& z, const std::
         t.push_back({});
         t.push_back({"Abfragen"});
         t.push_back(abfragen.kopf);
-        for (const auto& zeile : abfragen.zeilen) {
+        for (std::size_t i = 0; i < abfragen.zeilen.size(); ++i) {
             Tabellenzeile r;
-            for (const auto& v : zeile) r.push_back(zelle(v));
+            for (const auto& v : abfragen.zeilen[i]) r.push_back(zelle(v));
+            if (i < abfragen.extrapolation.size() && abfragen.extrapolation[i])
+                r.push_back("Extrapolation");
             t.push_back(r);
         }
     }

@@ -17,6 +17,7 @@ using Tabellenzeile = std::vector<std::string>;
 struct Abfragetabelle {
     Tabellenzeile kopf;                                     // column names
     std::vector<std::vector<std::optional<double>>> zeilen; // an empty cell where unset
+    std::vector<bool> extrapolation;                        // per row: read outside the data
 };
 
 // `fall`: "Summenwerte" or "Einzelwerte" in prognosis mode, ignored in regression mode.

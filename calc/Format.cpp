@@ -1,5 +1,6 @@
 #include "Format.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -44,6 +45,19 @@ std::string formatWert(double v) {
 std::string Zahl(double F) {
     const double a = std::fabs(F);
     return (a > 0.000001 && a < 100000) ? formatFest(F, 6) : formatExp(F, 6);
+}
+
+std::string legendenZahl(double v) {
+    const double a = std::fabs(v);
+    if (a == 0) return "0";
+    if (a < 0.001 || a >= 1000000) return formatExp(v, 5);
+    int vorKomma = static_cast<int>(std::floor(std::log10(a))) + 1;
+    // 9.999997 rounds up to 10: one digit more before the point, one less after it.
+    const std::string t = formatFest(v, std::max(0, 6 - vorKomma));
+    double gerundet = 0;
+    std::from_chars(t.data(), t.data() + t.size(), gerundet);
+    if (std::fabs(gerundet) >= std::pow(10.0, vorKomma)) ++vorKomma;
+    return vorKomma > 6 ? formatExp(v, 5) : formatFest(v, std::max(0, 6 - vorKomma));
 }
 
 std::string DruckFormat(int art, double v) {

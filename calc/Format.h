@@ -13,6 +13,9 @@ std::string formatExp(double v, int stellen);
 std::string formatWert(double v);
 // Legend numbers: six decimals when 0.000001 < |v| < 100000, otherwise exponential.
 std::string Zahl(double F);
+// Six significant digits, fixed from 0.001 to below 1000000, otherwise exponential;
+// only 0 reads as 0 (legends of the charts in the data's own units).
+std::string legendenZahl(double v);
 // Fixed-width text by format kind; kind 12 is the integer right-aligned in 3 characters.
 std::string DruckFormat(int art, double v);
 // Plain general number form: up to 15 significant digits, no padding ("12.5", "1E-07").

@@ -17,8 +17,16 @@ struct Verlauf {
     std::vector<std::vector<Punkt>> stuecke;
 };
 
-// Samples f on `schritte` + 1 equally spaced points of [von, bis].
+// Samples f on `schritte` + 1 equally spaced points of [von, bis] and at the given
+// `stuetzstellen` inside it (a known maximum, say), then refines where a straight line
+// would misrepresent the curve: an interval whose middle lies off the chord by more
+// than 1/1000 of `sicht` (the value range the drawing is made for) is halved, up to
+// ten times. One that still bends at the finest step straddles a pole or a jump and
+// leaves a gap; next to a point where f is undefined the run reaches towards the
+// domain's edge. Intervals wholly beyond `sicht` (by its width) on one side are left
+// as they are: they are cut off the drawing anyway.
 Verlauf abtasten(const std::function<std::optional<double>(double)>& f, double von, double bis,
+                 std::pair<double, double> sicht, const std::vector<double>& stuetzstellen = {},
                  int schritte = 240);
 
 // [min, max] widened by `anteil` of its width on each side; a single value is widened

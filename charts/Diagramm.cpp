@@ -113,10 +113,14 @@ void Diagramm::zeichneAchsen(Ausgabe& a, const QString& titelX, const QString& t
     for (double m : ty_.marken) {
         const QString t = text(m, ty_);
         strecke(a, r.links, y(m), r.links - 1, y(m));
-        textBei(a, r.links - 1.5 - a.textBreite(t), y(m) + h / 2, t);
+        // The lowest value stands on the axis, clear of the first value under it.
+        const double oben = m == ty_.marken.front() ? y(m) + h : y(m) + h / 2;
+        textBei(a, r.links - 1.5 - a.textBreite(t), oben, t);
     }
-    textBei(a, (r.links + r.rechts - a.textBreite(titelX)) / 2, r.unten - 2 - h, titelX);
-    textBei(a, r.links, r.oben + h + 0.5, titelY);
+    const QString x = titelX + QString::fromStdString(exponentTitel(gemeinsamerExponent(tx_)));
+    const QString y = titelY + QString::fromStdString(exponentTitel(gemeinsamerExponent(ty_)));
+    textBei(a, (r.links + r.rechts - a.textBreite(x)) / 2, r.unten - 2 - h, x);
+    textBei(a, r.links, r.oben + h + 0.5, y);
 }
 
 void Diagramm::zeichneLinie(Ausgabe& a, const std::vector<Punkt>& punkte) const {

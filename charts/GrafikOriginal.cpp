@@ -36,28 +36,59 @@ std::pair<double, double> Spanne::mitRand() const {
     return {unten, oben};
 }
 
-void zeichnePunkte(Ausgabe& a, const Diagramm& d, const Programmzustand& z, bool nummern) {
+Beschriftungen imRahmen(const Diagramm& d) {
+    const Rechteck& r = d.rahmen();
+    constexpr double weit = 1e4;
+    Beschriftungen b;
+    b.belege({-weit, -weit, r.links, weit});
+    b.belege({r.rechts, -weit, weit, weit});
+    b.belege({-weit, -weit, weit, r.unten});
+    b.belege({-weit, r.oben, weit, weit});
+    return b;
+}
+
+void zeichnePunkte(Ausgabe& a, const Diagramm& d, const Programmzustand& z, bool nummern,
+                   Beschriftungen& b) {
     a.setzeFarbe(Farbe::Schwarz);
     a.setzeLinienbreite(2);
+    // All circles first: a number keeps clear of every point, not only the earlier ones.
     for (int i = 1; i <= z.AnzPaare; ++i) {
         if (!d.enthaelt(z.XWert(i), z.YWert(i))) continue;
         const double x = d.x(z.XWert(i)), y = d.y(z.YWert(i));
         a.kreis(x, y, 0.75, Farbe::Schwarz);
-        if (!nummern) continue;
+        b.belege({x - 0.9, y - 0.9, x + 0.9, y + 0.9});
+    }
+    for (int i = 1; nummern && i <= z.AnzPaare; ++i) {
+        if (!d.enthaelt(z.XWert(i), z.YWert(i))) continue;
+        const double x = d.x(z.XWert(i)), y = d.y(z.YWert(i));
         const QString n = QString::number(i);
-        textBei(a, x - a.textBreite(n) / 2, y - 1.5, n);
+        const double w = a.textBreite(n), h = a.textHoehe(n);
+        b.drucke(a,
+                 {{x - w / 2, y - 1.5},
+                  {x + 1.2, y + h / 2},
+                  {x - 1.2 - w, y + h / 2},
+                  {x - w / 2, y + 1.5 + h}},
+                 n);
     }
     a.setzeLinienbreite(1);
 }
 
-void zeichneGespeicherteAbfrage(Ausgabe& a, const Diagramm& d, Punkt p, int nr) {
+void zeichneGespeicherteAbfrage(Ausgabe& a, const Diagramm& d, Punkt p, int nr, Beschriftungen& b) {
     if (!d.enthaelt(p.first, p.second)) return;
     const double x = d.x(p.first), y = d.y(p.second);
     a.setzeFarbe(Farbe::Schwarz);
     a.setzeLinienbreite(1);
     strecke(a, x - 1, y - 1, x + 1, y + 1);
     strecke(a, x - 1, y + 1, x + 1, y - 1);
-    textBei(a, x + 1.2, y + 1.2 + a.textHoehe(QStringLiteral("A")), QStringLiteral("A%1").arg(nr));
+    b.belege({x - 1, y - 1, x + 1, y + 1});
+    const QString n = QStringLiteral("A%1").arg(nr);
+    const double w = a.textBreite(n), h = a.textHoehe(n);
+    b.drucke(a,
+             {{x + 1.2, y + 1.2 + h},
+              {x + 1.2, y - 1.2},
+              {x - 1.2 - w, y + 1.2 + h},
+              {x - 1.2 - w, y - 1.2}},
+             n);
 }
 
 namespace {
@@ -100,19 +131,21 @@ std::pair<double, double> mitAbfragen(double xmin, double xmax,
     return {xmin, xmax};
 }
 
-void zeichneAbfragemarken(Ausgabe& a, const Diagramm& d, const std::vector<Abfragemarke>& marken) {
+void zeichneAbfragemarken(Ausgabe& a, const Diagramm& d, const std::vector<Abfragemarke>& marken,
+                          Beschriftungen& b) {
     for (const auto& m : marken) {
         if (m.nr == 0)
             zeichneAbfragepunkt(a, d, m.p);
         else
-            zeichneGespeicherteAbfrage(a, d, m.p, m.nr);
+            zeichneGespeicherteAbfrage(a, d, m.p, m.nr, b);
     }
 }
 
 QString koeffizienten(const Programmzustand& z) {
     const std::string schwach = schwacheAnpassungText(z.R2Daten);
-    return QString::fromStdString("A = " + Zahl(z.KonstA) + "   B = " + Zahl(z.KoeffB) + "   r = " +
-                                  Zahl(z.KorrR) + (schwach.empty() ? "" : "   " + schwach));
+    return QString::fromStdString(
+        "A = " + legendenZahl(z.KonstA) + "   B = " + legendenZahl(z.KoeffB) +
+        "   r = " + legendenZahl(z.KorrR) + (schwach.empty() ? "" : "   " + schwach));
 }
 
 } // namespace tk::grafik

@@ -4,6 +4,7 @@
 
 #include "Ausgabe.h"
 #include "Diagramm.h"
+#include "GrafikRahmen.h"
 #include "GrafikZustand.h"
 #include "Zustand.h"
 
@@ -30,11 +31,15 @@ struct Spanne {
     std::pair<double, double> mitRand() const;
 };
 
-// The data points as circles, numbered when asked.
-void zeichnePunkte(Ausgabe& a, const Diagramm& d, const Programmzustand& z, bool nummern);
+// The labels inside the chart keep off its frame, and so off the values at its ticks.
+Beschriftungen imRahmen(const Diagramm& d);
+// The data points as circles, numbered when asked; a number goes where it is clear of
+// the labels in b.
+void zeichnePunkte(Ausgabe& a, const Diagramm& d, const Programmzustand& z, bool nummern,
+                   Beschriftungen& b);
 // Stored query number `nr` as a cross at p, named "A1", "A2", ... as in the printout's
-// list; left out off the chart.
-void zeichneGespeicherteAbfrage(Ausgabe& a, const Diagramm& d, Punkt p, int nr);
+// list, the name clear of the labels in b; left out off the chart.
+void zeichneGespeicherteAbfrage(Ausgabe& a, const Diagramm& d, Punkt p, int nr, Beschriftungen& b);
 
 // The queries a chart marks: the stored ones that `gilt` accepts (by number) and the
 // current one (number 0).
@@ -50,7 +55,8 @@ std::pair<double, double> mitAbfragen(double xmin, double xmax,
                                       const std::vector<Abfragemarke>& marken);
 // The current query as a ring with dashed lines to both axes, where its values can be
 // read; the stored ones as numbered crosses.
-void zeichneAbfragemarken(Ausgabe& a, const Diagramm& d, const std::vector<Abfragemarke>& marken);
+void zeichneAbfragemarken(Ausgabe& a, const Diagramm& d, const std::vector<Abfragemarke>& marken,
+                          Beschriftungen& b);
 
 // "A = …   B = …   r = …" of the decisive fit.
 QString koeffizienten(const Programmzustand& z);

@@ -21,13 +21,13 @@ namespace {
 constexpr int schritte = 240;
 
 // The data's range reaching out to X(1%) and X(99%), where the curve starts and
-// saturates, but no further than two data widths beyond the data, and to the queries;
-// widened by 10 %.
+// saturates, but no further than `weiten` data widths beyond the data, and to the
+// queries; widened by 10 %.
 std::pair<double, double> bereichX(const Programmzustand& z, double X1, double X99,
-                                   const std::vector<Abfragemarke>& marken) {
+                                   const std::vector<Abfragemarke>& marken, double weiten = 2) {
     const double weite = z.XMax - z.XMin;
-    const double von = std::max(std::min(z.XMin, X1), z.XMin - 2 * weite);
-    const double bis = std::min(std::max(z.XMax, X99), z.XMax + 2 * weite);
+    const double von = std::max(std::min(z.XMin, X1), z.XMin - weiten * weite);
+    const double bis = std::min(std::max(z.XMax, X99), z.XMax + weiten * weite);
     const auto [links, rechts] = mitAbfragen(von, bis, marken);
     return erweitert(links, rechts);
 }
@@ -69,6 +69,18 @@ void zeichneKurve(Ausgabe& a, const Diagramm& d, const Verlauf& kurve, int breit
     a.setzeLinienbreite(1);
 }
 
+// The edges of a band as thin lines, so that a narrow one still shows beside the curve.
+void zeichneRand(Ausgabe& a, const Diagramm& d, const std::vector<Punkt>& flaeche) {
+    if (flaeche.size() < 3) return;
+    a.setzeFarbe(Farbe::Schwarz);
+    a.setzeLinienbreite(1);
+    a.setzeLinienstil(Linienstil::Gestrichelt);
+    std::vector<Punkt> rand(flaeche);
+    rand.push_back(flaeche.front());
+    d.zeichneLinie(a, rand);
+    a.setzeLinienstil(Linienstil::Durchgezogen);
+}
+
 // The saturation level as a dashed line across the chart, named at its right end.
 void zeichneAsymptote(Ausgabe& a, const Diagramm& d, double KMax) {
     a.setzeLinienstil(Linienstil::Gestrichelt);
@@ -90,15 +102,19 @@ void GrafikOriginalP1(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     const auto [von, bis] = bereichX(z, WertXI(z, 0.01), WertXI(z, 0.99), marken);
     g.ergebnisse.KMaxGrenze1 = KGrenz1(z, z.KMax);
     g.ergebnisse.KMaxGrenze2 = KGrenz2(z, z.KMax);
+    Spanne daten;
+    for (int i = 1; i <= z.AnzPaare; ++i) daten.nimm(z.YWert(i));
+    for (const auto& m : marken) daten.nimm(m.p.second);
+    daten.nimm(z.KMax);
     Verlauf kurve = abtasten([&](double x) { return versuch([&] { return WertKi(z, x); }); }, von,
-                             bis, schritte);
+                             bis, daten.mitRand(), {}, schritte);
     auto band = bandflaechen(z, von, bis);
     double KMax = z.KMax;
     // The fit's own limits come from a rule of thumb, and are named so.
     std::vector<Legendeneintrag> legende = {
         {Probe::Linie, QStringLiteral("Summenwert")},
         {Probe::Keine, koeffizienten(z)},
-        {Probe::Gestrichelt, QString::fromStdString("KMax = " + Zahl(z.KMax))},
+        {Probe::Gestrichelt, QString::fromStdString("KMax = " + legendenZahl(z.KMax))},
         {Probe::Flaeche, QStringLiteral("Grenzen KiG1/KiG2 (Faustformel)")}};
     KQZeichnung kq;
     if (g.KleinsteQuadrate) {
@@ -107,37 +123,47 @@ void GrafikOriginalP1(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
             kurve = kq.kurve;
             band = kq.mittel;
             KMax = kq.kq->fit.p[0];
+            daten.nimm(KMax);
             legende.clear();
         }
         legende.insert(legende.end(), kq.legende.begin(), kq.legende.end());
         if (kq.gezeichnet())
-            legende.push_back({Probe::Gestrichelt, QString::fromStdString("KMax = " + Zahl(KMax))});
+            legende.push_back(
+                {Probe::Gestrichelt, QString::fromStdString("KMax = " + legendenZahl(KMax))});
     }
 
-    Spanne y;
-    for (int i = 1; i <= z.AnzPaare; ++i) y.nimm(z.YWert(i));
+    // The band widens the scale only as far as the data keep half the height: an
+    // enormous one is cut at the frame.
+    const auto [unten, oben] = erweitert(daten.min, daten.max, 0.3);
+    Spanne y = daten;
+    const auto nimmNah = [&](double v) {
+        if (v >= unten && v <= oben) y.nimm(v);
+    };
     for (const auto& stueck : kurve.stuecke)
-        for (const auto& p : stueck) y.nimm(p.second);
+        for (const auto& p : stueck) nimmNah(p.second);
     for (const auto& flaeche : band)
-        for (const auto& p : flaeche) y.nimm(p.second);
-    for (const auto& m : marken) y.nimm(m.p.second);
-    y.nimm(KMax);
-    if (!kq.gezeichnet()) y.nimm(*g.ergebnisse.KMaxGrenze2);
+        for (const auto& p : flaeche) nimmNah(p.second);
+    if (!kq.gezeichnet()) nimmNah(*g.ergebnisse.KMaxGrenze2);
 
     Rahmen rahmen(a, druck, 8);
     Rechteck b = originalBereich(a, druck);
     const int kurvenBreite = druck ? 5 : 3;
     b.oben = zeichneLegende(a, b, legende, kurvenBreite);
     const Diagramm d(a, b, {von, bis}, y.mitRand());
-    if (kq.gezeichnet())
+    if (kq.gezeichnet()) {
         zeichneKQBaender(a, d, kq);
-    else
-        for (const auto& flaeche : band) d.fuelle(a, flaeche, Farbe::Hellrot);
+    } else {
+        for (const auto& flaeche : band) {
+            d.fuelle(a, flaeche, Farbe::Hellrot);
+            zeichneRand(a, d, flaeche);
+        }
+    }
     d.zeichneAchsen(a, QStringLiteral("Wert  X"), QStringLiteral("Summenwert K"));
     zeichneAsymptote(a, d, KMax);
     zeichneKurve(a, d, kurve, kurvenBreite);
-    zeichnePunkte(a, d, z, g.NumerierungEin);
-    zeichneAbfragemarken(a, d, marken);
+    Beschriftungen beschriftet = imRahmen(d);
+    zeichneAbfragemarken(a, d, marken, beschriftet);
+    zeichnePunkte(a, d, z, g.NumerierungEin, beschriftet);
 }
 
 void GrafikOriginalP2(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
@@ -149,14 +175,17 @@ void GrafikOriginalP2(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
         enden.push_back({k, {g.AbfrageX[i], 0}});
         enden.push_back({k, {g.AbfrageY[i], 0}});
     }
-    const auto [von, bis] = bereichX(z, WertXI(z, 0.01), WertXI(z, 0.99), enden);
+    // The density runs to X(99%) even where the cumulative chart stops earlier.
+    const auto [von, bis] = bereichX(z, WertXI(z, 0.01), WertXI(z, 0.99), enden, 10);
     if (!g.GrenzwertFest) g.PhiGrenze = PhiWert(z, z.WertXs).value_or(0);
     const Bandwerte werte = bandwerte(z, g.Xi, g.Yi);
     g.ergebnisse.Kdx = werte.Kdx;
     g.ergebnisse.KdxG1 = werte.KdxG1;
     g.ergebnisse.KdxG2 = werte.KdxG2;
     const auto phi = [&](double x) { return PhiWert(z, x); };
-    const Verlauf kurve = abtasten(phi, von, bis, schritte);
+    // Its maximum lies at Xs: sampled there, the peak is drawn at its height.
+    const Verlauf kurve =
+        abtasten(phi, von, bis, {0.0, PhiWert(z, z.WertXs).value_or(1)}, {z.WertXs}, schritte);
 
     // A chosen limit is the top of the axis; the curve is cut there.
     Spanne y;
@@ -177,19 +206,22 @@ void GrafikOriginalP2(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     Rahmen rahmen(a, druck, 8);
     Rechteck b = originalBereich(a, druck);
     const int kurvenBreite = druck ? 5 : 3;
-    b.oben = zeichneLegende(
-        a, b,
-        {{Probe::Linie, QStringLiteral("Verteilungsdichte φ")},
-         {Probe::Keine, koeffizienten(z)},
-         {Probe::Flaeche, QString::fromStdString("X(i) bis X(i+d):  K(dx) = " + Zahl(werte.Kdx))}},
-        kurvenBreite);
+    b.oben = zeichneLegende(a, b,
+                            {{Probe::Linie, QStringLiteral("Verteilungsdichte φ")},
+                             {Probe::Keine, koeffizienten(z)},
+                             {Probe::Flaeche, QString::fromStdString("X(i) bis X(i+d):  K(dx) = " +
+                                                                     legendenZahl(werte.Kdx))}},
+                            kurvenBreite);
     const Diagramm d(a, b, {von, bis}, hoehe);
     d.fuelle(a, band, Farbe::Hellrot);
+    zeichneRand(a, d, band);
     d.zeichneAchsen(a, QStringLiteral("Wert  X"), QStringLiteral("Verteilungsdichte φ"));
     zeichneKurve(a, d, kurve, kurvenBreite);
+    Beschriftungen beschriftet = imRahmen(d);
     for (const auto& e : enden)
         if (e.nr > 0)
-            zeichneGespeicherteAbfrage(a, d, {e.p.first, phi(e.p.first).value_or(0)}, e.nr);
+            zeichneGespeicherteAbfrage(a, d, {e.p.first, phi(e.p.first).value_or(0)}, e.nr,
+                                       beschriftet);
 }
 
 } // namespace tk

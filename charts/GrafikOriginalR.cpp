@@ -8,20 +8,27 @@
 #include "Kurvenverlauf.h"
 #include "Modelle.h"
 
+#include <algorithm>
+
 namespace tk {
 
 using namespace grafik;
 
 namespace {
 
-// The data's values and the curve's as far as it stays near them: a model running off
-// towards a pole is cut at the frame instead of squeezing the data into a line.
-std::pair<double, double> bereichY(const Programmzustand& z, const Verlauf& kurve,
-                                   const std::vector<Abfragemarke>& marken) {
+// The data's values and the queries'.
+Spanne datenY(const Programmzustand& z, const std::vector<Abfragemarke>& marken) {
     Spanne daten;
     for (int i = 1; i <= z.AnzPaare; ++i) daten.nimm(z.YWert(i));
     for (const auto& m : marken) daten.nimm(m.p.second);
-    const auto [unten, oben] = erweitert(daten.min, daten.max, 1.0);
+    return daten;
+}
+
+// The data's values and the curve's as far as it stays near them: a model running off
+// towards a pole is cut at the frame instead of squeezing the data into a line; the
+// data keep at least half the height.
+std::pair<double, double> bereichY(const Spanne& daten, const Verlauf& kurve) {
+    const auto [unten, oben] = erweitert(daten.min, daten.max, 0.3);
     Spanne s = daten;
     for (const auto& stueck : kurve.stuecke)
         for (const auto& [x, y] : stueck)
@@ -39,7 +46,15 @@ void GrafikOriginalR(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     const auto marken = abfragemarken(g, [](int) { return true; });
     const auto [xmin, xmax] = mitAbfragen(z.XMin, z.XMax, marken);
     const auto [von, bis] = erweitert(xmin, xmax);
-    Verlauf kurve = abtasten([&](double x) { return WertYQ(z, x); }, von, bis);
+    // A model in ln|x| is mirrored at 0: only the data's side is its curve.
+    double kurveVon = von, kurveBis = bis;
+    if (modell(z.ModellNr)->x != Skala::Linear) {
+        if (z.XMin > 0) kurveVon = std::max(von, 0.0);
+        if (z.XMax < 0) kurveBis = std::min(bis, 0.0);
+    }
+    const Spanne daten = datenY(z, marken);
+    Verlauf kurve =
+        abtasten([&](double x) { return WertYQ(z, x); }, kurveVon, kurveBis, daten.mitRand());
     const QString formel = QStringLiteral("Y = ") + QString::fromStdString(FYQ(z.ModellNr));
     using Probe = Legendeneintrag::Probe;
     std::vector<Legendeneintrag> legende = {{Probe::Linie, formel},
@@ -61,7 +76,7 @@ void GrafikOriginalR(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     Rechteck b = originalBereich(a, druck);
     const int kurvenBreite = druck ? 5 : 3;
     b.oben = zeichneLegende(a, b, legende, kurvenBreite);
-    const Diagramm d(a, b, {von, bis}, bereichY(z, umfang, marken));
+    const Diagramm d(a, b, {von, bis}, bereichY(daten, umfang));
     zeichneKQBaender(a, d, kq);
     d.zeichneAchsen(a, QStringLiteral("X"), QStringLiteral("Y"));
 
@@ -69,8 +84,9 @@ void GrafikOriginalR(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     a.setzeLinienbreite(kurvenBreite);
     d.zeichneVerlauf(a, kurve);
 
-    zeichnePunkte(a, d, z, g.NumerierungEin);
-    zeichneAbfragemarken(a, d, marken);
+    Beschriftungen beschriftet = imRahmen(d);
+    zeichneAbfragemarken(a, d, marken, beschriftet);
+    zeichnePunkte(a, d, z, g.NumerierungEin, beschriftet);
 }
 
 } // namespace tk

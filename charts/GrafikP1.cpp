@@ -27,7 +27,7 @@ struct Marke {
     double x = 0, y = 0, links = 0, oben = 0;
 };
 
-// Percentage scale; a label too close to the one below it moves one column left.
+// Percentage scale; a label that would touch the one below it moves one column left.
 void zeichneProzentskala(Ausgabe& a, const Programmzustand& z, double x0, double h) {
     const double b100 = a.textBreite(QStringLiteral("100.0"));
     std::vector<double> letzteHoehe;
@@ -37,7 +37,7 @@ void zeichneProzentskala(Ausgabe& a, const Programmzustand& z, double x0, double
         const double y = 70 * StreckeYI(z, s * z.KMax).value_or(0);
         Linie(a, x0 - 1.5, y, x0, y);
         std::size_t spalte = 0;
-        while (spalte < letzteHoehe.size() && std::abs(y - letzteHoehe[spalte]) < 0.8 * h) ++spalte;
+        while (spalte < letzteHoehe.size() && std::abs(y - letzteHoehe[spalte]) < h) ++spalte;
         if (spalte == letzteHoehe.size()) letzteHoehe.push_back(y);
         letzteHoehe[spalte] = y;
         TextBei(a, x0 - 2 - b100 - static_cast<double>(spalte) * (b100 + 1.5), y + h / 2,
@@ -59,17 +59,28 @@ void platziere(Ausgabe& a, const Programmzustand& z, std::vector<Marke>& marken,
     }
 }
 
-// Data points; one below 1 % or above 99 % of KMax is marked on the frame's edge,
-// one beyond X(1%)..X(99%) is left out: it would land on the labels around.
-void zeichneDatenpunkte(Ausgabe& a, const Programmzustand& z, const GrafikZustand& g, double x0) {
+// Data points; one below 1 % or above 99 % of KMax (also one at or above KMax, which
+// the scale cannot place) is marked on the frame's edge with its number, and so is one
+// beyond X(1%)..X(99%). Returns how many lie outside the frame.
+int zeichneDatenpunkte(Ausgabe& a, const Programmzustand& z, const GrafikZustand& g, double x0,
+                       Beschriftungen& b) {
     a.setzeFarbe(Farbe::Schwarz);
     a.setzeLinienbreite(2);
+    int aussen = 0;
     for (int i = 1; i <= z.AnzPaare; ++i) {
         const double x = 120 * StreckeXI(z, z.XWert(i));
-        const double y = 70 * StreckeYI(z, z.YWert(i)).value_or(0);
-        if (x < x0 || x > x0 + 120) continue;
-        zeichneDatenpunkt(a, x, y, 0, 70, g.NumerierungEin ? QString::number(i) : QString());
+        const double y = 70 * StreckeYI(z, z.YWert(i)).value_or(z.YWert(i) >= z.KMax ? 1e3 : -1e3);
+        const QString nummer = g.NumerierungEin ? QString::number(i) : QString();
+        if (x < x0 || x > x0 + 120) {
+            ++aussen;
+            zeichnePunktSeitlich(a, x < x0 ? x0 : x0 + 120, std::clamp(y, 0.0, 70.0), x < x0,
+                                 nummer, b);
+            continue;
+        }
+        if (y < 0 || y > 70) ++aussen;
+        zeichneDatenpunkt(a, x, y, 0, 70, nummer, b);
     }
+    return aussen;
 }
 
 void zeichneMarken(Ausgabe& a, const std::vector<Marke>& marken, double x0) {
@@ -144,8 +155,19 @@ void GrafikP1(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     a.setzeFarbe(Farbe::Hellrot);
     Linie(a, x0, 0, x0 + 120, 70);
 
-    zeichneDatenpunkte(a, z, g, x0);
+    Beschriftungen b;
+    const int aussen = zeichneDatenpunkte(a, z, g, x0, b);
     zeichneMarken(a, marken, x0);
+
+    // A line with no point on it would look like a perfect fit: say why.
+    QString hinweis;
+    if (X1 > X99) hinweis = QStringLiteral("Achse fallend: X(1%) > X(99%)");
+    if (aussen == z.AnzPaare && aussen > 0)
+        hinweis += (hinweis.isEmpty() ? QString() : QStringLiteral(";  ")) +
+                   QStringLiteral("%1 Punkte außerhalb des Bildes").arg(aussen);
+    std::vector<std::pair<double, double>> zeilen; // from the top down, clear of the markers
+    for (int k = 0; k < 8; ++k) zeilen.emplace_back(x0 + 2, 69 - k * h);
+    if (!hinweis.isEmpty()) b.drucke(a, zeilen, hinweis);
 
     TextBei(a, x0 + 129, h / 2, QStringLiteral("Wert  X"));
 }

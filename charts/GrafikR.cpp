@@ -148,12 +148,13 @@ void GrafikR(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     a.setzeLinienbreite(2);
     const double o = fallend ? hoehe : 0;
     const double sigma = fallend ? -1 : 1;
+    Beschriftungen b;
     for (int i = 1; i <= n; ++i) {
         const double x = 100 * StreckeX(z, i, fx, g.indexXMinMax).value_or(0);
         const double y = o + sigma * hoehe * StreckeY(z, i, fy, Y1, Y2).value_or(0);
         if (x < 0 || x > 100) continue;
         zeichneDatenpunkt(a, x, y, yAchse, yAchse + 75,
-                          g.NumerierungEin ? QString::number(i) : QString());
+                          g.NumerierungEin ? QString::number(i) : QString(), b);
     }
 }
 

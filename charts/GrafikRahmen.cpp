@@ -103,17 +103,60 @@ void zeichnePrognoseAchsen(Ausgabe& a, double x0, int achsBreite) {
     Pfeil(a, x0, 75, pi / 2, -1);
 }
 
+bool Beschriftungen::drucke(Ausgabe& a, const std::vector<std::pair<double, double>>& orte,
+                            const QString& t) {
+    const double w = a.textBreite(t), h = a.textHoehe(t);
+    for (const auto& [x, oben] : orte) {
+        const Kasten k{x, oben - h, x + w, oben};
+        const bool frei = std::none_of(belegt_.begin(), belegt_.end(), [&](const Kasten& b) {
+            return k.links < b.rechts && b.links < k.rechts && k.unten < b.oben && b.unten < k.oben;
+        });
+        if (!frei) continue;
+        belege(k);
+        TextBei(a, x, oben, t);
+        return true;
+    }
+    return false;
+}
+
+namespace {
+// Places along an edge, one label width or height apart, starting at the anchor.
+std::vector<std::pair<double, double>> entlang(double x, double y, double dx, double dy) {
+    std::vector<std::pair<double, double>> orte;
+    for (int k = 0; k < 8; ++k) orte.emplace_back(x + k * dx, y + k * dy);
+    return orte;
+}
+} // namespace
+
 void zeichneDatenpunkt(Ausgabe& a, double x, double y, double unten, double oben,
-                       const QString& nummer) {
+                       const QString& nummer, Beschriftungen& b) {
+    const double w = a.textBreite(nummer), h = a.textHoehe(nummer);
     if (y >= unten && y <= oben) {
         Kreis(a, x, y, 0.75, Farbe::Schwarz);
-        if (!nummer.isEmpty()) TextZentriert(a, x, y - 1.5, nummer);
+        b.belege({x - 0.75, y - 0.75, x + 0.75, y + 0.75});
+        if (!nummer.isEmpty())
+            b.drucke(a,
+                     {{x - w / 2, y - 1.5},
+                      {x + 1.2, y + h / 2},
+                      {x - 1.2 - w, y + h / 2},
+                      {x - w / 2, y + 1.5 + h}},
+                     nummer);
         return;
     }
     const double rand = y > oben ? oben : unten;
     Pfeil(a, x, rand, pi / 2, y > oben ? -0.5 : 0.5);
     const double mitte = y > oben ? rand - 0.75 : rand + 0.75;
-    if (!nummer.isEmpty()) TextBei(a, x + 0.8, mitte + a.textHoehe(nummer) / 2, nummer);
+    if (!nummer.isEmpty()) b.drucke(a, entlang(x + 0.8, mitte + h / 2, w + 0.8, 0), nummer);
+}
+
+void zeichnePunktSeitlich(Ausgabe& a, double rand, double y, bool links, const QString& nummer,
+                          Beschriftungen& b) {
+    Pfeil(a, rand, y, links ? 0 : pi, 0.5);
+    if (nummer.isEmpty()) return;
+    const double h = a.textHoehe(nummer);
+    const double x = links ? rand + 2 : rand - 2 - a.textBreite(nummer);
+    // Below the arrow at the top, above it elsewhere, so that a row stays on the chart.
+    b.drucke(a, entlang(x, y + h / 2, 0, y > 35 ? -h : h), nummer);
 }
 
 double zeichneKurvenprobe(Ausgabe& a, const Kopfzeilen& k, const QString& name, int breite) {

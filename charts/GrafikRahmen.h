@@ -64,12 +64,34 @@ void zeichneKopf(Ausgabe& a, const Kopfzeilen& k,
 // x0 + 120 on the lowest row. Returns where the sample starts.
 double zeichneKurvenprobe(Ausgabe& a, const Kopfzeilen& k, const QString& name, int breite);
 
+// Where the labels of one chart went (millimetres, y up): a new one takes the first of
+// a few places near its anchor that overlaps none placed before, and is left out where
+// every place would.
+class Beschriftungen {
+public:
+    struct Kasten {
+        double links, unten, rechts, oben;
+    };
+    void belege(const Kasten& k) { belegt_.push_back(k); }
+    // Prints t with its top-left corner at the first free place of `orte`; false when
+    // none was free.
+    bool drucke(Ausgabe& a, const std::vector<std::pair<double, double>>& orte, const QString& t);
+
+private:
+    std::vector<Kasten> belegt_;
+};
+
 // A data point: a circle of radius 0.75 with its number (empty: none) centred under
 // it. A point above `oben` or below `unten` is marked instead on that edge of the frame
 // by a small arrowhead pointing away, its number beside it, so that nothing is drawn
-// off the chart.
+// off the chart. Its number keeps clear of the labels in `b`: beside or above the
+// point, or, on an edge, moved along it.
 void zeichneDatenpunkt(Ausgabe& a, double x, double y, double unten, double oben,
-                       const QString& nummer);
+                       const QString& nummer, Beschriftungen& b);
+// A data point left or right of the frame: an arrowhead at that edge (`rand`, at height
+// y), pointing away, its number beside it on the inside.
+void zeichnePunktSeitlich(Ausgabe& a, double rand, double y, bool links, const QString& nummer,
+                          Beschriftungen& b);
 
 // Horizontal extents of texts already placed on one line, to keep labels apart.
 class Zeilenbelegung {

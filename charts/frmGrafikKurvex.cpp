@@ -8,7 +8,9 @@
 #include "GrafikErgebnisse.h"
 #include "GrafikExport.h"
 #include "Grafiken.h"
+#include "Messflaeche.h"
 #include "QPainterAusgabe.h"
+#include "Versatzflaeche.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -21,6 +23,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 #include <array>
+#include <cmath>
 
 namespace tk {
 
@@ -266,11 +269,60 @@ void frmGrafikKurvex::exportieren() {
         dialoge_.meldung(QStringLiteral("Wollen Sie die vorhandene Datei überschreiben ??"),
                          QStringLiteral("Achtung"), Knoepfe::JaNein, Symbol::Keins) != Antwort::Ja)
         return;
+    exportierenNach(ziel, *format);
+}
+
+QString frmGrafikKurvex::exporttitel() const {
+    QString t = QString::fromStdString(zustand_.Bezeichnung);
+    if (!t.isEmpty()) t += QStringLiteral("  –  ");
+    switch (grafikart(zustand_)) {
+    case Grafikart::Regression:
+        t += QStringLiteral("Trend-Regression");
+        break;
+    case Grafikart::Summenwerte:
+        t += QStringLiteral("Trend-Prognostik, Fall Summenwerte");
+        break;
+    case Grafikart::Einzelwerte:
+        t += QStringLiteral("Trend-Prognostik, Fall Einzelwerte");
+        break;
+    }
+    return t + (grafik_.Originalmassstab ? QStringLiteral("  –  Originalmaßstab")
+                                         : QStringLiteral("  –  Linearisierte Darstellung"));
+}
+
+bool frmGrafikKurvex::exportierenNach(const QString& ziel, Exportformat format) {
+    const DruckModusBereich bildschirm(grafik_, false);
     // The chart's own size, however much the window enlarges it.
-    const auto e = exportiereGrafik(ziel, *format, impl_->Bild1->groesseMm(), [this](Ausgabe& a) {
-        const DruckModusBereich bildschirm(grafik_, false);
-        return zeichneAuf(a);
-    });
+    const QSizeF groesse = impl_->Bild1->groesseMm();
+    // Drawn once for its measure: the picture starts at the chart's top, under a line
+    // that names it, so that a filed picture can be told from another data set's.
+    Messflaeche mass(groesse.width(), groesse.height());
+    Versatzflaeche probe(mass, groesse.height(), 0);
+    zeichneMitMeldung(probe, false); // a failure is reported by the drawing below
+    Schrift titelSchrift{QStringLiteral("Arial"), 9, true, false};
+    mass.setzeSchrift(titelSchrift);
+    const QString titel = exporttitel();
+    // A long title gets a smaller font rather than losing its end.
+    const double frei = groesse.width() - 6;
+    if (mass.textBreite(titel) > frei) {
+        titelSchrift.groesse = std::max(5.0, 9 * frei / mass.textBreite(titel));
+        mass.setzeSchrift(titelSchrift);
+    }
+    const double titelHoehe = mass.textHoehe(titel) + 2.5;
+    const double oben = std::isfinite(probe.oberkante()) ? std::max(0.0, probe.oberkante() - 1) : 0;
+    const double versatz = oben - titelHoehe;
+    const auto e = exportiereGrafik(ziel, format, {groesse.width(), groesse.height() - versatz},
+                                    [&](Ausgabe& a) {
+                                        Versatzflaeche unter(a, groesse.height(), versatz);
+                                        const bool ok = zeichneAuf(unter);
+                                        const Schrift vorher = a.schrift();
+                                        a.koordinatenZuruecksetzen();
+                                        a.setzeSchrift(titelSchrift);
+                                        a.setzePosition(3, 1.2);
+                                        a.drucke(titel);
+                                        a.setzeSchrift(vorher);
+                                        return ok;
+                                    });
     // A chart that failed was reported while drawing.
     if (!e.geoeffnet)
         ZeigFehler(dialoge_,
@@ -280,6 +332,7 @@ void frmGrafikKurvex::exportieren() {
         ZeigFehler(dialoge_,
                    Fehler(fehlercode::EinAusgabefehler, "Grafik exportieren",
                           "Die Datei " + ziel.toStdString() + " konnte nicht geschrieben werden."));
+    return e.geschrieben;
 }
 
 void frmGrafikKurvex::showEvent(QShowEvent* event) {

@@ -4,6 +4,7 @@
 
 #include "Dialoge.h"
 #include "Ergebnistabelle.h"
+#include "GrafikExport.h"
 #include "GrafikZustand.h"
 #include "Vergleichsdaten.h"
 #include "Zustand.h"
@@ -60,6 +61,12 @@ public:
 
     // The picture box's current image (what the screen shows).
     const QImage& bild() const;
+
+    // "Grafik exportieren ..." without its dialogs: writes the chart to `ziel` in
+    // `format`; failures are reported through the dialogs. Returns success.
+    bool exportierenNach(const QString& ziel, Exportformat format);
+    // The line above an exported chart: data set, mode and case, view.
+    QString exporttitel() const;
 
 signals:
     void zurueckZurEingabe();

@@ -1,5 +1,6 @@
 #include "Druckseite.h"
 
+#include "Abfrageregeln.h"
 #include "Ausgabe.h"
 #include "Auswertung.h"
 #include "Besitzer.h"
@@ -78,19 +79,39 @@ void eingabeTabelle(Ausgabe& a, const Spalten& sp, double y, const Programmzusta
     }
 }
 
-// The query number, centred on the first column of the query table.
-void abfrageNr(Ausgabe& a, const Spalten& sp, double y, int k) {
+// The query number, centred on the first column of the query table, and "(E)" after
+// it when the answer is read outside the entered X values.
+void abfrageNr(Ausgabe& a, const Spalten& sp, double y, const Programmzustand& z,
+               const GrafikZustand& g, int k) {
     mittig(a, sp.a1, y, q(DruckFormat(12, k)));
+    const auto i = static_cast<std::size_t>(k);
+    if (abfrage::gespeichertExtrapoliert(z, g.AbfrageX[i], g.AbfrageY[i],
+                                         i < g.AbfrageS.size() ? g.AbfrageS[i] : 0))
+        a.drucke(QStringLiteral(" (E)"));
+}
+
+// Under the table, when a row carries "(E)".
+void extrapolationsHinweis(Ausgabe& a, const Spalten& sp, double y, const Programmzustand& z,
+                           const GrafikZustand& g) {
+    for (int k = 1; k <= g.AnzAbfragen; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        if (!abfrage::gespeichertExtrapoliert(z, g.AbfrageX[i], g.AbfrageY[i],
+                                              i < g.AbfrageS.size() ? g.AbfrageS[i] : 0))
+            continue;
+        drucke(a, sp.a1 - 10, y, QStringLiteral("(E) Extrapolation"));
+        return;
+    }
 }
 
 // One line per query: number, X, Y.
-void abfragenRegression(Ausgabe& a, const Spalten& sp, double y, const GrafikZustand& g) {
+void abfragenRegression(Ausgabe& a, const Spalten& sp, double y, const Programmzustand& z,
+                        const GrafikZustand& g) {
     mittig(a, sp.a1, y, QStringLiteral("Nr."));
     mittig(a, sp.a2, y, QStringLiteral("    Wert X"));
     mittig(a, sp.a3, y, QStringLiteral("    Wert Y"));
     for (int k = 1; k <= g.AnzAbfragen; ++k) {
         const double yk = y + zeilenAbstand * k;
-        abfrageNr(a, sp, yk, k);
+        abfrageNr(a, sp, yk, z, g, k);
         mittig(a, sp.a2, yk, zahl13(g.AbfrageX[static_cast<std::size_t>(k)]));
         mittig(a, sp.a3, yk, zahl13(g.AbfrageY[static_cast<std::size_t>(k)]));
     }
@@ -114,7 +135,7 @@ void abfragenSummen(Ausgabe& a, const Spalten& sp, double y, const Programmzusta
         const auto i = static_cast<std::size_t>(k);
         const double yk = y + zeilenAbstand * (2 * k);
         const double K = g.AbfrageY[i];
-        abfrageNr(a, sp, yk, k);
+        abfrageNr(a, sp, yk, z, g, k);
         mittig(a, sp.a2, yk, q(rechtsbuendig(formatFest(g.AbfrageS[i], 4), zahlBreite)));
         mittig(a, sp.a3, yk, zahl13(g.AbfrageX[i]));
         mittig(a, sp.a1, yk + zeilenAbstand, zahl13(KGrenz1(z, K)));
@@ -141,7 +162,7 @@ void abfragenEinzel(Ausgabe& a, const Spalten& sp, double y, const Programmzusta
         const Bandwerte b = bandwerte(z, xa, xb);
         const double kdx = b.Kdx, g1 = b.KdxG1, g2 = b.KdxG2;
         const double yk = y + zeilenAbstand * (3 * k);
-        abfrageNr(a, sp, yk, k);
+        abfrageNr(a, sp, yk, z, g, k);
         mittig(a, sp.a2, yk, zahl13(xa));
         mittig(a, sp.a3, yk, zahl13(xb));
         mittig(a, sp.a1, yk + zeilenAbstand, zahl13(g1));
@@ -179,8 +200,8 @@ bool DruckHoch(Ausgabe& a, QSizeF bereich, const Druckinhalt& inhalt) {
     DruckTitel(a, z.ModusPrognostik, x0, y0, inhalt.datum);
 
     // The query table starts at 100 mm from the edge of the printable area, not
-    // from the frame.
-    const Spalten sp{x0 + 15, x0 + 41, x0 + 75, 100, x0 + 111, x0 + 144, x0 + 178};
+    // from the frame; its last column ends inside the frame's right rule.
+    const Spalten sp{x0 + 15, x0 + 41, x0 + 75, 100, x0 + 108, x0 + 140, x0 + 172};
 
     a.setzeSchrift(schrift(QStringLiteral("Arial"), 12, true));
     drucke(a, x0 + 15, y0 + 20, q(z.Bezeichnung));
@@ -194,7 +215,7 @@ bool DruckHoch(Ausgabe& a, QSizeF bereich, const Druckinhalt& inhalt) {
     if (g.AnzAbfragen > 0) {
         switch (z.ModusPrognostik ? (z.GrafikFall == 1 ? 1 : 2) : 0) {
         case 0:
-            abfragenRegression(a, sp, kopf, g);
+            abfragenRegression(a, sp, kopf, z, g);
             break;
         case 1:
             abfragenSummen(a, sp, kopf, z, g);
@@ -203,6 +224,9 @@ bool DruckHoch(Ausgabe& a, QSizeF bereich, const Druckinhalt& inhalt) {
             abfragenEinzel(a, sp, kopf, z, g);
             break;
         }
+        const int zeilen = z.ModusPrognostik ? (z.GrafikFall == 1 ? 2 : 3) : 1;
+        extrapolationsHinweis(a, sp, kopf + zeilenAbstand * (zeilen * (g.AnzAbfragen + 1) + 0.5), z,
+                              g);
     }
 
     const bool grafikOk = inhalt.grafikZeichnen ? inhalt.grafikZeichnen(a) : true;

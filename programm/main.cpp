@@ -1,5 +1,6 @@
 // Trendkurve: fits trend curves to short series of value pairs.
 
+#include "Bildexport.h"
 #include "Fensterfolge.h"
 #include "QtDialoge.h"
 #include "Uebersetzung.h"
@@ -9,6 +10,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <iostream>
 
 int main(int argc, char* argv[]) {
     // Answered before Qt starts, so it also works without a display.
@@ -17,6 +19,19 @@ int main(int argc, char* argv[]) {
             std::printf("trendkurve %s\n", TK_VERSION);
             return 0;
         }
+    const std::vector<std::string> argumente(argv + 1, argv + argc);
+    if (tk::exportGewuenscht(argumente)) {
+        // Report scripts run without a display.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Only our own messages reach stderr: a script reads them.
+        qInstallMessageHandler([](QtMsgType art, const QMessageLogContext&, const QString& text) {
+            if (art == QtCriticalMsg || art == QtFatalMsg)
+                std::fprintf(stderr, "%s\n", qPrintable(text));
+        });
+        QApplication app(argc, argv);
+        QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
+        return tk::bildExportieren(argumente, std::cerr);
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trendkurve"));
     QApplication::setFont(QFont(QStringLiteral("Arial"), 9));

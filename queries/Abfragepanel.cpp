@@ -33,6 +33,15 @@ int breiteFuerZahl(const QWidget* w) {
     return w->fontMetrics().horizontalAdvance(QStringLiteral("-0.000000E+00")) + 8;
 }
 
+// KMax with eight decimals, fewer where the field (as wide as "-0.000000E+00") would
+// hide the leading digits.
+std::string ganzImFeld(double v) {
+    constexpr std::size_t passt = 13;
+    for (int stellen = 8; stellen >= 0; --stellen)
+        if (const std::string t = formatFest(v, stellen); t.size() <= passt) return t;
+    return Zahl(v);
+}
+
 // The classic layouts set the sigma and phi captions in a symbol font; a font with
 // the Greek letters shows the same.
 QFont symbolSchrift() {
@@ -151,7 +160,7 @@ void Abfragepanel::BildProg1() {
 
     // The 100 % point: saturation level at an infinite horizon.
     setzeFeld(1, "100");
-    setzeFeld(2, formatFest(k_.zustand.KMax, 8));
+    setzeFeld(2, ganzImFeld(k_.zustand.KMax));
     setzeFeld(0, "    unendlich");
     zeigeExtrapolation(true); // the saturation level lies at an infinite horizon
 

@@ -1,5 +1,6 @@
 #include "Abfragetabelle.h"
 
+#include "Abfrageregeln.h"
 #include "Abfragespeicher.h"
 #include "Auswertung.h"
 #include "Bewacht.h"
@@ -24,6 +25,8 @@ Abfragetabelle abfragetabelle(const Programmzustand& z, const GrafikZustand& g) 
         const auto i = static_cast<std::size_t>(k);
         const double x = g.AbfrageX[i], y = g.AbfrageY[i];
         const auto versuch = [](auto f) { return bewacht::versuch(f); };
+        t.extrapolation.push_back(
+            abfrage::gespeichertExtrapoliert(z, x, y, i < g.AbfrageS.size() ? g.AbfrageS[i] : 0));
         switch (art) {
         case Abfrageart::Regression:
             t.zeilen.push_back({k, x, y});

@@ -36,7 +36,12 @@ INSTANTIATE_TEST_SUITE_P(
         Text{Zahl, 99999.5, "99999.500000"}, Text{Zahl, -1.25, "-1.250000"},
         Text{listenForm, 5, " 5 "}, Text{listenForm, -2.5, "-2.5 "},
         Text{listenForm, 0.0000001, " 1E-07 "}, Text{listenForm, 0, " 0 "},
-        Text{listenForm, 123456789012345.0, " 123456789012345 "}));
+        Text{listenForm, 123456789012345.0, " 123456789012345 "},
+        // legends in the data's units: six significant digits, nothing shown as 0 but 0
+        Text{legendenZahl, 0.00003, "3.00000E-05"}, Text{legendenZahl, -0.000006, "-6.00000E-06"},
+        Text{legendenZahl, 11503123.14554999, "1.15031E+07"}, Text{legendenZahl, 0, "0"},
+        Text{legendenZahl, 0.0012345678, "0.00123457"}, Text{legendenZahl, -123.4567, "-123.457"},
+        Text{legendenZahl, 999999.7, "1.00000E+06"}, Text{legendenZahl, 0.998123456, "0.998123"}));
 
 TEST(Format, FesteStellenOhneNegativeNull) {
     EXPECT_EQ(formatFest(-0.5, 10), "-0.5000000000");
@@ -123,7 +128,10 @@ TEST_P(Teilung, RundeSchritteUmfassenDenBereich) {
     for (double m : t.marken) {
         const std::string text = markenText(m, t);
         texte.insert(text);
-        EXPECT_NEAR(std::stod(text), m, t.schritt * 1e-6) << text;
+        // the power of ten goes into the axis title once
+        EXPECT_EQ(text.find('E'), std::string::npos) << text;
+        EXPECT_NEAR(std::stod(text) * std::pow(10.0, gemeinsamerExponent(t)), m, t.schritt * 1e-6)
+            << text;
     }
     EXPECT_EQ(texte.size(), t.marken.size());
 }

@@ -215,10 +215,71 @@ TEST_F(P1, PunkteAufDerGeradenUndGrenzenVonKMaxFuerDieAbfrage) {
     const auto k = a.kreise();
     EXPECT_EQ(k.size(), 9u);
     for (const auto& c : k) EXPECT_NEAR(c.y1, 70.0 / 120 * (c.x1 - x0), 1e-3);
+    // the pair beyond X(99%): its number inside the right edge
+    const auto zehn = a.texteMit(QStringLiteral("10"));
+    ASSERT_EQ(zehn.size(), 1u);
+    EXPECT_NEAR(zehn[0].x1 + a.textBreite(QStringLiteral("10")), x0 + 118, 1e-9);
     EXPECT_DOUBLE_EQ(g.ergebnisse.KMaxGrenze1.value(), KGrenz1(z, z.KMax));
     EXPECT_DOUBLE_EQ(g.ergebnisse.KMaxGrenze2.value(), KGrenz2(z, z.KMax));
     EXPECT_FALSE(g.ergebnisse.Kdx);
 }
+
+// No two texts of a chart overlap (texts set side by side touch).
+void keineUeberlappung(const AufzeichnungsAusgabe& a, const std::string& wo) {
+    std::vector<std::pair<QString, std::array<double, 4>>> k;
+    for (const auto& e : a.eintraege) {
+        if (e.art != Aufzeichnung::Art::Text || e.text.trimmed().isEmpty()) continue;
+        const double w = e.text.size() * a.zeichenBreiteJePunkt * e.schrift.groesse;
+        const double h = a.zeilenHoeheJePunkt * e.schrift.groesse;
+        k.push_back({e.text, {e.x1 + 0.05, e.y1 - h + 0.05, e.x1 + w - 0.05, e.y1 - 0.05}});
+    }
+    for (std::size_t i = 0; i < k.size(); ++i)
+        for (std::size_t j = i + 1; j < k.size(); ++j) {
+            const auto &p = k[i].second, &q = k[j].second;
+            EXPECT_FALSE(p[0] < q[2] && q[0] < p[2] && p[1] < q[3] && q[1] < p[3])
+                << wo << ": " << k[i].first.toStdString() << " / " << k[j].first.toStdString();
+        }
+}
+
+struct RandFall {
+    const char* name;
+    const char* datei; // an example, or empty for a logistic curve with slope B and its
+                       // values at X = von .. von + 4
+    std::vector<int> amOberenRand;
+    const char* hinweis;
+    double B = 1, von = 0;
+};
+class P1Rand : public ::testing::TestWithParam<RandFall> {};
+
+// Points at or above KMax lie on the frame's top edge with their number, not on the
+// 1 % line; a chart without a point in it says why in one line.
+TEST_P(P1Rand, PunkteAmRandUndHinweis) {
+    const auto& f = GetParam();
+    bool ok = !*f.datei;
+    const Programmzustand z =
+        *f.datei ? test::ausDatei(std::string(TK_EXAMPLES_DIR) + f.datei, 1, &ok)
+                 : test::kurve(5, 0, f.B, 100, werteDer(5, 0, f.B, f.von, f.von + 4, 1), 1);
+    ASSERT_TRUE(ok);
+    GrafikZustand g;
+    AufzeichnungsAusgabe a;
+    GrafikP1(a, z, g);
+    for (int i : f.amOberenRand) {
+        ASSERT_GE(z.YWert(i), z.KMax);
+        const auto n = a.texteMit(QString::number(i));
+        ASSERT_EQ(n.size(), 1u) << i;
+        EXPECT_NEAR(n[0].y1, 70, 1.5) << i;
+    }
+    EXPECT_EQ(!*f.hinweis, a.texteMit(QString::fromUtf8(f.hinweis)).empty());
+    keineUeberlappung(a, f.name); // markers at one corner stack
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, P1Rand,
+    ::testing::Values(RandFall{"ueberKMax", "/anmeldungen-storniert.pro", {5, 6, 7}, ""},
+                      RandFall{"fallend", "", {}, "Achse fallend: X(1%) > X(99%)", -1, -2},
+                      // all beyond X(99%): the numbers stack at the right edge
+                      RandFall{"rechtsDraussen", "", {}, "5 Punkte außerhalb des Bildes", 1, 6}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // ---------------------------------------------------------------- Fall Einzelwerte
 
@@ -297,12 +358,14 @@ struct Skala {
     double wert(double m) const { return wert0 + (m - mm0) / (mm1 - mm0) * (wert1 - wert0); }
 };
 // The number printed centred under (x) or beside (y) the grid line at `mm`.
-double wertAn(const AufzeichnungsAusgabe& a, bool x, double mm) {
+// A value on the y axis stands centred at its line, the lowest one (`unterste`) on it.
+double wertAn(const AufzeichnungsAusgabe& a, bool x, double mm, bool unterste) {
     for (const auto& t : a.eintraege) {
         bool zahl = false;
         const double v = t.text.toDouble(&zahl);
         const double b = a.textBreite(t.text), h = 0.5 * t.schrift.groesse;
-        if (zahl && std::abs(x ? t.x1 + b / 2 - mm : t.y1 - h / 2 - mm) < 1e-9) return v;
+        const double dy = std::abs(t.y1 - (unterste ? h : h / 2) - mm);
+        if (zahl && (x ? std::abs(t.x1 + b / 2 - mm) : dy) < 1e-9) return v;
     }
     ADD_FAILURE() << "no value at " << mm;
     return 0;
@@ -313,7 +376,8 @@ std::pair<Skala, Skala> skalen(const AufzeichnungsAusgabe& a) {
         if (l.farbe == Farbe::Hellgrau)
             (l.x1 == l.x2 ? gx : gy).push_back(l.x1 == l.x2 ? l.x1 : l.y1);
     const auto skala = [&](bool x, const std::vector<double>& g) {
-        return Skala{g.front(), g.back(), wertAn(a, x, g.front()), wertAn(a, x, g.back())};
+        return Skala{g.front(), g.back(), wertAn(a, x, g.front(), true),
+                     wertAn(a, x, g.back(), false)};
     };
     return {skala(true, gx), skala(false, gy)};
 }
@@ -328,6 +392,7 @@ void pruefeKurve(const AufzeichnungsAusgabe& a, const std::function<double(doubl
         const auto l = std::find_if(r.begin() + 1, r.end(), [&](const Aufzeichnung& l) {
             return std::min(l.x1, l.x2) <= mx && mx <= std::max(l.x1, l.x2);
         });
+        if (s < std::min(sy.wert0, sy.wert1) || s > std::max(sy.wert0, sy.wert1)) continue;
         ASSERT_EQ(l != r.end(), !std::isnan(s)) << x;
         if (l == r.end()) continue;
         EXPECT_NEAR(l->y1 + (mx - l->x1) / (l->x2 - l->x1) * (l->y2 - l->y1), sy.mm(s), 0.05);
@@ -337,6 +402,7 @@ struct ModellFall {
     int code;
     double A, B;
     std::vector<double> xs = {2, 3, 4.5, 6, 8};
+    std::vector<double> pole = {}; // inside the drawn range
 };
 class OriginalR : public ::testing::TestWithParam<ModellFall> {};
 
@@ -344,7 +410,12 @@ class OriginalR : public ::testing::TestWithParam<ModellFall> {};
 // undefined, through the data points.
 TEST_P(OriginalR, KurveDesModells) {
     const auto& f = GetParam();
+    // A model in ln|x| is mirrored at 0; its curve keeps to the data's side. No line
+    // crosses a pole.
+    const bool gespiegelt = modell(f.code)->x != tk::Skala::Linear && f.xs.front() > 0;
     const auto wert = [&](double x) {
+        if ((gespiegelt && x <= 0) || std::count(f.pole.begin(), f.pole.end(), x))
+            return double(NAN);
         return bewacht::versuch([&] { return modell(f.code)->wertY(f.A, f.B, x); }).value_or(NAN);
     };
     Paare paare;
@@ -360,11 +431,12 @@ TEST_P(OriginalR, KurveDesModells) {
     const double bis = 1.1 * f.xs.back() - 0.1 * f.xs.front(), d = (bis - von) / 400;
     std::vector<double> xs{von - d, von + d, bis - d, bis + d};
     for (std::size_t i = 1; i < f.xs.size(); ++i) xs.push_back((f.xs[i - 1] + f.xs[i]) / 2);
+    xs.insert(xs.end(), f.pole.begin(), f.pole.end());
     pruefeKurve(
         a, [&](double x) { return x < von || x > bis ? NAN : wert(x); }, xs);
     const auto [sx, sy] = skalen(a);
     ASSERT_EQ(a.kreise().size(), f.xs.size());
-    for (const auto& k : a.kreise()) EXPECT_NEAR(k.y1, sy.mm(wert(sx.wert(k.x1))), 1e-6);
+    for (const auto& k : a.kreise()) EXPECT_NEAR(k.y1, sy.mm(wert(sx.wert(k.x1))), 1e-5);
 }
 
 INSTANTIATE_TEST_SUITE_P(Modelle, OriginalR,
@@ -374,7 +446,10 @@ INSTANTIATE_TEST_SUITE_P(Modelle, OriginalR,
                                            ModellFall{10, 2, 1.5}, ModellFall{11, 0.5, 0.5},
                                            ModellFall{12, 0.5, 2},
                                            // (ln|x|)^0.5 has no value for |x| < 1
-                                           ModellFall{12, 1, 0.5, {-4, -2, 3, 4, 6}}));
+                                           ModellFall{12, 1, 0.5, {-4, -2, 3, 4, 6}},
+                                           // the range crosses the pole at 0 or at 1
+                                           ModellFall{2, 1, 2, {0.2, 1, 2, 3, 4}, {0}},
+                                           ModellFall{5, 1, 2, {1.2, 2, 3, 4, 6}, {1}}));
 
 // "Kleinste Quadrate" on NIST's DanWood (model 9): the certified least-squares curve, not
 // the linearised one; the confidence band (light red) inside the prediction band (light
@@ -443,6 +518,14 @@ TEST_P(OriginalP, KurveUndBand) {
                 weiteste = std::max(weiteste, sy.mm(oben) - sy.mm(unten));
             }
         EXPECT_GT(weiteste, 0.5) << fall;
+        // the band's edges as thin dashed lines, seen however narrow the band
+        if (fall == 2) {
+            for (double x : {g.Xi, g.Yi})
+                EXPECT_TRUE(std::any_of(a.eintraege.begin(), a.eintraege.end(), [&](const auto& l) {
+                    return l.art == Aufzeichnung::Art::Linie && l.stil == Linienstil::Gestrichelt &&
+                           std::abs(l.x1 - sx.mm(x)) < 1e-6 && std::abs(l.x2 - sx.mm(x)) < 1e-6;
+                })) << x;
+        }
     }
 }
 
@@ -451,6 +534,63 @@ INSTANTIATE_TEST_SUITE_P(Kurventypen, OriginalP,
                                            KurvenFall{"Typ3", 3, 1, -1},
                                            KurvenFall{"Typ5", 5, 1, 1}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+class OriginalDichte : public ::testing::TestWithParam<double> {};
+
+// The density's peak is drawn at its height (within 1 %) under the axis' top, however
+// narrow, and the curve runs to X(99%), however far beyond the data.
+TEST_P(OriginalDichte, SpitzeUndX99) {
+    const double B = GetParam();
+    const Programmzustand z = test::kurve(5, 0, B, 100, werteDer(5, 0, B, -4, 2, 2), 2);
+    GrafikZustand g;
+    g.Originalmassstab = true;
+    AufzeichnungsAusgabe a;
+    GrafikZeichnen(a, z, g);
+    const auto [sx, sy] = skalen(a);
+    const auto r = rot(a);
+    double oben = -1e9, rechts = -1e9;
+    for (auto l = r.begin() + 1; l != r.end(); ++l) {
+        oben = std::max({oben, l->y1, l->y2});
+        rechts = std::max({rechts, l->x1, l->x2});
+    }
+    EXPECT_NEAR(sy.wert(oben), B / 4, 0.01 * B / 4);
+    EXPECT_GE(sx.wert(rechts), WertXI(z, 0.99) - 1e-6);
+}
+
+INSTANTIATE_TEST_SUITE_P(Breiten, OriginalDichte, ::testing::Values(1.0, 40.0, 0.2));
+
+// However wide the 95 % band, the data keep at least half the chart's height.
+TEST(OriginalP1, DatenBestimmenDieSkala) {
+    // data far before the rise: the limits of KMax lie some 10^7 apart
+    const Programmzustand z = test::kurve(5, 0, 1, 100, werteDer(5, 0, 1, -20, -14, 1), 1);
+    ASSERT_GT(KGrenz2(z, z.KMax) - KGrenz1(z, z.KMax), 1e4 * z.KMax);
+    GrafikZustand g;
+    g.Originalmassstab = true;
+    AufzeichnungsAusgabe a;
+    GrafikZeichnen(a, z, g);
+    const auto [sx, sy] = skalen(a);
+    double unten = 1e9, oben = -1e9;
+    for (const auto& k : a.kreise()) unten = std::min(unten, k.y1), oben = std::max(oben, k.y1);
+    EXPECT_GT(sy.mm(z.KMax) - unten, 0.5 * std::abs(sy.mm1 - sy.mm0));
+}
+
+// Every example, both cases, both views: no text overlaps another (point numbers, tick
+// values, markers, legends), by the recording's fixed metrics.
+TEST(Beschriftung, KeineUeberlappungen) {
+    for (const auto& datei : test::beispieldateien())
+        for (int fall : {1, 2})
+            for (bool original : {false, true}) {
+                bool ok = false;
+                const Programmzustand z = test::ausDatei(datei, fall, &ok);
+                if (!ok || (!z.ModusPrognostik && fall == 2)) continue;
+                GrafikZustand g;
+                g.Originalmassstab = original;
+                AufzeichnungsAusgabe a;
+                GrafikZeichnen(a, z, g);
+                keineUeberlappung(a, datei + " " + std::to_string(fall) + " " +
+                                         std::to_string(original));
+            }
+}
 
 } // namespace
 } // namespace tk

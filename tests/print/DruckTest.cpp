@@ -31,9 +31,9 @@ Programmzustand regressionsZustand() {
     return regression({{2, 5}, {3, 7}, {4, 9}, {5, 11}, {6, 13}}, "Versuchsreihe Regression");
 }
 
-QString pdfText(const QString& datei) {
+QString pdfText(const QString& datei, const QString& art = QStringLiteral("-layout")) {
     QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), datei, QStringLiteral("-")});
+    p.start(QStringLiteral("pdftotext"), {art, datei, QStringLiteral("-")});
     p.waitForFinished(30000);
     return QString::fromUtf8(p.readAllStandardOutput());
 }
@@ -117,9 +117,12 @@ private slots:
         QTest::addColumn<int>("art");
         QTest::addColumn<QString>("eingabe"); // into field 0 (regression, Summen) or 1
         QTest::addColumn<QStringList>("titel");
-        QTest::newRow("Regression") << 0 << "7.5" << QStringList{"Trend-Regression", "Wert Y"};
-        QTest::newRow("Summenwerte") << 1 << "12" << QStringList{"Trend-Prognostik", "KiG2/95"};
-        QTest::newRow("Einzelwerte") << 2 << "12" << QStringList{"Trend-Prognostik", "KdxG2/95"};
+        // each query lies beyond the data: "(E)" marks it, a note explains the mark
+        const QStringList e{"1 (E)", "(E) Extrapolation"};
+        QTest::newRow("Regression") << 0 << "7.5" << QStringList{"Trend-Regression", "Wert Y"} + e;
+        QTest::newRow("Summenwerte") << 1 << "12" << QStringList{"Trend-Prognostik", "KiG2/95"} + e;
+        QTest::newRow("Einzelwerte")
+            << 2 << "12" << QStringList{"Trend-Prognostik", "KdxG2/95"} + e;
     }
 
     void abfrageImPdf() {
@@ -152,6 +155,18 @@ private slots:
                                                 QStringLiteral("(?![\\d])"));
             QVERIFY2(text.contains(zahlAllein), qPrintable(t + "\n" + text));
         }
+        // Every word ends left of the frame's right rule, 173 mm right of where the
+        // mode's name starts.
+        const QRegularExpression wort(QStringLiteral("xMin=\"([\\d.]+)\".*xMax=\"([\\d.]+)\""
+                                                     "[^>]*>([^<]*)</word>"));
+        double links = -1, rechts = 0;
+        for (auto it = wort.globalMatch(pdfText(datei, QStringLiteral("-bbox"))); it.hasNext();) {
+            const auto m = it.next();
+            if (m.captured(3) == titel[0] && links < 0) links = m.captured(1).toDouble();
+            rechts = std::max(rechts, m.captured(2).toDouble());
+        }
+        QVERIFY(links > 0);
+        QVERIFY2(rechts <= links + 173 / 25.4 * 72, qPrintable(QString::number(rechts - links)));
     }
 };
 

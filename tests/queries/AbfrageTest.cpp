@@ -1,6 +1,7 @@
 // The query panel under the real chart window: what leaving a field does in each
 // chart, as a user types, and the store of queries.
 
+#include "Abfragetabelle.h"
 #include "Auswertung.h"
 #include "Format.h"
 #include "Panelaufbau.h"
@@ -127,6 +128,12 @@ private slots:
         QCOMPARE(s.text(0), QStringLiteral("    unendlich"));
         QVERIFY(s.panel->extrapolation()->isVisible()); // KMax lies at an infinite horizon
         QCOMPARE(s.label(8), q(formatFest(KGrenz2(s.z, s.z.KMax), 6))); // from the chart
+        Programmzustand gross = zustand(1);
+        gross.KMax = 11503123.14554999; // the field shows it whole, with fewer decimals
+        Panelaufbau k(gross);
+        QCOMPARE(k.text(2), QStringLiteral("11503123.1455"));
+        QVERIFY(k.feld(2)->fontMetrics().horizontalAdvance(k.text(2)) <
+                k.feld(2)->contentsRect().width());
         Panelaufbau e(zustand(2));
         QCOMPARE(e.label(15), zahl(bandwerte(e.z, e.z.XMin, e.z.XMax).KdxG2));
     }
@@ -193,6 +200,12 @@ private slots:
         QCOMPARE(a.g().AbfrageS[1], 50.0);
         QCOMPARE(a.g().AbfrageY[1], 100.0);
         QVERIFY(a.g().GrenzwertFest);
+        // The 100 % point lies at an infinite horizon: copied, its row says so.
+        a.eingeben(1, QStringLiteral("100"));
+        a.ok();
+        const auto t = ergebnistabelle(a.z, "Summenwerte", abfragetabelle(a.z, a.g()));
+        QVERIFY(t[t.size() - 2].back() != "Extrapolation");
+        QCOMPARE(t.back().back(), std::string("Extrapolation"));
     }
 
     // A full store asks; Ja drops the oldest query, Nein keeps all.
