@@ -8,6 +8,7 @@
 #include "GrafikErgebnisse.h"
 #include "GrafikExport.h"
 #include "Grafiken.h"
+#include "Hilfe.h"
 #include "QPainterAusgabe.h"
 
 #include <QAction>
@@ -109,6 +110,7 @@ void frmGrafikKurvex::knoepfeAnlegen(QWidget* mitte) {
                       QStringLiteral(" Zurück zu den Eingabedaten "));
     d.cmd1[2] = knopf(mitte, QStringLiteral("cmd1_2"), QStringLiteral("Druck"),
                       QStringLiteral(" Druckt die Ergebnisse (benötigt Zeit !) "));
+    d.cmd1[2]->setShortcut(QKeySequence::Print);
     d.cmd1[3] = knopf(mitte, QStringLiteral("cmd1_3"),
                       QStringLiteral("    Numerierung   aus- / einblenden"),
                       QStringLiteral("  Schaltet Nummerierung ein / oder aus "));
@@ -156,7 +158,9 @@ void frmGrafikKurvex::menueAnlegen() {
     ergebnismenuesAnbringen(*this, *mnuDatei, d.mnuVorschau);
     mnuDatei->addSeparator();
     d.mnuEnde = eintrag("mnuEnde", QStringLiteral("Beenden"), [this] { mnuEnde_Click(); });
+    d.mnuEnde->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
     ansichtmenueAnbringen(*this);
+    hilfemenueAnbringen(*this, dialoge_);
 }
 
 // Wide, as high as the contents need, centred on the screen.
@@ -226,6 +230,7 @@ void frmGrafikKurvex::cmd1_Click(int index) {
     switch (index) {
     case 0:
     case 1:
+        if (index == 0 && dienste_.aufgeben && !dienste_.aufgeben(false)) break;
         d.rueckweg = true;
         close();
         if (index == 0)
@@ -247,7 +252,7 @@ void frmGrafikKurvex::cmd1_Click(int index) {
 }
 
 void frmGrafikKurvex::mnuEnde_Click() {
-    if (!EndeAbfrage(dialoge_)) return;
+    if (!(dienste_.aufgeben ? dienste_.aufgeben(true) : EndeAbfrage(dialoge_))) return;
     impl_->rueckweg = true;
     close();
     emit beenden();
