@@ -16,7 +16,9 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -289,7 +291,18 @@ void frmGrafikKurvex::exportieren() {
 
 void frmGrafikKurvex::showEvent(QShowEvent* event) {
     impl_->rueckweg = false;
+    for (QLineEdit* feld : findChildren<QLineEdit*>()) feld->installEventFilter(this);
     QMainWindow::showEvent(event);
+}
+
+// Ctrl+C copies the chart, also from a query field.
+bool frmGrafikKurvex::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (ereignis->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(ereignis)->matches(QKeySequence::Copy)) {
+        ereignis->ignore();
+        return true;
+    }
+    return QMainWindow::eventFilter(objekt, ereignis);
 }
 
 void frmGrafikKurvex::closeEvent(QCloseEvent* event) {

@@ -71,6 +71,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
