@@ -61,23 +61,24 @@ Antwort QtDialoge::meldung(const QString& text, const QString& titel, Knoepfe kn
         knoepfeListe.emplace_back(k, a);
         return k;
     };
+    // The underlined letters answer without Alt: J, N, A, W.
     QPushButton* escape = nullptr;
     switch (knoepfe) {
     case Knoepfe::OK:
         escape = neu(u"OK"_s, QMessageBox::AcceptRole, Antwort::OK);
         break;
     case Knoepfe::JaNein:
-        neu(u"Ja"_s, QMessageBox::YesRole, Antwort::Ja);
-        escape = neu(u"Nein"_s, QMessageBox::NoRole, Antwort::Nein);
+        neu(u"&Ja"_s, QMessageBox::YesRole, Antwort::Ja);
+        escape = neu(u"&Nein"_s, QMessageBox::NoRole, Antwort::Nein);
         break;
     case Knoepfe::JaNeinAbbrechen:
-        neu(u"Ja"_s, QMessageBox::YesRole, Antwort::Ja);
-        neu(u"Nein"_s, QMessageBox::NoRole, Antwort::Nein);
-        escape = neu(u"Abbrechen"_s, QMessageBox::RejectRole, Antwort::Abbrechen);
+        neu(u"&Ja"_s, QMessageBox::YesRole, Antwort::Ja);
+        neu(u"&Nein"_s, QMessageBox::NoRole, Antwort::Nein);
+        escape = neu(u"&Abbrechen"_s, QMessageBox::RejectRole, Antwort::Abbrechen);
         break;
     case Knoepfe::WiederholenAbbrechen:
-        neu(u"Wiederholen"_s, QMessageBox::AcceptRole, Antwort::Wiederholen);
-        escape = neu(u"Abbrechen"_s, QMessageBox::RejectRole, Antwort::Abbrechen);
+        neu(u"&Wiederholen"_s, QMessageBox::AcceptRole, Antwort::Wiederholen);
+        escape = neu(u"&Abbrechen"_s, QMessageBox::RejectRole, Antwort::Abbrechen);
         break;
     }
     box.setDefaultButton(knoepfeListe.front().first);

@@ -83,8 +83,10 @@ void ergebnismenuesAnbringen(frmGrafikKurvex& w, QMenu& datei, QAction* vor) {
     datei.insertAction(vor, exportieren);
 
     QMenu* bearbeiten = w.menuBar()->addMenu(u"Bearbeiten"_s);
-    bearbeiten->addAction(u"Grafik kopieren"_s, &w,
-                          [&w] { QApplication::clipboard()->setImage(w.bild()); });
+    bearbeiten
+        ->addAction(u"Grafik kopieren"_s, &w,
+                    [&w] { QApplication::clipboard()->setImage(w.bild()); })
+        ->setShortcut(QKeySequence::Copy);
     bearbeiten->addAction(u"Ergebnisse kopieren"_s, &w, [&w] {
         QApplication::clipboard()->setText(QString::fromStdString(alsTsv(ergebnisseAlsTabelle(w))));
     });

@@ -8,6 +8,7 @@
 #include "GrafikErgebnisse.h"
 #include "GrafikExport.h"
 #include "Grafiken.h"
+#include "Hilfe.h"
 #include "Messflaeche.h"
 #include "QPainterAusgabe.h"
 #include "Versatzflaeche.h"
@@ -17,7 +18,9 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -112,6 +115,7 @@ void frmGrafikKurvex::knoepfeAnlegen(QWidget* mitte) {
                       QStringLiteral(" Zurück zu den Eingabedaten "));
     d.cmd1[2] = knopf(mitte, QStringLiteral("cmd1_2"), QStringLiteral("Druck"),
                       QStringLiteral(" Druckt die Ergebnisse (benötigt Zeit !) "));
+    d.cmd1[2]->setShortcut(QKeySequence::Print);
     d.cmd1[3] = knopf(mitte, QStringLiteral("cmd1_3"),
                       QStringLiteral("    Numerierung   aus- / einblenden"),
                       QStringLiteral("  Schaltet Nummerierung ein / oder aus "));
@@ -159,7 +163,9 @@ void frmGrafikKurvex::menueAnlegen() {
     ergebnismenuesAnbringen(*this, *mnuDatei, d.mnuVorschau);
     mnuDatei->addSeparator();
     d.mnuEnde = eintrag("mnuEnde", QStringLiteral("Beenden"), [this] { mnuEnde_Click(); });
+    d.mnuEnde->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
     ansichtmenueAnbringen(*this);
+    hilfemenueAnbringen(*this, dialoge_);
 }
 
 // Wide, as high as the contents need, centred on the screen.
@@ -229,6 +235,7 @@ void frmGrafikKurvex::cmd1_Click(int index) {
     switch (index) {
     case 0:
     case 1:
+        if (index == 0 && dienste_.aufgeben && !dienste_.aufgeben(false)) break;
         d.rueckweg = true;
         close();
         if (index == 0)
@@ -250,7 +257,7 @@ void frmGrafikKurvex::cmd1_Click(int index) {
 }
 
 void frmGrafikKurvex::mnuEnde_Click() {
-    if (!EndeAbfrage(dialoge_)) return;
+    if (!(dienste_.aufgeben ? dienste_.aufgeben(true) : EndeAbfrage(dialoge_))) return;
     impl_->rueckweg = true;
     close();
     emit beenden();
@@ -337,7 +344,18 @@ bool frmGrafikKurvex::exportierenNach(const QString& ziel, Exportformat format) 
 
 void frmGrafikKurvex::showEvent(QShowEvent* event) {
     impl_->rueckweg = false;
+    for (QLineEdit* feld : findChildren<QLineEdit*>()) feld->installEventFilter(this);
     QMainWindow::showEvent(event);
+}
+
+// Ctrl+C copies the chart, also from a query field.
+bool frmGrafikKurvex::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (ereignis->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(ereignis)->matches(QKeySequence::Copy)) {
+        ereignis->ignore();
+        return true;
+    }
+    return QMainWindow::eventFilter(objekt, ereignis);
 }
 
 void frmGrafikKurvex::closeEvent(QCloseEvent* event) {

@@ -36,6 +36,9 @@ struct Grafikdienste {
     std::function<void(frmGrafikKurvex&)> vorschau;               // print preview
     std::function<std::optional<Vergleichsdaten>()> laufergebnis; // the run behind the chart
     std::function<Abfragetabelle(frmGrafikKurvex&)> abfragen;     // the stored queries
+    // Before the data set is given up (back to start, or the end when `ende`): true
+    // when the window may go on. Without it the end asks the exit question.
+    std::function<bool(bool ende)> aufgeben;
 };
 
 class frmGrafikKurvex : public QMainWindow {
@@ -75,6 +78,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -33,9 +33,14 @@ void frmKurvex::zusatzmenuesAufbauen(QMenu* datei) {
     datei->insertAction(aktionen.value(oeffnen + 1), importieren);
     eintrag(importieren, Menue::Importieren, &frmKurvex::importieren);
 
+    zuletztMenue(datei, aktionen.value(oeffnen + 1));
+
     QMenu* bearbeiten = menuBar()->addMenu(u"&Bearbeiten"_s);
-    eintrag(bearbeiten->addAction(u"Wertepaare einfügen"_s), Menue::Einfuegen,
-            &frmKurvex::wertepaareEinfuegen);
+    bearbeitenMenue(bearbeiten);
+    QAction* einfuegen = bearbeiten->addAction(u"Wertepaare einfügen"_s);
+    // In a field Ctrl+V pastes into the field, elsewhere it takes pairs.
+    einfuegen->setShortcut(QKeySequence::Paste);
+    eintrag(einfuegen, Menue::Einfuegen, &frmKurvex::wertepaareEinfuegen);
 
     QMenu* ergebnisse = menuBar()->addMenu(u"E&rgebnisse"_s);
     QAction* vergleich = ergebnisse->addAction(u"Modellvergleich ..."_s);
@@ -54,6 +59,7 @@ void frmKurvex::modellvergleichZeigen() {
     if (rechnet_ || !d) return;
     auto* fenster = new frmModellvergleich(*d, this);
     fenster->setAttribute(Qt::WA_DeleteOnClose);
+    ergebnisfenster_.emplace_back(fenster);
     fenster->show();
 }
 
@@ -62,8 +68,13 @@ void frmKurvex::wertepaareEinfuegen() {
                             u"Wertepaare einfügen"_s);
 }
 
+QString frmKurvex::importFilter() {
+    // Qt's file dialog separates the patterns of one entry by blanks.
+    return u"CSV-Tabelle (*.csv *.txt)|*.csv *.txt"_s;
+}
+
 void frmKurvex::importieren() {
-    const auto pfad = dialoge_.dateiOeffnen(u"CSV-Tabelle (*.csv;*.txt)|*.csv;*.txt"_s);
+    const auto pfad = dialoge_.dateiOeffnen(importFilter());
     if (!pfad || pfad->isEmpty()) return;
     QFile datei(*pfad);
     if (!datei.open(QIODevice::ReadOnly)) {

@@ -4,6 +4,7 @@
 #include "Ende.h"
 #include "Fehlermeldung.h"
 #include "Format.h"
+#include "Hilfe.h"
 #include "Knopf.h"
 #include "Layout.h"
 #include "Meldungen.h"
@@ -20,9 +21,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QScopedValueRollback>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <cmath>
@@ -57,10 +60,15 @@ frmKurvex::frmKurvex(Programmzustand& zustand, Dialoge& dialoge, QWidget* parent
     z_.AnzahlOK = false;
     Initialisieren();
     Bild1();
+    neuerStand(false);
+    setAcceptDrops(true);
     Text2_->setFocus();
 }
 
-frmKurvex::~frmKurvex() = default;
+frmKurvex::~frmKurvex() {
+    // The stack outlives the menu actions it updates.
+    if (verlauf_) verlauf_->disconnect(this);
+}
 
 QLabel* frmKurvex::neuesLabel(QWidget* flaeche, const QString& text, int x, int y, int b, int h) {
     auto* l = new QLabel(text, flaeche);
@@ -144,32 +152,34 @@ void frmKurvex::listeAufbauen(QWidget* flaeche) {
     fest.setStyleHint(QFont::Monospace);
     List1_->setFont(fest);
     List1_->installEventFilter(this);
+    List1_->viewport()->installEventFilter(this);
     connect(List1_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         geschuetzt([this, item] { List1_Click(List1_->row(item)); });
-    });
-    connect(List1_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        geschuetzt([this, item] { List1_DblClick(List1_->row(item)); });
     });
 }
 
 void frmKurvex::menueAufbauen() {
     QMenu* datei = menuBar()->addMenu(u"&Datei"_s);
-    auto eintrag = [&](Menue m, const QString& text, void (frmKurvex::*handler)()) {
+    auto eintrag = [&](Menue m, const QString& text, void (frmKurvex::*handler)(),
+                       const QKeySequence& taste = {}) {
         QAction* a = datei->addAction(text);
+        a->setShortcut(taste);
         connect(a, &QAction::triggered, this,
                 [this, handler] { geschuetzt([this, handler] { (this->*handler)(); }); });
         menue_[static_cast<std::size_t>(m)] = a;
     };
-    eintrag(Menue::Neu, u"Neu"_s, &frmKurvex::Neu_Click);
-    eintrag(Menue::Oeffnen, u"Öffnen"_s, &frmKurvex::mnuOpen_Click);
+    eintrag(Menue::Neu, u"Neu"_s, &frmKurvex::Neu_Click, QKeySequence::New);
+    eintrag(Menue::Oeffnen, u"Öffnen"_s, &frmKurvex::mnuOpen_Click, QKeySequence::Open);
     datei->addSeparator();
-    eintrag(Menue::Speichern, u"Speichern"_s, &frmKurvex::mnuSpeichern_Click);
-    eintrag(Menue::SpeichernUnter, u"Speichern unter ..."_s, &frmKurvex::mnuSpeichernU_Click);
+    eintrag(Menue::Speichern, u"Speichern"_s, &frmKurvex::mnuSpeichern_Click, QKeySequence::Save);
+    eintrag(Menue::SpeichernUnter, u"Speichern unter ..."_s, &frmKurvex::mnuSpeichernU_Click,
+            QKeySequence(u"Ctrl+Shift+S"_s));
     datei->addSeparator();
     eintrag(Menue::Loeschen, u"Löschen"_s, &frmKurvex::mnuKill_Click);
     datei->addSeparator();
-    eintrag(Menue::Beenden, u"Beenden"_s, &frmKurvex::EndeAbfragen);
+    eintrag(Menue::Beenden, u"Beenden"_s, &frmKurvex::EndeAbfragen, QKeySequence(u"Ctrl+Q"_s));
     zusatzmenuesAufbauen(datei);
+    hilfemenueAnbringen(*this, dialoge_);
 }
 
 QAction* frmKurvex::menue(Menue m) const {
@@ -201,8 +211,8 @@ void frmKurvex::Initialisieren() {
 }
 
 void frmKurvex::Bild3() {
+    titelZeigen(); // the mode's caption, the file and the change mark
     if (z_.ModusPrognostik) {
-        setWindowTitle(u" Trend-Prognostik :  Eingabe"_s);
         Label1_[2]->setText(u" Bezugshorizont X1 :"_s);
         Label1_[3]->setText(u" Messwert  K1 :"_s);
         cmd1_[4]->resize(cmd1_[4]->width(), tw(800));
@@ -213,7 +223,6 @@ void frmKurvex::Bild3() {
         cmd1_[4]->setText(u"Grafik Fall Summenwerte"_s);
         cmd1_[6]->setText(u"Grafik Fall Einzelwerte"_s);
     } else {
-        setWindowTitle(u" Trend-Regression :  Eingabe"_s);
         Label1_[2]->setText(u" Wert X1 :"_s);
         Label1_[3]->setText(u" Wert Y1 :"_s);
         cmd1_[4]->resize(cmd1_[4]->width(), tw(2100));
@@ -245,6 +254,7 @@ void frmKurvex::Bild2() {
 
 void frmKurvex::ergebnisseVerbergen() {
     Ergebnis_.gezeigt = false;
+    ergebnisfensterSchliessen(); // they show the results of an earlier data set
     for (int i : {4, 5, 6}) cmd1_[static_cast<std::size_t>(i)]->hide();
     Label1_[6]->hide();
     Label1_[7]->hide();
@@ -316,6 +326,27 @@ bool frmKurvex::eventFilter(QObject* objekt, QEvent* ereignis) {
             geschuetzt([this, zeile] { List1_DblClick(zeile); });
             return true;
         }
+    } else if (ereignis->type() == QEvent::ShortcutOverride) {
+        // A field keeps undo for its own typing; beyond that undo takes back data set steps.
+        const auto* taste = static_cast<QKeyEvent*>(ereignis);
+        const auto* feld = qobject_cast<QLineEdit*>(objekt);
+        const auto i = static_cast<std::size_t>(std::find(Text1_.begin(), Text1_.end(), feld) -
+                                                Text1_.begin());
+        const bool getippt = i < Text1_.size() ? geaendert_[i] : feld && feld->isModified();
+        if (feld && !getippt &&
+            (taste->matches(QKeySequence::Undo) || taste->matches(QKeySequence::Redo))) {
+            ereignis->ignore();
+            return true;
+        }
+    } else if (ereignis->type() == QEvent::MouseButtonDblClick && List1_ &&
+               objekt == List1_->viewport()) {
+        // The line under the pointer: the click before may have rebuilt the list.
+        const auto* maus = static_cast<QMouseEvent*>(ereignis);
+        const int zeile = List1_->indexAt(maus->position().toPoint()).row();
+        if (zeile >= 0 && maus->button() == Qt::LeftButton) {
+            geschuetzt([this, zeile] { List1_DblClick(zeile); });
+            return true;
+        }
     }
     return QMainWindow::eventFilter(objekt, ereignis);
 }
@@ -330,7 +361,12 @@ void frmKurvex::verlassen(QObject* feld) {
 }
 
 void frmKurvex::geschuetzt(const std::function<void()>& handler) {
-    geschuetztAusfuehren(dialoge_, "frmKurvex", handler);
+    {
+        const QScopedValueRollback<int> tiefe(handlerTiefe_, handlerTiefe_ + 1);
+        geschuetztAusfuehren(dialoge_, "frmKurvex", handler);
+    }
+    // What a user action changed is one undo step (a nested handler is part of it).
+    if (handlerTiefe_ == 0) aufnehmen();
 }
 
 void frmKurvex::zurueckInFeld(QWidget* feld) {
@@ -349,6 +385,7 @@ void frmKurvex::zurueckInFeld(QWidget* feld) {
 
 void frmKurvex::Text2_LostFocus() {
     titelUebernehmen();
+    Text2_->setModified(false); // from here undo takes the title back as a step
 }
 
 void frmKurvex::titelUebernehmen() {
@@ -497,7 +534,7 @@ void frmKurvex::yEingabe(bool geaendert, double wert) {
 void frmKurvex::cmd1_Click(int index) {
     switch (index) {
     case 0:
-        emit zurueckZumStart();
+        if (aenderungenSichern()) emit zurueckZumStart();
         break;
     case 1:
         AnzahlOK_Click();
@@ -537,7 +574,8 @@ void frmKurvex::AnzahlOK_Click() {
 }
 
 void frmKurvex::Neu_Click() {
-    if (rechnet_) return;
+    if (rechnet_ || !aenderungenSichern()) return;
+    ergebnisfensterSchliessen();
     z_.AnzahlOK = false;
     {
         const QScopedValueRollback<int> still(stumm_, stumm_ + 1);
@@ -547,6 +585,7 @@ void frmKurvex::Neu_Click() {
         Ergebnis_ = {};
         Bild1();
         Initialisieren();
+        neuerStand(false);
     }
     zurueckInFeld(Text2_);
 }
@@ -600,7 +639,7 @@ void frmKurvex::List1_DblClick(int zeile) {
 }
 
 void frmKurvex::EndeAbfragen() {
-    if (!EndeAbfrage(dialoge_)) return;
+    if (!endeBestaetigt()) return;
     abbruch_ = true;
     // The search is still on the stack: the program ends once it has returned.
     if (rechnet_)
@@ -614,6 +653,10 @@ void frmKurvex::closeEvent(QCloseEvent* e) {
         // Let the search stop first; the window closes when the run has ended.
         abbruch_ = true;
         schliessenNachRechnung_ = true;
+        e->ignore();
+        return;
+    }
+    if (!aenderungenSichern()) {
         e->ignore();
         return;
     }

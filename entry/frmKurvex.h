@@ -9,6 +9,7 @@
 #include "Zustand.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <atomic>
 #include <functional>
@@ -20,6 +21,8 @@ class QLineEdit;
 class QListWidget;
 class QMenu;
 class QPushButton;
+class QSettings;
+class QUndoStack;
 
 namespace tk {
 
@@ -48,7 +51,9 @@ public:
         Beenden,
         Importieren,
         Einfuegen,
-        Modellvergleich
+        Modellvergleich,
+        Rueckgaengig,
+        Wiederholen
     };
 
     // Controls, by their index in the window's control arrays.
@@ -74,11 +79,23 @@ public:
     // Loads a data file as "Öffnen" does; a file that cannot be read changes nothing.
     void Oeffnen(const std::string& pfad);
 
+    // The data set changed since it was loaded or saved.
+    bool geaendert() const;
+    // Before the data set is given up: asks "Die Änderungen an ... speichern?" when it
+    // changed and saves on "Ja". False when the user cancelled or saving failed.
+    bool aenderungenSichern();
+    // "Beenden": the save question when the data set changed, else the exit question.
+    bool endeBestaetigt();
+    // The filter of "Importieren (CSV) ...".
+    static QString importFilter();
+
     // Asks a running search to stop at its next progress report.
     void abbrechen() { abbruch_ = true; }
 
     // How saving reaches the disk.
     Speicherwege speicherwege = Speicherwege::system();
+    // Where the recently opened files are kept; none without it.
+    QSettings* einstellungen = nullptr;
 
     // Called for each progress report that reaches the window (the first of each
     // search, then one per second), after the display was updated; lets tests act
@@ -99,6 +116,8 @@ signals:
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
     void closeEvent(QCloseEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
 
 private:
     // Runs a handler; a failure is reported and ends the handler, nothing more.
@@ -173,6 +192,35 @@ private:
     void paareSetzen(const std::vector<std::pair<double, double>>& paare);
     void modellvergleichZeigen();
 
+    // unsaved changes, undo, recent files, dropped files (Aenderungen.cpp)
+    // What undo restores: the data set as far as it is entered.
+    struct Stand {
+        std::string titel;
+        int anzahl = 0;
+        bool anzahlOK = false;
+        int eingegeben = 0;
+        std::vector<std::pair<double, double>> paare;
+        bool operator==(const Stand&) const = default;
+    };
+    class Aenderung;
+    Stand stand() const;
+    void standAnwenden(const Stand& s);
+    // Records the data set as one undo step if a handler changed it.
+    void aufnehmen(bool paarOffen = false);
+    // A new data set (loaded, saved or empty) is the unchanged state.
+    void neuerStand(bool verlauf);
+    void titelZeigen();
+    // Undo and redo as far as the stack and a running search allow.
+    void verlaufZeigen();
+    void ergebnisfensterSchliessen();
+    void bearbeitenMenue(QMenu* bearbeiten);
+    void zuletztMenue(QMenu* datei, QAction* vor);
+    void zuletztMerken(const QString& pfad);
+    void zuletztOeffnen(const QString& pfad);
+    // A data file chosen outside the "Öffnen" dialog.
+    void dateiUebernehmen(const QString& pfad);
+    bool speichernErlaubt();
+
     // data files (frmKurvexDatei.cpp)
     QString dateiFilter() const;
     void mnuOpen_Click();
@@ -197,7 +245,7 @@ private:
     QLabel* Label3_ = nullptr;
     QLabel* Label4_ = nullptr;
     QPushButton* Abbrechen_ = nullptr;
-    std::array<QAction*, 9> menue_{};
+    std::array<QAction*, 11> menue_{};
 
     int EingabeIndex_ = 0;
     bool KorrekturModus_ = false;
@@ -207,6 +255,10 @@ private:
     // Fields the user edited since their value was last stored or shown.
     std::array<bool, 3> geaendert_{};
     Ergebnis Ergebnis_;
+    QUndoStack* verlauf_ = nullptr;
+    Stand stand_;
+    int handlerTiefe_ = 0;
+    std::vector<QPointer<QWidget>> ergebnisfenster_;
 
     int Fall_ = 1;
     int Sekunden_ = 0;

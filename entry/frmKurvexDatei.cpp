@@ -36,6 +36,7 @@ bool frmKurvex::dateiZugriff(const std::function<void()>& zugriff) {
 }
 
 void frmKurvex::mnuOpen_Click() {
+    if (rechnet_ || !aenderungenSichern()) return;
     const auto pfad = dialoge_.dateiOeffnen(dateiFilter());
     if (!pfad) return;
     Oeffnen(pfad->toStdString());
@@ -74,6 +75,8 @@ void frmKurvex::Oeffnen(const std::string& pfad) {
             Text1_[1]->setText(QString::fromStdString(formatWert(z_.EingabeX(1))));
             Text1_[2]->setText(QString::fromStdString(formatWert(z_.EingabeY(1))));
         }
+        neuerStand(false);
+        zuletztMerken(QString::fromStdString(pfad));
     } catch (const Fehler& f) {
         ZeigFehler(dialoge_, f);
     }
@@ -86,20 +89,24 @@ void frmKurvex::mnuSpeichern_Click() {
                          Symbol::Ausrufezeichen);
         return;
     }
-    Speichern(z_.DateiName);
+    if (speichernErlaubt()) Speichern(z_.DateiName);
 }
 
 void frmKurvex::mnuSpeichernU_Click() {
+    if (!speichernErlaubt()) return;
     const auto pfad = dialoge_.dateiSpeichern(dateiFilter());
     if (!pfad) return;
     // The data set takes the new name only once it is saved there.
-    if (Speichern(pfad->toStdString())) z_.DateiName = pfad->toStdString();
+    if (!Speichern(pfad->toStdString())) return;
+    z_.DateiName = pfad->toStdString();
+    titelZeigen();
+    zuletztMerken(*pfad);
 }
 
 void frmKurvex::EingabeSpeichern_Click() {
     if (z_.DateiName.empty())
         mnuSpeichernU_Click();
-    else
+    else if (speichernErlaubt())
         Speichern(z_.DateiName);
 }
 
@@ -115,6 +122,7 @@ bool frmKurvex::Speichern(const std::string& pfad) {
     }
     try {
         speichern(pfad, z_, speicherwege);
+        neuerStand(true);
         return true;
     } catch (const Fehler& f) {
         // The old file is untouched; the user must know that the data are not saved.
@@ -137,7 +145,10 @@ void frmKurvex::mnuKill_Click() {
         !z_.DateiName.empty() && DateiVorhanden(name) &&
         QFileInfo(*pfad).canonicalFilePath() ==
             QFileInfo(QString::fromStdString(z_.DateiName)).canonicalFilePath();
-    if (dateiZugriff([&] { loeschen(name); }) && eigeneDatei) z_.DateiName.clear();
+    if (dateiZugriff([&] { loeschen(name); }) && eigeneDatei) {
+        z_.DateiName.clear();
+        titelZeigen();
+    }
 }
 
 } // namespace tk

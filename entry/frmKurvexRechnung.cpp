@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 #include <utility>
@@ -49,6 +50,7 @@ void frmKurvex::rechnungSperren(bool sperren) {
     for (QPushButton* k : cmd1_) k->setEnabled(!sperren);
     for (QAction* a : menue_)
         if (a != menue(Menue::Beenden)) a->setEnabled(!sperren);
+    verlaufZeigen();
 }
 
 void frmKurvex::zeitAnzeigen() {
@@ -71,6 +73,10 @@ void frmKurvex::abbrechenKnopfBauen(QWidget* flaeche) {
     Abbrechen_ = new QPushButton(u"Abbrechen"_s, flaeche);
     Abbrechen_->setGeometry(tw(5100), tw(HoeheSummen), tw(1400), tw(330));
     Abbrechen_->setAutoDefault(true);
+    // Esc stops the search as the button does.
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, [this] {
+        if (rechnet_) abbruch_ = true;
+    });
     Abbrechen_->hide();
     connect(Abbrechen_, &QPushButton::clicked, this, [this] { abbruch_ = true; });
 }

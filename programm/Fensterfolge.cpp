@@ -1,6 +1,7 @@
 #include "Fensterfolge.h"
 
 #include "Datei.h"
+#include "Ende.h"
 #include "Fehlermeldung.h"
 #include "Grafikdienste.h"
 #include "frmKurvex.h"
@@ -13,8 +14,8 @@
 
 namespace tk {
 
-Fensterfolge::Fensterfolge(Dialoge& dialoge, QObject* parent)
-    : QObject(parent), dialoge_(dialoge) {}
+Fensterfolge::Fensterfolge(Dialoge& dialoge, QSettings* einstellungen, QObject* parent)
+    : QObject(parent), dialoge_(dialoge), einstellungen_(einstellungen) {}
 
 Fensterfolge::~Fensterfolge() {
     delete grafik_;
@@ -57,7 +58,11 @@ void Fensterfolge::dateiOeffnen(const std::string& datei) {
             laden(datei);
             break;
         } catch (const Fehler& f) {
-            if (ZeigFehler(dialoge_, f) == Antwort::Wiederholen && f.code == 71) continue;
+            // The user chose this file outside any dialog: the message names it.
+            auto m = meldungFuer(f);
+            if (!m) return;
+            m->text += "\n\nDatei: " + datei;
+            if (dialoge_.meldung(*m) == Antwort::Wiederholen && f.code == 71) continue;
             return;
         }
     }
@@ -101,6 +106,7 @@ void Fensterfolge::zeigeStart() {
 
 void Fensterfolge::zeigeEingabe() {
     auto* e = new frmKurvex(zustand_, dialoge_);
+    e->einstellungen = einstellungen_;
     eingabe_ = e;
     connect(e, &frmKurvex::zurueckZumStart, this, &Fensterfolge::zeigeStart);
     connect(e, &frmKurvex::beenden, this, &Fensterfolge::beenden);
@@ -116,6 +122,11 @@ void Fensterfolge::zeigeGrafik() {
     Grafikdienste dienste = grafikdiensteErzeugen();
     dienste.laufergebnis = [this]() -> std::optional<Vergleichsdaten> {
         return eingabe_ ? eingabe_->vergleichsdaten() : std::nullopt;
+    };
+    // The hidden input window holds the data set and asks about its changes.
+    dienste.aufgeben = [this](bool ende) {
+        if (!eingabe_) return ende ? EndeAbfrage(dialoge_) : true;
+        return ende ? eingabe_->endeBestaetigt() : eingabe_->aenderungenSichern();
     };
     auto* g = new frmGrafikKurvex(zustand_, dialoge_, std::move(dienste));
     grafik_ = g;

@@ -14,6 +14,7 @@
 
 #include <string>
 
+class QSettings;
 class QWidget;
 
 namespace tk {
@@ -21,7 +22,9 @@ namespace tk {
 class Fensterfolge : public QObject {
     Q_OBJECT
 public:
-    explicit Fensterfolge(Dialoge& dialoge, QObject* parent = nullptr);
+    // `einstellungen` keeps the recently opened files (none without it).
+    explicit Fensterfolge(Dialoge& dialoge, QSettings* einstellungen = nullptr,
+                          QObject* parent = nullptr);
     ~Fensterfolge() override;
 
     enum class Fenster { Keins, Start, Eingabe, Grafik };
@@ -54,6 +57,7 @@ private:
     void entsorgen(QWidget* fenster);
 
     Dialoge& dialoge_;
+    QSettings* einstellungen_ = nullptr;
     Programmzustand zustand_;
     Fenster aktuell_ = Fenster::Keins;
     QPointer<frmstartKX> start_;

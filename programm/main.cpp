@@ -3,22 +3,19 @@
 #include "Bildexport.h"
 #include "Fensterfolge.h"
 #include "QtDialoge.h"
+#include "Startoptionen.h"
 #include "Uebersetzung.h"
 
 #include <QApplication>
 #include <QFont>
+#include <QSettings>
 
 #include <cstdio>
-#include <cstring>
 #include <iostream>
+#include <string>
+#include <vector>
 
 int main(int argc, char* argv[]) {
-    // Answered before Qt starts, so it also works without a display.
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("trendkurve %s\n", TK_VERSION);
-            return 0;
-        }
     const std::vector<std::string> argumente(argv + 1, argv + argc);
     if (tk::exportGewuenscht(argumente)) {
         // Report scripts run without a display.
@@ -32,6 +29,23 @@ int main(int argc, char* argv[]) {
         QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
         return tk::bildExportieren(argumente, std::cerr);
     }
+    // Answered before Qt starts, so it also works without a display. The bytes of a
+    // file name are kept as they are.
+    const tk::Startoptionen optionen = tk::startoptionen(argumente);
+    switch (optionen.art) {
+    case tk::Startoptionen::Art::Hilfe:
+        std::fputs(tk::aufrufHilfe().c_str(), stdout);
+        return 0;
+    case tk::Startoptionen::Art::Version:
+        std::printf("trendkurve %s\n", TK_VERSION);
+        return 0;
+    case tk::Startoptionen::Art::Fehler:
+        std::fprintf(stderr, "trendkurve: %s\n\n%s", optionen.meldung.c_str(),
+                     tk::aufrufHilfe().c_str());
+        return 2;
+    case tk::Startoptionen::Art::Start:
+        break;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trendkurve"));
     QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
@@ -40,15 +54,12 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     tk::QtDialoge dialoge;
-    tk::Fensterfolge folge(dialoge);
+    QSettings einstellungen(QStringLiteral("Trendkurve"), QStringLiteral("trendkurve"));
+    tk::Fensterfolge folge(dialoge, &einstellungen);
     QObject::connect(&folge, &tk::Fensterfolge::programmEnde, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     // A data file given on the command line (as a file manager passes it) is opened
-    // in its mode's input window. QApplication has taken its own options out of argv;
-    // the bytes of the name are kept as they are.
-    std::string datei;
-    for (int i = 1; i < argc && datei.empty(); ++i)
-        if (argv[i][0] != '-') datei = argv[i];
-    folge.starten(datei);
+    // in its mode's input window.
+    folge.starten(optionen.datei);
     return QApplication::exec();
 }

@@ -5,12 +5,15 @@
 #include "Fehlermeldung.h"
 #include "QtDialoge.h"
 #include "QtTestLauf.h"
+#include "Startoptionen.h"
 #include "Uebersetzung.h"
+#include "frmKurvex.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -95,6 +98,11 @@ private slots:
         QTest::newRow("Enter bei Ja Nein")
             << Knoepfe::JaNein << Symbol::Frage << u"Ja Nein"_s << u"<Enter>"_s << Antwort::Ja
             << int(QMessageBox::Question);
+        QTest::newRow("Taste n") << Knoepfe::JaNein << Symbol::Frage << u"Ja Nein"_s << u"<n>"_s
+                                 << Antwort::Nein << int(QMessageBox::Question);
+        QTest::newRow("Taste j") << Knoepfe::JaNeinAbbrechen << Symbol::Frage
+                                 << u"Abbrechen Ja Nein"_s << u"<j>"_s << Antwort::Ja
+                                 << int(QMessageBox::Question);
         QTest::newRow("Escape bei Ja Nein")
             << Knoepfe::JaNein << Symbol::Frage << u"Ja Nein"_s << u"<Esc>"_s << Antwort::Nein
             << int(QMessageBox::Question);
@@ -113,11 +121,14 @@ private slots:
         sobaldOffen<QMessageBox>([&](QMessageBox* box) {
             text = box->textFormat() == Qt::PlainText ? box->text() : QString();
             icon = box->icon();
-            for (QAbstractButton* k : box->buttons()) gesehen << k->text();
-            if (druecken.startsWith(u'<'))
-                QTest::keyClick(box, druecken == u"<Esc>"_s ? Qt::Key_Escape : Qt::Key_Return);
+            for (QAbstractButton* k : box->buttons()) gesehen << k->text().remove(u'&');
+            const QMap<QString, Qt::Key> tasten = {{u"<Esc>"_s, Qt::Key_Escape},
+                                                   {u"<Enter>"_s, Qt::Key_Return},
+                                                   {u"<j>"_s, Qt::Key_J},
+                                                   {u"<n>"_s, Qt::Key_N}};
+            if (tasten.contains(druecken)) QTest::keyClick(box, tasten[druecken]);
             for (QAbstractButton* k : box->buttons())
-                if (k->text() == druecken) k->click();
+                if (k->text().remove(u'&') == druecken) k->click();
         });
         tk::QtDialoge dialoge;
         QFETCH(Knoepfe, knoepfe);
@@ -148,6 +159,45 @@ private slots:
 
         sobaldOffen<QFileDialog>([&](QFileDialog* d) { d->reject(); });
         QVERIFY(!dialoge.dateiOeffnen(u"(*.pro)|*.pro"_s).has_value());
+
+        // The import lists both kinds of table file.
+        QStringList muster;
+        sobaldOffen<QFileDialog>([&](QFileDialog* d) {
+            muster = d->findChild<QFileSystemModel*>()->nameFilters();
+            d->reject();
+        });
+        dialoge.dateiOeffnen(tk::frmKurvex::importFilter());
+        QCOMPARE(muster, (QStringList{u"*.csv"_s, u"*.txt"_s}));
+    }
+
+    // The command line of the window program, before any window opens.
+    void startoptionen_data() {
+        QTest::addColumn<QString>("argumente");
+        QTest::addColumn<int>("art");
+        QTest::addColumn<QString>("ergebnis"); // the file, or the start of the message
+        using A = tk::Startoptionen::Art;
+        QTest::newRow("keine") << QString() << int(A::Start) << QString();
+        QTest::newRow("Datei") << u"a.rgr"_s << int(A::Start) << u"a.rgr"_s;
+        QTest::newRow("Qt-Optionen")
+            << u"-style fusion --platform=xcb -reverse a.pro"_s << int(A::Start) << u"a.pro"_s;
+        QTest::newRow("Hilfe") << u"a.rgr --help"_s << int(A::Hilfe) << QString();
+        QTest::newRow("unbekannt")
+            << u"--hilfe a.rgr"_s << int(A::Fehler) << u"Unbekannte Option: --hilfe"_s;
+        QTest::newRow("zwei Dateien")
+            << u"a.rgr b.rgr"_s << int(A::Fehler) << u"Es kann nur eine Datei"_s;
+        QTest::newRow("Datei mit Strich") << u"-- -a.rgr"_s << int(A::Start) << u"-a.rgr"_s;
+    }
+    void startoptionen() {
+        QFETCH(QString, argumente);
+        std::vector<std::string> a;
+        for (const QString& s : argumente.split(u' ', Qt::SkipEmptyParts))
+            a.push_back(s.toStdString());
+        const tk::Startoptionen o = tk::startoptionen(a);
+        QTEST(int(o.art), "art");
+        QFETCH(QString, ergebnis);
+        QVERIFY(
+            QString::fromStdString(o.art == tk::Startoptionen::Art::Fehler ? o.meldung : o.datei)
+                .startsWith(ergebnis));
     }
 };
 

@@ -42,7 +42,7 @@ void beendenWaehrendSuche(tk::Fensterfolge& f, FakeDialoge& d) {
     int berichte = 0;
     e->beiFortschritt = [&] {
         if (berichte++ > 0) return;
-        d.antworte(tk::Antwort::Ja);
+        d.antworte(tk::Antwort::Nein); // do not save the typed data set
         e->menue(tk::frmKurvex::Menue::Beenden)->trigger();
     };
     QTest::mouseClick(e->cmd1(2), Qt::LeftButton);
@@ -54,7 +54,7 @@ void beendenWaehrendSuche(tk::Fensterfolge& f, FakeDialoge& d) {
     QVERIFY(!e);
 }
 
-// Steps: p, r choose a mode in the start window; ja, nein answer the next question;
+// Steps: p, r choose a mode in the start window; ja, nein, abbr answer the next question;
 // ende presses "Ende" or "Beenden"; x closes the visible window; tippen types the
 // typical data set; rechnen, grafik press those buttons; eingabe, start go back
 // from the chart (start also from the input window); suche ends during a search.
@@ -64,10 +64,14 @@ void schritt(tk::Fensterfolge& f, FakeDialoge& d, const QString& wort) {
         QPushButton* k = f.start()->cmd1(wort == u"p"_s ? 0 : 1);
         k->setFocus();
         QTest::keyClick(k, Qt::Key_Return);
-    } else if (wort == u"ja"_s || wort == u"nein"_s) {
-        d.antworte(wort == u"ja"_s ? tk::Antwort::Ja : tk::Antwort::Nein);
+    } else if (wort == u"ja"_s || wort == u"nein"_s || wort == u"abbr"_s) {
+        d.antworte(wort == u"ja"_s     ? tk::Antwort::Ja
+                   : wort == u"nein"_s ? tk::Antwort::Nein
+                                       : tk::Antwort::Abbrechen);
     } else if (wort == u"ende"_s && f.aktuell() == Fenster::Start) {
         QTest::mouseClick(f.start()->cmd1(2), Qt::LeftButton);
+    } else if (wort == u"ende"_s && f.aktuell() == Fenster::Grafik) {
+        f.grafik()->findChild<QAction*>(u"mnuEnde"_s)->trigger();
     } else if (wort == u"ende"_s) {
         f.eingabe()->menue(tk::frmKurvex::Menue::Beenden)->trigger();
     } else if (wort == u"x"_s) {
@@ -80,7 +84,7 @@ void schritt(tk::Fensterfolge& f, FakeDialoge& d, const QString& wort) {
     } else if (wort == u"eingabe"_s) {
         emit f.grafik()->zurueckZurEingabe();
     } else if (wort == u"start"_s && f.aktuell() == Fenster::Grafik) {
-        emit f.grafik()->zurueckZumStart();
+        f.grafik()->findChild<QPushButton*>(u"cmd1_0"_s)->click();
     } else if (wort == u"start"_s) {
         QTest::mouseClick(f.eingabe()->cmd1(0), Qt::LeftButton);
     } else if (wort == u"suche"_s) {
@@ -118,13 +122,19 @@ private slots:
         weg("Datei fehlt", u"/nicht/da.pro"_s, "", start, 1, 0, false);
         weg("Datei Endung", b + u"../README.md"_s, "", start, 1, 0, false);
         // Back to start gives up the data set and its results.
-        weg("zurück zum Start", {}, "r tippen rechnen start", start, 0, 0, false);
-        weg("neu nach Start", {}, "r tippen rechnen start p", eingabe, 0, 0, true);
+        weg("zurück zum Start", {}, "r tippen rechnen nein start", start, 1, 0, false);
+        weg("neu nach Start", {}, "r tippen rechnen nein start p", eingabe, 1, 0, true);
+        weg("Start Abbrechen", {}, "r tippen abbr start", eingabe, 1, 5, false);
         // The chart window hides the input window, which keeps its results.
         weg("Grafik", {}, "r tippen rechnen grafik", grafik, 0, 5, false);
         weg("Grafik Titelleiste", {}, "r tippen rechnen grafik x", eingabe, 0, 5, false);
         weg("Grafik zurück", {}, "r tippen rechnen grafik eingabe", eingabe, 0, 5, false);
-        weg("Grafik Start", {}, "r tippen rechnen grafik start", start, 0, 0, false);
+        weg("Grafik Start", {}, "r tippen rechnen grafik nein start", start, 1, 0, false);
+        weg("Grafik Start Abbrechen", {}, "r tippen rechnen grafik abbr start", grafik, 1, 5,
+            false);
+        // With changes the end asks only whether to save them.
+        weg("Grafik Ende geändert", {}, "r tippen rechnen grafik nein ende", keins, 1, 5, false);
+        weg("Eingabe x geändert", {}, "r tippen abbr x", eingabe, 1, 5, false);
         // Ending asks (and nothing else); the title bar ends at once.
         weg("Start Nein", {}, "nein ende", start, 1, 0, false);
         weg("Start Ja", {}, "ja ende", keins, 1, 0, false);
@@ -154,6 +164,8 @@ private slots:
         QCOMPARE(sichtbareFenster(), sichtbar);
         QFETCH(int, meldungen);
         QCOMPARE(int(d.meldungen().size()), meldungen);
+        // A file given at start is named in what is said about it.
+        if (meldungen > 0 && !datei.isEmpty()) QVERIFY(d.meldungen().back().text.contains(datei));
         QVERIFY(d.unerwartet.isEmpty());
         QFETCH(int, paare);
         QCOMPARE(f.zustand().AnzPaare, paare);

@@ -40,7 +40,8 @@ private slots:
         QCOMPARE(f.z.GrafikFall, 1);
 
         // Without a decisive model there is nothing to chart.
-        f.klicke(f.w->cmd1(3)); // "Neu"
+        f.d.antworte(tk::Antwort::Nein); // the typed set is not saved
+        f.klicke(f.w->cmd1(3));          // "Neu"
         f.datensatzTippen(u"gleich"_s,
                           {{u"2"_s, u"1"_s}, {u"2"_s, u"2"_s}, {u"2"_s, u"3"_s}, {u"2"_s, u"4"_s}});
         druecke(Qt::Key_Return);
@@ -92,14 +93,16 @@ private slots:
         QVERIFY(f.z.GrafikFall == 1 && f.z.KMax == e.S.KMax && f.z.WertXs == e.S.Xs);
     }
 
-    // A slow search can be stopped: by "Abbrechen" (the window stays usable and a second
-    // run works), by "Beenden" (Yes stops it at once, No lets it run on) and by the
-    // title bar (the search ends first, unasked). A stopped run shows no result.
+    // A slow search can be stopped: by "Abbrechen" or Esc (the window stays usable and a
+    // second run works), by "Beenden" (not saving stops it at once, cancelling lets it
+    // run on) and by the title bar (the search ends first, then the window asks about the
+    // unsaved data set). A stopped run shows no result.
     void unterbrechung_data() {
-        QTest::addColumn<int>("antwort"); // -1: title bar, -2: "Abbrechen"
+        QTest::addColumn<int>("antwort"); // -1: title bar, -2: "Abbrechen", -3: Esc
         QTest::newRow("Abbrechen") << -2;
-        QTest::newRow("Beenden Ja") << int(tk::Antwort::Ja);
+        QTest::newRow("Esc") << -3;
         QTest::newRow("Beenden Nein") << int(tk::Antwort::Nein);
+        QTest::newRow("Beenden Abbrechen") << int(tk::Antwort::Abbrechen);
         QTest::newRow("Titelleiste") << -1;
     }
     void unterbrechung() {
@@ -126,7 +129,10 @@ private slots:
                     !f.w->menue(Menue::Oeffnen)->isEnabled());
             if (antwort == -2) {
                 QTest::mouseClick(f.w->abbrechenKnopf(), Qt::LeftButton);
+            } else if (antwort == -3) {
+                QTest::keyClick(f.w.get(), Qt::Key_Escape);
             } else if (antwort == -1) {
+                f.d.antworte(tk::Antwort::Nein); // asked once the search has ended
                 QVERIFY(!f.w->close());
             } else {
                 f.d.antworte(static_cast<tk::Antwort>(antwort));
@@ -136,7 +142,7 @@ private slots:
         };
         druecke(Qt::Key_Return);
         QVERIFY(!f.w->rechnet() && !f.w->abbrechenKnopf()->isVisible());
-        if (antwort == int(tk::Antwort::Nein)) {
+        if (antwort == int(tk::Antwort::Abbrechen)) {
             QVERIFY(f.w->Label1(7)->isVisible() && f.w->ergebnis().S.entscheidend);
             return;
         }
@@ -145,7 +151,7 @@ private slots:
         QVERIFY(!f.w->Label1(6)->isVisible() && !f.w->Label1(7)->isVisible());
         QVERIFY(!f.w->cmd1(4)->isVisible() && !f.w->cmd1(6)->isVisible());
         QVERIFY(f.z.KorrR == vorher.KorrR && f.z.YWert(8) == vorher.YWert(8));
-        if (antwort == -2) {
+        if (antwort <= -2) {
             QVERIFY(f.d.aufrufe.empty());
             f.w->beiFortschritt = {};
             f.klicke(f.w->cmd1(2)); // a second run goes to its end
@@ -153,7 +159,7 @@ private slots:
         } else if (antwort == -1) {
             warten();
             QCOMPARE(zu.count(), 1);
-            QVERIFY(f.d.aufrufe.empty()); // no confirmation through the title bar
+            QCOMPARE(f.d.aufrufe.size(), std::size_t(1)); // "Die Änderungen an ... speichern?"
         } else {
             QTRY_COMPARE(ende.count(), 1); // sent once the run has returned
         }

@@ -10,7 +10,10 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 
 using namespace Qt::StringLiterals;
 using namespace tk::test;
@@ -26,11 +29,16 @@ QPoint zeile(QListWidget* liste, int r) {
 }
 
 // One step of a path. Words: T A X Y L focus title, count, X, Y or list; =text types
-// (a '~' stands for a blank); > Enter; tab, btab, entf keys; k<i> clicks cmd1(i);
-// l<r>, dl<r> click or double-click list row r; ja, nein answer the next question;
-// datei:<name> or datei:- choose a file in the next dialog or cancel it; paste:<text>
+// (a '~' stands for a blank, a '/' in pasted text for a line break); > Enter; tab, btab, entf keys;
+// k<i> clicks cmd1(i); l<r>, dl<r> click or double-click list row r; ja, nein answer the next
+// question; datei:<name> or datei:- choose a file in the next dialog or cancel it; paste:<text>
 // pastes; menu words Neu Oeffnen Speichern Unter Loeschen; fuenf types title "T" and
-// five pairs; laden opens alt.rgr (title "Alt", the same five pairs).
+// five pairs; laden opens alt.rgr (title "Alt", the same five pairs). dd<r> double-clicks
+// row r as a user does (the events of the first click run before the second); ^<key>
+// Ctrl+key (upper case adds Shift); abbr answers Abbrechen; x closes the window;
+// vergleich opens the model table; drop:<name> drops a file; zuletzt opens the first
+// recent file; rm:<name> deletes a file. Checks: offen<n> model tables open, mod<0|1>
+// the change mark, titel:<text> in the window title, F1 the manual.
 QWidget* feld(tk::frmKurvex& w, const QString& name) {
     const QMap<QString, QWidget*> felder = {{u"T"_s, w.Text2()},
                                             {u"A"_s, w.Text1(0)},
@@ -72,6 +80,51 @@ void schritt(Eingabefenster& f, const QString& wort, const QTemporaryDir& ordner
         w->menue(Menue::Oeffnen)->trigger();
     } else if (wort.startsWith(u'k')) {
         f.klicke(w->cmd1(zahl(1)));
+    } else if (wort.startsWith(u"dd"_s)) {
+        // The events of the first click run before the second, which arrives as a
+        // double-click without a press of its own.
+        const QPoint p = zeile(w->List1(), zahl(2));
+        QTest::mouseClick(w->List1()->viewport(), Qt::LeftButton, {}, p);
+        warten();
+        QTest::mouseDClick(w->List1()->viewport(), Qt::LeftButton, {}, p);
+    } else if (wort.startsWith(u'^')) {
+        const QChar c = wort.at(1);
+        druecke(Qt::Key_A + (c.toUpper().unicode() - u'A'),
+                Qt::ControlModifier | (c.isUpper() ? Qt::ShiftModifier : Qt::NoModifier));
+    } else if (wort == u"abbr"_s) {
+        f.d.antworte(tk::Antwort::Abbrechen);
+    } else if (wort == u"x"_s) {
+        w->close();
+    } else if (wort == u"vergleich"_s) {
+        w->menue(Menue::Modellvergleich)->trigger();
+    } else if (wort.startsWith(u"offen"_s)) {
+        int offen = 0;
+        for (QWidget* t : QApplication::topLevelWidgets())
+            offen += t->isVisible() && t->inherits("tk::frmModellvergleich");
+        QCOMPARE(offen, zahl(5));
+    } else if (wort.startsWith(u"mod"_s)) {
+        QCOMPARE(w->isWindowModified(), zahl(3) == 1);
+    } else if (wort.startsWith(u"titel:"_s)) {
+        QVERIFY2(w->windowTitle().contains(wort.mid(6)), qPrintable(w->windowTitle()));
+    } else if (wort.startsWith(u"drop:"_s)) {
+        QMimeData daten;
+        daten.setUrls({QUrl::fromLocalFile(ordner.filePath(wort.mid(5)))});
+        QDragEnterEvent hinein({10, 10}, Qt::CopyAction, &daten, Qt::LeftButton, {});
+        QApplication::sendEvent(w, &hinein);
+        QVERIFY(hinein.isAccepted());
+        QDropEvent ab({10, 10}, Qt::CopyAction, &daten, Qt::LeftButton, {});
+        QApplication::sendEvent(w, &ab);
+    } else if (wort == u"zuletzt"_s) {
+        auto* menue = w->findChild<QMenu*>(u"zuletzt"_s);
+        emit menue->aboutToShow();
+        menue->actions().value(0)->trigger();
+    } else if (wort.startsWith(u"rm:"_s)) {
+        QFile::remove(ordner.filePath(wort.mid(3)));
+    } else if (wort == u"F1"_s) {
+        druecke(Qt::Key_F1);
+        auto* text = w->findChild<QTextBrowser*>();
+        QVERIFY(text && text->isVisible());
+        QVERIFY(text->toPlainText().contains(u"Die neun Regressionsmodelle"_s));
     } else if (wort.startsWith(u"dl"_s)) {
         QTest::mouseClick(w->List1()->viewport(), Qt::LeftButton, {}, zeile(w->List1(), zahl(2)));
         QTest::mouseDClick(w->List1()->viewport(), Qt::LeftButton, {}, zeile(w->List1(), zahl(2)));
@@ -84,7 +137,7 @@ void schritt(Eingabefenster& f, const QString& wort, const QTemporaryDir& ordner
         f.d.waehleDatei(name == u"-"_s ? std::nullopt
                                        : std::optional<QString>(ordner.filePath(name)));
     } else if (wort.startsWith(u"paste:"_s)) {
-        QGuiApplication::clipboard()->setText(wort.mid(6).replace(u'~', u' '));
+        QGuiApplication::clipboard()->setText(wort.mid(6).replace(u'~', u' ').replace(u'/', u'\n'));
         QTest::keyClick(fokus(), Qt::Key_V, Qt::ControlModifier);
     } else if (wort == u"fuenf"_s) {
         f.datensatzTippen(u"T"_s, FuenfPaare);
@@ -127,7 +180,9 @@ private slots:
         QTemporaryDir ordner;
         for (const auto& [name, text] :
              {std::pair{u"alt.rgr"_s, AltDatei},
-              {u"kaputt.rgr"_s, QByteArray("T\r\n 5 \r\n 1 \r\n 1 2 \r\n")}}) {
+              {u"kaputt.rgr"_s, QByteArray("T\r\n 5 \r\n 1 \r\n 1 2 \r\n")},
+              {u"werte.csv"_s, QByteArray("X;Y\n1;2\n2;4\n3;7\n4;8\n")},
+              {u"a.pro"_s, AltDatei}}) {
             QFile datei(ordner.filePath(name));
             QVERIFY(datei.open(QIODevice::WriteOnly));
             datei.write(text);

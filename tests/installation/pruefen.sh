@@ -10,6 +10,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 erwartet="bin/trendkurve
 bin/trendkurve-cli
 share/applications/trendkurve.desktop
+share/doc/trendkurve/anleitung.html
 share/doc/trendkurve/copyright
 share/icons/hicolor/scalable/apps/trendkurve.svg
 share/mime/packages/trendkurve.xml"
@@ -21,6 +22,8 @@ if [[ "$liste" != "$erwartet" ]]; then
 fi
 "$prefix/bin/trendkurve-cli" --version | grep -q '^trendkurve-cli [0-9]'
 "$prefix/bin/trendkurve" --version | grep -q '^trendkurve [0-9]'
+# The manual the program shows is installed for reading elsewhere too.
+grep -q 'Die neun Regressionsmodelle' "$prefix/share/doc/trendkurve/anleitung.html"
 
 # Hints count as failures too.
 if command -v desktop-file-validate >/dev/null; then

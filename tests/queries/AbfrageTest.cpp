@@ -9,7 +9,9 @@
 #include "Teststaende.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <cmath>
 
 using namespace tk;
@@ -124,6 +126,9 @@ private slots:
         QCOMPARE(r.text(0), zahl(2)); // the first data point
         QCOMPARE(r.text(1), zahl(5));
         QVERIFY(!r.panel->extrapolation()->isVisible());
+        r.tippe(0, QString()); // Ctrl+C copies the chart, even from a field
+        QTest::keyClick(r.feld(0), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->image().size(), r.fenster->bild().size());
         Panelaufbau s(zustand(1));
         QCOMPARE(s.text(0), QStringLiteral("    unendlich"));
         QVERIFY(s.panel->extrapolation()->isVisible()); // KMax lies at an infinite horizon

@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -75,6 +77,7 @@ struct Eingabefenster {
     explicit Eingabefenster(bool prognose = false) {
         z.ModusPrognostik = prognose;
         w = std::make_unique<frmKurvex>(z, d);
+        w->einstellungen = &einstellungen;
         w->show();
         aktiv = QTest::qWaitForWindowActive(w.get());
         warten();
@@ -94,6 +97,8 @@ struct Eingabefenster {
 
     Programmzustand z;
     FakeDialoge d;
+    QTemporaryDir ordner;
+    QSettings einstellungen{ordner.filePath(QStringLiteral("tk.ini")), QSettings::IniFormat};
     std::unique_ptr<frmKurvex> w;
     bool aktiv = false;
 };
