@@ -36,7 +36,8 @@ QString ueberText() {
     return programmName() + u" "_s + QStringLiteral(TK_VERSION) +
            u"\n\nTrendkurven an kurze Reihen von Wertepaaren anpassen: neun Regressionsmodelle "
            u"und drei Sättigungskurven der Prognose.\n\n"_s +
-           besitzerVermerk() + u"\nLizenz: alle Rechte vorbehalten."_s;
+           besitzerVermerk() +
+           u"\nLizenz: GNU General Public License, Version 3 oder neuer (GPL-3.0-or-later)."_s;
 }
 
 void hilfemenueAnbringen(QMainWindow& fenster, Dialoge& dialoge) {
