@@ -61,14 +61,7 @@ void zeichnePunkte(Ausgabe& a, const Diagramm& d, const Programmzustand& z, bool
     for (int i = 1; nummern && i <= z.AnzPaare; ++i) {
         if (!d.enthaelt(z.XWert(i), z.YWert(i))) continue;
         const double x = d.x(z.XWert(i)), y = d.y(z.YWert(i));
-        const QString n = QString::number(i);
-        const double w = a.textBreite(n), h = a.textHoehe(n);
-        b.drucke(a,
-                 {{x - w / 2, y - 1.5},
-                  {x + 1.2, y + h / 2},
-                  {x - 1.2 - w, y + h / 2},
-                  {x - w / 2, y + 1.5 + h}},
-                 n);
+        b.nummerAmPunkt(a, x, y, QString::number(i));
     }
     a.setzeLinienbreite(1);
 }

@@ -103,6 +103,16 @@ void zeichnePrognoseAchsen(Ausgabe& a, double x0, int achsBreite) {
     Pfeil(a, x0, 75, pi / 2, -1);
 }
 
+bool Beschriftungen::nummerAmPunkt(Ausgabe& a, double x, double y, const QString& nummer) {
+    const double w = a.textBreite(nummer), h = a.textHoehe(nummer);
+    return drucke(a,
+                  {{x - w / 2, y - 1.5},
+                   {x + 1.2, y + h / 2},
+                   {x - 1.2 - w, y + h / 2},
+                   {x - w / 2, y + 1.5 + h}},
+                  nummer);
+}
+
 bool Beschriftungen::drucke(Ausgabe& a, const std::vector<std::pair<double, double>>& orte,
                             const QString& t) {
     const double w = a.textBreite(t), h = a.textHoehe(t);
@@ -134,13 +144,7 @@ void zeichneDatenpunkt(Ausgabe& a, double x, double y, double unten, double oben
     if (y >= unten && y <= oben) {
         Kreis(a, x, y, 0.75, Farbe::Schwarz);
         b.belege({x - 0.75, y - 0.75, x + 0.75, y + 0.75});
-        if (!nummer.isEmpty())
-            b.drucke(a,
-                     {{x - w / 2, y - 1.5},
-                      {x + 1.2, y + h / 2},
-                      {x - 1.2 - w, y + h / 2},
-                      {x - w / 2, y + 1.5 + h}},
-                     nummer);
+        if (!nummer.isEmpty()) b.nummerAmPunkt(a, x, y, nummer);
         return;
     }
     const double rand = y > oben ? oben : unten;

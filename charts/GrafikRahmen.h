@@ -76,6 +76,8 @@ public:
     // Prints t with its top-left corner at the first free place of `orte`; false when
     // none was free.
     bool drucke(Ausgabe& a, const std::vector<std::pair<double, double>>& orte, const QString& t);
+    // A point's number at (x, y): under it, else right, left or above it.
+    bool nummerAmPunkt(Ausgabe& a, double x, double y, const QString& nummer);
 
 private:
     std::vector<Kasten> belegt_;
