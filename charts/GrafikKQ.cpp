@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GrafikKQ.h"
 
-#include <algorithm>
-
 #include "Format.h"
 
 namespace tk::grafik {
@@ -48,17 +46,12 @@ KQZeichnung kqZeichnung(const Programmzustand& z, double von, double bis, const 
     }
     const KQEntscheidend& kq = *k.kq;
     // Refined for the data's range of values, as the curve of the fit itself.
-    double yMin = z.YWert(1), yMax = yMin;
-    for (int i = 2; i <= z.AnzPaare; ++i) {
-        yMin = std::min(yMin, z.YWert(i));
-        yMax = std::max(yMax, z.YWert(i));
-    }
     k.kurve = abtasten(
         [&](double x) -> std::optional<double> {
             if (const auto b = kqBand(kq.kurve, kq.fit, x)) return b->y;
             return std::nullopt;
         },
-        von, bis, erweitert(yMin, yMax), {}, Schritte);
+        von, bis, erweitert(z.YMin, z.YMax), {}, Schritte);
     Bandzug mittel, vorhersage;
     for (int i = 0; i <= Schritte; ++i) {
         const double x = von + (bis - von) * i / Schritte;
