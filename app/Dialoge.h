@@ -2,7 +2,7 @@
 // All modal questions and file dialogs of the windows go through this interface,
 // so that tests can script the user's answers.
 
-#include "Meldungstext.h"
+#include "calc/Meldungstext.h"
 
 #include <QString>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "Ende.h"
+#include "app/Ende.h"
 
 namespace tk {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The program-wide exit confirmation.
 
-#include "Dialoge.h"
+#include "app/Dialoge.h"
 
 namespace tk {
 

@@ -1,4 +1,4 @@
-#include "Fehlermeldung.h"
+#include "app/Fehlermeldung.h"
 
 namespace tk {
 

@@ -1,8 +1,8 @@
 #pragma once
 // ZeigFehler: the one place where run-time errors become a German message box.
 
-#include "Dialoge.h"
-#include "Fehler.h"
+#include "app/Dialoge.h"
+#include "calc/Fehler.h"
 
 #include <functional>
 

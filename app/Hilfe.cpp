@@ -1,6 +1,6 @@
-#include "Hilfe.h"
+#include "app/Hilfe.h"
 
-#include "Besitzer.h"
+#include "app/Besitzer.h"
 
 #include <QAction>
 #include <QDialog>

@@ -1,7 +1,7 @@
 #pragma once
 // The "Hilfe" menu of the main windows: the user manual (F1) and the program's version.
 
-#include "Dialoge.h"
+#include "app/Dialoge.h"
 
 class QMainWindow;
 class QTextBrowser;

@@ -1,4 +1,4 @@
-#include "Meldungen.h"
+#include "app/Meldungen.h"
 
 namespace tk {
 

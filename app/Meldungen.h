@@ -2,7 +2,7 @@
 // Single-value checks that tell the user and report failure through `ergebnis`
 // (set to 1 when the message was shown, untouched when the value passed).
 
-#include "Dialoge.h"
+#include "app/Dialoge.h"
 
 namespace tk {
 

@@ -1,4 +1,4 @@
-#include "QtDialoge.h"
+#include "app/QtDialoge.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,7 +2,7 @@
 // The program's message boxes and file dialogs: QMessageBox with German buttons and
 // QFileDialog, started in the folder used last.
 
-#include "Dialoge.h"
+#include "app/Dialoge.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "TextBHilf.h"
+#include "app/TextBHilf.h"
 
-#include "Zeichensatz.h"
+#include "datafile/Zeichensatz.h"
 
 #include <QApplication>
 #include <QKeyEvent>

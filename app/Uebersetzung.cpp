@@ -1,4 +1,4 @@
-#include "Uebersetzung.h"
+#include "app/Uebersetzung.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

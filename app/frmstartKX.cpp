@@ -1,8 +1,8 @@
-#include "frmstartKX.h"
+#include "app/frmstartKX.h"
 
-#include "Besitzer.h"
-#include "Ende.h"
-#include "Layout.h"
+#include "app/Besitzer.h"
+#include "app/Ende.h"
+#include "app/Layout.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>

@@ -1,8 +1,8 @@
 #pragma once
 // The start window: choice of mode ("Prognostik", "Regression") or "Ende".
 
-#include "Dialoge.h"
-#include "Zustand.h"
+#include "app/Dialoge.h"
+#include "calc/Zustand.h"
 
 #include <QWidget>
 #include <array>

@@ -1,6 +1,6 @@
-#include "Daten.h"
+#include "bench/Daten.h"
 
-#include "Datei.h"
+#include "datafile/Datei.h"
 
 #include <benchmark/benchmark.h>
 

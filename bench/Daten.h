@@ -1,9 +1,9 @@
 #pragma once
 // Data sets of 21 pairs for the benchmarks.
 
-#include "Prognose.h"
-#include "Regression.h"
-#include "Zustand.h"
+#include "calc/Prognose.h"
+#include "calc/Regression.h"
+#include "calc/Zustand.h"
 
 #include <cmath>
 #include <functional>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Daten.h"
-#include "KQAnpassung.h"
+#include "bench/Daten.h"
+#include "calc/KQAnpassung.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
-#include "Datei.h"
-#include "Prognose.h"
-#include "Rechenlauf.h"
+#include "calc/Prognose.h"
+#include "calc/Rechenlauf.h"
+#include "datafile/Datei.h"
 
 #include <benchmark/benchmark.h>
 

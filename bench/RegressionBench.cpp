@@ -1,4 +1,4 @@
-#include "Daten.h"
+#include "bench/Daten.h"
 
 #include <benchmark/benchmark.h>
 

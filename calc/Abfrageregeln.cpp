@@ -1,10 +1,10 @@
-#include "Abfrageregeln.h"
+#include "calc/Abfrageregeln.h"
 
-#include "Auswertung.h"
-#include "Format.h"
-#include "Kurvenverlauf.h"
-#include "Rechnen.h"
-#include "Regression.h"
+#include "calc/Auswertung.h"
+#include "calc/Format.h"
+#include "calc/Kurvenverlauf.h"
+#include "calc/Rechnen.h"
+#include "calc/Regression.h"
 
 namespace tk::abfrage {
 

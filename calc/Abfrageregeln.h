@@ -3,7 +3,7 @@
 // the command line apply the same rules, so the command line accepts every value the
 // program itself writes into a field.
 
-#include "Zustand.h"
+#include "calc/Zustand.h"
 
 #include <optional>
 #include <string>

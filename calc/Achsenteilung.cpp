@@ -1,6 +1,6 @@
-#include "Achsenteilung.h"
+#include "calc/Achsenteilung.h"
 
-#include "Format.h"
+#include "calc/Format.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,10 +1,10 @@
-#include "Auswertung.h"
+#include "calc/Auswertung.h"
 
-#include "Bewacht.h"
-#include "Fehler.h"
-#include "Kurventypen.h"
-#include "Modelle.h"
-#include "Rechnen.h"
+#include "calc/Bewacht.h"
+#include "calc/Fehler.h"
+#include "calc/Kurventypen.h"
+#include "calc/Modelle.h"
+#include "calc/Rechnen.h"
 
 #include <cmath>
 

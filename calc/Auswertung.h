@@ -3,7 +3,7 @@
 // inflection points and densities. Guarded operations return nullopt where a value
 // cannot be computed; unguarded ones throw Fehler.
 
-#include "Zustand.h"
+#include "calc/Zustand.h"
 
 #include <optional>
 #include <string>

@@ -1,7 +1,7 @@
-#include "Bestimmtheit.h"
+#include "calc/Bestimmtheit.h"
 
-#include "Fehler.h"
-#include "Format.h"
+#include "calc/Fehler.h"
+#include "calc/Format.h"
 
 #include <cmath>
 

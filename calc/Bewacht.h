@@ -2,7 +2,7 @@
 // Guarded steps: an evaluation that must never interrupt its caller turns a failing
 // step into an unset value instead of an exception.
 
-#include "Fehler.h"
+#include "calc/Fehler.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
-#include "Ergebnistabelle.h"
+#include "calc/Ergebnistabelle.h"
 
-#include "Auswertung.h"
-#include "Format.h"
+#include "calc/Auswertung.h"
+#include "calc/Format.h"
 
 #include <algorithm>
 

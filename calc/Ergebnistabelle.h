@@ -4,7 +4,7 @@
 // model or curve with its parameters and characteristic values, the data set and the
 // stored queries. Numbers carry a decimal comma, as German spreadsheets read them.
 
-#include "Zustand.h"
+#include "calc/Zustand.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "Fehler.h"
+#include "calc/Fehler.h"
 
 namespace tk {
 

@@ -1,4 +1,4 @@
-#include "Format.h"
+#include "calc/Format.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "KQAnpassung.h"
+#include "calc/KQAnpassung.h"
 
-#include "Modelle.h"
+#include "calc/Modelle.h"
 
 #include <algorithm>
 

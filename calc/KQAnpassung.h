@@ -3,10 +3,10 @@
 // Least squares in the data's units for every model of a regression run and every
 // curve type of a prognosis case, each started from its linearised fit.
 
-#include "KQIntervalle.h"
-#include "Prognose.h"
-#include "Regression.h"
-#include "Zustand.h"
+#include "calc/KQIntervalle.h"
+#include "calc/Prognose.h"
+#include "calc/Regression.h"
+#include "calc/Zustand.h"
 
 #include <array>
 #include <optional>

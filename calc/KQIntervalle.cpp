@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "KQIntervalle.h"
+#include "calc/KQIntervalle.h"
 
-#include "Fehler.h"
+#include "calc/Fehler.h"
 
 #include <gsl/gsl_cdf.h>
 

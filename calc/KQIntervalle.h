@@ -4,7 +4,7 @@
 // the profile interval of the saturation level K, and the confidence and prediction
 // bands of the curve (delta method with the covariance).
 
-#include "Kleinstquadrate.h"
+#include "calc/Kleinstquadrate.h"
 
 #include <optional>
 #include <vector>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Kleinstquadrate.h"
+#include "calc/Kleinstquadrate.h"
 
-#include "Fehler.h"
-#include "Kurventypen.h"
-#include "Modelle.h"
+#include "calc/Fehler.h"
+#include "calc/Kurventypen.h"
+#include "calc/Modelle.h"
 
 #include <gsl/gsl_blas.h>
 #include <gsl/gsl_cdf.h>

@@ -1,8 +1,8 @@
-#include "Kurventypen.h"
+#include "calc/Kurventypen.h"
 
-#include "Bewacht.h"
-#include "Fehler.h"
-#include "Rechnen.h"
+#include "calc/Bewacht.h"
+#include "calc/Fehler.h"
+#include "calc/Rechnen.h"
 
 #include <cmath>
 

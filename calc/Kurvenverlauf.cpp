@@ -1,4 +1,4 @@
-#include "Kurvenverlauf.h"
+#include "calc/Kurvenverlauf.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "Meldungstext.h"
+#include "calc/Meldungstext.h"
 
 #include <cstdlib>
 

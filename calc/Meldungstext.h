@@ -2,7 +2,7 @@
 // The German message for an error record or a failed check, as plain data, so that
 // the windows and the command-line companion say the same words.
 
-#include "Fehler.h"
+#include "calc/Fehler.h"
 
 #include <optional>
 #include <string>

@@ -1,7 +1,7 @@
-#include "Modelle.h"
+#include "calc/Modelle.h"
 
-#include "Bewacht.h"
-#include "Rechnen.h"
+#include "calc/Bewacht.h"
+#include "calc/Rechnen.h"
 
 #include <cmath>
 

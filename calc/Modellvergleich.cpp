@@ -1,7 +1,7 @@
-#include "Modellvergleich.h"
+#include "calc/Modellvergleich.h"
 
-#include "Auswertung.h"
-#include "Meldungstext.h"
+#include "calc/Auswertung.h"
+#include "calc/Meldungstext.h"
 
 #include <algorithm>
 #include <cmath>

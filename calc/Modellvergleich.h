@@ -2,9 +2,9 @@
 // All nine regression fits side by side, best first, with why a model could not be
 // used, and whether the choice of the decisive model was a close one.
 
-#include "Bestimmtheit.h"
-#include "Prognose.h"
-#include "Regression.h"
+#include "calc/Bestimmtheit.h"
+#include "calc/Prognose.h"
+#include "calc/Regression.h"
 
 #include <optional>
 #include <string>

@@ -1,8 +1,8 @@
-#include "Prognose.h"
+#include "calc/Prognose.h"
 
-#include "Bestimmtheit.h"
-#include "Kurventypen.h"
-#include "Rechnen.h"
+#include "calc/Bestimmtheit.h"
+#include "calc/Kurventypen.h"
+#include "calc/Rechnen.h"
 
 #include <cmath>
 

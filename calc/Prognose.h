@@ -2,8 +2,8 @@
 // Prognosis fitting: the cumulative series of a case and the three saturation
 // searches (curve types 1, 3, 5).
 
-#include "Fehler.h"
-#include "Zustand.h"
+#include "calc/Fehler.h"
+#include "calc/Zustand.h"
 
 #include <array>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "Rechenlauf.h"
+#include "calc/Rechenlauf.h"
 
 #include <exception>
 #include <thread>

@@ -4,10 +4,10 @@
 // the nine regression fits, or both prognosis cases, which may run at the same time on
 // two threads with the same results as one after the other.
 
-#include "Fehler.h"
-#include "Prognose.h"
-#include "Regression.h"
-#include "Zustand.h"
+#include "calc/Fehler.h"
+#include "calc/Prognose.h"
+#include "calc/Regression.h"
+#include "calc/Zustand.h"
 
 #include <array>
 #include <functional>

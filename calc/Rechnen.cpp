@@ -1,6 +1,6 @@
-#include "Rechnen.h"
+#include "calc/Rechnen.h"
 
-#include "Fehler.h"
+#include "calc/Fehler.h"
 
 #include <cmath>
 

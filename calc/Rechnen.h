@@ -2,7 +2,7 @@
 // Checked arithmetic: every operation that could produce NaN or infinity throws
 // a Fehler with code 5 (invalid argument), 6 (overflow) or 11 (division by zero).
 
-#include "Fehler.h"
+#include "calc/Fehler.h"
 
 namespace tk::rechnen {
 

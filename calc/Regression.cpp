@@ -1,8 +1,8 @@
-#include "Regression.h"
+#include "calc/Regression.h"
 
-#include "Bestimmtheit.h"
-#include "Modelle.h"
-#include "Rechnen.h"
+#include "calc/Bestimmtheit.h"
+#include "calc/Modelle.h"
+#include "calc/Rechnen.h"
 
 #include <cmath>
 

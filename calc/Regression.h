@@ -1,8 +1,8 @@
 #pragma once
 // The nine regression models, fitted by least squares on linearised axes.
 
-#include "Fehler.h"
-#include "Zustand.h"
+#include "calc/Fehler.h"
+#include "calc/Zustand.h"
 
 #include <array>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "Zustand.h"
+#include "calc/Zustand.h"
 
 namespace tk {
 

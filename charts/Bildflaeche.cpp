@@ -1,4 +1,4 @@
-#include "Bildflaeche.h"
+#include "charts/Bildflaeche.h"
 
 #include <QPainter>
 #include <QTimer>

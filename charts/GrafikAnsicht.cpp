@@ -1,6 +1,6 @@
-#include "GrafikAnsicht.h"
+#include "charts/GrafikAnsicht.h"
 
-#include "frmGrafikKurvex.h"
+#include "charts/frmGrafikKurvex.h"
 
 #include <QAction>
 #include <QActionGroup>

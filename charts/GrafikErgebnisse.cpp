@@ -1,10 +1,10 @@
-#include "GrafikErgebnisse.h"
+#include "charts/GrafikErgebnisse.h"
 
-#include "Bericht.h"
-#include "Fehlermeldung.h"
-#include "Json.h"
-#include "frmGrafikKurvex.h"
-#include "frmModellvergleich.h"
+#include "app/Fehlermeldung.h"
+#include "bericht/Bericht.h"
+#include "bericht/Json.h"
+#include "charts/frmGrafikKurvex.h"
+#include "charts/frmModellvergleich.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -48,8 +48,9 @@ std::string exportText(frmGrafikKurvex& w, const QString& pfad) {
     const auto& lauf = w.dienste().laufergebnis;
     const std::optional<Vergleichsdaten> d = lauf ? lauf() : std::nullopt;
     if (!endetAuf(pfad, u".json"_s) || !d) return alsCsv(ergebnisseAlsTabelle(w));
-    const cli::Bericht b = cli::berichtAusLauf(d->z, d->regression, d->summenwerte, d->einzelwerte);
-    return cli::alsJson(b, d->z.DateiName);
+    const bericht::Bericht b =
+        bericht::berichtAusLauf(d->z, d->regression, d->summenwerte, d->einzelwerte);
+    return bericht::alsJson(b, d->z.DateiName);
 }
 
 void ergebnisseExportieren(frmGrafikKurvex& w) {

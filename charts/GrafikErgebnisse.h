@@ -3,7 +3,7 @@
 // "Ergebnisse kopieren", "Ergebnisse > Modellvergleich ..." and
 // "Datei > Ergebnisse exportieren ..." (CSV or the command line's JSON).
 
-#include "Ergebnistabelle.h"
+#include "calc/Ergebnistabelle.h"
 
 #include <QString>
 

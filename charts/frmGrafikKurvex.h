@@ -2,12 +2,12 @@
 // The chart window: picture box with the chart of the current mode and case, the
 // query panel below it, and the buttons and menu to print and to go back.
 
-#include "Dialoge.h"
-#include "Ergebnistabelle.h"
-#include "GrafikExport.h"
-#include "GrafikZustand.h"
-#include "Vergleichsdaten.h"
-#include "Zustand.h"
+#include "app/Dialoge.h"
+#include "calc/Ergebnistabelle.h"
+#include "calc/Zustand.h"
+#include "zeichnung/GrafikExport.h"
+#include "zeichnung/GrafikZustand.h"
+#include "zeichnung/Vergleichsdaten.h"
 
 #include <QImage>
 #include <QMainWindow>

@@ -1,9 +1,9 @@
-#include "frmModellvergleich.h"
+#include "charts/frmModellvergleich.h"
 
-#include "KQAnpassung.h"
-#include "Modellvergleich.h"
-#include "QPainterAusgabe.h"
-#include "Residuenplot.h"
+#include "calc/KQAnpassung.h"
+#include "calc/Modellvergleich.h"
+#include "zeichnung/QPainterAusgabe.h"
+#include "zeichnung/Residuenplot.h"
 
 #include <QApplication>
 #include <QClipboard>

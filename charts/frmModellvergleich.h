@@ -3,8 +3,8 @@
 // one marked and a residual plot; in prognosis mode both cases with their three curve
 // types. Ten significant digits are shown; the tool tip and the copy give all 17.
 
-#include "Ergebnistabelle.h"
-#include "Vergleichsdaten.h"
+#include "calc/Ergebnistabelle.h"
+#include "zeichnung/Vergleichsdaten.h"
 
 #include <QDialog>
 #include <optional>

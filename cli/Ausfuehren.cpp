@@ -1,10 +1,11 @@
-#include "Ausfuehren.h"
+#include "cli/Ausfuehren.h"
 
-#include "Bericht.h"
-#include "Csv.h"
-#include "Json.h"
-#include "Meldungstext.h"
-#include "Tabelle.h"
+#include "bericht/Bericht.h"
+#include "bericht/Json.h"
+#include "bericht/Tabelle.h"
+#include "calc/Meldungstext.h"
+#include "cli/Csv.h"
+#include "cli/Optionen.h"
 
 #include <algorithm>
 #include <atomic>
@@ -20,6 +21,8 @@
 #include <thread>
 
 namespace tk::cli {
+
+using namespace bericht;
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "Csv.h"
+#include "cli/Csv.h"
 
-#include "Fehler.h"
-#include "Wertetabelle.h"
+#include "calc/Fehler.h"
+#include "datafile/Wertetabelle.h"
 
 namespace tk::cli {
 

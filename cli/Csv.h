@@ -1,7 +1,7 @@
 #pragma once
 // Two columns X and Y as a spreadsheet exports them.
 
-#include "Datei.h"
+#include "datafile/Datei.h"
 
 #include <string>
 

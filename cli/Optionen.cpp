@@ -1,4 +1,4 @@
-#include "Optionen.h"
+#include "cli/Optionen.h"
 
 #include <charconv>
 #include <cmath>
@@ -22,17 +22,6 @@ const char* const Gebrauch =
     "  --version      Version anzeigen\n"
     "Exit-Status: 0 jede Datei gab ein Ergebnis, 1 nicht jede, 2 eine unbrauchbare Datei\n"
     "oder Angabe.\n";
-
-std::optional<double> zahlAusText(const std::string& text) {
-    if (text.empty()) return std::nullopt;
-    const char* anfang = text.data() + (text[0] == '+' ? 1 : 0);
-    const char* ende = text.data() + text.size();
-    if (anfang == ende || *anfang == '+') return std::nullopt;
-    double wert = 0;
-    const auto [stelle, ec] = std::from_chars(anfang, ende, wert, std::chars_format::general);
-    if (ec != std::errc() || stelle != ende || !std::isfinite(wert)) return std::nullopt;
-    return wert;
-}
 
 namespace {
 

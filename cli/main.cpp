@@ -1,6 +1,6 @@
 // trendkurve-cli: the calculation of data files, without windows.
 
-#include "Ausfuehren.h"
+#include "cli/Ausfuehren.h"
 
 #include <iostream>
 

@@ -2,8 +2,8 @@
 // The ".rgr"/".pro" data files: title (commas stored as '@'), pair count, code
 // number and one line per pair, CR LF line ends, title in Windows-1252.
 
-#include "Fehler.h"
-#include "Zustand.h"
+#include "calc/Fehler.h"
+#include "calc/Zustand.h"
 
 #include <functional>
 #include <iosfwd>

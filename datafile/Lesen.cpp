@@ -1,10 +1,10 @@
 // Free-format list input of the data files: the title field, then numbers
 // separated by blanks, commas or line ends.
 
-#include "Datei.h"
-#include "Format.h"
-#include "Meldungstext.h"
-#include "Zeichensatz.h"
+#include "calc/Format.h"
+#include "calc/Meldungstext.h"
+#include "datafile/Datei.h"
+#include "datafile/Zeichensatz.h"
 
 #include <cctype>
 #include <charconv>

@@ -1,7 +1,7 @@
 // File-system side of the data files: loading, the atomic save, existence and
 // deletion, with the system's failure reasons mapped onto the program's codes.
 
-#include "Datei.h"
+#include "datafile/Datei.h"
 
 #include <algorithm>
 #include <atomic>

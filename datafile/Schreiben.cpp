@@ -1,8 +1,8 @@
 // Writing a data set in the file format, and the title's comma substitution.
 
-#include "Datei.h"
-#include "Format.h"
-#include "Zeichensatz.h"
+#include "calc/Format.h"
+#include "datafile/Datei.h"
+#include "datafile/Zeichensatz.h"
 
 #include <algorithm>
 #include <ostream>

@@ -1,5 +1,5 @@
-#include "Datei.h"
-#include "Regression.h"
+#include "calc/Regression.h"
+#include "datafile/Datei.h"
 
 namespace tk {
 

@@ -1,6 +1,6 @@
-#include "Wertetabelle.h"
+#include "datafile/Wertetabelle.h"
 
-#include "Meldungstext.h"
+#include "calc/Meldungstext.h"
 
 #include <algorithm>
 #include <cctype>

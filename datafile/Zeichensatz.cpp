@@ -1,4 +1,4 @@
-#include "Zeichensatz.h"
+#include "datafile/Zeichensatz.h"
 
 #include <array>
 #include <cstdint>

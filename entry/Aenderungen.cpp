@@ -1,11 +1,11 @@
 // Unsaved changes, undo and redo, recently opened files and files dropped on the window.
 
-#include "frmKurvex.h"
+#include "entry/frmKurvex.h"
 
-#include "Datei.h"
-#include "Ende.h"
-#include "Regression.h"
-#include "Werteliste.h"
+#include "app/Ende.h"
+#include "calc/Regression.h"
+#include "datafile/Datei.h"
+#include "entry/Werteliste.h"
 
 #include <QAction>
 #include <QDragEnterEvent>

@@ -1,11 +1,11 @@
 // Pairs from the clipboard or a CSV file, and the model table of the last run.
 
-#include "frmKurvex.h"
+#include "entry/frmKurvex.h"
 
-#include "Regression.h"
-#include "Werteliste.h"
-#include "Wertetabelle.h"
-#include "frmModellvergleich.h"
+#include "calc/Regression.h"
+#include "charts/frmModellvergleich.h"
+#include "datafile/Wertetabelle.h"
+#include "entry/Werteliste.h"
 
 #include <QAction>
 #include <QApplication>

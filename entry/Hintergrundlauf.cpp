@@ -1,4 +1,4 @@
-#include "Hintergrundlauf.h"
+#include "entry/Hintergrundlauf.h"
 
 #include <QEventLoop>
 

@@ -3,7 +3,7 @@
 // state. The caller waits in a local event loop, so the window stays alive; the
 // worker's reports reach the caller as posted calls on the caller's thread.
 
-#include "Rechenlauf.h"
+#include "calc/Rechenlauf.h"
 
 #include <QObject>
 

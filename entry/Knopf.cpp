@@ -1,4 +1,4 @@
-#include "Knopf.h"
+#include "entry/Knopf.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

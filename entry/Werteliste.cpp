@@ -1,6 +1,6 @@
-#include "Werteliste.h"
+#include "entry/Werteliste.h"
 
-#include "Format.h"
+#include "calc/Format.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 #pragma once
 // Texts of the value list and of the pair fields, and the deletion of one pair.
 
-#include "Dialoge.h"
-#include "Zustand.h"
+#include "app/Dialoge.h"
+#include "calc/Zustand.h"
 
 #include <QString>
 

@@ -1,16 +1,16 @@
-#include "frmKurvex.h"
+#include "entry/frmKurvex.h"
 
-#include "Besitzer.h"
-#include "Ende.h"
-#include "Fehlermeldung.h"
-#include "Format.h"
-#include "Hilfe.h"
-#include "Knopf.h"
-#include "Layout.h"
-#include "Meldungen.h"
-#include "Regression.h"
-#include "TextBHilf.h"
-#include "Werteliste.h"
+#include "app/Besitzer.h"
+#include "app/Ende.h"
+#include "app/Fehlermeldung.h"
+#include "app/Hilfe.h"
+#include "app/Layout.h"
+#include "app/Meldungen.h"
+#include "app/TextBHilf.h"
+#include "calc/Format.h"
+#include "calc/Regression.h"
+#include "entry/Knopf.h"
+#include "entry/Werteliste.h"
 
 #include <QAction>
 #include <QApplication>

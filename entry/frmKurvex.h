@@ -2,11 +2,11 @@
 // The input window: title, pair count and pairs, the value list, the calculation run
 // with its results, and the "Datei" menu.
 
-#include "Datei.h"
-#include "Dialoge.h"
-#include "Prognose.h"
-#include "Vergleichsdaten.h"
-#include "Zustand.h"
+#include "app/Dialoge.h"
+#include "calc/Prognose.h"
+#include "calc/Zustand.h"
+#include "datafile/Datei.h"
+#include "zeichnung/Vergleichsdaten.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -1,11 +1,11 @@
 // The "Datei" menu and "Eingabe speichern" of the input window.
 
-#include "frmKurvex.h"
+#include "entry/frmKurvex.h"
 
-#include "Datei.h"
-#include "Fehlermeldung.h"
-#include "Format.h"
-#include "Werteliste.h"
+#include "app/Fehlermeldung.h"
+#include "calc/Format.h"
+#include "datafile/Datei.h"
+#include "entry/Werteliste.h"
 
 #include <QFileInfo>
 #include <QLabel>

@@ -1,11 +1,11 @@
 // The calculation run of the input window and its chart buttons.
 
-#include "frmKurvex.h"
+#include "entry/frmKurvex.h"
 
-#include "Fehlermeldung.h"
-#include "Format.h"
-#include "Hintergrundlauf.h"
-#include "Layout.h"
+#include "app/Fehlermeldung.h"
+#include "app/Layout.h"
+#include "calc/Format.h"
+#include "entry/Hintergrundlauf.h"
 
 #include <QAction>
 #include <QLabel>

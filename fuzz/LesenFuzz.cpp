@@ -1,8 +1,8 @@
 // Any byte sequence either gives a data set that keeps the reader's promises, or is
 // refused with a Fehler; a data set that was read can be written and read back.
 
-#include "Datei.h"
-#include "Zeichensatz.h"
+#include "datafile/Datei.h"
+#include "datafile/Zeichensatz.h"
 
 #include <cmath>
 #include <cstdint>

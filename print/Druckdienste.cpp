@@ -1,8 +1,8 @@
-#include "Druckdienste.h"
+#include "print/Druckdienste.h"
 
-#include "Druckseite.h"
-#include "QtDrucker.h"
-#include "frmGrafikKurvex.h"
+#include "charts/frmGrafikKurvex.h"
+#include "print/Druckseite.h"
+#include "print/QtDrucker.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

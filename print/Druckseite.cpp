@@ -1,14 +1,14 @@
-#include "Druckseite.h"
+#include "print/Druckseite.h"
 
-#include "Abfrageregeln.h"
-#include "Ausgabe.h"
-#include "Auswertung.h"
-#include "Besitzer.h"
-#include "Fehlermeldung.h"
-#include "Format.h"
-#include "Meldungen.h"
-#include "Messflaeche.h"
-#include "frmGrafikKurvex.h"
+#include "app/Besitzer.h"
+#include "app/Fehlermeldung.h"
+#include "app/Meldungen.h"
+#include "calc/Abfrageregeln.h"
+#include "calc/Auswertung.h"
+#include "calc/Format.h"
+#include "charts/frmGrafikKurvex.h"
+#include "zeichnung/Ausgabe.h"
+#include "zeichnung/Messflaeche.h"
 
 namespace tk {
 

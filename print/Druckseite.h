@@ -3,9 +3,9 @@
 // of stored queries, laid out in millimetres inside a 196 x 280 mm frame that is
 // centred on the printable area.
 
-#include "Drucker.h"
-#include "GrafikZustand.h"
-#include "Zustand.h"
+#include "calc/Zustand.h"
+#include "print/Drucker.h"
+#include "zeichnung/GrafikZustand.h"
 
 #include <QDate>
 #include <QSizeF>

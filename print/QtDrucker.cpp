@@ -1,6 +1,6 @@
-#include "QtDrucker.h"
+#include "print/QtDrucker.h"
 
-#include "QPainterAusgabe.h"
+#include "zeichnung/QPainterAusgabe.h"
 
 #include <QFile>
 #include <QPainter>

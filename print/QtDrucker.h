@@ -1,7 +1,7 @@
 #pragma once
 // The printer behind a QPrinter: a real printer, a PDF file or a preview page.
 
-#include "Drucker.h"
+#include "print/Drucker.h"
 
 #include <QPageSize>
 #include <QString>

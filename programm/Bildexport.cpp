@@ -1,12 +1,12 @@
-#include "Bildexport.h"
+#include "programm/Bildexport.h"
 
-#include "Datei.h"
-#include "Dialoge.h"
-#include "GrafikExport.h"
-#include "Grafikdienste.h"
-#include "Meldungstext.h"
-#include "Rechenlauf.h"
-#include "frmGrafikKurvex.h"
+#include "app/Dialoge.h"
+#include "calc/Meldungstext.h"
+#include "calc/Rechenlauf.h"
+#include "charts/frmGrafikKurvex.h"
+#include "datafile/Datei.h"
+#include "programm/Grafikdienste.h"
+#include "zeichnung/GrafikExport.h"
 
 #include <algorithm>
 #include <optional>

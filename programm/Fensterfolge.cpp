@@ -1,11 +1,11 @@
-#include "Fensterfolge.h"
+#include "programm/Fensterfolge.h"
 
-#include "Datei.h"
-#include "Ende.h"
-#include "Fehlermeldung.h"
-#include "Grafikdienste.h"
-#include "frmKurvex.h"
-#include "frmstartKX.h"
+#include "app/Ende.h"
+#include "app/Fehlermeldung.h"
+#include "app/frmstartKX.h"
+#include "datafile/Datei.h"
+#include "entry/frmKurvex.h"
+#include "programm/Grafikdienste.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -3,11 +3,11 @@
 // shown at a time; a window shown anew is created fresh. The program ends when the
 // last window closes or the exit confirmation says so.
 
-#include "Dialoge.h"
-#include "Grafikdienste.h"
-#include "Zustand.h"
-#include "frmKurvex.h"
-#include "frmstartKX.h"
+#include "app/Dialoge.h"
+#include "app/frmstartKX.h"
+#include "calc/Zustand.h"
+#include "entry/frmKurvex.h"
+#include "programm/Grafikdienste.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,8 +1,8 @@
-#include "Grafikdienste.h"
+#include "programm/Grafikdienste.h"
 
-#include "Abfragepanel.h"
-#include "Abfragetabelle.h"
-#include "Druckdienste.h"
+#include "print/Druckdienste.h"
+#include "queries/Abfragepanel.h"
+#include "queries/Abfragetabelle.h"
 
 namespace tk {
 

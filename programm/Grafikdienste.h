@@ -1,7 +1,7 @@
 #pragma once
 // The services the chart window cannot provide itself (query panel, printing).
 
-#include "frmGrafikKurvex.h"
+#include "charts/frmGrafikKurvex.h"
 
 namespace tk {
 

@@ -1,4 +1,4 @@
-#include "Startoptionen.h"
+#include "programm/Startoptionen.h"
 
 #include <algorithm>
 #include <array>

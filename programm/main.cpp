@@ -1,10 +1,10 @@
 // Trendkurve: fits trend curves to short series of value pairs.
 
-#include "Bildexport.h"
-#include "Fensterfolge.h"
-#include "QtDialoge.h"
-#include "Startoptionen.h"
-#include "Uebersetzung.h"
+#include "app/QtDialoge.h"
+#include "app/Uebersetzung.h"
+#include "programm/Bildexport.h"
+#include "programm/Fensterfolge.h"
+#include "programm/Startoptionen.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,11 +1,11 @@
-#include "Abfragepanel.h"
+#include "queries/Abfragepanel.h"
 
-#include "KQAnpassung.h"
+#include "calc/KQAnpassung.h"
 
-#include "Auswertung.h"
-#include "Fehlermeldung.h"
-#include "Format.h"
-#include "TextBHilf.h"
+#include "app/Fehlermeldung.h"
+#include "app/TextBHilf.h"
+#include "calc/Auswertung.h"
+#include "calc/Format.h"
 
 #include <QEvent>
 #include <QFocusEvent>

@@ -4,12 +4,12 @@
 // Its layout and rules depend on the chart: regression, Fall Summenwerte or
 // Fall Einzelwerte.
 
-#include "Abfrageregeln.h"
-#include "Abfragespeicher.h"
-#include "Dialoge.h"
-#include "GrafikZustand.h"
-#include "Zustand.h"
-#include "frmGrafikKurvex.h"
+#include "app/Dialoge.h"
+#include "calc/Abfrageregeln.h"
+#include "calc/Zustand.h"
+#include "charts/frmGrafikKurvex.h"
+#include "queries/Abfragespeicher.h"
+#include "zeichnung/GrafikZustand.h"
 
 #include <QFont>
 #include <array>

@@ -1,9 +1,9 @@
 // What leaving a query field does, for each chart.
-#include "Abfragepanel.h"
+#include "queries/Abfragepanel.h"
 
-#include "Abfrageregeln.h"
-#include "Auswertung.h"
-#include "Format.h"
+#include "calc/Abfrageregeln.h"
+#include "calc/Auswertung.h"
+#include "calc/Format.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "Abfragespeicher.h"
+#include "queries/Abfragespeicher.h"
 
 namespace tk {
 

@@ -2,9 +2,9 @@
 // The store of confirmed queries of the chart window: its limit per chart and the
 // question that lets the newest query replace the oldest one.
 
-#include "Dialoge.h"
-#include "GrafikZustand.h"
-#include "Zustand.h"
+#include "app/Dialoge.h"
+#include "calc/Zustand.h"
+#include "zeichnung/GrafikZustand.h"
 
 namespace tk {
 

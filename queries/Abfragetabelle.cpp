@@ -1,9 +1,9 @@
-#include "Abfragetabelle.h"
+#include "queries/Abfragetabelle.h"
 
-#include "Abfrageregeln.h"
-#include "Abfragespeicher.h"
-#include "Auswertung.h"
-#include "Bewacht.h"
+#include "calc/Abfrageregeln.h"
+#include "calc/Auswertung.h"
+#include "calc/Bewacht.h"
+#include "queries/Abfragespeicher.h"
 
 namespace tk {
 

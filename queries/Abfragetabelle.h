@@ -2,9 +2,9 @@
 // The stored queries of the chart on display as a table of numbers, with the values
 // the printout derives from them.
 
-#include "Ergebnistabelle.h"
-#include "GrafikZustand.h"
-#include "Zustand.h"
+#include "calc/Ergebnistabelle.h"
+#include "calc/Zustand.h"
+#include "zeichnung/GrafikZustand.h"
 
 namespace tk {
 

@@ -1,13 +1,13 @@
 // The program's messages as the dialogs receive them, and the real message boxes and
 // file dialogs: German buttons, icons, answers.
 
-#include "FakeDialoge.h"
-#include "Fehlermeldung.h"
-#include "QtDialoge.h"
-#include "QtTestLauf.h"
-#include "Startoptionen.h"
-#include "Uebersetzung.h"
-#include "frmKurvex.h"
+#include "app/Fehlermeldung.h"
+#include "app/QtDialoge.h"
+#include "app/Uebersetzung.h"
+#include "entry/frmKurvex.h"
+#include "programm/Startoptionen.h"
+#include "tests/support/FakeDialoge.h"
+#include "tests/support/QtTestLauf.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,9 +1,9 @@
 // The window sequence along the user's paths: exactly one visible window, fresh
 // windows, reset on return to start, program end only when confirmed.
 
-#include "Fensterfolge.h"
-#include "Eingabefenster.h"
-#include "QtTestLauf.h"
+#include "programm/Fensterfolge.h"
+#include "tests/support/Eingabefenster.h"
+#include "tests/support/QtTestLauf.h"
 
 #include <QAction>
 #include <QListWidget>

@@ -1,8 +1,8 @@
 // The query fields' rules at their limits: what the program writes back into a field
 // must be accepted when read again, and a refused value is replaced next to the limit.
-#include "Abfrageregeln.h"
-#include "Auswertung.h"
-#include "Format.h"
+#include "calc/Abfrageregeln.h"
+#include "calc/Auswertung.h"
+#include "calc/Format.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Number texts, checked arithmetic and axis ticks.
-#include "Format.h"
-#include "Achsenteilung.h"
-#include "Rechnen.h"
+#include "calc/Format.h"
+#include "calc/Achsenteilung.h"
+#include "calc/Rechnen.h"
 
 #include <clocale>
 #include <cmath>

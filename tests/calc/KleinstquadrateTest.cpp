@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Least squares in the data's units: NIST's certified answers, and the coverage of the
 // 95 % intervals on simulated series.
-#include "KQAnpassung.h"
-#include "Wertepaare.h"
+#include "calc/KQAnpassung.h"
+#include "tests/support/Wertepaare.h"
 
 #include <gtest/gtest.h>
 

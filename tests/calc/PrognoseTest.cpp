@@ -1,12 +1,12 @@
 // Saturation searches and the evaluation of the three curve types. The stored answers
 // of the examples hold the fitted curves and their characteristic values; these tests
 // hold the properties and what no example output shows.
-#include "Prognose.h"
-#include "Auswertung.h"
-#include "Fehler.h"
-#include "Modellvergleich.h"
-#include "Rechenlauf.h"
-#include "Wertepaare.h"
+#include "calc/Prognose.h"
+#include "calc/Auswertung.h"
+#include "calc/Fehler.h"
+#include "calc/Modellvergleich.h"
+#include "calc/Rechenlauf.h"
+#include "tests/support/Wertepaare.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,12 +1,12 @@
 // Regression fits, evaluation and inversion of the models, and the comparison of the
 // nine fits. The stored answers of the examples hold the fitted numbers; these tests
 // hold the properties and the edge cases no example reaches.
-#include "Regression.h"
-#include "Auswertung.h"
-#include "Bestimmtheit.h"
-#include "Modellvergleich.h"
-#include "Rechnen.h"
-#include "Wertepaare.h"
+#include "calc/Regression.h"
+#include "calc/Auswertung.h"
+#include "calc/Bestimmtheit.h"
+#include "calc/Modellvergleich.h"
+#include "calc/Rechnen.h"
+#include "tests/support/Wertepaare.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 // The symbol-font letters of the chart captions.
 
-#include "Symbolschrift.h"
+#include "zeichnung/Symbolschrift.h"
 
 #include <gtest/gtest.h>
 

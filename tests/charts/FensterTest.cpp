@@ -1,10 +1,10 @@
 // The chart window driven through its real buttons and menu.
 
-#include "AufzeichnungsAusgabe.h"
-#include "Bildflaeche.h"
-#include "FakeDialoge.h"
-#include "Teststaende.h"
-#include "frmGrafikKurvex.h"
+#include "charts/Bildflaeche.h"
+#include "charts/frmGrafikKurvex.h"
+#include "tests/support/AufzeichnungsAusgabe.h"
+#include "tests/support/FakeDialoge.h"
+#include "tests/support/Teststaende.h"
 
 #include <QAction>
 #include <QDir>

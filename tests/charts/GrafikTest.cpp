@@ -1,15 +1,15 @@
 // The three charts on the recording surface: the values a user reads off them and
 // the geometry that carries them.
 
-#include "AufzeichnungsAusgabe.h"
-#include "Grafiken.h"
-#include "Teststaende.h"
+#include "tests/support/AufzeichnungsAusgabe.h"
+#include "tests/support/Teststaende.h"
+#include "zeichnung/Grafiken.h"
 
-#include "Auswertung.h"
-#include "Bewacht.h"
-#include "Format.h"
-#include "Modelle.h"
-#include "Regression.h"
+#include "calc/Auswertung.h"
+#include "calc/Bewacht.h"
+#include "calc/Format.h"
+#include "calc/Modelle.h"
+#include "calc/Regression.h"
 
 #include <QStringList>
 #include <algorithm>

@@ -1,9 +1,9 @@
 // Every chart of every data set renders on the real surfaces, in both views: screen,
 // paper and SVG.
 
-#include "Grafiken.h"
-#include "QPainterAusgabe.h"
-#include "Teststaende.h"
+#include "tests/support/Teststaende.h"
+#include "zeichnung/Grafiken.h"
+#include "zeichnung/QPainterAusgabe.h"
 
 #include <QBuffer>
 #include <QFileInfo>

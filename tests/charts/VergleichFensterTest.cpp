@@ -1,14 +1,14 @@
 // The model table and the results leaving the chart window, for fits of every kind.
 
-#include "Bericht.h"
-#include "FakeDialoge.h"
-#include "Json.h"
-#include "Rechenlauf.h"
-#include "Teststaende.h"
-#include "Wertepaare.h"
-#include "Wertetabelle.h"
-#include "frmGrafikKurvex.h"
-#include "frmModellvergleich.h"
+#include "bericht/Bericht.h"
+#include "bericht/Json.h"
+#include "calc/Rechenlauf.h"
+#include "charts/frmGrafikKurvex.h"
+#include "charts/frmModellvergleich.h"
+#include "datafile/Wertetabelle.h"
+#include "tests/support/FakeDialoge.h"
+#include "tests/support/Teststaende.h"
+#include "tests/support/Wertepaare.h"
 
 #include <QAction>
 #include <QFile>
@@ -101,10 +101,10 @@ TEST_P(Vergleich, TabelleUndExport) {
     EXPECT_TRUE(dialoge.unerwartet.isEmpty());
     Datensatz daten{d.z.Bezeichnung, static_cast<int>(fall.paare.size()), 1, {0}, {0}};
     for (const auto& [x, y] : fall.paare) daten.X.push_back(x), daten.Y.push_back(y);
-    const auto bericht = cli::berichtErstellen("umsatz.rgr", DateiArt::Regression, daten, {});
+    const auto bericht = bericht::berichtErstellen("umsatz.rgr", DateiArt::Regression, daten, {});
     QFile j(json), c(ordner.filePath(QStringLiteral("e.csv")));
     ASSERT_TRUE(j.open(QIODevice::ReadOnly) && c.open(QIODevice::ReadOnly));
-    EXPECT_EQ(j.readAll().toStdString(), cli::alsJson(bericht, "umsatz.rgr"));
+    EXPECT_EQ(j.readAll().toStdString(), bericht::alsJson(bericht, "umsatz.rgr"));
     const std::string tabelle = c.readAll().toStdString();
     EXPECT_EQ(tabelle.rfind("Titel;\"Kosten; \"\"netto\"\"\tje Stück\"\r\n", 0), 0u);
     EXPECT_NE(tabelle.find("\r\nR² (Daten);" + tabellenzahl(*d.regression.r2Daten) + "\r\n"),

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Ausfuehren.h"
+#include "cli/Ausfuehren.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,7 +1,7 @@
 // Exit status, messages and queries of the command.
 
-#include "Aufruf.h"
-#include "Format.h"
+#include "tests/cli/Aufruf.h"
+#include "calc/Format.h"
 
 #include <gtest/gtest.h>
 

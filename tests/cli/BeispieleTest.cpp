@@ -1,6 +1,6 @@
 // Every bundled example gives its stored answer.
 
-#include "Aufruf.h"
+#include "tests/cli/Aufruf.h"
 
 #include <gtest/gtest.h>
 

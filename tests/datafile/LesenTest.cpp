@@ -1,6 +1,6 @@
 // The reader: the forms list input allows, and files it refuses whole.
 
-#include "Datei.h"
+#include "datafile/Datei.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The file system side: the atomic save, loading, existence, deletion, file kinds.
 
-#include "Datei.h"
-#include "Wertepaare.h"
+#include "datafile/Datei.h"
+#include "tests/support/Wertepaare.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Writing a data set, reading it back, and taking it into the program state.
 
-#include "Datei.h"
-#include "Wertepaare.h"
+#include "datafile/Datei.h"
+#include "tests/support/Wertepaare.h"
 
 #include <gtest/gtest.h>
 

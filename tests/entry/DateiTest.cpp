@@ -1,7 +1,7 @@
 // Saving from the input window when the disk refuses: the old file stays as it was.
 
-#include "Eingabefenster.h"
-#include "QtTestLauf.h"
+#include "tests/support/Eingabefenster.h"
+#include "tests/support/QtTestLauf.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,7 +1,7 @@
 // Pairs pasted from a spreadsheet or imported into the real input window.
 
-#include "Eingabefenster.h"
-#include "QtTestLauf.h"
+#include "tests/support/Eingabefenster.h"
+#include "tests/support/QtTestLauf.h"
 
 #include <QAction>
 #include <QClipboard>

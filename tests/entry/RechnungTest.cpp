@@ -1,9 +1,9 @@
 // The calculation run: regression and prognosis results, the lock during a search,
 // stopping it, and the chart buttons.
 
-#include "Eingabefenster.h"
-#include "Format.h"
-#include "QtTestLauf.h"
+#include "calc/Format.h"
+#include "tests/support/Eingabefenster.h"
+#include "tests/support/QtTestLauf.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,9 +1,9 @@
 // Scripted user paths through the input window, checked against the data set the user
 // meant (pairs, title, file name, results still shown), and the lines of its value list.
 
-#include "Eingabefenster.h"
-#include "QtTestLauf.h"
-#include "Werteliste.h"
+#include "entry/Werteliste.h"
+#include "tests/support/Eingabefenster.h"
+#include "tests/support/QtTestLauf.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,8 +1,8 @@
 #pragma once
 // A printer that records the page instead of printing it.
 
-#include "AufzeichnungsAusgabe.h"
-#include "Drucker.h"
+#include "print/Drucker.h"
+#include "tests/support/AufzeichnungsAusgabe.h"
 
 #include <memory>
 

@@ -1,15 +1,15 @@
 // The A4 page: the paper check, printing that leaves nothing half done, and the
 // printed values read back from a PDF of the real chart window.
 
-#include "AufzeichnungsDrucker.h"
-#include "Auswertung.h"
-#include "Druckseite.h"
-#include "FakeDialoge.h"
-#include "Format.h"
-#include "Panelaufbau.h"
-#include "QtDrucker.h"
-#include "QtTestLauf.h"
-#include "Teststaende.h"
+#include "calc/Auswertung.h"
+#include "calc/Format.h"
+#include "print/Druckseite.h"
+#include "print/QtDrucker.h"
+#include "tests/print/AufzeichnungsDrucker.h"
+#include "tests/support/FakeDialoge.h"
+#include "tests/support/Panelaufbau.h"
+#include "tests/support/QtTestLauf.h"
+#include "tests/support/Teststaende.h"
 
 #include <QProcess>
 #include <QRegularExpression>

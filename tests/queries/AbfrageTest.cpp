@@ -1,12 +1,12 @@
 // The query panel under the real chart window: what leaving a field does in each
 // chart, as a user types, and the store of queries.
 
-#include "Abfragetabelle.h"
-#include "Auswertung.h"
-#include "Format.h"
-#include "Panelaufbau.h"
-#include "QtTestLauf.h"
-#include "Teststaende.h"
+#include "calc/Auswertung.h"
+#include "calc/Format.h"
+#include "queries/Abfragetabelle.h"
+#include "tests/support/Panelaufbau.h"
+#include "tests/support/QtTestLauf.h"
+#include "tests/support/Teststaende.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,4 +1,4 @@
-#include "AufzeichnungsAusgabe.h"
+#include "tests/support/AufzeichnungsAusgabe.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // A surface that draws nothing and records every primitive in user coordinates, with
 // fixed text metrics, so that tests can check a chart's geometry instead of pixels.
 
-#include "Messflaeche.h"
+#include "zeichnung/Messflaeche.h"
 
 #include <vector>
 

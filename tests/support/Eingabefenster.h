@@ -3,9 +3,9 @@
 // and waits until it is active, so that keystrokes reach it; types data sets into
 // any input window by keyboard.
 
-#include "FakeDialoge.h"
-#include "Zustand.h"
-#include "frmKurvex.h"
+#include "calc/Zustand.h"
+#include "entry/frmKurvex.h"
+#include "tests/support/FakeDialoge.h"
 
 #include <QApplication>
 #include <QLineEdit>

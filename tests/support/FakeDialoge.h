@@ -2,7 +2,7 @@
 // Scripted stand-in for the message boxes and file dialogs: records every call and
 // answers from queues; a dialog that finds no queued answer is listed in `unerwartet`.
 
-#include "Dialoge.h"
+#include "app/Dialoge.h"
 
 #include <QMetaType>
 #include <QString>

@@ -1,11 +1,11 @@
 #pragma once
 // A chart window's query panel on the offscreen platform, with scripted dialogs.
 
-#include "Abfragepanel.h"
-#include "FakeDialoge.h"
-#include "GrafikZustand.h"
-#include "Zustand.h"
-#include "frmGrafikKurvex.h"
+#include "calc/Zustand.h"
+#include "charts/frmGrafikKurvex.h"
+#include "queries/Abfragepanel.h"
+#include "tests/support/FakeDialoge.h"
+#include "zeichnung/GrafikZustand.h"
 
 #include <QCoreApplication>
 #include <QLabel>

@@ -1,9 +1,9 @@
-#include "Teststaende.h"
+#include "tests/support/Teststaende.h"
 
-#include "Datei.h"
-#include "Prognose.h"
-#include "Regression.h"
-#include "Wertepaare.h"
+#include "calc/Prognose.h"
+#include "calc/Regression.h"
+#include "datafile/Datei.h"
+#include "tests/support/Wertepaare.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 // window builds them: pairs entered and adjusted, then fitted by the engine, or a
 // prognosis curve given exactly.
 
-#include "Zustand.h"
+#include "calc/Zustand.h"
 
 #include <string>
 #include <utility>

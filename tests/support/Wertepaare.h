@@ -2,8 +2,8 @@
 // Puts pairs into a fresh program state as the input window stores them: each pair
 // adjusted by Zusatz, working copies refreshed.
 
-#include "Regression.h"
-#include "Zustand.h"
+#include "calc/Regression.h"
+#include "calc/Zustand.h"
 
 #include <utility>
 #include <vector>

@@ -1,0 +1,26 @@
+#pragma once
+// The queries asked of a report, as typed on a command line, and how their numbers read.
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+namespace tk::bericht {
+
+// A request that cannot be used; the text is the German message for the user.
+struct Aufruffehler : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+struct Abfragewunsch {
+    // Query values as typed; X may also be "unendlich" (the 100 % point).
+    std::optional<std::string> x;
+    std::optional<double> y, prozent, k;
+
+    bool abfrage() const { return x || y || prozent || k; }
+};
+
+// A whole number text ("12.5", "-1E-3", "+4"); nullopt when the text is anything else.
+std::optional<double> zahlAusText(const std::string& text);
+
+} // namespace tk::bericht
