@@ -160,6 +160,10 @@ double OrdinatenTop(double phiMax) {
     return 1;
 }
 
+double DichteOben(const Programmzustand& z) {
+    return OrdinatenTop(PhiWert(z, z.WertXs).value_or(0));
+}
+
 void SortBubble(std::vector<double>& werte, int n) {
     if (n > static_cast<int>(werte.size()) - 1) n = static_cast<int>(werte.size()) - 1;
     for (int m = n; m > 1; --m)

@@ -53,6 +53,8 @@ std::optional<double> PhiWert(const Programmzustand& z, double x);
 
 // Top of the density chart's ordinate for a density maximum.
 double OrdinatenTop(double phiMax);
+// The automatic top of the density chart: the density's maximum (at Xs) rounded up.
+double DichteOben(const Programmzustand& z);
 
 // Ascending bubble sort of a 1..n array (element 0 unused); equal neighbours stay.
 void SortBubble(std::vector<double>& werte, int n);

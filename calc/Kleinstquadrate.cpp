@@ -64,6 +64,27 @@ struct Arbeit {
     ~Arbeit() { gsl_multifit_nlinear_free(w); }
 };
 
+// Covariance and standard errors of the free parameters at the solution; false when
+// they cannot be determined (singular Jacobian, an infinite or zero variance).
+bool kovarianzSetzen(KQErgebnis& e, const std::vector<std::size_t>& index, const Arbeit& a) {
+    const std::size_t m = index.size();
+    const std::unique_ptr<gsl_matrix, decltype(&gsl_matrix_free)> kov(gsl_matrix_alloc(m, m),
+                                                                      gsl_matrix_free);
+    if (!kov) return false;
+    bool regulaer =
+        gsl_multifit_nlinear_covar(gsl_multifit_nlinear_jac(a.w), 0.0, kov.get()) == GSL_SUCCESS;
+    const double s2 = e.sigma * e.sigma;
+    for (std::size_t i = 0; i < m; ++i)
+        for (std::size_t j = 0; j < m; ++j)
+            e.kovarianz[index[i]][index[j]] = s2 * gsl_matrix_get(kov.get(), i, j);
+    for (std::size_t i = 0; i < m; ++i) {
+        const double v = e.kovarianz[index[i]][index[i]];
+        if (!(std::isfinite(v) && (v > 0 || s2 == 0))) regulaer = false;
+        e.se[index[i]] = std::sqrt(std::fabs(v));
+    }
+    return regulaer;
+}
+
 std::optional<double> aicc(double rss, int n, int p) {
     // sigma counts as a parameter, as in the usual likelihood of a normal error
     const int k = p + 1;
@@ -176,20 +197,7 @@ KQErgebnis kleinsteQuadrate(const KQKurve& kurve, const std::vector<double>& x,
         return e;
     }
 
-    gsl_matrix* kov = gsl_matrix_alloc(m, m);
-    const int kstatus = gsl_multifit_nlinear_covar(gsl_multifit_nlinear_jac(a.w), 0.0, kov);
-    bool regulaer = kstatus == GSL_SUCCESS;
-    const double s2 = e.sigma * e.sigma;
-    for (std::size_t i = 0; i < m; ++i)
-        for (std::size_t j = 0; j < m; ++j)
-            e.kovarianz[d.index[i]][d.index[j]] = s2 * gsl_matrix_get(kov, i, j);
-    gsl_matrix_free(kov);
-    for (std::size_t i = 0; i < m; ++i) {
-        const double v = e.kovarianz[d.index[i]][d.index[i]];
-        if (!(std::isfinite(v) && (v > 0 || s2 == 0))) regulaer = false;
-        e.se[d.index[i]] = std::sqrt(std::fabs(v));
-    }
-    if (!regulaer) return nichtKonvergiert(e, "Parameter nicht bestimmbar");
+    if (!kovarianzSetzen(e, d.index, a)) return nichtKonvergiert(e, "Parameter nicht bestimmbar");
 
     const double t = gsl_cdf_tdist_Pinv(0.975, fg);
     for (std::size_t k : d.index) e.ci95[k] = {e.p[k] - t * e.se[k], e.p[k] + t * e.se[k]};

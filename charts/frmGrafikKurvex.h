@@ -24,8 +24,8 @@ class Abfragebereich : public QWidget {
     Q_OBJECT
 public:
     using QWidget::QWidget;
-    // Called after every drawing: the chart routines may have handed new results
-    // in GrafikZustand::ergebnisse.
+    // Called after every drawing of the screen chart: the panel shows the results that
+    // belong to what is drawn now.
     virtual void nachZeichnen() = 0;
 };
 

@@ -279,26 +279,29 @@ void Abfragepanel::zeilenAnordnen() {
 }
 
 void Abfragepanel::nachZeichnen() {
-    const auto& e = k_.grafik.ergebnisse;
+    const auto& z = k_.zustand;
     const auto& g = k_.grafik;
-    auto zeige = [this](int i, const std::optional<double>& v, bool sechsStellen) {
-        if (v) setzeLabel(i, sechsStellen ? formatFest(*v, 6) : Zahl(*v));
+    // A value that cannot be computed keeps its label as it was; the chart has said why.
+    auto zeige = [this](int i, auto berechne) {
+        try {
+            setzeLabel(i, formatFest(berechne(), 6));
+        } catch (const Fehler&) {
+        }
     };
-    // The chart gives the limits of KMax, which belong to the initial 100 % query;
-    // once the user has evaluated a query, its own limits stay beside its fields.
+    // The limits of KMax belong to the initial 100 % query; once the user has
+    // evaluated a query, its own limits stay beside its fields.
     if (art_ == Abfrageart::Summenwerte && !eigeneGrenzen_) {
-        zeige(6, e.KMaxGrenze1, true);
-        zeige(8, e.KMaxGrenze2, true);
+        zeige(6, [&] { return KGrenz1(z, z.KMax); });
+        zeige(8, [&] { return KGrenz2(z, z.KMax); });
     }
-    if (art_ == Abfrageart::Einzelwerte) {
-        zeige(4, e.Kdx, false);
-        zeige(13, e.KdxG1, false);
-        zeige(15, e.KdxG2, false);
-    }
+    if (art_ == Abfrageart::Einzelwerte) try {
+            einzelwerteErgebnisse();
+        } catch (const Fehler&) {
+        }
     // Show the automatic top of the density axis, so that leaving the field keeps it.
     if (art_ == Abfrageart::Einzelwerte && !g.GrenzwertFest && !grenzwertGetippt_ &&
         !feld(2)->hasFocus())
-        setzeFeld(2, Zahl(OrdinatenTop(g.PhiGrenze)));
+        setzeFeld(2, Zahl(DichteOben(z)));
     kqAntwortZeigen();
     emit gezeichnet();
 }
@@ -363,7 +366,10 @@ void Abfragepanel::cmd3_Click() {
 // The density axis keeps the top that its field shows, typed or chosen by the chart.
 void Abfragepanel::grenzwertFestlegen() {
     auto& g = k_.grafik;
-    if (art_ == Abfrageart::Einzelwerte && wert(2) > 0) g.PhiGrenze = wert(2);
+    if (art_ == Abfrageart::Einzelwerte && wert(2) > 0)
+        g.PhiGrenze = wert(2);
+    else if (!g.GrenzwertFest) // the chart's own top, unrounded, as it was drawn last
+        g.PhiGrenze = PhiWert(k_.zustand, k_.zustand.WertXs).value_or(0);
     g.GrenzwertFest = true;
 }
 

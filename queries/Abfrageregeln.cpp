@@ -110,7 +110,7 @@ void Abfragepanel::grenzwertVerlassen() {
     auto& g = k_.grafik;
     const double v = wert(2);
     if (abgelehnt(2, abfrage::grenzwertPruefen(v, g.GrenzwertFest ? g.PhiGrenze
-                                                                  : OrdinatenTop(g.PhiGrenze))))
+                                                                  : DichteOben(k_.zustand))))
         return;
     g.PhiGrenze = v;
     grenzwertGetippt_ = true;

@@ -92,16 +92,31 @@ void zeichneAsymptote(Ausgabe& a, const Diagramm& d, double KMax) {
     a.drucke(name);
 }
 
+// The band widens the scale only as far as the data keep half the height: an
+// enormous one is cut at the frame.
+Spanne hoeheMitBand(const Spanne& daten, const Verlauf& kurve,
+                    const std::vector<std::vector<Punkt>>& band, std::optional<double> grenze) {
+    const auto [unten, oben] = erweitert(daten.min, daten.max, 0.3);
+    Spanne y = daten;
+    const auto nimmNah = [&](double v) {
+        if (v >= unten && v <= oben) y.nimm(v);
+    };
+    for (const auto& stueck : kurve.stuecke)
+        for (const auto& p : stueck) nimmNah(p.second);
+    for (const auto& flaeche : band)
+        for (const auto& p : flaeche) nimmNah(p.second);
+    if (grenze) nimmNah(*grenze);
+    return y;
+}
+
 } // namespace
 
-void GrafikOriginalP1(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
+void GrafikOriginalP1(Ausgabe& a, const Programmzustand& z, const GrafikZustand& g) {
     const bool druck = g.DruckModus;
     // 100 % lies at infinity
     const auto marken =
         abfragemarken(g, [&](int k) { return g.AbfrageS[static_cast<std::size_t>(k)] < 100; });
     const auto [von, bis] = bereichX(z, WertXI(z, 0.01), WertXI(z, 0.99), marken);
-    g.ergebnisse.KMaxGrenze1 = KGrenz1(z, z.KMax);
-    g.ergebnisse.KMaxGrenze2 = KGrenz2(z, z.KMax);
     Spanne daten;
     for (int i = 1; i <= z.AnzPaare; ++i) daten.nimm(z.YWert(i));
     for (const auto& m : marken) daten.nimm(m.p.second);
@@ -132,18 +147,8 @@ void GrafikOriginalP1(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
                 {Probe::Gestrichelt, QString::fromStdString("KMax = " + legendenZahl(KMax))});
     }
 
-    // The band widens the scale only as far as the data keep half the height: an
-    // enormous one is cut at the frame.
-    const auto [unten, oben] = erweitert(daten.min, daten.max, 0.3);
-    Spanne y = daten;
-    const auto nimmNah = [&](double v) {
-        if (v >= unten && v <= oben) y.nimm(v);
-    };
-    for (const auto& stueck : kurve.stuecke)
-        for (const auto& p : stueck) nimmNah(p.second);
-    for (const auto& flaeche : band)
-        for (const auto& p : flaeche) nimmNah(p.second);
-    if (!kq.gezeichnet()) nimmNah(*g.ergebnisse.KMaxGrenze2);
+    const Spanne y = hoeheMitBand(
+        daten, kurve, band, kq.gezeichnet() ? std::nullopt : std::optional(KGrenz2(z, z.KMax)));
 
     Rahmen rahmen(a, druck, 8);
     Rechteck b = originalBereich(a, druck);
@@ -166,7 +171,7 @@ void GrafikOriginalP1(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     zeichnePunkte(a, d, z, g.NumerierungEin, beschriftet);
 }
 
-void GrafikOriginalP2(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
+void GrafikOriginalP2(Ausgabe& a, const Programmzustand& z, const GrafikZustand& g) {
     const bool druck = g.DruckModus;
     // The ends of the query's band and of the stored ones; the chart reaches out to them.
     std::vector<Abfragemarke> enden{{0, {g.Xi, 0}}, {0, {g.Yi, 0}}};
@@ -177,11 +182,7 @@ void GrafikOriginalP2(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     }
     // The density runs to X(99%) even where the cumulative chart stops earlier.
     const auto [von, bis] = bereichX(z, WertXI(z, 0.01), WertXI(z, 0.99), enden, 10);
-    if (!g.GrenzwertFest) g.PhiGrenze = PhiWert(z, z.WertXs).value_or(0);
     const Bandwerte werte = bandwerte(z, g.Xi, g.Yi);
-    g.ergebnisse.Kdx = werte.Kdx;
-    g.ergebnisse.KdxG1 = werte.KdxG1;
-    g.ergebnisse.KdxG2 = werte.KdxG2;
     const auto phi = [&](double x) { return PhiWert(z, x); };
     // Its maximum lies at Xs: sampled there, the peak is drawn at its height.
     const Verlauf kurve =

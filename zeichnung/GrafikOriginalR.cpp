@@ -38,7 +38,7 @@ std::pair<double, double> bereichY(const Spanne& daten, const Verlauf& kurve) {
 
 } // namespace
 
-void GrafikOriginalR(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
+void GrafikOriginalR(Ausgabe& a, const Programmzustand& z, const GrafikZustand& g) {
     if (!modell(z.ModellNr))
         throw Fehler(fehlercode::UngueltigesArgument, "Grafik",
                      "Es gibt kein entscheidendes Modell zum Zeichnen.");

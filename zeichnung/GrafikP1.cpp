@@ -97,9 +97,36 @@ void zeichneMarken(Ausgabe& a, const std::vector<Marke>& marken, double x0) {
     }
 }
 
+void zeichneSummenKopf(Ausgabe& a, const Programmzustand& z, const Kopfzeilen& kopf,
+                       int kurvenBreite) {
+    const double probe = zeichneKurvenprobe(a, kopf, QStringLiteral("Summenwert"), kurvenBreite);
+    zeichneKopf(a, kopf,
+                {{{QStringLiteral("Summenwert in % von")},
+                  {QStringLiteral(" ")},
+                  {QStringLiteral("Κ")},
+                  {QStringLiteral("max"), true}}},
+                z.KonstA, z.KoeffB, z.KorrR, z.R2Daten, probe);
+}
+
+// A line with no point on it would look like a perfect fit: say why.
+QString hinweisText(const Programmzustand& z, bool fallend, int aussen) {
+    QString hinweis;
+    if (fallend) hinweis = QStringLiteral("Achse fallend: X(1%) > X(99%)");
+    if (aussen == z.AnzPaare && aussen > 0)
+        hinweis += (hinweis.isEmpty() ? QString() : QStringLiteral(";  ")) +
+                   QStringLiteral("%1 Punkte außerhalb des Bildes").arg(aussen);
+    return hinweis;
+}
+
+void zeichneHinweis(Ausgabe& a, double x0, double h, const QString& hinweis, Beschriftungen& b) {
+    std::vector<std::pair<double, double>> zeilen; // from the top down, clear of the markers
+    for (int k = 0; k < 8; ++k) zeilen.emplace_back(x0 + 2, 69 - k * h);
+    if (!hinweis.isEmpty()) b.drucke(a, zeilen, hinweis);
+}
+
 } // namespace
 
-void GrafikP1(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
+void GrafikP1(Ausgabe& a, const Programmzustand& z, const GrafikZustand& g) {
     const bool druck = g.DruckModus;
 
     // Characteristic values before anything is drawn.
@@ -110,13 +137,11 @@ void GrafikP1(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     const double Ks = WertKi(z, Xs);
     const double Xwp1 = WendepunktX1(z);
     const double Xwp2 = WendepunktX2(z);
-    g.ergebnisse.KMaxGrenze1 = KGrenz1(z, z.KMax);
-    g.ergebnisse.KMaxGrenze2 = KGrenz2(z, z.KMax);
     const double x0 = 120 * StreckeXI(z, X1);
 
     Rahmen rahmen(a, druck, 8);
-    g.RandLinks = (120 - a.breiteMm()) / 2;
-    setzeRahmenKoordinaten(a, x0 + g.RandLinks, druck ? 150 : 20);
+    const double randLinks = (120 - a.breiteMm()) / 2;
+    setzeRahmenKoordinaten(a, x0 + randLinks, druck ? 150 : 20);
     const int kurvenBreite = druck ? 8 : 3;
 
     zeichnePrognoseAchsen(a, x0, druck ? 3 : 2);
@@ -125,14 +150,7 @@ void GrafikP1(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
 
     const double h = a.textHoehe(QStringLiteral("X"));
     const double zeile = h + 0.4;
-    const Kopfzeilen kopf{x0, 77 + h, zeile};
-    const double probe = zeichneKurvenprobe(a, kopf, QStringLiteral("Summenwert"), kurvenBreite);
-    zeichneKopf(a, kopf,
-                {{{QStringLiteral("Summenwert in % von")},
-                  {QStringLiteral(" ")},
-                  {QStringLiteral("Κ")},
-                  {QStringLiteral("max"), true}}},
-                z.KonstA, z.KoeffB, z.KorrR, z.R2Daten, probe);
+    zeichneSummenKopf(a, z, {x0, 77 + h, zeile}, kurvenBreite);
 
     zeichneProzentskala(a, z, x0, h);
 
@@ -159,15 +177,7 @@ void GrafikP1(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     const int aussen = zeichneDatenpunkte(a, z, g, x0, b);
     zeichneMarken(a, marken, x0);
 
-    // A line with no point on it would look like a perfect fit: say why.
-    QString hinweis;
-    if (X1 > X99) hinweis = QStringLiteral("Achse fallend: X(1%) > X(99%)");
-    if (aussen == z.AnzPaare && aussen > 0)
-        hinweis += (hinweis.isEmpty() ? QString() : QStringLiteral(";  ")) +
-                   QStringLiteral("%1 Punkte außerhalb des Bildes").arg(aussen);
-    std::vector<std::pair<double, double>> zeilen; // from the top down, clear of the markers
-    for (int k = 0; k < 8; ++k) zeilen.emplace_back(x0 + 2, 69 - k * h);
-    if (!hinweis.isEmpty()) b.drucke(a, zeilen, hinweis);
+    zeichneHinweis(a, x0, h, hinweisText(z, X1 > X99, aussen), b);
 
     TextBei(a, x0 + 129, h / 2, QStringLiteral("Wert  X"));
 }

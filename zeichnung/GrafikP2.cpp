@@ -138,14 +138,13 @@ void zeichneDichtekurve(Ausgabe& a, const Programmzustand& z,
 
 } // namespace
 
-void GrafikP2(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
+void GrafikP2(Ausgabe& a, const Programmzustand& z, const GrafikZustand& g) {
     const bool druck = g.DruckModus;
 
     const double X99 = WertXI(z, 0.99);
     const double R = X99 - z.XMin;
     const double sx = rechnen::teile(120, R);
-    if (!g.GrenzwertFest) g.PhiGrenze = PhiWert(z, z.WertXs).value_or(0);
-    const double T = g.GrenzwertFest ? g.PhiGrenze : OrdinatenTop(g.PhiGrenze);
+    const double T = g.GrenzwertFest ? g.PhiGrenze : DichteOben(z);
     const double sy = rechnen::teile(70, T);
     const double xa = z.XMin * sx;
     const double Xs = z.WertXs;
@@ -157,8 +156,8 @@ void GrafikP2(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     constexpr double oben = 75;
 
     Rahmen rahmen(a, druck, 8);
-    g.RandLinks = (120 - a.breiteMm()) / 2;
-    setzeRahmenKoordinaten(a, xa + g.RandLinks, druck ? 150 : RandUntenDichteBildschirm);
+    const double randLinks = (120 - a.breiteMm()) / 2;
+    setzeRahmenKoordinaten(a, xa + randLinks, druck ? 150 : RandUntenDichteBildschirm);
     const int kurvenBreite = druck ? 4 : 2;
 
     zeichnePrognoseAchsen(a, xa, druck ? 3 : 2);
@@ -187,11 +186,6 @@ void GrafikP2(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     zeichneMarken(a, marken);
 
     zeichneBand(a, band);
-    // The band's K(dx) values for the query panel.
-    const Bandwerte b = bandwerte(z, g.Xi, g.Yi);
-    g.ergebnisse.Kdx = b.Kdx;
-    g.ergebnisse.KdxG1 = b.KdxG1;
-    g.ergebnisse.KdxG2 = b.KdxG2;
 
     a.setzeFarbe(Farbe::Hellrot);
     a.setzeLinienbreite(kurvenBreite);

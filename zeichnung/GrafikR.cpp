@@ -39,22 +39,22 @@ QString wertText(double v) {
 }
 
 // Scale factors of both axes from the smallest absolute values.
-std::pair<double, double> skalenfaktoren(const Programmzustand& z, GrafikZustand& g) {
+std::pair<double, double> skalenfaktoren(const Programmzustand& z) {
     const int n = z.AnzPaare;
-    g.BetragX.assign(static_cast<std::size_t>(std::max(n, 0) + 1), 0.0);
-    g.BetragY.assign(g.BetragX.size(), 0.0);
+    std::vector<double> betragX(static_cast<std::size_t>(std::max(n, 0) + 1), 0.0);
+    std::vector<double> betragY(betragX.size(), 0.0);
     for (int i = 1; i <= n; ++i) {
-        g.BetragX[i] = std::abs(z.XWert(i));
-        g.BetragY[i] = std::abs(z.YWert(i));
+        betragX[i] = std::abs(z.XWert(i));
+        betragY[i] = std::abs(z.YWert(i));
     }
     if (z.ModellNr > 1) {
-        SortBubble(g.BetragX, n);
-        SortBubble(g.BetragY, n);
+        SortBubble(betragX, n);
+        SortBubble(betragY, n);
     }
     int iX = 1, iY = 1;
     for (int i = 1; i <= n; ++i) {
-        if (std::abs(z.XWert(i)) == g.BetragX[1]) iX = i;
-        if (std::abs(z.YWert(i)) == g.BetragY[1]) iY = i;
+        if (std::abs(z.XWert(i)) == betragX[1]) iX = i;
+        if (std::abs(z.YWert(i)) == betragY[1]) iY = i;
     }
     if (n < 1) return {1, 1};
     return {skalenfaktor(z.XWert(iX)), skalenfaktor(z.YWert(iY))};
@@ -106,24 +106,22 @@ void zeichneLegende(Ausgabe& a, const Programmzustand& z) {
 
 } // namespace
 
-void GrafikR(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
+void GrafikR(Ausgabe& a, const Programmzustand& z, const GrafikZustand& g) {
     const bool druck = g.DruckModus;
     Rahmen rahmen(a, druck, druck ? 10 : 8);
     const int n = z.AnzPaare;
 
-    const auto [fx, fy] = skalenfaktoren(z, g);
+    const auto [fx, fy] = skalenfaktoren(z);
 
     // Range of the fitted line; an empty value counts as 0.
     const double Y1 = WertYQ(z, z.XMax).value_or(0);
     const double Y2 = WertYQ(z, z.XMin).value_or(0);
-    g.Xi = z.XMin;
     // Millimetres per unit on each axis; a flat or single-point range has no scale.
     [[maybe_unused]] const double mmJeX = rechnen::teile(100, z.XMax - z.XMin);
     [[maybe_unused]] const double mmJeY = rechnen::teile(hoehe, Y1 - Y2);
 
     const double m = druck ? 160 : 20 - yAchse;
-    g.RandLinks = (120 - a.breiteMm()) / 2;
-    setzeRahmenKoordinaten(a, g.RandLinks - 10, m);
+    setzeRahmenKoordinaten(a, (120 - a.breiteMm()) / 2 - 10, m);
     a.setzeLinienbreite(1);
     const int w0 = druck ? 3 : 2;
 
@@ -149,8 +147,9 @@ void GrafikR(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
     const double o = fallend ? hoehe : 0;
     const double sigma = fallend ? -1 : 1;
     Beschriftungen b;
+    IndexXMinMax indexXMinMax;
     for (int i = 1; i <= n; ++i) {
-        const double x = 100 * StreckeX(z, i, fx, g.indexXMinMax).value_or(0);
+        const double x = 100 * StreckeX(z, i, fx, indexXMinMax).value_or(0);
         const double y = o + sigma * hoehe * StreckeY(z, i, fy, Y1, Y2).value_or(0);
         if (x < 0 || x > 100) continue;
         zeichneDatenpunkt(a, x, y, yAchse, yAchse + 75,

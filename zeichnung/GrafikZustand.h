@@ -1,6 +1,7 @@
 #pragma once
-// State of one showing of the chart window, shared by the chart routines, the
-// query panel and the printout.
+// State of one showing of the chart window: what the user chose (view, query band,
+// stored queries, density limit). The chart routines only read it; the query panel and
+// the window change it.
 
 #include "calc/Auswertung.h"
 
@@ -14,10 +15,7 @@ namespace tk {
 struct GrafikZustand {
     bool DruckModus = false;
     bool NumerierungEin = true;
-    double RandLinks = 0;
     double Xi = 0, Yi = 0;
-    std::vector<double> BetragX, BetragY; // 1..n
-    IndexXMinMax indexXMinMax;
 
     // The chart in the data's own units instead of the linearised one.
     bool Originalmassstab = false;
@@ -33,17 +31,9 @@ struct GrafikZustand {
     std::array<double, 22> AbfrageY{};
     std::array<double, 11> AbfrageS{};
 
-    // density chart ordinate
+    // density chart ordinate: a chosen top, or else the automatic one (DichteOben)
     bool GrenzwertFest = false;
     double PhiGrenze = 0;
-
-    // Results the chart routines hand to the query panel; empty = not drawn yet.
-    struct Ergebnisse {
-        // Summenwerte: the 95 % limits of KMax.
-        std::optional<double> KMaxGrenze1, KMaxGrenze2;
-        // Einzelwerte: K(dx) of the band X(i)..X(i+d) and its 95 % limits.
-        std::optional<double> Kdx, KdxG1, KdxG2;
-    } ergebnisse;
 
     void initialisieren() { *this = GrafikZustand{}; }
 };

@@ -7,7 +7,7 @@ Grafikart grafikart(const Programmzustand& z) {
     return z.GrafikFall == 1 ? Grafikart::Summenwerte : Grafikart::Einzelwerte;
 }
 
-void GrafikZeichnen(Ausgabe& a, const Programmzustand& z, GrafikZustand& g) {
+void GrafikZeichnen(Ausgabe& a, const Programmzustand& z, const GrafikZustand& g) {
     const bool original = g.Originalmassstab;
     switch (grafikart(z)) {
     case Grafikart::Regression:

@@ -15,23 +15,20 @@ enum class Grafikart { Regression, Summenwerte, Einzelwerte };
 Grafikart grafikart(const Programmzustand& z);
 
 // Regression chart of the decisive model in its linearising axes.
-void GrafikR(Ausgabe& a, const Programmzustand& z, GrafikZustand& g);
-// Probability chart of the cumulative prognosis curve (Fall Summenwerte); hands the
-// limits of KMax to the query panel in g.ergebnisse.
-void GrafikP1(Ausgabe& a, const Programmzustand& z, GrafikZustand& g);
-// Density chart (Fall Einzelwerte); hands the band's K(dx) and its limits to the
-// query panel in g.ergebnisse, and the automatic ordinate top in g.PhiGrenze.
-void GrafikP2(Ausgabe& a, const Programmzustand& z, GrafikZustand& g);
+void GrafikR(Ausgabe& a, const Programmzustand& z, const GrafikZustand& g);
+// Probability chart of the cumulative prognosis curve (Fall Summenwerte).
+void GrafikP1(Ausgabe& a, const Programmzustand& z, const GrafikZustand& g);
+// Density chart (Fall Einzelwerte) with the band X(i)..X(i+d) of g.
+void GrafikP2(Ausgabe& a, const Programmzustand& z, const GrafikZustand& g);
 
 // The same three charts in the data's own units: nice scales on both axes, the curve
 // over the data widened by 10 % (prognosis: reaching to where the curve starts and
-// saturates), the stored queries and the current one. They hand the panel the same
-// results as the charts above.
-void GrafikOriginalR(Ausgabe& a, const Programmzustand& z, GrafikZustand& g);
-void GrafikOriginalP1(Ausgabe& a, const Programmzustand& z, GrafikZustand& g);
-void GrafikOriginalP2(Ausgabe& a, const Programmzustand& z, GrafikZustand& g);
+// saturates), the stored queries and the current one.
+void GrafikOriginalR(Ausgabe& a, const Programmzustand& z, const GrafikZustand& g);
+void GrafikOriginalP1(Ausgabe& a, const Programmzustand& z, const GrafikZustand& g);
+void GrafikOriginalP2(Ausgabe& a, const Programmzustand& z, const GrafikZustand& g);
 
 // Draws the chart of grafikart(z), in the view g.Originalmassstab chooses.
-void GrafikZeichnen(Ausgabe& a, const Programmzustand& z, GrafikZustand& g);
+void GrafikZeichnen(Ausgabe& a, const Programmzustand& z, const GrafikZustand& g);
 
 } // namespace tk
