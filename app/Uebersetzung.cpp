@@ -4,16 +4,16 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <memory>
+
 namespace tk {
 
 bool deutschLaden(QCoreApplication& app) {
-    auto* uebersetzer = new QTranslator(&app);
+    auto uebersetzer = std::make_unique<QTranslator>();
     const QString pfad = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (!uebersetzer->load(QStringLiteral("qtbase_de"), pfad)) {
-        delete uebersetzer;
-        return false;
-    }
-    QCoreApplication::installTranslator(uebersetzer);
+    if (!uebersetzer->load(QStringLiteral("qtbase_de"), pfad)) return false;
+    uebersetzer->setParent(&app); // the application owns it from here on
+    QCoreApplication::installTranslator(uebersetzer.release());
     return true;
 }
 

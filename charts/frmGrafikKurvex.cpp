@@ -63,7 +63,7 @@ QPushButton* knopf(QWidget* eltern, const QString& name, const QString& text, co
 frmGrafikKurvex::frmGrafikKurvex(Programmzustand& zustand, Dialoge& dialoge, Grafikdienste dienste,
                                  QWidget* parent)
     : QMainWindow(parent), zustand_(zustand), dialoge_(dialoge), dienste_(std::move(dienste)),
-      impl_(new Impl) {
+      impl_(std::make_unique<Impl>()) {
     setObjectName(QStringLiteral("frmGrafikKurvex"));
     auto* mitte = new QWidget(this);
     setCentralWidget(mitte);
@@ -180,9 +180,7 @@ void frmGrafikKurvex::groesseNachBildschirm() {
     if (QLayout* l = layout()) l->activate();
 }
 
-frmGrafikKurvex::~frmGrafikKurvex() {
-    delete impl_;
-}
+frmGrafikKurvex::~frmGrafikKurvex() = default;
 
 const QImage& frmGrafikKurvex::bild() const {
     return impl_->Bild1->bild();

@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace tk {
@@ -100,7 +101,7 @@ private:
     Dialoge& dialoge_;
     Grafikdienste dienste_;
     GrafikZustand grafik_;
-    Impl* impl_ = nullptr;
+    std::unique_ptr<Impl> impl_; // the widgets it points to are the window's children
 };
 
 } // namespace tk

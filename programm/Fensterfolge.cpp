@@ -17,20 +17,21 @@ namespace tk {
 Fensterfolge::Fensterfolge(Dialoge& dialoge, QSettings* einstellungen, QObject* parent)
     : QObject(parent), dialoge_(dialoge), einstellungen_(einstellungen) {}
 
+// The chart window goes first: it may still ask the input window about its changes.
 Fensterfolge::~Fensterfolge() {
-    delete grafik_;
-    delete eingabe_;
-    delete start_;
+    grafik_.reset();
+    eingabe_.reset();
+    start_.reset();
 }
 
 QWidget* Fensterfolge::sichtbar() const {
     switch (aktuell_) {
     case Fenster::Start:
-        return start_;
+        return start_.get();
     case Fenster::Eingabe:
-        return eingabe_;
+        return eingabe_.get();
     case Fenster::Grafik:
-        return grafik_;
+        return grafik_.get();
     case Fenster::Keins:
         return nullptr;
     }
@@ -62,7 +63,9 @@ void Fensterfolge::dateiOeffnen(const std::string& datei) {
             auto m = meldungFuer(f);
             if (!m) return;
             m->text += "\n\nDatei: " + datei;
-            if (dialoge_.meldung(*m) == Antwort::Wiederholen && f.code == 71) continue;
+            if (dialoge_.meldung(*m) == Antwort::Wiederholen &&
+                f.code == fehlercode::LaufwerkNichtBereit)
+                continue;
             return;
         }
     }
@@ -83,20 +86,14 @@ void Fensterfolge::zeigen(QWidget* fenster) {
     fenster->activateWindow();
 }
 
-void Fensterfolge::entsorgen(QWidget* fenster) {
-    if (!fenster) return;
-    fenster->hide();
-    fenster->deleteLater();
-}
-
 void Fensterfolge::zeigeStart() {
     // The data set of the input window is given up; the start window resets the state.
     entsorgen(grafik_);
     if (eingabe_) eingabe_->abbrechen();
     entsorgen(eingabe_);
     entsorgen(start_);
-    auto* s = new frmstartKX(zustand_, dialoge_);
-    start_ = s;
+    start_ = std::make_unique<frmstartKX>(zustand_, dialoge_);
+    auto* s = start_.get();
     connect(s, &frmstartKX::modusGewaehlt, this, &Fensterfolge::zeigeEingabe);
     connect(s, &frmstartKX::beenden, this, &Fensterfolge::beenden);
     connect(s, &frmstartKX::geschlossen, this, &Fensterfolge::beenden);
@@ -105,9 +102,10 @@ void Fensterfolge::zeigeStart() {
 }
 
 void Fensterfolge::zeigeEingabe() {
-    auto* e = new frmKurvex(zustand_, dialoge_);
+    entsorgen(eingabe_);
+    eingabe_ = std::make_unique<frmKurvex>(zustand_, dialoge_);
+    auto* e = eingabe_.get();
     e->einstellungen = einstellungen_;
-    eingabe_ = e;
     connect(e, &frmKurvex::zurueckZumStart, this, &Fensterfolge::zeigeStart);
     connect(e, &frmKurvex::beenden, this, &Fensterfolge::beenden);
     connect(e, &frmKurvex::geschlossen, this, &Fensterfolge::beenden);
@@ -128,8 +126,8 @@ void Fensterfolge::zeigeGrafik() {
         if (!eingabe_) return ende ? EndeAbfrage(dialoge_) : true;
         return ende ? eingabe_->endeBestaetigt() : eingabe_->aenderungenSichern();
     };
-    auto* g = new frmGrafikKurvex(zustand_, dialoge_, std::move(dienste));
-    grafik_ = g;
+    grafik_ = std::make_unique<frmGrafikKurvex>(zustand_, dialoge_, std::move(dienste));
+    auto* g = grafik_.get();
     connect(g, &frmGrafikKurvex::zurueckZurEingabe, this, &Fensterfolge::zurueckZurEingabe);
     connect(g, &frmGrafikKurvex::zurueckZumStart, this, &Fensterfolge::zeigeStart);
     connect(g, &frmGrafikKurvex::beenden, this, &Fensterfolge::beenden);

@@ -10,8 +10,7 @@
 #include "programm/Grafikdienste.h"
 
 #include <QObject>
-#include <QPointer>
-
+#include <memory>
 #include <string>
 
 class QSettings;
@@ -36,11 +35,11 @@ public:
 
     Programmzustand& zustand() { return zustand_; }
     Fenster aktuell() const { return aktuell_; }
-    frmstartKX* start() const { return start_; }
-    frmKurvex* eingabe() const { return eingabe_; }
+    frmstartKX* start() const { return start_.get(); }
+    frmKurvex* eingabe() const { return eingabe_.get(); }
     // The visible window (nullptr after the end).
     QWidget* sichtbar() const;
-    frmGrafikKurvex* grafik() const { return grafik_; }
+    frmGrafikKurvex* grafik() const { return grafik_.get(); }
 
 signals:
     // The program is over: quit the event loop.
@@ -54,15 +53,22 @@ private:
     void zurueckZurEingabe();
     void beenden();
     void zeigen(QWidget* fenster);
-    void entsorgen(QWidget* fenster);
+    // Hides a window and hands it to Qt's deferred deletion: it may be the sender of the
+    // signal being handled.
+    template <class F> static void entsorgen(std::unique_ptr<F>& fenster) {
+        if (!fenster) return;
+        fenster->hide();
+        fenster.release()->deleteLater();
+    }
 
     Dialoge& dialoge_;
     QSettings* einstellungen_ = nullptr;
     Programmzustand zustand_;
     Fenster aktuell_ = Fenster::Keins;
-    QPointer<frmstartKX> start_;
-    QPointer<frmKurvex> eingabe_;
-    QPointer<frmGrafikKurvex> grafik_;
+    // Top-level windows have no parent widget; these own them.
+    std::unique_ptr<frmstartKX> start_;
+    std::unique_ptr<frmKurvex> eingabe_;
+    std::unique_ptr<frmGrafikKurvex> grafik_;
 };
 
 } // namespace tk
