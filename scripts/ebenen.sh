@@ -19,8 +19,8 @@ declare -A erlaubt=(
 fehler=0
 for ordner in "${!erlaubt[@]}"; do
     while IFS=: read -r datei zeile; do
-        ziel=$(sed -E 's/.*#include "([a-z]+)\/.*/\1/' <<<"$zeile")
-        if ! grep -qw "$ziel" <<<"${erlaubt[$ordner]}"; then
+        [[ $zeile =~ \#include\ \"([a-z]+)/ ]] && ziel=${BASH_REMATCH[1]}
+        if [[ " ${erlaubt[$ordner]} " != *" $ziel "* ]]; then
             echo "$datei: $ordner darf $ziel nicht einbinden: $zeile"
             fehler=1
         fi
