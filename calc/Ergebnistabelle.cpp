@@ -4,6 +4,8 @@
 #include "calc/Format.h"
 
 #include <algorithm>
+#include <cctype>
+#include <string_view>
 
 namespace tk {
 
@@ -29,7 +31,33 @@ void kennwertZeilen(std::vector<Tabellenzeile>& t, const Programmzustand& z) {
     for (const auto& [name, v] : zeilen) t.push_back({name, zelle(v)});
 }
 
-std::string csvFeld(const std::string& f) {
+// A number as this table writes it: sign, digits, decimal comma, exponent.
+bool istTabellenzahl(const std::string& f) {
+    std::size_t i = f[0] == '-' || f[0] == '+' ? 1 : 0;
+    if (i == f.size() || !std::isdigit(static_cast<unsigned char>(f[i]))) return false;
+    for (; i < f.size(); ++i) {
+        const char c = f[i];
+        if (std::isdigit(static_cast<unsigned char>(c)) || c == ',') continue;
+        if (c == 'E' && i + 1 < f.size() && (f[i + 1] == '-' || f[i + 1] == '+')) {
+            ++i;
+            continue;
+        }
+        return false;
+    }
+    return true;
+}
+
+// A text a spreadsheet would take for a formula (a title "=2+3") is written with a
+// leading apostrophe, as spreadsheets themselves recommend; numbers stay numbers.
+std::string ohneFormel(const std::string& f) {
+    if (f.empty() || std::string_view("=+-@\t\r").find(f[0]) == std::string_view::npos ||
+        istTabellenzahl(f))
+        return f;
+    return "'" + f;
+}
+
+std::string csvFeld(const std::string& roh) {
+    const std::string f = ohneFormel(roh);
     if (f.find_first_of(";\"\r\n") == std::string::npos) return f;
     std::string q = "\"";
     for (char c : f) q += c == '"' ? std::string("\"\"") : std::string(1, c);
@@ -48,7 +76,7 @@ std::string verbunden(const std::vector<Tabellenzeile>& t, const char* trenner,
 
 // A tab or line break inside a field would split the table: make it a blank.
 std::string tsvFeld(const std::string& f) {
-    std::string s = f;
+    std::string s = ohneFormel(f);
     std::replace_if(
         s.begin(), s.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
     return s;

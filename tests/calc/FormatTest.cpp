@@ -1,6 +1,7 @@
 // Number texts, checked arithmetic and axis ticks.
 #include "calc/Format.h"
 #include "calc/Achsenteilung.h"
+#include "calc/Ergebnistabelle.h"
 #include "calc/Rechnen.h"
 
 #include <clocale>
@@ -143,3 +144,25 @@ INSTANTIATE_TEST_SUITE_P(Bereiche, Teilung,
 
 } // namespace
 } // namespace tk
+
+// A cell a spreadsheet would run as a formula gets a leading apostrophe, in the CSV file
+// and on the clipboard alike; the program's own numbers stay numbers.
+TEST(Ergebnistabelle, KeineFormelnInDerAusgabe) {
+    struct Fall {
+        const char *zelle, *csv, *tsv;
+    };
+    const Fall faelle[] = {{"=2+3", "'=2+3", "'=2+3"},
+                           {"+SUMME(A1)", "'+SUMME(A1)", "'+SUMME(A1)"},
+                           {"@A1", "'@A1", "'@A1"},
+                           {"-Test", "'-Test", "'-Test"},
+                           {"\tA", "'\tA", "' A"},
+                           {"=A1;B1", "\"'=A1;B1\"", "'=A1;B1"},
+                           {"-1,5", "-1,5", "-1,5"},
+                           {"+4", "+4", "+4"},
+                           {"-1,25E-07", "-1,25E-07", "-1,25E-07"},
+                           {"Umsatz", "Umsatz", "Umsatz"}};
+    for (const auto& f : faelle) {
+        EXPECT_EQ(tk::alsCsv({{f.zelle}}), std::string(f.csv) + "\r\n") << f.zelle;
+        EXPECT_EQ(tk::alsTsv({{f.zelle}}), std::string(f.tsv) + "\r\n") << f.zelle;
+    }
+}
