@@ -20,6 +20,9 @@ public:
     // File dialogs with a filter such as "(*.rgr)|*.rgr"; nullopt = cancelled.
     virtual std::optional<QString> dateiOeffnen(const QString& filter) = 0;
     virtual std::optional<QString> dateiSpeichern(const QString& filter) = 0;
+    // A one-line answer to a question, offered with `vorgabe`; nullopt = cancelled.
+    virtual std::optional<QString> texteingabe(const QString& frage, const QString& titel,
+                                               const QString& vorgabe) = 0;
 
     Antwort meldung(const Meldungstext& m) {
         return meldung(QString::fromStdString(m.text), QString::fromStdString(m.titel), m.knoepfe,

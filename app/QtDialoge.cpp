@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -100,6 +102,15 @@ std::optional<QString> QtDialoge::dateiOeffnen(const QString& filter) {
 
 std::optional<QString> QtDialoge::dateiSpeichern(const QString& filter) {
     return datei(filter, true);
+}
+
+std::optional<QString> QtDialoge::texteingabe(const QString& frage, const QString& titel,
+                                              const QString& vorgabe) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), titel, frage,
+                                               QLineEdit::Normal, vorgabe, &ok);
+    if (!ok) return std::nullopt;
+    return text;
 }
 
 std::optional<QString> QtDialoge::datei(const QString& filter, bool speichern) {

@@ -19,6 +19,8 @@ public:
                     Symbol symbol) override;
     std::optional<QString> dateiOeffnen(const QString& filter) override;
     std::optional<QString> dateiSpeichern(const QString& filter) override;
+    std::optional<QString> texteingabe(const QString& frage, const QString& titel,
+                                       const QString& vorgabe) override;
 
 private:
     std::optional<QString> datei(const QString& filter, bool speichern);

@@ -1,5 +1,6 @@
 #include "app/TextBHilf.h"
 
+#include "calc/Zahlregel.h"
 #include "datafile/Zeichensatz.h"
 
 #include <QApplication>
@@ -24,16 +25,18 @@ namespace {
 const QString zahlZeichen = u"-1234567890.Ee"_s;
 
 // Whatever reaches a number field (typed, pasted, dropped) is turned into something
-// that could have been typed: a comma becomes the decimal point, and a text with
-// other characters is reduced to the first number in it, or refused.
+// that could have been typed: a lone comma becomes the decimal point (a comma after a
+// point stays: "1.234,5" is read with thousands points), and a text with other
+// characters is reduced to the first number in it, or refused.
 class ZahlPruefer : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString& text, int& pos) const override {
-        text.replace(u',', u'.');
+        const bool gruppiert = text.contains(u'.') && text.contains(u',');
+        if (!gruppiert) text.replace(u',', u'.');
         // Blanks and '+' come only from the program's own number texts.
-        const auto eigen = [](QChar c) {
-            return zahlZeichen.contains(c) || c == u' ' || c == u'+';
+        const auto eigen = [gruppiert](QChar c) {
+            return zahlZeichen.contains(c) || c == u' ' || c == u'+' || (gruppiert && c == u',');
         };
         if (std::all_of(text.begin(), text.end(), eigen)) return Acceptable;
         static const QRegularExpression zahl(u"[-+]?(\\d+\\.?\\d*|\\.\\d+)([eE][-+]?\\d+)?"_s);
@@ -95,6 +98,10 @@ bool TasteZahl(QChar zeichen) {
 }
 
 Feldzahl feldZahl(const QString& text, double& wert) {
+    if (const auto w = zahlAusEingabe(text.toStdString())) {
+        wert = *w;
+        return Feldzahl::Ok;
+    }
     static const QRegularExpression fuehrend(u"^\\s*[-+]?(\\d+\\.?\\d*|\\.\\d+)([eE][-+]?\\d+)?"_s);
     const auto treffer = fuehrend.match(text);
     if (!treffer.hasMatch()) return Feldzahl::KeineZahl;

@@ -20,7 +20,8 @@ struct Abfragewunsch {
     bool abfrage() const { return x || y || prozent || k; }
 };
 
-// A whole number text ("12.5", "-1E-3", "+4"); nullopt when the text is anything else.
+// A number as the program reads typed numbers ("12.5", "12,5", "-1E-3", "+4", "1.000,5");
+// nullopt when the text is anything else.
 std::optional<double> zahlAusText(const std::string& text);
 
 } // namespace tk::bericht

@@ -33,8 +33,16 @@ struct Ausgabe {
     std::string aus, fehler;
 };
 
+// Reading stops just past the limit: an endless input (/dev/zero) cannot fill memory.
 std::string alles(std::istream& ein) {
-    return {std::istreambuf_iterator<char>(ein), std::istreambuf_iterator<char>()};
+    std::string text;
+    char stueck[1 << 16];
+    while (text.size() <= MaxTabellenBytes) {
+        ein.read(stueck, sizeof stueck);
+        text.append(stueck, static_cast<std::size_t>(ein.gcount()));
+        if (!ein) break;
+    }
+    return text;
 }
 
 std::string dateiInhalt(const std::string& pfad) {
@@ -51,8 +59,10 @@ Datensatz datenLesen(const std::string& pfad, const Optionen& opt,
     const bool standard = pfad == "-";
     if (opt.csv) {
         if (!standard && !std::filesystem::is_regular_file(pfad)) return laden(pfad); // its message
-        return csvLesen(standard ? standardText : dateiInhalt(pfad),
-                        standard ? "Standardeingabe" : std::filesystem::path(pfad).stem().string());
+        const std::string text = standard ? standardText : dateiInhalt(pfad);
+        return csvLesen(text,
+                        standard ? "Standardeingabe" : std::filesystem::path(pfad).stem().string(),
+                        opt.spalten);
     }
     if (!standard) return laden(pfad);
     std::istringstream ein(standardText);

@@ -5,9 +5,12 @@
 
 namespace tk::cli {
 
-Datensatz csvLesen(const std::string& text, const std::string& titel) {
-    const Wertetabelle t = liesWertetabelle(text);
-    if (!t.ok()) throw Fehler(fehlercode::DateiFormat, "Datei lesen", t.fehler);
+Datensatz csvLesen(const std::string& text, const std::string& titel,
+                   std::optional<Spaltenwahl> spalten) {
+    const Wertetabelle t = liesWertetabelle(text, spalten);
+    if (!t.ok())
+        throw Fehler(fehlercode::DateiFormat, "Datei lesen",
+                     t.fehler + (t.spalten > 2 ? " Die Option --spalten X,Y wählt sie." : ""));
     Datensatz d;
     d.Bezeichnung = titel;
     d.AnzPaare = static_cast<int>(t.paare.size());

@@ -1,7 +1,6 @@
 #include "cli/Optionen.h"
 
-#include <charconv>
-#include <cmath>
+#include <cstdio>
 
 namespace tk::cli {
 
@@ -14,6 +13,8 @@ const char* const Gebrauch =
     "  --csv          Zwei Spalten X und Y, getrennt durch ; Tab oder Komma, Dezimal-\n"
     "                 zeichen . oder , (nicht bei Komma als Trenner), Kopfzeile erlaubt\n"
     "  --modus M      regression oder prognose: die Art für CSV und Standardeingabe\n"
+    "  --spalten X,Y  bei --csv: die Nummern der Spalten mit X und Y (Tabelle mit mehr\n"
+    "                 als zwei Spalten)\n"
     "  --x WERT       Regression: Y zum Wert X; Prognose (Fall Summenwerte): K zum Wert X\n"
     "                 (\"unendlich\" steht für den 100%-Punkt)\n"
     "  --y WERT       Regression: X zum Wert Y\n"
@@ -38,6 +39,17 @@ double zahlFuer(const std::string& option, const std::string& text) {
     const auto wert = zahlAusText(text);
     if (!wert) throw Aufruffehler("Ungültige Zahl für " + option + ": \"" + text + "\"");
     return *wert;
+}
+
+// "1,3": two column numbers.
+std::pair<int, int> spaltenFuer(const std::string& text) {
+    int x = 0, y = 0;
+    char trenner = 0, rest = 0;
+    if (std::sscanf(text.c_str(), "%3d%c%3d%c", &x, &trenner, &y, &rest) != 3 || trenner != ',' ||
+        x < 1 || y < 1)
+        throw Aufruffehler("--spalten erwartet zwei Spaltennummern wie 1,3, nicht \"" + text +
+                           "\".");
+    return {x, y};
 }
 
 } // namespace
@@ -77,6 +89,9 @@ Optionen optionenLesen(const std::vector<std::string>& argumente) {
                 throw Aufruffehler("--modus erwartet regression oder prognose, nicht \"" + m +
                                    "\".");
             opt.modus = m == "prognose" ? DateiArt::Prognose : DateiArt::Regression;
+        } else if (arg == "--spalten") {
+            einmal(opt.spalten.has_value());
+            opt.spalten = spaltenFuer(brauchtWert());
         } else if (arg == "--x") {
             einmal(opt.x.has_value());
             const std::string t = brauchtWert();

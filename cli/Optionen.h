@@ -22,6 +22,8 @@ struct Optionen : bericht::Abfragewunsch {
     bool csv = false; // two columns X and Y instead of the data file format
     // Mode of input whose name does not give it (CSV, standard input).
     std::optional<DateiArt> modus;
+    // With --csv: which two columns of a wider table hold X and Y (1-based).
+    std::optional<std::pair<int, int>> spalten;
 };
 
 // Throws Aufruffehler.

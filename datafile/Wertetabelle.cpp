@@ -1,11 +1,11 @@
 #include "datafile/Wertetabelle.h"
 
 #include "calc/Meldungstext.h"
+#include "calc/Zahlregel.h"
+#include "datafile/Zeichensatz.h"
 
 #include <algorithm>
-#include <cctype>
-#include <charconv>
-#include <cmath>
+#include <regex>
 
 namespace tk {
 
@@ -20,54 +20,97 @@ std::string_view ohneRand(std::string_view t) {
     return t;
 }
 
-// Spreadsheets may quote a cell: "1,5".
-std::string_view ohneAnfuehrung(std::string_view t) {
-    if (t.size() >= 2 && t.front() == '"' && t.back() == '"')
-        return ohneRand(t.substr(1, t.size() - 2));
-    return t;
+// CR, LF and CRLF each end a line.
+std::vector<std::string_view> zeilenVon(std::string_view text) {
+    std::vector<std::string_view> zeilen;
+    std::size_t anfang = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n') continue;
+        zeilen.push_back(text.substr(anfang, i - anfang));
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        anfang = i + 1;
+    }
+    if (anfang < text.size()) zeilen.push_back(text.substr(anfang));
+    return zeilen;
 }
 
-std::vector<std::string_view> teile(std::string_view zeile, char trenner) {
-    std::vector<std::string_view> felder;
-    std::size_t anfang = 0;
-    for (std::size_t i = 0; i <= zeile.size(); ++i) {
-        if (i == zeile.size() || zeile[i] == trenner) {
-            felder.push_back(ohneAnfuehrung(ohneRand(zeile.substr(anfang, i - anfang))));
-            anfang = i + 1;
+// Cells separated by `trenner` outside double quotes; a quoted cell loses its quotes
+// ("" stands for one). A trailing separator, as spreadsheets write, adds no column.
+std::vector<std::string> teile(std::string_view zeile, char trenner) {
+    std::vector<std::string> felder(1);
+    bool zitiert = false;
+    for (std::size_t i = 0; i < zeile.size(); ++i) {
+        const char c = zeile[i];
+        if (c == '"' && zitiert && i + 1 < zeile.size() && zeile[i + 1] == '"') {
+            felder.back() += '"';
+            ++i;
+        } else if (c == '"') {
+            zitiert = !zitiert;
+        } else if (c == trenner && !zitiert) {
+            felder.emplace_back();
+        } else {
+            felder.back() += c;
         }
     }
-    // A trailing separator (as spreadsheets write) adds no column.
+    for (auto& f : felder) f = std::string(ohneRand(f));
     while (felder.size() > 2 && felder.back().empty()) felder.pop_back();
     return felder;
 }
 
-std::vector<std::string_view> woerter(std::string_view zeile) {
-    std::vector<std::string_view> felder;
+std::vector<std::string> woerter(std::string_view zeile) {
+    std::vector<std::string> felder;
     std::size_t i = 0;
     while (i < zeile.size()) {
         while (i < zeile.size() && (zeile[i] == ' ' || zeile[i] == '\t')) ++i;
         const std::size_t anfang = i;
         while (i < zeile.size() && zeile[i] != ' ' && zeile[i] != '\t') ++i;
-        if (i > anfang) felder.push_back(zeile.substr(anfang, i - anfang));
+        if (i > anfang) felder.emplace_back(zeile.substr(anfang, i - anfang));
     }
     return felder;
 }
 
-// The columns of one line: tab, then semicolon, then blanks, then a single comma.
-std::vector<std::string_view> spalten(std::string_view zeile) {
-    if (zeile.find('\t') != std::string_view::npos) return teile(zeile, '\t');
-    if (zeile.find(';') != std::string_view::npos) return teile(zeile, ';');
-    auto w = woerter(zeile);
-    if (w.size() > 1) return w;
-    if (std::count(zeile.begin(), zeile.end(), ',') == 1) return teile(zeile, ',');
-    return w;
+bool hatAusserhalbZitat(std::string_view zeile, char c) {
+    bool zitiert = false;
+    for (char z : zeile) {
+        if (z == '"') zitiert = !zitiert;
+        if (z == c && !zitiert) return true;
+    }
+    return false;
 }
 
-// A header names the columns: no field of it is a number.
-bool istKopfzeile(const std::vector<std::string_view>& felder) {
-    double w = 0;
-    return std::none_of(felder.begin(), felder.end(),
-                        [&](std::string_view f) { return zahlAusFeld(f, w); });
+// A header names its columns: no cell of it starts like a number.
+bool istKopfzeile(const std::vector<std::string>& felder) {
+    const auto zahlartig = [](const std::string& f) {
+        return !f.empty() && (std::isdigit(static_cast<unsigned char>(f[0])) ||
+                              std::string_view("+-.,").find(f[0]) != std::string_view::npos);
+    };
+    return std::none_of(felder.begin(), felder.end(), zahlartig) &&
+           std::any_of(felder.begin(), felder.end(), [](const auto& f) { return !f.empty(); });
+}
+
+// The column separator of the whole table: tab, semicolon, a comma where the numbers
+// cannot use it (a '.' decimal, quoted cells, a header naming the columns), else blanks.
+char spaltentrenner(const std::vector<std::string_view>& alle) {
+    std::vector<std::string_view> zeilen; // lines of separators only say nothing
+    for (auto z : alle)
+        if (z.find_first_not_of(" \t;,") != std::string_view::npos) zeilen.push_back(z);
+    const auto irgendeine = [&](auto pruefe) {
+        return std::any_of(zeilen.begin(), zeilen.end(), pruefe);
+    };
+    if (irgendeine([](auto z) { return z.find('\t') != std::string_view::npos; })) return '\t';
+    if (irgendeine([](auto z) { return hatAusserhalbZitat(z, ';'); })) return ';';
+    if (!irgendeine([](auto z) { return hatAusserhalbZitat(z, ','); })) return ' ';
+    const bool leerzeichenInZelle = irgendeine([](auto z) {
+        const auto felder = teile(z, ',');
+        return std::any_of(felder.begin(), felder.end(),
+                           [](const auto& f) { return f.find(' ') != std::string::npos; });
+    });
+    if (leerzeichenInZelle) return ' ';
+    const bool kommaTabelle =
+        irgendeine([](auto z) { return z.find('"') != std::string_view::npos; }) ||
+        irgendeine([](auto z) { return z.find('.') != std::string_view::npos; }) ||
+        istKopfzeile(teile(zeilen.front(), ','));
+    return kommaTabelle ? ',' : ' ';
 }
 
 std::string zitat(std::string_view t) {
@@ -77,51 +120,116 @@ std::string zitat(std::string_view t) {
     return "\"" + s + (t.size() > 30 ? "..." : "") + "\"";
 }
 
-} // namespace
-
-bool zahlAusFeld(std::string_view feld, double& wert) {
-    std::string t(ohneRand(feld));
-    if (!t.empty() && t.front() == '+') t.erase(0, 1);
-    if (std::count(t.begin(), t.end(), ',') + std::count(t.begin(), t.end(), '.') > 1) return false;
-    std::replace(t.begin(), t.end(), ',', '.');
-    double w = 0;
-    const auto [ende, fehler] = std::from_chars(t.data(), t.data() + t.size(), w);
-    if (fehler != std::errc{} || ende != t.data() + t.size() || !std::isfinite(w)) return false;
-    // from_chars also reads "inf" and "nan": a number needs a digit.
-    if (t.find_first_of("0123456789") == std::string::npos) return false;
-    wert = w;
-    return true;
+std::string zeilenText(int nr, std::string_view zeile) {
+    return "Zeile " + std::to_string(nr) + ": " + zitat(zeile);
 }
 
-Wertetabelle liesWertetabelle(std::string_view text) {
-    Wertetabelle tab;
-    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3); // byte-order mark
-    int nr = 0;
+struct Datenzeile {
+    int nr;
+    std::string_view roh;
+    std::string x, y;
+};
+
+// A single column of numbers with blanks between groups of three ("1 234,5") would
+// read as pairs when blanks separate the columns.
+bool tausenderLeerzeichen(const std::vector<Datenzeile>& daten) {
+    static const std::regex gruppiert(R"([+-]?[1-9]\d{0,2}( \d{3})+([.,]\d+)?)");
+    static const std::regex mitDezimalen(R"(.*[.,]\d+)");
+    bool dezimalen = false;
+    for (const auto& d : daten) {
+        const std::string zeile(ohneRand(d.roh));
+        if (!std::regex_match(zeile, gruppiert)) return false;
+        dezimalen = dezimalen || std::regex_match(zeile, mitDezimalen);
+    }
+    return dezimalen && !daten.empty();
+}
+
+Wertetabelle abgelehnt(std::string text) {
+    Wertetabelle t;
+    t.fehler = std::move(text);
+    return t;
+}
+
+// The decimal separator of the table, or the message why it has none.
+std::optional<Dezimalzeichen> dezimalzeichen(const std::vector<Datenzeile>& daten,
+                                             std::string& fehler) {
+    std::vector<std::string_view> zellen;
+    for (const auto& d : daten) {
+        zellen.push_back(d.x);
+        zellen.push_back(d.y);
+    }
+    const Dezimalentscheid e = dezimalzeichenFuer(zellen);
+    if (e.zeichen) return e.zeichen;
+    const Datenzeile& d = daten[e.zelle / 2];
+    const std::string& zelle = e.zelle % 2 ? d.y : d.x;
+    fehler = "Zeile " + std::to_string(d.nr) + ": " + zitat(zelle) +
+             (e.mehrdeutig ? " kann mit Dezimalpunkt oder mit Dezimalkomma gelesen werden. "
+                             "Bitte das Dezimalzeichen eindeutig schreiben."
+                           : " widerspricht dem Dezimalzeichen der übrigen Zahlen "
+                             "(Punkt und Komma gemischt).");
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string meldungTabelleZuGross() {
+    return "Die Eingabe ist größer als 16 MiB und wird nicht gelesen.";
+}
+
+bool zahlAusFeld(std::string_view feld, double& wert) {
+    const auto w = zahlAusEingabe(feld);
+    if (w) wert = *w;
+    return w.has_value();
+}
+
+Wertetabelle liesWertetabelle(std::string_view eingabe, std::optional<Spaltenwahl> wahl) {
+    if (eingabe.size() > MaxTabellenBytes) return abgelehnt(meldungTabelleZuGross());
+    const std::string text = alsUtf8(eingabe);
+    std::vector<std::string_view> zeilen = zeilenVon(text);
+    const char trenner = spaltentrenner(zeilen);
+    std::vector<Datenzeile> daten;
     bool erste = true;
-    while (!text.empty()) {
-        const std::size_t ende = text.find('\n');
-        const std::string_view roh = text.substr(0, ende);
-        text = ende == std::string_view::npos ? std::string_view{} : text.substr(ende + 1);
-        ++nr;
-        const std::string_view zeile = ohneRand(roh);
-        if (zeile.empty()) continue;
-        const auto felder = spalten(zeile);
-        double x = 0, y = 0;
-        if (felder.size() == 2 && zahlAusFeld(felder[0], x) && zahlAusFeld(felder[1], y)) {
-            tab.paare.emplace_back(x, y);
-        } else if (!(erste && istKopfzeile(felder))) {
-            tab.paare.clear();
-            tab.fehler = "Zeile " + std::to_string(nr) + ": " + zitat(zeile) +
-                         " ist kein Wertepaar aus zwei Zahlen.";
-            return tab;
-        }
-        erste = false;
-        if (tab.paare.size() > MaxPaare) break;
+    int spalten = 2;
+    for (std::size_t i = 0; i < zeilen.size(); ++i) {
+        const int nr = static_cast<int>(i + 1);
+        const std::string_view zeile = ohneRand(zeilen[i]);
+        if (zeile.find_first_not_of(" \t;,\"") == std::string_view::npos)
+            continue; // blank, or separators only
+        const auto felder = trenner == ' ' ? woerter(zeile) : teile(zeile, trenner);
+        if (std::exchange(erste, false) && istKopfzeile(felder)) continue;
+        spalten = std::max(spalten, static_cast<int>(felder.size()));
+        if (felder.size() == 1)
+            return abgelehnt(zeilenText(nr, zeile) +
+                             " ist nur eine Spalte; gebraucht werden zwei Zahlen (X und Y).");
+        const auto [sx, sy] = wahl.value_or(Spaltenwahl{1, 2});
+        if (sx < 1 || sy < 1 || std::max(sx, sy) > static_cast<int>(felder.size()))
+            return abgelehnt(zeilenText(nr, zeile) + " hat keine Spalte " +
+                             std::to_string(std::max(sx, sy)) + ".");
+        daten.push_back({nr, zeile, felder[sx - 1], felder[sy - 1]});
     }
-    if (tab.paare.size() < 4 || tab.paare.size() > MaxPaare) {
-        tab.fehler = (tab.paare.size() < 4 ? meldungMinPaare() : meldungMaxAnzahl()).text;
-        tab.paare.clear();
+    if (erste) return abgelehnt("Die Eingabe ist leer.");
+    if (spalten > 2 && !wahl) {
+        Wertetabelle t = abgelehnt("Die Tabelle hat " + std::to_string(spalten) +
+                                   " Spalten; anzugeben ist, welche X und Y enthalten.");
+        t.spalten = spalten;
+        return t;
     }
+    if (trenner == ' ' && tausenderLeerzeichen(daten))
+        return abgelehnt(zeilenText(daten.front().nr, daten.front().roh) +
+                         " ist eine Zahl mit Tausender-Leerzeichen, also nur eine Spalte; "
+                         "gebraucht werden zwei Zahlen (X und Y).");
+    std::string fehler;
+    const auto dezimal = dezimalzeichen(daten, fehler);
+    if (!dezimal) return abgelehnt(fehler);
+    Wertetabelle tab;
+    for (const auto& d : daten) {
+        const auto x = zahlLesen(d.x, *dezimal), y = zahlLesen(d.y, *dezimal);
+        if (!x || !y)
+            return abgelehnt(zeilenText(d.nr, d.roh) + " ist kein Wertepaar aus zwei Zahlen.");
+        tab.paare.emplace_back(*x, *y);
+    }
+    if (tab.paare.size() < 4 || tab.paare.size() > MaxPaare)
+        return abgelehnt((tab.paare.size() < 4 ? meldungMinPaare() : meldungMaxAnzahl()).text);
     return tab;
 }
 

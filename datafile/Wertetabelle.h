@@ -1,9 +1,14 @@
 #pragma once
 // Value pairs from a text table, as a spreadsheet copies or exports it: one pair a
-// line, two numbers separated by a tab, a semicolon, blanks or (when the numbers use
-// '.') a comma; '.' or ',' as decimal separator; the first line may be a header.
-// The table is taken whole or not at all.
+// line, two numbers separated by a tab, a semicolon, blanks or a comma (then with '.'
+// as decimal separator, or the cell quoted); the first line may be a header. The
+// numbers follow the program's number rule (Zahlregel.h), with the decimal separator
+// decided once for the whole table. UTF-8 (with or without byte-order mark), UTF-16
+// with byte-order mark and Windows-1252 are read; CR, LF and CRLF end a line. The
+// table is taken whole or not at all.
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -11,18 +16,25 @@
 
 namespace tk {
 
+// Larger input is refused whole, and readers stop reading beyond it.
+inline constexpr std::size_t MaxTabellenBytes = 16u << 20;
+std::string meldungTabelleZuGross();
+
 struct Wertetabelle {
     std::vector<std::pair<double, double>> paare; // in the table's order
     std::string fehler; // German message naming the line; empty when the table is usable
+    int spalten = 2;    // more than 2: the caller may ask which two to take
     bool ok() const { return fehler.empty(); }
 };
 
-// Reads the table; fewer than 4 or more than 21 pairs are refused with the program's
-// own messages. A byte-order mark and quoted cells are taken as spreadsheets write them.
-Wertetabelle liesWertetabelle(std::string_view text);
+// Which two columns (1-based) hold X and Y when a table has more.
+using Spaltenwahl = std::pair<int, int>;
 
-// One number as a user types it: optional sign, digits with '.' or ',' as decimal
-// separator, optional exponent; nothing else, and nothing beyond the range of a double.
+// Reads the table; fewer than 4 or more than 21 pairs are refused with the program's
+// own messages, an empty text as "leer".
+Wertetabelle liesWertetabelle(std::string_view text, std::optional<Spaltenwahl> wahl = {});
+
+// One number as a user types it in a field (see zahlAusEingabe).
 bool zahlAusFeld(std::string_view feld, double& wert);
 
 } // namespace tk

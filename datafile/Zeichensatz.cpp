@@ -110,6 +110,39 @@ std::string cp1252NachUtf8(const std::string& cp1252) {
     return aus;
 }
 
+bool istUtf8(const std::string& text) {
+    for (std::size_t pos = 0; pos < text.size();)
+        if (naechstesZeichen(text, pos) < 0) return false;
+    return true;
+}
+
+std::string alsUtf8(std::string_view text) {
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    const bool le = text.starts_with("\xFF\xFE"), be = text.starts_with("\xFE\xFF");
+    if (!le && !be) {
+        std::string s(text);
+        return istUtf8(s) ? s : cp1252NachUtf8(s);
+    }
+    std::string aus;
+    const auto einheit = [&](std::size_t i) -> char32_t {
+        const auto a = static_cast<unsigned char>(text[i]),
+                   b = static_cast<unsigned char>(text[i + 1]);
+        return le ? (b << 8 | a) : (a << 8 | b);
+    };
+    for (std::size_t i = 2; i + 1 < text.size(); i += 2) {
+        char32_t c = einheit(i);
+        if (c >= 0xD800 && c <= 0xDBFF && i + 3 < text.size()) {
+            const char32_t tief = einheit(i + 2);
+            if (tief >= 0xDC00 && tief <= 0xDFFF) {
+                c = 0x10000 + ((c - 0xD800) << 10) + (tief - 0xDC00);
+                i += 2;
+            }
+        }
+        anhaengenUtf8(aus, c >= 0xD800 && c <= 0xDFFF ? U'\uFFFD' : c);
+    }
+    return aus;
+}
+
 std::size_t zeichenAnzahl(const std::string& utf8) {
     std::size_t anzahl = 0;
     for (std::size_t pos = 0; pos < utf8.size(); ++anzahl) naechstesZeichen(utf8, pos);

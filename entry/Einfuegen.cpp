@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 
@@ -82,12 +83,40 @@ void frmKurvex::importieren() {
                          u"Importieren"_s, Knoepfe::OK, Symbol::Ausrufezeichen);
         return;
     }
-    wertetabelleUebernehmen(datei.readAll().toStdString(), u"Importieren"_s);
+    // Reading stops just past the limit, so that no file (nor a device) can flood memory.
+    wertetabelleUebernehmen(datei.read(qint64(MaxTabellenBytes) + 1).toStdString(),
+                            u"Importieren"_s);
 }
+
+namespace {
+
+// Which two columns of a wider table hold X and Y; nullopt when the user cancels.
+std::optional<Spaltenwahl> spaltenErfragen(Dialoge& dialoge, int spalten, const QString& titel) {
+    const auto antwort = dialoge.texteingabe(
+        u"Die Tabelle hat %1 Spalten. Welche enthalten X und Y? (zwei Nummern, z. B. 1,3)"_s.arg(
+            spalten),
+        titel, u"1,2"_s);
+    if (!antwort) return std::nullopt;
+    static const QRegularExpression zwei(u"^\\s*(\\d{1,3})\\s*[,; ]\\s*(\\d{1,3})\\s*$"_s);
+    const auto treffer = zwei.match(*antwort);
+    if (!treffer.hasMatch()) {
+        dialoge.meldung(u"Bitte zwei Spaltennummern angeben, z. B. 1,3."_s, titel, Knoepfe::OK,
+                        Symbol::Ausrufezeichen);
+        return std::nullopt;
+    }
+    return Spaltenwahl{treffer.captured(1).toInt(), treffer.captured(2).toInt()};
+}
+
+} // namespace
 
 void frmKurvex::wertetabelleUebernehmen(const std::string& text, const QString& titel) {
     if (rechnet_) return;
-    const Wertetabelle t = liesWertetabelle(text);
+    Wertetabelle t = liesWertetabelle(text);
+    if (!t.ok() && t.spalten > 2) {
+        const auto wahl = spaltenErfragen(dialoge_, t.spalten, titel);
+        if (!wahl) return;
+        t = liesWertetabelle(text, wahl);
+    }
     if (!t.ok()) {
         dialoge_.meldung(QString::fromStdString(t.fehler), titel, Knoepfe::OK,
                          Symbol::Ausrufezeichen);

@@ -80,6 +80,9 @@ public:
     }
     std::optional<QString> dateiOeffnen(const QString&) override { return std::nullopt; }
     std::optional<QString> dateiSpeichern(const QString&) override { return std::nullopt; }
+    std::optional<QString> texteingabe(const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
     bool gemeldet = false;
 
 private:

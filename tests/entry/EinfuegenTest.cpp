@@ -21,10 +21,11 @@ const Paare Getippt = {{1 + 1e-7, 2.1}, {2, 3.9}, {3, 6.2}, {4, 7.8}, {5, 10.1}}
 
 struct Fall {
     const char* name;
-    bool vorher;         // five pairs typed and fitted before
-    QString text;        // pasted; imported from a file when the name is "Datei"
-    int antwort;         // to the question whether to replace them, -1 = none
-    const char* meldung; // part of the one message, "" = none
+    bool vorher;                   // five pairs typed and fitted before
+    QString text;                  // pasted; imported from a file when the name is "Datei"
+    int antwort;                   // to the question whether to replace them, -1 = none
+    const char* meldung;           // part of the one message, "" = none
+    const char* spalten = nullptr; // answer to "which columns", "" = cancel, null = not asked
 };
 
 QString zeilen(int n) {
@@ -41,7 +42,11 @@ const Fall faelle[] = {
     {"ersetzen", true, Tabelle, ja, "ersetzen"},
     {"behalten", true, Tabelle, nein, "ersetzen"},
     {"Text", true, u"1;2\n2;3\n3;abc\n4;5\n"_s, -1, "Zeile 3: \"3;abc\""},
-    {"drei Spalten", true, u"1;2;3\n2;3;4\n3;4;5\n4;5;6\n"_s, -1, "Zeile 1"},
+    {"drei Spalten", false, u"Jahr;Nr;Umsatz\n2019;9;0\n2020;8;1\n2021;7;3,5\n2022;6;7,25\n"_s, -1,
+     "", "1, 3"},
+    {"Spaltenwahl abgebrochen", true, u"1;2;3\n2;3;4\n3;4;5\n4;5;6\n"_s, -1, "", ""},
+    {"Spalte fehlt", true, u"1;2;3\n2;3;4\n3;4;5\n4;5;6\n"_s, -1, "keine Spalte 4", "1;4"},
+    {"leere Zwischenablage", true, u" \r\n;\r\n"_s, -1, "leer"},
     {"unendlich", true, u"1;inf\n2;3\n3;4\n4;5\n"_s, -1, "Zeile 1"},
     {"drei", true, u"1;2\n2;3\n3;4\n"_s, -1, "mindestens 4"},
     {"zu viele", true, zeilen(22), -1, "Max. Anzahl = 21"}};
@@ -66,6 +71,8 @@ private slots:
             QVERIFY(f.w->vergleichsdaten());
         }
         if (fall.antwort >= 0) f.d.antworte(static_cast<tk::Antwort>(fall.antwort));
+        if (fall.spalten)
+            f.d.tippeAntwort(*fall.spalten ? std::optional(QString(fall.spalten)) : std::nullopt);
         QTemporaryFile datei;
         if (QByteArray(fall.name) == "Datei") {
             QVERIFY(datei.open());
@@ -84,6 +91,7 @@ private slots:
         Paare ist;
         for (int i = 1; i <= f.z.AnzPaare; ++i) ist.push_back({f.z.EingabeX(i), f.z.EingabeY(i)});
         QVERIFY(ist == soll);
+        QVERIFY2(f.d.unerwartet.isEmpty(), qPrintable(f.d.unerwartet.join(u'|')));
         QVERIFY(f.w->List1()->count() == int(soll.size()) &&
                 f.w->Text1(0)->text().toInt() == int(soll.size()));
         const auto m = f.d.meldungen();

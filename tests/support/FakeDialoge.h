@@ -19,7 +19,7 @@ Q_DECLARE_METATYPE(tk::Antwort)
 namespace tk::test {
 
 struct Aufruf {
-    enum class Art { Meldung, Oeffnen, Speichern } art;
+    enum class Art { Meldung, Oeffnen, Speichern, Eingabe } art;
     QString text; // prompt, or the filter of a file dialog
     QString titel;
     Knoepfe knoepfe = Knoepfe::OK;
@@ -33,6 +33,11 @@ public:
     // A null QString stands for a cancelled dialog inside the queue.
     void waehleDatei(const std::optional<QString>& pfad) {
         dateien_.push_back(pfad ? *pfad : QString());
+    }
+
+    // The next one-line answer (nullopt = cancel).
+    void tippeAntwort(const std::optional<QString>& text) {
+        eingaben_.push_back(text ? *text : QString());
     }
 
     Antwort meldung(const QString& text, const QString& titel, Knoepfe knoepfe,
@@ -55,6 +60,12 @@ public:
         return datei(Aufruf::Art::Speichern, filter);
     }
 
+    std::optional<QString> texteingabe(const QString& frage, const QString& titel,
+                                       const QString&) override {
+        aufrufe.push_back({Aufruf::Art::Eingabe, frage, titel, Knoepfe::OK, Symbol::Frage});
+        return aus(eingaben_, frage);
+    }
+
     std::vector<Aufruf> aufrufe;
     QStringList unerwartet; // dialogs that found no queued answer
     std::vector<Aufruf> meldungen() const {
@@ -68,23 +79,27 @@ public:
         unerwartet.clear();
         antworten_.clear();
         dateien_.clear();
+        eingaben_.clear();
     }
 
 private:
     std::optional<QString> datei(Aufruf::Art art, const QString& filter) {
         aufrufe.push_back({art, filter, {}, Knoepfe::OK, Symbol::Keins});
-        if (dateien_.empty()) {
-            unerwartet.push_back(QStringLiteral("Dateidialog ") + filter);
+        return aus(dateien_, QStringLiteral("Dateidialog ") + filter);
+    }
+    std::optional<QString> aus(std::deque<QString>& schlange, const QString& wofuer) {
+        if (schlange.empty()) {
+            unerwartet.push_back(wofuer);
             return std::nullopt;
         }
-        const QString p = dateien_.front();
-        dateien_.pop_front();
+        const QString p = schlange.front();
+        schlange.pop_front();
         if (p.isNull()) return std::nullopt;
         return p;
     }
 
     std::deque<Antwort> antworten_;
-    std::deque<QString> dateien_;
+    std::deque<QString> dateien_, eingaben_;
 };
 
 } // namespace tk::test
