@@ -9,14 +9,6 @@ void melde(Dialoge& dialoge, const Meldungstext& m, int& ergebnis) {
 }
 } // namespace
 
-void MeldBetragNull(Dialoge& dialoge, double wert, int& ergebnis) {
-    if (betragNullFehlt(wert)) melde(dialoge, meldungBetragNull(), ergebnis);
-}
-
-void MeldMinPaare(Dialoge& dialoge, double wert, int& ergebnis) {
-    if (minPaareFehlt(wert)) melde(dialoge, meldungMinPaare(), ergebnis);
-}
-
 void MeldDruckerA4(Dialoge& dialoge, double abweichung, int& ergebnis) {
     if (druckerA4Fehlt(abweichung)) melde(dialoge, meldungDruckerA4(), ergebnis);
 }

@@ -6,8 +6,6 @@
 
 namespace tk {
 
-void MeldBetragNull(Dialoge& dialoge, double wert, int& ergebnis);
-void MeldMinPaare(Dialoge& dialoge, double wert, int& ergebnis);
 void MeldDruckerA4(Dialoge& dialoge, double abweichung, int& ergebnis);
 
 } // namespace tk

@@ -19,16 +19,16 @@ frmstartKX::frmstartKX(Programmzustand& zustand, Dialoge& dialoge, QWidget* pare
     Frame1_ = new QGroupBox(QStringLiteral("Programmwahl"), this);
     Frame1_->setGeometry(tw(500), tw(500), tw(5000), tw(5700));
 
-    const std::array<QString, 3> texte = {QStringLiteral("Prognostik"),
-                                          QStringLiteral("Regression"), QStringLiteral("Ende")};
-    const std::array<int, 3> oben = {1000, 2240, 4160};
-    for (int i = 0; i < 3; ++i) {
-        auto* k = new QPushButton(texte[i], Frame1_);
-        k->setGeometry(tw(1500), tw(oben[i]), tw(2000), tw(1050));
+    const auto knopf = [this](Knopfnr nr, const QString& text, int oben) {
+        auto* k = new QPushButton(text, Frame1_);
+        k->setGeometry(tw(1500), tw(oben), tw(2000), tw(1050));
         k->setAutoDefault(true); // Enter presses the focused button
-        connect(k, &QPushButton::clicked, this, [this, i] { cmd1_Click(i); });
-        cmd1_[i] = k;
-    }
+        connect(k, &QPushButton::clicked, this, [this, nr] { cmd1_Click(nr); });
+        cmd1_[nr] = k;
+    };
+    knopf(Prognostik, QStringLiteral("Prognostik"), 1000);
+    knopf(Regression, QStringLiteral("Regression"), 2240);
+    knopf(Ende, QStringLiteral("Ende"), 4160);
 
     Label1_ = new QLabel(this);
     Label1_->setAlignment(Qt::AlignCenter);
@@ -42,17 +42,15 @@ void frmstartKX::Initialisieren() {
     zustand_.initialisierenStart();
 }
 
-void frmstartKX::cmd1_Click(int index) {
-    switch (index) {
-    case 0:
-    case 1:
-        zustand_.ModusPrognostik = index == 0;
+void frmstartKX::cmd1_Click(Knopfnr nr) {
+    switch (nr) {
+    case Prognostik:
+    case Regression:
+        zustand_.ModusPrognostik = nr == Prognostik;
         emit modusGewaehlt();
         break;
-    case 2:
+    case Ende:
         if (EndeAbfrage(dialoge_)) emit beenden();
-        break;
-    default:
         break;
     }
 }

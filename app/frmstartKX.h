@@ -18,7 +18,8 @@ class frmstartKX : public QWidget {
 public:
     frmstartKX(Programmzustand& zustand, Dialoge& dialoge, QWidget* parent = nullptr);
 
-    // Buttons 0 "Prognostik", 1 "Regression", 2 "Ende".
+    // The buttons of the control array cmd1.
+    enum Knopfnr : std::size_t { Prognostik, Regression, Ende };
     QPushButton* cmd1(int index) const { return cmd1_.at(static_cast<std::size_t>(index)); }
     QGroupBox* Frame1() const { return Frame1_; }
     QLabel* Label1() const { return Label1_; }
@@ -35,7 +36,7 @@ protected:
 
 private:
     void Initialisieren();
-    void cmd1_Click(int index);
+    void cmd1_Click(Knopfnr nr);
 
     Programmzustand& zustand_;
     Dialoge& dialoge_;

@@ -62,54 +62,28 @@ private:
     bool erstesMal_ = true;
 };
 
-frmKurvex::Stand frmKurvex::stand() const {
-    Stand s{z_.Bezeichnung, z_.AnzPaare, z_.AnzahlOK, EingabeIndex_, {}};
-    const int n = std::min({EingabeIndex_, z_.AnzPaare, z_.EingabeX.groesse()});
-    for (int p = 1; p <= n; ++p) s.paare.emplace_back(z_.EingabeX(p), z_.EingabeY(p));
-    return s;
-}
-
 void frmKurvex::standAnwenden(const Stand& s) {
     {
         const QScopedValueRollback<int> still(stumm_, stumm_ + 1);
-        z_.Bezeichnung = s.titel;
         Text2_->setText(QString::fromStdString(s.titel));
-        z_.redimPaare(s.anzahl, false);
-        z_.AnzPaare = s.anzahl;
-        z_.AnzahlOK = s.anzahlOK;
-        for (int p = 1; p <= static_cast<int>(s.paare.size()); ++p) {
-            z_.EingabeX(p) = s.paare[static_cast<std::size_t>(p - 1)].first;
-            z_.EingabeY(p) = s.paare[static_cast<std::size_t>(p - 1)].second;
-            Zusatz(z_, p);
-        }
-        EingabeIndex_ = s.eingegeben;
-        KorrekturModus_ = false;
-        xOffen_ = false;
-        geaendert_ = {};
-        if (s.anzahl > 0)
-            Text1_[0]->setText(anzahlText(s.anzahl));
-        else
-            Text1_[0]->clear();
         if (s.anzahlOK) {
             Bild2();
         } else {
             Bild1();
             Ergebnis_ = {};
         }
-        datenGeaendert();
-        cmd1_[5]->setVisible(s.anzahlOK && EingabeIndex_ >= s.anzahl);
-        paarAnzeigen();
+        const Folge folge = modell_.standAnwenden(s);
+        // "Eingabe speichern" only for a complete data set.
+        cmd1_[EingabeSpeichern]->setVisible(s.anzahlOK && modell_.vollstaendig());
+        zeigen(folge);
     }
     stand_ = s;
-    zurueckInFeld(!s.anzahlOK                   ? static_cast<QWidget*>(Text1_[0])
-                  : EingabeIndex_ < z_.AnzPaare ? static_cast<QWidget*>(Text1_[1])
-                                                : cmd1_[2]);
 }
 
 void frmKurvex::aufnehmen(bool paarOffen) {
     // A pair open for correction becomes one step when it is left.
-    if (!verlauf_ || (KorrekturModus_ && !paarOffen)) return;
-    Stand neu = stand();
+    if (!verlauf_ || (modell_.korrekturModus() && !paarOffen)) return;
+    Stand neu = modell_.stand();
     if (neu == stand_) return;
     verlauf_->push(new Aenderung(*this, stand_, neu));
     stand_ = std::move(neu);
@@ -120,7 +94,7 @@ void frmKurvex::neuerStand(bool verlauf) {
         aufnehmen(true); // what was saved stays a step that can be undone
     else
         verlauf_->clear();
-    stand_ = stand();
+    stand_ = modell_.stand();
     verlauf_->setClean();
     titelZeigen();
 }
@@ -276,18 +250,9 @@ void frmKurvex::dateiUebernehmen(const QString& pfad) {
 }
 
 bool frmKurvex::speichernErlaubt() {
-    if (z_.AnzahlOK && z_.AnzPaare > 0 && EingabeIndex_ >= z_.AnzPaare) return true;
-    const int fehlen = z_.AnzPaare - EingabeIndex_;
-    QString text;
-    if (!z_.AnzahlOK || z_.AnzPaare <= 0)
-        text = u"Es sind noch keine Wertepaare eingegeben."_s;
-    else if (fehlen == 1)
-        text = u"Es fehlt noch 1 von %1 Wertepaaren."_s.arg(z_.AnzPaare);
-    else
-        text = u"Es fehlen noch %1 von %2 Wertepaaren."_s.arg(fehlen).arg(z_.AnzPaare);
-    dialoge_.meldung(text + u"\nGespeichert wird erst der vollständige Datensatz."_s,
-                     u"Speichern"_s, Knoepfe::OK, Symbol::Ausrufezeichen);
-    return false;
+    const std::optional<Meldungstext> verweigert = modell_.speichernVerweigert();
+    if (verweigert) dialoge_.meldung(*verweigert);
+    return !verweigert;
 }
 
 } // namespace tk

@@ -122,7 +122,7 @@ void frmKurvex::wertetabelleUebernehmen(const std::string& text, const QString& 
                          Symbol::Ausrufezeichen);
         return;
     }
-    if (EingabeIndex_ > 0 &&
+    if (modell_.eingegeben() > 0 &&
         dialoge_.meldung(u"Die vorhandenen Wertepaare ersetzen : Ja oder Nein ?"_s, u"Achtung"_s,
                          Knoepfe::JaNein, Symbol::Frage) != Antwort::Ja)
         return;
@@ -130,26 +130,8 @@ void frmKurvex::wertetabelleUebernehmen(const std::string& text, const QString& 
 }
 
 void frmKurvex::paareSetzen(const std::vector<std::pair<double, double>>& paare) {
-    const int n = static_cast<int>(paare.size());
     titelUebernehmen();
-    z_.redimPaare(n, false);
-    z_.AnzPaare = n;
-    for (int p = 1; p <= n; ++p) {
-        z_.EingabeX(p) = paare[static_cast<std::size_t>(p - 1)].first;
-        z_.EingabeY(p) = paare[static_cast<std::size_t>(p - 1)].second;
-        Zusatz(z_, p);
-    }
-    EingabeIndex_ = n;
-    KorrekturModus_ = false;
-    xOffen_ = false;
-    geaendert_ = {};
-    Text1_[0]->setText(anzahlText(n));
-    z_.AnzahlOK = true;
-    Bild2();
-    datenGeaendert();
-    cmd1_[5]->show();
-    paarAnzeigen();
-    zurueckInFeld(cmd1_[2]);
+    zeigen(modell_.paareSetzen(paare));
 }
 
 } // namespace tk

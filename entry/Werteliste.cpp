@@ -24,17 +24,4 @@ QString korrekturText(double v) {
     return QString::fromStdString(formatExp(v, 7));
 }
 
-void ListZeileLoesch(Dialoge& dialoge, Programmzustand& z, int k, int& c, Antwort& antwort) {
-    if (antwort != Antwort::Ja) {
-        antwort = dialoge.meldung(QStringLiteral("Wollen Sie diese Zeile wirklich löschen ??"),
-                                  QStringLiteral("Achtung !!"), Knoepfe::JaNein, Symbol::Frage);
-        if (antwort != Antwort::Ja) return;
-    }
-    for (int j = k; j < c; ++j) {
-        z.EingabeX(j) = z.EingabeX(j + 1);
-        z.EingabeY(j) = z.EingabeY(j + 1);
-    }
-    --c;
-}
-
 } // namespace tk

@@ -1,8 +1,5 @@
 #pragma once
-// Texts of the value list and of the pair fields, and the deletion of one pair.
-
-#include "app/Dialoge.h"
-#include "calc/Zustand.h"
+// Texts of the value list and of the pair fields.
 
 #include <QString>
 
@@ -15,9 +12,5 @@ QString anzahlText(int n);
 // A value put back into a field for correction: the plain general form when
 // 1E-07 < |v| < 1000000, else "0.0000000E+00".
 QString korrekturText(double v);
-
-// ListZeileLösch: asks "Wollen Sie diese Zeile wirklich löschen ??" unless `antwort`
-// is already Ja; on Ja moves pairs k+1..c down by one and decreases c.
-void ListZeileLoesch(Dialoge& dialoge, Programmzustand& z, int k, int& c, Antwort& antwort);
 
 } // namespace tk

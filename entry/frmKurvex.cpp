@@ -5,7 +5,6 @@
 #include "app/Fehlermeldung.h"
 #include "app/Hilfe.h"
 #include "app/Layout.h"
-#include "app/Meldungen.h"
 #include "app/TextBHilf.h"
 #include "calc/Format.h"
 #include "calc/Regression.h"
@@ -35,13 +34,6 @@ using namespace Qt::StringLiterals;
 namespace tk {
 
 namespace {
-
-// A count as the window keeps it: rounded to an integer, kept within what fits.
-int ganzeAnzahl(double k) {
-    if (!(k > -32768)) return -32768;
-    if (k > 32767) return 32767;
-    return static_cast<int>(std::nearbyint(k));
-}
 
 QString nummeriert(const QString& vorsilbe, int k) {
     return vorsilbe + QString::number(k) + u" :"_s;
@@ -83,13 +75,13 @@ QLineEdit* frmKurvex::neuesFeld(QWidget* flaeche, int x, int y, int b) {
     return f;
 }
 
-void frmKurvex::neuerKnopf(QWidget* flaeche, int index, const QString& text, int y, int h) {
+void frmKurvex::neuerKnopf(QWidget* flaeche, Knopfnr nr, const QString& text, int y, int h) {
     auto* k = new Knopf(text, flaeche);
     k->setGeometry(tw(7700), tw(y), tw(2000), tw(h));
     k->setAutoDefault(true); // Enter presses the focused button
     connect(k, &QPushButton::clicked, this,
-            [this, index] { geschuetzt([this, index] { cmd1_Click(index); }); });
-    cmd1_[static_cast<std::size_t>(index)] = k;
+            [this, nr] { geschuetzt([this, nr] { cmd1_Click(nr); }); });
+    cmd1_[nr] = k;
 }
 
 void frmKurvex::aufbauen() {
@@ -110,41 +102,43 @@ void frmKurvex::aufbauen() {
     Label4_ = neuesLabel(flaeche, QString(), 0, 6100, 10000);
     Label4_->setAlignment(Qt::AlignCenter);
 
-    neuerKnopf(flaeche, 1, u"Anzahl OK"_s, 700, 450);
-    neuerKnopf(flaeche, 2, u"alle Eingaben OK"_s, 1300, 450);
-    neuerKnopf(flaeche, 4, u"Grafik"_s, 1900, 2100);
-    neuerKnopf(flaeche, 6, u"Grafik Fall Einzelwerte"_s, 2800, 800);
-    neuerKnopf(flaeche, 5, u"Eingabe speichern"_s, 4150, 450);
-    neuerKnopf(flaeche, 3, u"Neu"_s, 4700, 450);
-    neuerKnopf(flaeche, 0, u"Zurück zum Start"_s, 5250, 450);
+    neuerKnopf(flaeche, AnzahlOK, u"Anzahl OK"_s, 700, 450);
+    neuerKnopf(flaeche, AlleOK, u"alle Eingaben OK"_s, 1300, 450);
+    neuerKnopf(flaeche, Grafik, u"Grafik"_s, 1900, 2100);
+    neuerKnopf(flaeche, GrafikEinzel, u"Grafik Fall Einzelwerte"_s, 2800, 800);
+    neuerKnopf(flaeche, EingabeSpeichern, u"Eingabe speichern"_s, 4150, 450);
+    neuerKnopf(flaeche, Neu, u"Neu"_s, 4700, 450);
+    neuerKnopf(flaeche, ZumStart, u"Zurück zum Start"_s, 5250, 450);
 }
 
 void frmKurvex::felderAufbauen(QWidget* flaeche) {
-    Label1_[0] = neuesLabel(flaeche, u" Bezeichnung (max. 52 Zeichen) :"_s, 100, 200, 3000);
+    Label1_[TitelLabel] =
+        neuesLabel(flaeche, u" Bezeichnung (max. 52 Zeichen) :"_s, 100, 200, 3000);
     Text2_ = neuesFeld(flaeche, 3150, 200, 6550);
     Text2_->setMaxLength(52);
     TextBHilf::anbringen(Text2_, TextBHilf::Art::Titel);
 
-    Label1_[1] = neuesLabel(flaeche, u" Anzahl Wertepaare (max. 21) :"_s, 100, 750, 3000);
-    Text1_[0] = neuesFeld(flaeche, 3150, 750, 1500);
-    Label1_[2] = neuesLabel(flaeche, QString(), 100, 1300, 3000);
-    Text1_[1] = neuesFeld(flaeche, 3150, 1300, 2700);
-    Label1_[3] = neuesLabel(flaeche, QString(), 100, 1800, 3000);
-    Text1_[2] = neuesFeld(flaeche, 3150, 1800, 2700);
-    for (std::size_t i = 0; i < Text1_.size(); ++i) {
-        TextBHilf::anbringen(Text1_[i], TextBHilf::Art::Zahl);
+    Label1_[AnzahlLabel] = neuesLabel(flaeche, u" Anzahl Wertepaare (max. 21) :"_s, 100, 750, 3000);
+    Text1_[Anzahl] = neuesFeld(flaeche, 3150, 750, 1500);
+    Label1_[XLabel] = neuesLabel(flaeche, QString(), 100, 1300, 3000);
+    Text1_[WertX] = neuesFeld(flaeche, 3150, 1300, 2700);
+    Label1_[YLabel] = neuesLabel(flaeche, QString(), 100, 1800, 3000);
+    Text1_[WertY] = neuesFeld(flaeche, 3150, 1800, 2700);
+    for (const Zahlfeld f : {Anzahl, WertX, WertY}) {
+        TextBHilf::anbringen(Text1_[f], TextBHilf::Art::Zahl);
         // Only what the user changed is stored when a field is left.
-        connect(Text1_[i], &QLineEdit::textEdited, this, [this, i] { geaendert_[i] = true; });
+        connect(Text1_[f], &QLineEdit::textEdited, this, [this, f] { modell_.tippen(f); });
     }
-    Label1_[4] = neuesLabel(flaeche, u" Eingabe-Korrektur erst nach         Eingabe-Ende !"_s, 6000,
-                            1300, 1600, 750);
-    Label1_[4]->setWordWrap(true);
+    Label1_[KorrekturLabel] = neuesLabel(
+        flaeche, u" Eingabe-Korrektur erst nach         Eingabe-Ende !"_s, 6000, 1300, 1600, 750);
+    Label1_[KorrekturLabel]->setWordWrap(true);
 }
 
 void frmKurvex::listeAufbauen(QWidget* flaeche) {
-    Label1_[5] = neuesLabel(flaeche, u" Liste der eingegebenen Werte :"_s, 100, 2350, 5000);
-    Label1_[6] = neuesLabel(flaeche, QString(), 100, 4850, 4900);
-    Label1_[7] = neuesLabel(flaeche, QString(), 100, 5400, 4900);
+    Label1_[ListeLabel] =
+        neuesLabel(flaeche, u" Liste der eingegebenen Werte :"_s, 100, 2350, 5000);
+    Label1_[SummenLabel] = neuesLabel(flaeche, QString(), 100, 4850, 4900);
+    Label1_[EinzelLabel] = neuesLabel(flaeche, QString(), 100, 5400, 4900);
 
     List1_ = new QListWidget(flaeche);
     List1_->setGeometry(tw(100), tw(2650), tw(7400), tw(2050));
@@ -187,24 +181,19 @@ QAction* frmKurvex::menue(Menue m) const {
 }
 
 void frmKurvex::tabFolge() {
-    const std::array<QWidget*, 12> folge = {Text1_[0], cmd1_[1], Text1_[1], Text1_[2],
-                                            cmd1_[2],  cmd1_[4], cmd1_[0],  List1_,
-                                            cmd1_[3],  cmd1_[5], Text2_,    cmd1_[6]};
+    const std::array<QWidget*, 12> folge = {
+        Text1_[Anzahl], cmd1_[AnzahlOK],         Text1_[WertX],   Text1_[WertY],
+        cmd1_[AlleOK],  cmd1_[Grafik],           cmd1_[ZumStart], List1_,
+        cmd1_[Neu],     cmd1_[EingabeSpeichern], Text2_,          cmd1_[GrafikEinzel]};
     for (std::size_t i = 0; i + 1 < folge.size(); ++i) setTabOrder(folge[i], folge[i + 1]);
 }
 
 void frmKurvex::Initialisieren() {
     const QScopedValueRollback<int> still(stumm_, stumm_ + 1);
-    z_.initialisierenEingabe();
-    z_.redimPaare(0, false);
-    EingabeIndex_ = 0;
-    KorrekturIndex_ = 0;
-    KorrekturModus_ = false;
-    xOffen_ = false;
+    modell_.leeren();
     Fall_ = 1;
     Sekunden_ = 0;
     for (QLineEdit* f : Text1_) f->clear();
-    geaendert_ = {};
     Bild3();
     Label4_->setText(besitzerVermerk());
     List1_->clear();
@@ -212,101 +201,141 @@ void frmKurvex::Initialisieren() {
 
 void frmKurvex::Bild3() {
     titelZeigen(); // the mode's caption, the file and the change mark
+    QPushButton* grafik = cmd1_[Grafik];
+    QFont f = grafik->font();
     if (z_.ModusPrognostik) {
-        Label1_[2]->setText(u" Bezugshorizont X1 :"_s);
-        Label1_[3]->setText(u" Messwert  K1 :"_s);
-        cmd1_[4]->resize(cmd1_[4]->width(), tw(800));
-        QFont f = cmd1_[4]->font();
+        Label1_[XLabel]->setText(u" Bezugshorizont X1 :"_s);
+        Label1_[YLabel]->setText(u" Messwert  K1 :"_s);
+        grafik->resize(grafik->width(), tw(800));
         f.setPointSize(14);
-        cmd1_[4]->setFont(f);
-        cmd1_[6]->setFont(f);
-        cmd1_[4]->setText(u"Grafik Fall Summenwerte"_s);
-        cmd1_[6]->setText(u"Grafik Fall Einzelwerte"_s);
+        grafik->setFont(f);
+        cmd1_[GrafikEinzel]->setFont(f);
+        grafik->setText(u"Grafik Fall Summenwerte"_s);
+        cmd1_[GrafikEinzel]->setText(u"Grafik Fall Einzelwerte"_s);
     } else {
-        Label1_[2]->setText(u" Wert X1 :"_s);
-        Label1_[3]->setText(u" Wert Y1 :"_s);
-        cmd1_[4]->resize(cmd1_[4]->width(), tw(2100));
-        QFont f = cmd1_[4]->font();
+        Label1_[XLabel]->setText(u" Wert X1 :"_s);
+        Label1_[YLabel]->setText(u" Wert Y1 :"_s);
+        grafik->resize(grafik->width(), tw(2100));
         f.setPointSize(16);
-        cmd1_[4]->setFont(f);
-        cmd1_[4]->setText(u"Grafik"_s);
+        grafik->setFont(f);
+        grafik->setText(u"Grafik"_s);
     }
 }
 
 void frmKurvex::Bild1() {
     const QScopedValueRollback<int> still(stumm_, stumm_ + 1);
-    for (int i : {2, 4, 5, 6}) cmd1_[static_cast<std::size_t>(i)]->hide();
-    for (int i = 2; i <= 7; ++i) Label1_[static_cast<std::size_t>(i)]->hide();
-    Text1_[1]->hide();
-    Text1_[2]->hide();
+    for (const Knopfnr k : {AlleOK, Grafik, EingabeSpeichern, GrafikEinzel}) cmd1_[k]->hide();
+    for (const Labelnr l : {XLabel, YLabel, KorrekturLabel, ListeLabel, SummenLabel, EinzelLabel})
+        Label1_[l]->hide();
+    Text1_[WertX]->hide();
+    Text1_[WertY]->hide();
     List1_->hide();
 }
 
 void frmKurvex::Bild2() {
-    cmd1_[2]->show();
-    cmd1_[2]->setEnabled(true);
-    if (z_.AnzahlOK) cmd1_[5]->show();
-    for (int i = 2; i <= 5; ++i) Label1_[static_cast<std::size_t>(i)]->show();
-    Text1_[1]->show();
-    Text1_[2]->show();
+    cmd1_[AlleOK]->show();
+    cmd1_[AlleOK]->setEnabled(true);
+    for (const Labelnr l : {XLabel, YLabel, KorrekturLabel, ListeLabel}) Label1_[l]->show();
+    Text1_[WertX]->show();
+    Text1_[WertY]->show();
     List1_->show();
 }
 
 void frmKurvex::ergebnisseVerbergen() {
     Ergebnis_.gezeigt = false;
     ergebnisfensterSchliessen(); // they show the results of an earlier data set
-    for (int i : {4, 5, 6}) cmd1_[static_cast<std::size_t>(i)]->hide();
-    Label1_[6]->hide();
-    Label1_[7]->hide();
+    for (const Knopfnr k : {Grafik, EingabeSpeichern, GrafikEinzel}) cmd1_[k]->hide();
+    Label1_[SummenLabel]->hide();
+    Label1_[EinzelLabel]->hide();
     Label3_->hide();
+}
+
+void frmKurvex::ergebnisseVeraltet() {
+    const bool speichernSichtbar = !cmd1_[EingabeSpeichern]->isHidden();
+    ergebnisseVerbergen();
+    cmd1_[EingabeSpeichern]->setVisible(speichernSichtbar);
 }
 
 void frmKurvex::listeAufbauen() {
     List1_->clear();
-    MaxMinWert(z_, EingabeIndex_);
-    for (int j = 1; j <= EingabeIndex_; ++j)
+    MaxMinWert(z_, modell_.eingegeben());
+    for (int j = 1; j <= modell_.eingegeben(); ++j)
         List1_->addItem(listenZeile(j, z_.EingabeX(j), z_.EingabeY(j)));
 }
 
 void frmKurvex::paarBeschriften(int k, bool prognoseWorte) {
-    Label1_[2]->setText(nummeriert(prognoseWorte ? u" Bezugshorizont X"_s : u" Wert X"_s, k));
-    Label1_[3]->setText(nummeriert(prognoseWorte ? u" Messwert  K"_s : u" Wert Y"_s, k));
+    Label1_[XLabel]->setText(nummeriert(prognoseWorte ? u" Bezugshorizont X"_s : u" Wert X"_s, k));
+    Label1_[YLabel]->setText(nummeriert(prognoseWorte ? u" Messwert  K"_s : u" Wert Y"_s, k));
 }
 
 void frmKurvex::EingabeListe() {
     listeAufbauen();
-    if (EingabeIndex_ < z_.AnzPaare) {
-        paarBeschriften(EingabeIndex_ + 1, z_.ModusPrognostik);
-        return;
-    }
+    paarBeschriften(modell_.naechstesPaar(), z_.ModusPrognostik);
     // Entry complete: the labels name pair 1, and so do both fields.
-    paarBeschriften(1, z_.ModusPrognostik);
-    if (z_.EingabeX.groesse() >= 1) {
-        Text1_[1]->setText(QString::fromStdString(allgemein(z_.EingabeX(1))));
-        Text1_[2]->setText(QString::fromStdString(allgemein(z_.EingabeY(1))));
+    if (modell_.vollstaendig() && z_.EingabeX.groesse() >= 1) {
+        Text1_[WertX]->setText(QString::fromStdString(allgemein(z_.EingabeX(1))));
+        Text1_[WertY]->setText(QString::fromStdString(allgemein(z_.EingabeY(1))));
     }
-    geaendert_[1] = geaendert_[2] = false;
 }
 
 void frmKurvex::paarAnzeigen() {
     EingabeListe();
-    if (EingabeIndex_ < z_.AnzPaare) {
-        Text1_[1]->clear();
-        Text1_[2]->clear();
-        geaendert_[1] = geaendert_[2] = false;
+    if (!modell_.vollstaendig()) {
+        Text1_[WertX]->clear();
+        Text1_[WertY]->clear();
     }
 }
 
-void frmKurvex::datenGeaendert() {
-    z_.WerteZuweisung();
-    const bool speichernSichtbar = !cmd1_[5]->isHidden();
-    ergebnisseVerbergen(); // results of an earlier run no longer apply
-    cmd1_[5]->setVisible(speichernSichtbar);
+void frmKurvex::korrekturAnzeigen() {
+    const int k = modell_.korrekturIndex();
+    paarBeschriften(k, false);
+    Text1_[WertX]->setText(korrekturText(z_.EingabeX(k)));
+    Text1_[WertY]->setText(korrekturText(z_.EingabeY(k)));
 }
 
-void frmKurvex::korrekturErstNachEnde() {
-    dialoge_.meldung(u"Eingabe-Korrektur erst nach Eingabe-Ende !"_s, u"Achtung"_s, Knoepfe::OK,
-                     Symbol::Ausrufezeichen);
+QWidget* frmKurvex::fokusFeld(Ziel ziel) const {
+    switch (ziel) {
+    case Ziel::Titel:
+        return Text2_;
+    case Ziel::Anzahl:
+        return Text1_[Anzahl];
+    case Ziel::X:
+        return Text1_[WertX];
+    case Ziel::AlleOK:
+        return cmd1_[AlleOK];
+    case Ziel::Bleibt:
+        break;
+    }
+    return nullptr;
+}
+
+void frmKurvex::zeigen(const Folge& folge) {
+    if (folge.meldung) dialoge_.meldung(*folge.meldung);
+    if (folge.frage) {
+        zeigen(modell_.beantworten(dialoge_.meldung(*folge.frage) == Antwort::Ja));
+        return;
+    }
+    if (folge.anzahlfeld == Folge::Anzahlfeld::Leer) Text1_[Anzahl]->clear();
+    if (folge.anzahlfeld == Folge::Anzahlfeld::Zahl)
+        Text1_[Anzahl]->setText(anzahlText(z_.AnzPaare));
+    if (folge.paarfelderZeigen) Bild2();
+    if (folge.ergebnisse == Folge::Ergebnisse::Veraltet) ergebnisseVeraltet();
+    if (folge.ergebnisse == Folge::Ergebnisse::Verborgen) ergebnisseVerbergen();
+    if (folge.speichernZeigen) cmd1_[EingabeSpeichern]->show();
+    switch (folge.anzeige) {
+    case Folge::Anzeige::Liste:
+        listeAufbauen();
+        break;
+    case Folge::Anzeige::Naechstes:
+        paarAnzeigen();
+        break;
+    case Folge::Anzeige::Korrektur:
+        korrekturAnzeigen();
+        break;
+    case Folge::Anzeige::Bleibt:
+        break;
+    }
+    if (QWidget* ziel = fokusFeld(folge.fokus)) zurueckInFeld(ziel);
 }
 
 // ---- leaving the fields
@@ -332,7 +361,8 @@ bool frmKurvex::eventFilter(QObject* objekt, QEvent* ereignis) {
         const auto* feld = qobject_cast<QLineEdit*>(objekt);
         const auto i = static_cast<std::size_t>(std::find(Text1_.begin(), Text1_.end(), feld) -
                                                 Text1_.begin());
-        const bool getippt = i < Text1_.size() ? geaendert_[i] : feld && feld->isModified();
+        const bool getippt = i < Text1_.size() ? modell_.getippt(static_cast<Zahlfeld>(i))
+                                               : feld && feld->isModified();
         if (feld && !getippt &&
             (taste->matches(QKeySequence::Undo) || taste->matches(QKeySequence::Redo))) {
             ereignis->ignore();
@@ -355,8 +385,9 @@ void frmKurvex::verlassen(QObject* feld) {
     if (stumm_ > 0 || umlenkung_ || rechnet_) return;
     geschuetzt([this, feld] {
         if (feld == Text2_) Text2_LostFocus();
-        for (int i = 0; i < 3; ++i)
-            if (feld == Text1_[static_cast<std::size_t>(i)]) Text1_LostFocus(i);
+        if (feld == Text1_[Anzahl]) anzahlVerlassen();
+        if (feld == Text1_[WertX]) paarFeldVerlassen(WertX);
+        if (feld == Text1_[WertY]) paarFeldVerlassen(WertY);
     });
 }
 
@@ -392,185 +423,62 @@ void frmKurvex::titelUebernehmen() {
     z_.Bezeichnung = Text2_->text().left(52).toStdString();
 }
 
-void frmKurvex::Text1_LostFocus(int index) {
-    switch (index) {
-    case 0:
-        anzahlVerlassen();
-        break;
-    case 1:
-    case 2:
-        paarFeldVerlassen(index);
-        break;
-    default:
-        break;
-    }
-}
-
-bool frmKurvex::feldWert(int index, double& wert) {
-    const Feldzahl f = feldZahl(Text1_[static_cast<std::size_t>(index)]->text(), wert);
-    if (f == Feldzahl::Ok) return true;
-    dialoge_.meldung(feldzahlMeldung(f), u"Achtung"_s, Knoepfe::OK, Symbol::Ausrufezeichen);
-    zurueckInFeld(Text1_[static_cast<std::size_t>(index)]);
+bool frmKurvex::feldWert(Zahlfeld f, double& wert) {
+    const Feldzahl z = feldZahl(Text1_[f]->text(), wert);
+    if (z == Feldzahl::Ok) return true;
+    dialoge_.meldung(feldzahlMeldung(z), u"Achtung"_s, Knoepfe::OK, Symbol::Ausrufezeichen);
+    zurueckInFeld(Text1_[f]);
     return false;
 }
 
 void frmKurvex::anzahlVerlassen() {
-    if (!geaendert_[0]) return; // an unchanged count changes nothing
+    if (!modell_.getippt(Anzahl)) return; // an unchanged count changes nothing
     double k = 0;
-    if (!feldWert(0, k)) return;
-    geaendert_[0] = false;
-    if (k > 21) {
-        dialoge_.meldung(meldungMaxAnzahl());
-        Text1_[0]->clear();
-        zurueckInFeld(Text1_[0]);
-        return;
-    }
-    const int n = ganzeAnzahl(k);
-    if (!z_.AnzahlOK || n == z_.AnzPaare) {
-        z_.AnzPaare = n;
-        return;
-    }
-    // A confirmed count changes only to a count "Anzahl OK" would accept.
-    int ergebnis = 0;
-    MeldBetragNull(dialoge_, n, ergebnis);
-    if (ergebnis == 0) MeldMinPaare(dialoge_, n, ergebnis);
-    if (ergebnis != 0) {
-        Text1_[0]->setText(anzahlText(z_.AnzPaare));
-        return;
-    }
-    const Antwort a =
-        dialoge_.meldung(u"Wollen Sie die Anzahl wirklich vergrössern : Ja oder Nein ?"_s,
-                         u"Achtung"_s, Knoepfe::JaNein, Symbol::Frage);
-    if (a != Antwort::Ja) {
-        Text1_[0]->setText(anzahlText(z_.AnzPaare));
-        return;
-    }
-    anzahlAendern(n);
+    if (feldWert(Anzahl, k)) zeigen(modell_.anzahlVerlassen(k));
 }
 
-void frmKurvex::anzahlAendern(int n) {
-    z_.redimPaare(n);
-    z_.AnzPaare = n;
-    // New pairs are entered one by one, starting after the last complete one.
-    EingabeIndex_ = std::min(EingabeIndex_, n);
-    KorrekturModus_ = false;
-    xOffen_ = false;
-    datenGeaendert();
-    cmd1_[5]->show();
-    paarAnzeigen();
-    zurueckInFeld(EingabeIndex_ < n ? static_cast<QWidget*>(Text1_[1]) : cmd1_[2]);
-}
-
-void frmKurvex::paarFeldVerlassen(int index) {
-    QLineEdit* feld = Text1_[static_cast<std::size_t>(index)];
-    const bool geaendert = geaendert_[static_cast<std::size_t>(index)] && !feld->text().isEmpty();
+void frmKurvex::paarFeldVerlassen(Zahlfeld f) {
+    QLineEdit* feld = Text1_[f];
+    const bool getippt = modell_.getippt(f) && !feld->text().isEmpty();
     double wert = 0;
-    if (geaendert && !feldWert(index, wert)) return;
-    geaendert_[static_cast<std::size_t>(index)] = false;
-    if (KorrekturModus_ || EingabeIndex_ >= z_.AnzPaare) {
-        // The focus has already moved: staying within X and Y keeps the pair open.
-        const QWidget* neu = QApplication::focusWidget();
-        const bool paarVerlassen = (neu != Text1_[1] && neu != Text1_[2]);
-        korrigieren(index, geaendert, wert, paarVerlassen);
-    } else if (index == 1) {
-        xEingabe(geaendert, wert);
-    } else {
-        yEingabe(geaendert, wert);
-    }
-}
-
-void frmKurvex::korrigieren(int index, bool geaendert, double wert, bool paarVerlassen) {
-    const int p = KorrekturModus_ ? KorrekturIndex_ : 1; // the pair the labels name
-    if (geaendert && p >= 1 && p <= z_.EingabeX.groesse()) {
-        (index == 1 ? z_.EingabeX(p) : z_.EingabeY(p)) = wert;
-        Zusatz(z_, p);
-        datenGeaendert();
-        listeAufbauen();
-    }
-    if (paarVerlassen) {
-        KorrekturModus_ = false;
-        paarAnzeigen();
-    }
-}
-
-void frmKurvex::xEingabe(bool geaendert, double wert) {
-    const int p = EingabeIndex_ + 1;
-    if (geaendert && p <= z_.EingabeX.groesse()) {
-        z_.EingabeX(p) = wert;
-        xOffen_ = true;
-        return;
-    }
-    if (Text1_[1]->text().isEmpty()) {
-        xOffen_ = false;
-        zurueckInFeld(Text1_[1]);
-    }
-}
-
-void frmKurvex::yEingabe(bool geaendert, double wert) {
-    const int p = EingabeIndex_ + 1;
-    if (!geaendert || !xOffen_ || p > z_.EingabeY.groesse()) {
-        // The pair is complete only with both values; its X is asked for again.
-        if (geaendert) geaendert_[2] = true;
-        zurueckInFeld(Text1_[1]);
-        return;
-    }
-    z_.EingabeY(p) = wert;
-    Zusatz(z_, p);
-    EingabeIndex_ = p;
-    xOffen_ = false;
-    datenGeaendert();
-    paarAnzeigen();
-    if (EingabeIndex_ < z_.AnzPaare) {
-        zurueckInFeld(Text1_[1]);
-    } else {
-        z_.AnzahlOK = true;
-        cmd1_[5]->show();
-        zurueckInFeld(cmd1_[2]);
-    }
+    if (getippt && !feldWert(f, wert)) return;
+    // The focus has already moved: staying within X and Y keeps the pair open.
+    const QWidget* neu = QApplication::focusWidget();
+    const bool paarVerlassen = neu != Text1_[WertX] && neu != Text1_[WertY];
+    zeigen(modell_.paarfeldVerlassen(f, getippt ? std::optional(wert) : std::nullopt,
+                                     feld->text().isEmpty(), paarVerlassen));
 }
 
 // ---- buttons and list
 
-void frmKurvex::cmd1_Click(int index) {
-    switch (index) {
-    case 0:
+void frmKurvex::cmd1_Click(Knopfnr nr) {
+    switch (nr) {
+    case ZumStart:
         if (aenderungenSichern()) emit zurueckZumStart();
         break;
-    case 1:
+    case AnzahlOK:
         AnzahlOK_Click();
         break;
-    case 2:
+    case AlleOK:
         Rechnen_Click();
         break;
-    case 3:
+    case Neu:
         Neu_Click();
         break;
-    case 4:
+    case Grafik:
         Grafik_Click(1);
         break;
-    case 5:
+    case EingabeSpeichern:
         EingabeSpeichern_Click();
         break;
-    case 6:
+    case GrafikEinzel:
         Grafik_Click(2);
-        break;
-    default:
         break;
     }
 }
 
 void frmKurvex::AnzahlOK_Click() {
-    int ergebnis = 0;
-    MeldBetragNull(dialoge_, z_.AnzPaare, ergebnis);
-    if (ergebnis == 0) MeldMinPaare(dialoge_, z_.AnzPaare, ergebnis);
-    if (ergebnis != 0) {
-        zurueckInFeld(Text1_[0]);
-        return;
-    }
-    z_.redimPaare(z_.AnzPaare);
-    Bild2();
-    z_.AnzahlOK = true;
-    if (!Text1_[0]->text().isEmpty()) zurueckInFeld(Text1_[1]);
+    zeigen(modell_.anzahlBestaetigen(Text1_[Anzahl]->text().isEmpty()));
 }
 
 void frmKurvex::Neu_Click() {
@@ -591,51 +499,11 @@ void frmKurvex::Neu_Click() {
 }
 
 void frmKurvex::List1_Click(int zeile) {
-    if (!z_.AnzahlOK) return;
-    if (EingabeIndex_ < z_.AnzPaare) {
-        korrekturErstNachEnde();
-        return;
-    }
-    const int k = zeile + 1;
-    if (k < 1 || k > z_.EingabeX.groesse()) return;
-    KorrekturModus_ = true;
-    KorrekturIndex_ = k;
-    paarBeschriften(k, false);
-    Zusatz(z_, k);
-    Text1_[1]->setText(korrekturText(z_.EingabeX(k)));
-    Text1_[2]->setText(korrekturText(z_.EingabeY(k)));
-    geaendert_[1] = geaendert_[2] = false;
-    zurueckInFeld(Text1_[1]);
+    zeigen(modell_.korrekturWaehlen(zeile));
 }
 
 void frmKurvex::List1_DblClick(int zeile) {
-    if (!z_.AnzahlOK) return;
-    if (EingabeIndex_ < z_.AnzPaare) {
-        korrekturErstNachEnde();
-        return;
-    }
-    // A click just before opened the pair for correction; deleting ends that.
-    KorrekturModus_ = false;
-    if (z_.AnzPaare <= 4) {
-        dialoge_.meldung(meldungMinPaare());
-        paarAnzeigen();
-        return;
-    }
-    Antwort antwort = Antwort::Nein;
-    int c = z_.AnzPaare;
-    ListZeileLoesch(dialoge_, z_, zeile + 1, c, antwort);
-    if (antwort == Antwort::Ja) {
-        z_.redimPaare(c);
-        z_.AnzPaare = c;
-        EingabeIndex_ = c;
-        KorrekturIndex_ = c;
-        xOffen_ = false;
-        ergebnisseVerbergen();
-    }
-    Text1_[0]->setText(anzahlText(z_.AnzPaare));
-    for (int j = 1; j <= z_.AnzPaare; ++j) Zusatz(z_, j);
-    z_.WerteZuweisung();
-    paarAnzeigen();
+    zeigen(modell_.loeschenWaehlen(zeile));
 }
 
 void frmKurvex::EndeAbfragen() {

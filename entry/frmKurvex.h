@@ -6,6 +6,7 @@
 #include "calc/Prognose.h"
 #include "calc/Zustand.h"
 #include "datafile/Datei.h"
+#include "entry/Paareingabe.h"
 #include "zeichnung/Vergleichsdaten.h"
 
 #include <QMainWindow>
@@ -56,6 +57,28 @@ public:
         Wiederholen
     };
 
+    // The buttons of the control array cmd1 and the labels of Label1, by name; the number
+    // fields of Text1 are named by Zahlfeld (Anzahl, WertX, WertY).
+    enum Knopfnr : std::size_t {
+        ZumStart,
+        AnzahlOK,
+        AlleOK,
+        Neu,
+        Grafik,
+        EingabeSpeichern,
+        GrafikEinzel
+    };
+    enum Labelnr : std::size_t {
+        TitelLabel,
+        AnzahlLabel,
+        XLabel,
+        YLabel,
+        KorrekturLabel,
+        ListeLabel,
+        SummenLabel,
+        EinzelLabel
+    };
+
     // Controls, by their index in the window's control arrays.
     QLabel* Label1(int i) const { return Label1_.at(static_cast<std::size_t>(i)); }
     QLineEdit* Text1(int i) const { return Text1_.at(static_cast<std::size_t>(i)); }
@@ -67,9 +90,10 @@ public:
     QPushButton* abbrechenKnopf() const { return Abbrechen_; }
     QAction* menue(Menue m) const;
 
-    int EingabeIndex() const { return EingabeIndex_; }
-    bool KorrekturModus() const { return KorrekturModus_; }
-    int KorrekturIndex() const { return KorrekturIndex_; }
+    const Paareingabe& paareingabe() const { return modell_; }
+    int EingabeIndex() const { return modell_.eingegeben(); }
+    bool KorrekturModus() const { return modell_.korrekturModus(); }
+    int KorrekturIndex() const { return modell_.korrekturIndex(); }
     const Ergebnis& ergebnis() const { return Ergebnis_; }
     bool rechnet() const { return rechnet_; }
 
@@ -128,7 +152,7 @@ private:
     void listeAufbauen(QWidget* flaeche);
     QLabel* neuesLabel(QWidget* flaeche, const QString& text, int x, int y, int b, int h = 330);
     QLineEdit* neuesFeld(QWidget* flaeche, int x, int y, int b);
-    void neuerKnopf(QWidget* flaeche, int index, const QString& text, int y, int h);
+    void neuerKnopf(QWidget* flaeche, Knopfnr nr, const QString& text, int y, int h);
     void menueAufbauen();
     void tabFolge();
 
@@ -143,26 +167,25 @@ private:
     // Labels and fields for what comes next: the next pair to enter, or pair 1 once
     // entry is complete.
     void paarAnzeigen();
-    // Working copies refreshed, results of an earlier run hidden.
-    void datenGeaendert();
-    void korrekturErstNachEnde();
+    // The pair chosen for correction in the labels and fields.
+    void korrekturAnzeigen();
+    // Results of an earlier run hidden; "Eingabe speichern" stays as it was.
+    void ergebnisseVeraltet();
+    // Shows what a rule of the pair entry changed, asking its question first.
+    void zeigen(const Folge& folge);
+    QWidget* fokusFeld(Ziel ziel) const;
 
     // Field processing when a field is left.
     void verlassen(QObject* feld);
     void Text2_LostFocus();
-    void Text1_LostFocus(int index);
     void anzahlVerlassen();
-    void anzahlAendern(int n);
     // The value of a field, or a message and the focus back into it.
-    bool feldWert(int index, double& wert);
-    void paarFeldVerlassen(int index);
-    void korrigieren(int index, bool geaendert, double wert, bool paarVerlassen);
-    void xEingabe(bool geaendert, double wert);
-    void yEingabe(bool geaendert, double wert);
+    bool feldWert(Zahlfeld f, double& wert);
+    void paarFeldVerlassen(Zahlfeld f);
     // Puts the focus back into a field once the current focus change has finished.
     void zurueckInFeld(QWidget* feld);
 
-    void cmd1_Click(int index);
+    void cmd1_Click(Knopfnr nr);
     void AnzahlOK_Click();
     void Neu_Click();
     void List1_Click(int zeile);
@@ -193,17 +216,8 @@ private:
     void modellvergleichZeigen();
 
     // unsaved changes, undo, recent files, dropped files (Aenderungen.cpp)
-    // What undo restores: the data set as far as it is entered.
-    struct Stand {
-        std::string titel;
-        int anzahl = 0;
-        bool anzahlOK = false;
-        int eingegeben = 0;
-        std::vector<std::pair<double, double>> paare;
-        bool operator==(const Stand&) const = default;
-    };
+    using Stand = Paareingabe::Stand;
     class Aenderung;
-    Stand stand() const;
     void standAnwenden(const Stand& s);
     // Records the data set as one undo step if a handler changed it.
     void aufnehmen(bool paarOffen = false);
@@ -247,13 +261,7 @@ private:
     QPushButton* Abbrechen_ = nullptr;
     std::array<QAction*, 11> menue_{};
 
-    int EingabeIndex_ = 0;
-    bool KorrekturModus_ = false;
-    int KorrekturIndex_ = 0;
-    // The X value of the next pair is stored and its Y is still missing.
-    bool xOffen_ = false;
-    // Fields the user edited since their value was last stored or shown.
-    std::array<bool, 3> geaendert_{};
+    Paareingabe modell_{z_};
     Ergebnis Ergebnis_;
     QUndoStack* verlauf_ = nullptr;
     Stand stand_;

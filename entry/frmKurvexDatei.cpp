@@ -59,21 +59,17 @@ void frmKurvex::Oeffnen(const std::string& pfad) {
         uebernehmen(z_, d);
         z_.DateiName = pfad;
         Text2_->setText(QString::fromStdString(z_.Bezeichnung));
-        Text1_[0]->setText(anzahlText(z_.AnzPaare));
-        z_.AnzahlOK = true;
-        z_.WerteZuweisung();
-        KorrekturModus_ = false;
-        geaendert_ = {};
+        Text1_[Anzahl]->setText(anzahlText(z_.AnzPaare));
+        modell_.geladen();
         ergebnisseVerbergen(); // results of the previous data set no longer apply
         Bild2();
+        cmd1_[EingabeSpeichern]->show();
         Bild3();
-        EingabeIndex_ = z_.AnzPaare;
-        xOffen_ = false;
         EingabeListe();
         // Pair 1 as loaded, with seven decimals (the list shows the X value plainly).
         if (z_.AnzPaare >= 1) {
-            Text1_[1]->setText(QString::fromStdString(formatWert(z_.EingabeX(1))));
-            Text1_[2]->setText(QString::fromStdString(formatWert(z_.EingabeY(1))));
+            Text1_[WertX]->setText(QString::fromStdString(formatWert(z_.EingabeX(1))));
+            Text1_[WertY]->setText(QString::fromStdString(formatWert(z_.EingabeY(1))));
         }
         neuerStand(false);
         zuletztMerken(QString::fromStdString(pfad));

@@ -86,8 +86,8 @@ void frmKurvex::summenwerteFertig(const FallErgebnis& e) {
     Ergebnis_.S = e;
     meldungenZeigen(dialoge_, e);
     if (abbruch_) return;
-    Label1_[6]->setText(ergebniszeile(ZeileSummen, e));
-    Label1_[6]->show();
+    Label1_[SummenLabel]->setText(ergebniszeile(ZeileSummen, e));
+    Label1_[SummenLabel]->show();
     anzeigeAuf(2);
 }
 
@@ -115,11 +115,11 @@ Laufergebnis frmKurvex::hintergrundRechnen() {
 void frmKurvex::Rechnen_Click() {
     if (rechnet_) return;
     Label3_->hide();
-    cmd1_[4]->hide();
-    cmd1_[6]->hide();
-    Label1_[6]->hide();
-    Label1_[7]->hide();
-    KorrekturModus_ = false;
+    cmd1_[Grafik]->hide();
+    cmd1_[GrafikEinzel]->hide();
+    Label1_[SummenLabel]->hide();
+    Label1_[EinzelLabel]->hide();
+    modell_.korrekturBeenden();
     Ergebnis_ = {};
     abbruch_ = false;
 
@@ -149,7 +149,7 @@ void frmKurvex::Rechnen_Click() {
         }
         if (abbruch_) {
             // Stopped: the data set is as it was, and no result is shown.
-            Label1_[6]->hide();
+            Label1_[SummenLabel]->hide();
             Ergebnis_ = {};
             nachRechnung();
             return;
@@ -168,18 +168,18 @@ void frmKurvex::ergebnisZeigen(const Laufergebnis& lauf) {
         for (const Fehler& f : lauf.meldungen) ZeigFehler(dialoge_, f);
         // Without a decisive model there is nothing to chart.
         if (z_.ModellNr != 0) {
-            cmd1_[4]->setEnabled(true);
-            cmd1_[4]->show();
+            cmd1_[Grafik]->setEnabled(true);
+            cmd1_[Grafik]->show();
         }
     } else {
         meldungenZeigen(dialoge_, Ergebnis_.E);
         // A case without a decisive curve offers no chart.
-        cmd1_[6]->setVisible(Ergebnis_.E.entscheidend);
-        cmd1_[4]->setVisible(Ergebnis_.S.entscheidend);
-        Label1_[7]->setText(ergebniszeile(ZeileEinzel, Ergebnis_.E));
-        Label1_[7]->show();
+        cmd1_[GrafikEinzel]->setVisible(Ergebnis_.E.entscheidend);
+        cmd1_[Grafik]->setVisible(Ergebnis_.S.entscheidend);
+        Label1_[EinzelLabel]->setText(ergebniszeile(ZeileEinzel, Ergebnis_.E));
+        Label1_[EinzelLabel]->show();
     }
-    cmd1_[5]->show();
+    cmd1_[EingabeSpeichern]->show();
 }
 
 void frmKurvex::nachRechnung() {

@@ -92,7 +92,7 @@ Abfragepanel::Abfragepanel(Abfragekontext kontext, QWidget* parent)
     // Nothing of the panel shows until the chart's layout asks for it.
     cmd3_->hide();
     cmd4_->hide();
-    felder_[2]->hide();
+    felder_[FeldKi]->hide();
 
     switch (art_) {
     case Abfrageart::Regression:
@@ -112,18 +112,20 @@ Abfragepanel::Abfragepanel(Abfragekontext kontext, QWidget* parent)
 void Abfragepanel::showEvent(QShowEvent* ereignis) {
     Abfragebereich::showEvent(ereignis);
     // A query can be typed as soon as the window opens.
-    if (!gezeigt_) feld(0)->setFocus(Qt::OtherFocusReason);
+    if (!gezeigt_) feld(FeldXi)->setFocus(Qt::OtherFocusReason);
     gezeigt_ = true;
 }
 
 void Abfragepanel::BildReg() {
-    label(0)->setText(QStringLiteral("Abfrage :"));
-    label(1)->setText(QStringLiteral("Xi ="));
-    label(2)->setText(QStringLiteral("Yi ="));
-    label(9)->setText(QStringLiteral("OK speichert Abfragewerte (max.20)"));
-    for (int i = 0; i <= 9; ++i) label(i)->show();
-    feld(0)->setToolTip(QStringLiteral(" Vorgabe eines X-Wertes  ->  berechnet Schätzwert Y "));
-    feld(1)->setToolTip(QStringLiteral(" Vorgabe eines Y-Wertes  ->  berechnet Schätzwert X "));
+    label(LblAbfrage)->setText(QStringLiteral("Abfrage :"));
+    label(LblXi)->setText(QStringLiteral("Xi ="));
+    label(LblYi)->setText(QStringLiteral("Yi ="));
+    label(LblHinweis)->setText(QStringLiteral("OK speichert Abfragewerte (max.20)"));
+    for (int i = LblAbfrage; i <= LblHinweis; ++i) label(i)->show();
+    feld(FeldXi)->setToolTip(
+        QStringLiteral(" Vorgabe eines X-Wertes  ->  berechnet Schätzwert Y "));
+    feld(FeldYi)->setToolTip(
+        QStringLiteral(" Vorgabe eines Y-Wertes  ->  berechnet Schätzwert X "));
     cmd4_->setText(QStringLiteral("  OK  "));
     cmd4_->setToolTip(QStringLiteral(" Speichert die Abfragewerte "));
     cmd4_->show();
@@ -131,37 +133,38 @@ void Abfragepanel::BildReg() {
     // The panel opens on the first data point and the model value there.
     auto& g = k_.grafik;
     g.Xi = k_.zustand.AnzPaare >= 1 ? k_.zustand.XWert(1) : 0;
-    setzeFeld(0, Zahl(g.Xi));
+    setzeFeld(FeldXi, Zahl(g.Xi));
     g.Yi = WertYQ(k_.zustand, g.Xi).value_or(0);
-    setzeFeld(1, Zahl(g.Yi));
+    setzeFeld(FeldYi, Zahl(g.Yi));
     g.Abfragepunkt = {g.Xi, g.Yi};
 }
 
 void Abfragepanel::BildProg1() {
-    for (int i = 0; i <= 9; ++i) label(i)->show();
-    label(0)->setText(QStringLiteral("Abfrage :"));
-    label(1)->setText(QStringLiteral("Σ%"));
-    label(1)->setFont(symbolSchrift());
-    label(2)->setText(QStringLiteral("="));
-    label(3)->setText(QStringLiteral("Ki="));
-    label(4)->setText(QStringLiteral("Xi="));
-    label(5)->setText(QStringLiteral("KiG1/95="));
-    label(7)->setText(QStringLiteral("KiG2/95="));
-    label(9)->setText(
-        QStringLiteral("OK speichert bis 10 Abfragewerte und regeneriert die Grafik"));
-    for (int i : {6, 8}) label(i)->setMinimumWidth(breiteFuerZahl(label(i)));
-    feld(0)->setToolTip(
+    for (int i = LblAbfrage; i <= LblHinweis; ++i) label(i)->show();
+    label(LblAbfrage)->setText(QStringLiteral("Abfrage :"));
+    label(LblProzent)->setText(QStringLiteral("Σ%"));
+    label(LblProzent)->setFont(symbolSchrift());
+    label(LblGleich)->setText(QStringLiteral("="));
+    label(LblKi)->setText(QStringLiteral("Ki="));
+    label(LblXiSumme)->setText(QStringLiteral("Xi="));
+    label(LblG1Text)->setText(QStringLiteral("KiG1/95="));
+    label(LblG2Text)->setText(QStringLiteral("KiG2/95="));
+    label(LblHinweis)
+        ->setText(QStringLiteral("OK speichert bis 10 Abfragewerte und regeneriert die Grafik"));
+    for (const int i : {LblG1, LblG2}) label(i)->setMinimumWidth(breiteFuerZahl(label(i)));
+    feld(FeldXi)->setToolTip(
         QStringLiteral(" Vorgabe eines X-Wertes  ->  berechnet Summenwert K und Summenwert in % "));
-    feld(1)->setToolTip(
-        QStringLiteral(" Vorgabe eines %-Wertes  ->  berechnet Schätzwert X und  Summenwert K "));
-    feld(2)->setToolTip(
+    feld(FeldProzent)
+        ->setToolTip(QStringLiteral(
+            " Vorgabe eines %-Wertes  ->  berechnet Schätzwert X und  Summenwert K "));
+    feld(FeldKi)->setToolTip(
         QStringLiteral(" Vorgabe eines K-Wertes  ->  berechnet Schätzwert X und Summenwert in % "));
-    feld(2)->show();
+    feld(FeldKi)->show();
 
     // The 100 % point: saturation level at an infinite horizon.
-    setzeFeld(1, "100");
-    setzeFeld(2, ganzImFeld(k_.zustand.KMax));
-    setzeFeld(0, "    unendlich");
+    setzeFeld(FeldProzent, "100");
+    setzeFeld(FeldKi, ganzImFeld(k_.zustand.KMax));
+    setzeFeld(FeldXi, "    unendlich");
     zeigeExtrapolation(true); // the saturation level lies at an infinite horizon
 
     cmd4_->setText(QStringLiteral("Abfrage OK"));
@@ -170,37 +173,39 @@ void Abfragepanel::BildProg1() {
 }
 
 void Abfragepanel::BildProg2() {
-    for (int i = 0; i <= 18; ++i) label(i)->show();
-    label(0)->setText(QStringLiteral("Abfrage :"));
-    label(1)->setText(QStringLiteral("Xi="));
-    label(2)->setText(QStringLiteral("X(i+d)="));
-    label(3)->setText(QStringLiteral("K(dx)="));
-    label(5)->setText(QStringLiteral("φ"));
-    label(5)->setFont(symbolSchrift());
-    label(6)->setText(QStringLiteral("i="));
-    label(7)->setText(QStringLiteral("φ"));
-    label(7)->setFont(symbolSchrift());
-    label(8)->setText(QStringLiteral("(i+d)="));
-    label(9)->setText(QStringLiteral("OK speichert bis 7 Abfragewerte und regeneriert die Grafik"));
-    label(10)->setText(QStringLiteral("KdxG1/95="));
-    label(14)->setText(QStringLiteral("KdxG2/95="));
-    label(16)->setText(QStringLiteral("Bandbreite der Verteilungsdichte"));
-    label(18)->setText(QStringLiteral("0  bis :"));
-    for (int i : {4, 11, 12, 13, 15}) {
+    for (int i = LblAbfrage; i <= LblBisText; ++i) label(i)->show();
+    label(LblAbfrage)->setText(QStringLiteral("Abfrage :"));
+    label(LblXiEinzel)->setText(QStringLiteral("Xi="));
+    label(LblXid)->setText(QStringLiteral("X(i+d)="));
+    label(LblKdxText)->setText(QStringLiteral("K(dx)="));
+    label(LblPhiText)->setText(QStringLiteral("φ"));
+    label(LblPhiText)->setFont(symbolSchrift());
+    label(LblPhiIText)->setText(QStringLiteral("i="));
+    label(LblPhiText2)->setText(QStringLiteral("φ"));
+    label(LblPhiText2)->setFont(symbolSchrift());
+    label(LblPhiIdText)->setText(QStringLiteral("(i+d)="));
+    label(LblHinweis)
+        ->setText(QStringLiteral("OK speichert bis 7 Abfragewerte und regeneriert die Grafik"));
+    label(LblKdxG1Text)->setText(QStringLiteral("KdxG1/95="));
+    label(LblKdxG2Text)->setText(QStringLiteral("KdxG2/95="));
+    label(LblBandText)->setText(QStringLiteral("Bandbreite der Verteilungsdichte"));
+    label(LblBisText)->setText(QStringLiteral("0  bis :"));
+    for (const int i : {LblKdx, LblPhiI, LblPhiId, LblKdxG1, LblKdxG2}) {
         label(i)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label(i)->setStyleSheet(QStringLiteral("background-color: #ffffe0;"));
         label(i)->setMinimumWidth(breiteFuerZahl(label(i)));
     }
-    feld(0)->setToolTip(
+    feld(FeldXi)->setToolTip(
         QStringLiteral(" Vorgabe eines Werte X(i)  ->  berechnet Summenwert K(dx) und ") +
         QStringLiteral("Verteilungsdichte Phi(i) "));
-    feld(1)->setToolTip(
+    feld(FeldXid)->setToolTip(
         QStringLiteral(" Vorgabe eines Wertes X(i+d)  ->  berechnet Summenwert K(dx) ") +
         QStringLiteral("und Verteilungsdichte Phi(i+d) "));
-    feld(2)->setToolTip(
-        QStringLiteral(" Eingabe eines gewünschten Grenzwertes der Verteilungsdichte ") +
-        QStringLiteral("Phi -> für Grafikdarstellung "));
-    feld(2)->show();
+    feld(FeldGrenzwert)
+        ->setToolTip(
+            QStringLiteral(" Eingabe eines gewünschten Grenzwertes der Verteilungsdichte ") +
+            QStringLiteral("Phi -> für Grafikdarstellung "));
+    feld(FeldGrenzwert)->show();
 
     cmd3_->setText(QStringLiteral("gewählte Bandbreite OK"));
     cmd3_->show();
@@ -213,8 +218,8 @@ void Abfragepanel::BildProg2() {
     auto& g = k_.grafik;
     g.Xi = z.XMin;
     g.Yi = z.XMax;
-    setzeFeld(0, Zahl(g.Xi));
-    setzeFeld(1, Zahl(g.Yi));
+    setzeFeld(FeldXi, Zahl(g.Xi));
+    setzeFeld(FeldXid, Zahl(g.Yi));
     try {
         einzelwerteErgebnisse();
     } catch (const Fehler&) {
@@ -250,31 +255,42 @@ void Abfragepanel::zeilenAnordnen() {
 
     switch (art_) {
     case Abfrageart::Regression:
-        zeile({label(0), label(1), feld(0), nullptr, label(2), feld(1), extrapolation_, nullptr,
-               cmd4_});
-        zeile({label(9), label(3), label(4), label(5), label(6), label(7), label(8),
-               kleinsteQuadrate_});
+        zeile({label(LblAbfrage), label(LblXi), feld(FeldXi), nullptr, label(LblYi), feld(FeldYi),
+               extrapolation_, nullptr, cmd4_});
+        // The captions of the other charts stay empty, as placeholders.
+        zeile({label(LblHinweis), label(LblKi), label(LblXiSumme), label(LblG1Text), label(LblG1),
+               label(LblG2Text), label(LblG2), kleinsteQuadrate_});
         break;
     case Abfrageart::Summenwerte:
-        zeile({label(0), label(4), feld(0), nullptr, label(1), label(2), feld(1), nullptr, label(3),
-               feld(2), extrapolation_, nullptr, cmd4_});
-        zeile({label(5), label(6), nullptr, label(7), label(8), nullptr, kleinsteQuadrate_});
-        zeile({label(9)});
+        zeile({label(LblAbfrage), label(LblXiSumme), feld(FeldXi), nullptr, label(LblProzent),
+               label(LblGleich), feld(FeldProzent), nullptr, label(LblKi), feld(FeldKi),
+               extrapolation_, nullptr, cmd4_});
+        zeile({label(LblG1Text), label(LblG1), nullptr, label(LblG2Text), label(LblG2), nullptr,
+               kleinsteQuadrate_});
+        zeile({label(LblHinweis)});
         break;
     case Abfrageart::Einzelwerte:
-        zeile({label(0), label(1), feld(0), nullptr, label(2), feld(1), nullptr, label(3), label(4),
-               extrapolation_, nullptr, cmd4_});
-        zeile({paar(label(5), label(6)), label(11), nullptr, paar(label(7), label(8)), label(12),
-               nullptr, label(10), label(13), nullptr, label(14), label(15)});
-        zeile({label(16), label(18), feld(2), nullptr, cmd3_, label(17)});
-        zeile({label(9)});
+        zeile({label(LblAbfrage), label(LblXiEinzel), feld(FeldXi), nullptr, label(LblXid),
+               feld(FeldXid), nullptr, label(LblKdxText), label(LblKdx), extrapolation_, nullptr,
+               cmd4_});
+        zeile({paar(label(LblPhiText), label(LblPhiIText)), label(LblPhiI), nullptr,
+               paar(label(LblPhiText2), label(LblPhiIdText)), label(LblPhiId), nullptr,
+               label(LblKdxG1Text), label(LblKdxG1), nullptr, label(LblKdxG2Text),
+               label(LblKdxG2)});
+        zeile({label(LblBandText), label(LblBisText), feld(FeldGrenzwert), nullptr, cmd3_,
+               label(LblNachBand)});
+        zeile({label(LblHinweis)});
         break;
     }
+    tabFolge();
+}
+
+void Abfragepanel::tabFolge() {
     for (QLineEdit* f : felder_) f->setFixedWidth(breiteFuerZahl(f) + 8);
     // Tab order: the fields, then the buttons.
-    setTabOrder(feld(0), feld(1));
-    setTabOrder(feld(1), feld(2));
-    setTabOrder(feld(2), cmd4_);
+    setTabOrder(feld(FeldXi), feld(FeldYi));
+    setTabOrder(feld(FeldYi), feld(FeldKi));
+    setTabOrder(feld(FeldKi), cmd4_);
     setTabOrder(cmd4_, cmd3_);
 }
 
@@ -291,8 +307,8 @@ void Abfragepanel::nachZeichnen() {
     // The limits of KMax belong to the initial 100 % query; once the user has
     // evaluated a query, its own limits stay beside its fields.
     if (art_ == Abfrageart::Summenwerte && !eigeneGrenzen_) {
-        zeige(6, [&] { return KGrenz1(z, z.KMax); });
-        zeige(8, [&] { return KGrenz2(z, z.KMax); });
+        zeige(LblG1, [&] { return KGrenz1(z, z.KMax); });
+        zeige(LblG2, [&] { return KGrenz2(z, z.KMax); });
     }
     if (art_ == Abfrageart::Einzelwerte) try {
             einzelwerteErgebnisse();
@@ -300,8 +316,8 @@ void Abfragepanel::nachZeichnen() {
         }
     // Show the automatic top of the density axis, so that leaving the field keeps it.
     if (art_ == Abfrageart::Einzelwerte && !g.GrenzwertFest && !grenzwertGetippt_ &&
-        !feld(2)->hasFocus())
-        setzeFeld(2, Zahl(DichteOben(z)));
+        !feld(FeldGrenzwert)->hasFocus())
+        setzeFeld(FeldGrenzwert, Zahl(DichteOben(z)));
     kqAntwortZeigen();
     emit gezeichnet();
 }
@@ -336,26 +352,26 @@ void Abfragepanel::cmd4_Click() {
     auto& g = k_.grafik;
     const int k = platzFuerAbfrage(g, art_, k_.dialoge);
     if (k == 0) return;
-    g.AbfrageX[static_cast<std::size_t>(k)] = wert(0);
+    g.AbfrageX[static_cast<std::size_t>(k)] = wert(FeldXi);
     switch (art_) {
     case Abfrageart::Regression:
-        g.AbfrageY[static_cast<std::size_t>(k)] = wert(1);
+        g.AbfrageY[static_cast<std::size_t>(k)] = wert(FeldYi);
         // Only the chart in the data's own units shows stored queries.
         if (g.Originalmassstab && k_.neuZeichnen) k_.neuZeichnen();
         break;
     case Abfrageart::Summenwerte:
         g.GrenzwertFest = true;
-        g.AbfrageS[static_cast<std::size_t>(k)] = wert(1);
-        g.AbfrageY[static_cast<std::size_t>(k)] = wert(2);
+        g.AbfrageS[static_cast<std::size_t>(k)] = wert(FeldProzent);
+        g.AbfrageY[static_cast<std::size_t>(k)] = wert(FeldKi);
         if (k_.neuZeichnen) k_.neuZeichnen();
         break;
     case Abfrageart::Einzelwerte:
         grenzwertFestlegen();
-        g.AbfrageY[static_cast<std::size_t>(k)] = wert(1);
+        g.AbfrageY[static_cast<std::size_t>(k)] = wert(FeldXid);
         if (k_.neuZeichnen) k_.neuZeichnen();
         break;
     }
-    feld(0)->setFocus(Qt::OtherFocusReason);
+    feld(FeldXi)->setFocus(Qt::OtherFocusReason);
 }
 
 void Abfragepanel::cmd3_Click() {
@@ -366,8 +382,8 @@ void Abfragepanel::cmd3_Click() {
 // The density axis keeps the top that its field shows, typed or chosen by the chart.
 void Abfragepanel::grenzwertFestlegen() {
     auto& g = k_.grafik;
-    if (art_ == Abfrageart::Einzelwerte && wert(2) > 0)
-        g.PhiGrenze = wert(2);
+    if (art_ == Abfrageart::Einzelwerte && wert(FeldGrenzwert) > 0)
+        g.PhiGrenze = wert(FeldGrenzwert);
     else if (!g.GrenzwertFest) // the chart's own top, unrounded, as it was drawn last
         g.PhiGrenze = PhiWert(k_.zustand, k_.zustand.WertXs).value_or(0);
     g.GrenzwertFest = true;
@@ -377,13 +393,12 @@ void Abfragepanel::grenzwertFestlegen() {
 
 bool Abfragepanel::eventFilter(QObject* objekt, QEvent* ereignis) {
     if (ereignis->type() == QEvent::FocusIn) {
-        for (int i = 0; i < 3; ++i)
-            if (objekt == felder_[static_cast<std::size_t>(i)] && i == fokusRueckgabe_)
-                fokusRueckgabe_ = -1;
+        for (const int i : {FeldXi, FeldYi, FeldKi})
+            if (objekt == feld(i) && i == fokusRueckgabe_) fokusRueckgabe_ = -1;
     } else if (ereignis->type() == QEvent::FocusOut) {
         if (feldVerlassen(*static_cast<QFocusEvent*>(ereignis))) {
-            for (int i = 0; i < 3; ++i)
-                if (objekt == felder_[static_cast<std::size_t>(i)]) Text2_LostFocus(i);
+            for (const int i : {FeldXi, FeldYi, FeldKi})
+                if (objekt == feld(i)) Text2_LostFocus(i);
         }
     }
     return false;
@@ -397,7 +412,7 @@ void Abfragepanel::Text2_LostFocus(int feld) {
     const QScopedValueRollback<bool> inArbeit(verarbeitet_, true);
     // Until the field gives a valid result there is nothing to extrapolate; the density
     // limit is no query.
-    if (art_ != Abfrageart::Einzelwerte || feld != 2) zeigeExtrapolation(false);
+    if (art_ != Abfrageart::Einzelwerte || feld != FeldGrenzwert) zeigeExtrapolation(false);
     geschuetztAusfuehren(k_.dialoge, "Abfragepanel", [this, feld] {
         switch (art_) {
         case Abfrageart::Regression:
@@ -452,8 +467,10 @@ void Abfragepanel::fokusZurueck(int feld) {
 }
 
 Abfragebereich* abfragepanelErzeugen(frmGrafikKurvex& fenster) {
+    // Owned by its window from the start; the window's layout then places it.
     return new Abfragepanel({fenster.zustand(), fenster.dialoge(), fenster.grafik(),
-                             [&fenster] { fenster.zeichnen(); }});
+                             [&fenster] { fenster.zeichnen(); }},
+                            &fenster);
 }
 
 } // namespace tk

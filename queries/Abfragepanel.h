@@ -36,6 +36,53 @@ public:
 
     void nachZeichnen() override;
 
+    // The fields of the control array Text2, by name: the query's Xi, then Yi (regression),
+    // the share Σ% (Summenwerte) or X(i+d) (Einzelwerte), then Ki (Summenwerte) or the
+    // density limit (Einzelwerte).
+    enum Feldnr : int {
+        FeldXi = 0,
+        FeldYi = 1,
+        FeldProzent = 1,
+        FeldXid = 1,
+        FeldKi = 2,
+        FeldGrenzwert = 2
+    };
+    // The labels of the control array Label3, by what they show in each chart.
+    enum Labelnr : int {
+        LblAbfrage = 0, // "Abfrage :"
+        LblHinweis = 9, // what "OK" stores
+        // regression
+        LblXi = 1,
+        LblYi = 2,
+        // Fall Summenwerte
+        LblProzent = 1,
+        LblGleich = 2,
+        LblKi = 3,
+        LblXiSumme = 4,
+        LblG1Text = 5,
+        LblG1 = 6,
+        LblG2Text = 7,
+        LblG2 = 8,
+        // Fall Einzelwerte
+        LblXiEinzel = 1,
+        LblXid = 2,
+        LblKdxText = 3,
+        LblKdx = 4,
+        LblPhiText = 5,
+        LblPhiIText = 6,
+        LblPhiText2 = 7,
+        LblPhiIdText = 8,
+        LblKdxG1Text = 10,
+        LblPhiI = 11,
+        LblPhiId = 12,
+        LblKdxG1 = 13,
+        LblKdxG2Text = 14,
+        LblKdxG2 = 15,
+        LblBandText = 16,
+        LblNachBand = 17,
+        LblBisText = 18
+    };
+
     Abfrageart art() const { return art_; }
     QLineEdit* feld(int i) const { return felder_.at(static_cast<std::size_t>(i)); }
     QLabel* label(int i) const { return labels_.at(static_cast<std::size_t>(i)); }
@@ -60,6 +107,8 @@ private:
     void BildProg1();
     void BildProg2();
     void zeilenAnordnen();
+    // Field widths and the tab order: the fields, then the buttons.
+    void tabFolge();
 
     void cmd4_Click();
     void cmd3_Click();

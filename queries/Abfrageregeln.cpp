@@ -27,14 +27,14 @@ bool Abfragepanel::abgelehnt(int feld, const std::optional<abfrage::Hinweis>& h,
 
 void Abfragepanel::summeZeigen(int feld, const abfrage::Summenergebnis& e) {
     if (const auto* h = std::get_if<abfrage::Hinweis>(&e)) {
-        abgelehnt(feld, *h, feld == 1);
+        abgelehnt(feld, *h, feld == FeldProzent);
         return;
     }
     const auto& a = std::get<abfrage::Summenantwort>(e);
-    if (feld == 0) k_.grafik.Xi = a.X;
-    if (feld != 0) setzeFeld(0, Zahl(a.X));
-    if (feld != 1) setzeFeld(1, prozent(a.prozent));
-    if (feld != 2) setzeFeld(2, Zahl(a.K));
+    if (feld == FeldXi) k_.grafik.Xi = a.X;
+    if (feld != FeldXi) setzeFeld(FeldXi, Zahl(a.X));
+    if (feld != FeldProzent) setzeFeld(FeldProzent, prozent(a.prozent));
+    if (feld != FeldKi) setzeFeld(FeldKi, Zahl(a.K));
     summenGrenzen(a.K);
     zeigeExtrapolation(a.extrapolation);
     abfragepunktSetzen(a.X, a.K);
@@ -42,16 +42,16 @@ void Abfragepanel::summeZeigen(int feld, const abfrage::Summenergebnis& e) {
 
 void Abfragepanel::verlassenRegression(int feld) {
     auto& g = k_.grafik;
-    if (feld == 0) {
-        const auto a = abfrage::regressionFuerX(k_.zustand, wert(0));
+    if (feld == FeldXi) {
+        const auto a = abfrage::regressionFuerX(k_.zustand, wert(FeldXi));
         g.Xi = a.X;
-        setzeFeld(1, Zahl(a.Y));
+        setzeFeld(FeldYi, Zahl(a.Y));
         zeigeExtrapolation(a.extrapolation);
         abfragepunktSetzen(a.X, a.Y);
-    } else if (feld == 1) {
-        const auto a = abfrage::regressionFuerY(k_.zustand, wert(1));
+    } else if (feld == FeldYi) {
+        const auto a = abfrage::regressionFuerY(k_.zustand, wert(FeldYi));
         g.Yi = a.Y;
-        setzeFeld(0, Zahl(a.X));
+        setzeFeld(FeldXi, Zahl(a.X));
         zeigeExtrapolation(a.extrapolation);
         abfragepunktSetzen(a.X, a.Y);
     }
@@ -66,38 +66,38 @@ void Abfragepanel::abfragepunktSetzen(double x, double y) {
 
 void Abfragepanel::summenGrenzen(double K) {
     eigeneGrenzen_ = true;
-    setzeLabel(6, Zahl(KGrenz1(k_.zustand, K)));
-    setzeLabel(8, Zahl(KGrenz2(k_.zustand, K)));
+    setzeLabel(LblG1, Zahl(KGrenz1(k_.zustand, K)));
+    setzeLabel(LblG2, Zahl(KGrenz2(k_.zustand, K)));
 }
 
 void Abfragepanel::verlassenSummenwerte(int feld) {
     const auto& z = k_.zustand;
-    if (feld == 0)
-        summeZeigen(0, abfrage::summeFuerX(z, wert(0))); // "unendlich" is the horizon 10^10
-    else if (feld == 1)
-        summeZeigen(1, abfrage::summeFuerProzent(z, wert(1)));
+    if (feld == FeldXi) // "unendlich" is the horizon 10^10
+        summeZeigen(FeldXi, abfrage::summeFuerX(z, wert(FeldXi)));
+    else if (feld == FeldProzent)
+        summeZeigen(FeldProzent, abfrage::summeFuerProzent(z, wert(FeldProzent)));
     else
-        summeZeigen(2, abfrage::summeFuerK(z, wert(2)));
+        summeZeigen(FeldKi, abfrage::summeFuerK(z, wert(FeldKi)));
 }
 
 void Abfragepanel::verlassenEinzelwerte(int feld) {
     auto& g = k_.grafik;
-    if (feld == 2) {
+    if (feld == FeldGrenzwert) {
         grenzwertVerlassen();
         return;
     }
     // The value offered after a warning is taken as it stands, so that the fields,
     // the results, the chart and a stored query always show one band.
     const double XiVorher = g.Xi, YiVorher = g.Yi;
-    if (feld == 0) {
-        abgelehnt(0, abfrage::bandanfangPruefen(wert(0), wert(1)));
-        g.Xi = wert(0);
+    if (feld == FeldXi) {
+        abgelehnt(FeldXi, abfrage::bandanfangPruefen(wert(FeldXi), wert(FeldXid)));
+        g.Xi = wert(FeldXi);
     } else {
-        if (const auto h = abfrage::bandendePruefen(wert(0), wert(1))) {
+        if (const auto h = abfrage::bandendePruefen(wert(FeldXi), wert(FeldXid))) {
             warnen(QString::fromStdString(h->text), QString::fromStdString(h->titel));
-            setzeFeld(1, Zahl(h->ersatz));
+            setzeFeld(FeldXid, Zahl(h->ersatz));
         }
-        g.Yi = wert(1);
+        g.Yi = wert(FeldXid);
     }
     einzelwerteErgebnisse();
     zeigeExtrapolation(abfrage::extrapoliert(k_.zustand, g.Xi) ||
@@ -108,9 +108,9 @@ void Abfragepanel::verlassenEinzelwerte(int feld) {
 // The top of the density axis must be a positive number.
 void Abfragepanel::grenzwertVerlassen() {
     auto& g = k_.grafik;
-    const double v = wert(2);
-    if (abgelehnt(2, abfrage::grenzwertPruefen(v, g.GrenzwertFest ? g.PhiGrenze
-                                                                  : DichteOben(k_.zustand))))
+    const double v = wert(FeldGrenzwert);
+    if (abgelehnt(FeldGrenzwert, abfrage::grenzwertPruefen(
+                                     v, g.GrenzwertFest ? g.PhiGrenze : DichteOben(k_.zustand))))
         return;
     g.PhiGrenze = v;
     grenzwertGetippt_ = true;
@@ -120,11 +120,11 @@ void Abfragepanel::einzelwerteErgebnisse() {
     const auto& z = k_.zustand;
     const auto& g = k_.grafik;
     const Bandwerte b = bandwerte(z, g.Xi, g.Yi);
-    setzeLabel(4, Zahl(b.Kdx));
-    setzeLabel(11, Zahl(PhiWert(z, g.Xi).value_or(0)));
-    setzeLabel(12, Zahl(PhiWert(z, g.Yi).value_or(0)));
-    setzeLabel(13, Zahl(b.KdxG1));
-    setzeLabel(15, Zahl(b.KdxG2));
+    setzeLabel(LblKdx, Zahl(b.Kdx));
+    setzeLabel(LblPhiI, Zahl(PhiWert(z, g.Xi).value_or(0)));
+    setzeLabel(LblPhiId, Zahl(PhiWert(z, g.Yi).value_or(0)));
+    setzeLabel(LblKdxG1, Zahl(b.KdxG1));
+    setzeLabel(LblKdxG2, Zahl(b.KdxG2));
 }
 
 } // namespace tk
