@@ -61,6 +61,10 @@ private slots:
         zeile("Regression X unter XMin", 0, 0, "1.999999", "", {}, {}, true);
         zeile("Regression X über XMax", 0, 0, "6.000001", "", {}, {}, true);
         zeile("Regression Y", 0, 1, "11", "", {{0, zahl(5)}}, {}, false);
+        // a sign, a negative value, and 1 moved off its singular point as the pairs are
+        zeile("Regression X +4", 0, 0, "+4", "", {{1, zahl(9)}}, {}, false);
+        zeile("Regression Y -3", 0, 1, "-3", "", {{0, zahl(-2)}}, {}, true);
+        zeile("Regression Y 1", 0, 1, "1", "", {{0, zahl((1.0000001 - 1) / 2)}}, {}, true);
         zeile("Regression Y, X außerhalb", 0, 1, "15", "", {{0, zahl(7)}}, {}, true);
         const double K12 = WertKi(S, 12); // beyond the data: the limits widen
         zeile("Summen X", 1, 0, "12", "", {{1, q(" " + formatFest(K12 / 2, 3))}, {2, zahl(K12)}},
