@@ -90,13 +90,11 @@ INSTANTIATE_TEST_SUITE_P(
                       false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Each coefficient stands on the line of its caption. Left or right of the data area a
-// point is left out with its number; above or below it is marked on the axes' edge, on
-// screen and on paper.
-TEST(GrafikR, LegendeUndPunkteAusserhalbDesRahmens) {
+// Left or right of the data area a point is left out with its number; above or below it
+// is marked on the axes' edge, on screen and on paper.
+TEST(GrafikR, PunkteAusserhalbDesRahmens) {
     for (bool druck : {false, true}) {
         Programmzustand z = test::regression({{2, 8}, {3, 11}, {4, 14}, {5, 17}, {6, 20}});
-        z.KonstA = -2;
         GrafikZustand g;
         g.DruckModus = druck;
         z.XMax = 5.8;     // the pair at X = 6 lies 5 % right of the area
@@ -108,14 +106,6 @@ TEST(GrafikR, LegendeUndPunkteAusserhalbDesRahmens) {
         EXPECT_FALSE(hat(a, QStringLiteral("5")));
         EXPECT_TRUE(hat(a, QStringLiteral("2")) && hat(a, QStringLiteral("4")));
         for (const auto& k : a.kreise()) EXPECT_TRUE(k.y1 >= yA && k.y1 <= yA + 75);
-        for (const auto& [name, wert] : {std::pair{"Konstantenterm A", " = -2.000000"},
-                                         {"Regressionskoeff. B", " =  3.000000"},
-                                         {"Korrelationskoeffizient  r", " =  1.000000"}}) {
-            const auto n = a.texteMit(QString::fromLatin1(name));
-            const auto w = a.texteMit(QString::fromLatin1(wert));
-            ASSERT_TRUE(n.size() == 1 && w.size() == 1) << name;
-            EXPECT_DOUBLE_EQ(n[0].y1, w[0].y1) << name;
-        }
     }
 }
 

@@ -26,10 +26,6 @@ using namespace tk::test;
 
 namespace {
 
-QString zahl(double v) {
-    return QString::fromStdString(Zahl(v));
-}
-
 Programmzustand regressionsZustand() {
     return regression({{2, 5}, {3, 7}, {4, 9}, {5, 11}, {6, 13}}, "Versuchsreihe Regression");
 }
@@ -145,7 +141,7 @@ private slots:
         if (!meldung.isEmpty()) QVERIFY(d.meldungen()[0].text.contains(meldung));
     }
 
-    // A stored query printed from the real window: its values read back from the PDF.
+    // A stored query printed from the real window into a PDF: its heads and marks read back.
     void abfrageImPdf_data() {
         QTest::addColumn<int>("art");
         QTest::addColumn<QString>("eingabe"); // into field 0 (regression, Summen) or 1
@@ -176,18 +172,7 @@ private slots:
         }
         QVERIFY(a.dialoge.aufrufe.empty());
         const QString text = pdfText(datei);
-        const auto& z = a.z;
-        QStringList soll = titel;
-        if (art == 0) soll << zahl(16);                            // Y at X = 7.5
-        if (art == 1) soll << zahl(KGrenz2(z, a.g().AbfrageY[1])); // upper limit of K
-        if (art == 2) soll << zahl(PhiWert(z, 12).value()); // density at the band's right end
-        // A number on its own, not the start of a longer one.
-        for (const QString& t : soll) {
-            const QRegularExpression zahlAllein(QStringLiteral("(?<![\\d.])") +
-                                                QRegularExpression::escape(t) +
-                                                QStringLiteral("(?![\\d])"));
-            QVERIFY2(text.contains(zahlAllein), qPrintable(t + "\n" + text));
-        }
+        for (const QString& t : titel) QVERIFY2(text.contains(t), qPrintable(t + "\n" + text));
         // Every word ends left of the frame's right rule, 173 mm right of where the
         // mode's name starts.
         const QRegularExpression wort(QStringLiteral("xMin=\"([\\d.]+)\".*xMax=\"([\\d.]+)\""
@@ -202,9 +187,8 @@ private slots:
         QVERIFY2(rechts <= links + 173 / 25.4 * 72, qPrintable(QString::number(rechts - links)));
     }
 
-    // One query more than the store holds, typed into the real panel; "Ja" drops the
-    // oldest. The printed pairs and queries and the exported query table read back
-    // against the engine, column by column, row by row.
+    // One query more than the store holds, typed into the real panel. The printed pairs and queries
+    // and the exported query table read back against the engine, column by column, row by row.
     void tabellenGelesen_data() {
         QTest::addColumn<int>("art");
         QTest::addColumn<int>("maximum");
@@ -224,7 +208,11 @@ private slots:
             // beyond the data, where the limits open
             double x = art == 0 ? 1 + 0.3 * k : 9.5 + 0.5 * k;
             a.eingeben(art == 2 ? 1 : 0, QString::number(x));
-            if (k == maximum) a.dialoge.antworte(Antwort::Ja);
+            if (k == maximum) { // a full store asks: "Nein" keeps it, "Ja" drops the oldest
+                a.dialoge.antworte(Antwort::Nein);
+                a.ok();
+                a.dialoge.antworte(Antwort::Ja);
+            }
             a.ok();
             if (art == 1) x = a.text(0).toDouble(); // as the share shown gives it back
             const double K = a.text(2).toDouble(), xi = a.text(0).toDouble();
@@ -239,6 +227,8 @@ private slots:
                                                  PhiWert(z, xi).value(), PhiWert(z, x).value()});
         }
         QCOMPARE(a.g().AnzAbfragen, maximum);
+        QCOMPARE(a.dialoge.meldungen().size(), std::size_t(2));
+        QCOMPARE(a.dialoge.meldungen()[1].knoepfe, Knoepfe::JaNein);
         AufzeichnungsDrucker drucker(11907, 16840, {200, 287});
         QVERIFY(Druck(*a.fenster, drucker));
         const auto [paare, abfragen] = tabellen(*drucker.seite);
