@@ -3,6 +3,7 @@
 #include "bericht/Bericht.h"
 #include "bericht/Json.h"
 #include "calc/Rechenlauf.h"
+#include "charts/GrafikErgebnisse.h"
 #include "charts/frmGrafikKurvex.h"
 #include "charts/frmModellvergleich.h"
 #include "datafile/Wertetabelle.h"
@@ -146,6 +147,17 @@ TEST(Vergleich, PrognoseOhneBeschreibendeKurve) {
         EXPECT_TRUE(summen ? wert < 0 : wert > 0.97) << i << " " << wert;
     }
     EXPECT_TRUE(f.hinweis()->isHidden());
+    // The chart window's JSON export is the command line's report of both cases.
+    test::FakeDialoge dialoge;
+    Grafikdienste dienste;
+    dienste.laufergebnis = [&] { return std::optional(d); };
+    Programmzustand z = d.z;
+    frmGrafikKurvex w(z, dialoge, dienste);
+    Datensatz daten{d.z.Bezeichnung, d.z.AnzPaare, 1, {0}, {0}};
+    for (int i = 1; i <= d.z.AnzPaare; ++i)
+        daten.X.push_back(d.z.EingabeX(i)), daten.Y.push_back(d.z.EingabeY(i));
+    const auto b = bericht::berichtErstellen("", DateiArt::Prognose, daten, {});
+    EXPECT_EQ(exportText(w, QStringLiteral("e.json")), bericht::alsJson(b, ""));
 }
 
 } // namespace

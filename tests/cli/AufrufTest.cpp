@@ -100,9 +100,10 @@ TEST(MehrereDateien, inDerGegebenenReihenfolge) {
     EXPECT_TRUE(zeilen.peek() == EOF);
 }
 
-// From standard input and from a file; 1 is read as 1.0000001, as in the input window.
+// From standard input and from a file; 1 is read as 1.0000001, as in the input window; a
+// leading '+' is a sign.
 TEST(Csv, liestZweiSpalten) {
-    const std::string text = "\xEF\xBB\xBFJahr;Wert\r\n1,0;5,0\r\n2;8;\r\n3,00;11\r\n4;1,4e1\r\n";
+    const std::string text = "\xEF\xBB\xBFJahr;Wert\r\n1,0;5,0\r\n2;8;\r\n+3,00;+11\r\n4;1,4e1\r\n";
     for (const std::string& quelle : {std::string("-"), datei("reihe.csv", text)}) {
         const auto lauf = starte({"--json", "--csv", "--modus", "regression", quelle}, text);
         ASSERT_EQ(lauf.status, 0) << lauf.fehler;

@@ -37,7 +37,7 @@ QString zeilen(int n) {
 const int ja = int(tk::Antwort::Ja), nein = int(tk::Antwort::Nein);
 const Fall faelle[] = {
     {"leer", false, Tabelle, -1, ""},
-    {"Semikolon", false, u"2019;0\r\n2020;1\r\n2021;3,5\r\n2022;7,25;\r\n"_s, -1, ""},
+    {"Semikolon", false, u"2019;0\r\n+2020;+1\r\n2021;3,5\r\n2022;7,25;\r\n"_s, -1, ""},
     {"Datei", false, u"\uFEFF\"x\",\"y\"\n2019,0\n2020,1\n2021,3.5\n2022,7.25\n"_s, -1, ""},
     {"ersetzen", true, Tabelle, ja, "ersetzen"},
     {"behalten", true, Tabelle, nein, "ersetzen"},

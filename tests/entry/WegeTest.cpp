@@ -38,7 +38,8 @@ QPoint zeile(QListWidget* liste, int r) {
 // Ctrl+key (upper case adds Shift); abbr answers Abbrechen; x closes the window;
 // vergleich opens the model table; drop:<name> drops a file; zuletzt opens the first
 // recent file; rm:<name> deletes a file. Checks: offen<n> model tables open, mod<0|1>
-// the change mark, titel:<text> in the window title, F1 the manual.
+// the change mark, titel:<text> in the window title, F1 the manual, liste<r>:<text> a
+// text in list row r.
 QWidget* feld(tk::frmKurvex& w, const QString& name) {
     const QMap<QString, QWidget*> felder = {{u"T"_s, w.Text2()},
                                             {u"A"_s, w.Text1(0)},
@@ -125,6 +126,9 @@ void schritt(Eingabefenster& f, const QString& wort, const QTemporaryDir& ordner
         auto* text = w->findChild<QTextBrowser*>();
         QVERIFY(text && text->isVisible());
         QVERIFY(text->toPlainText().contains(u"Die neun Regressionsmodelle"_s));
+    } else if (wort.startsWith(u"liste"_s)) {
+        const QString soll = wort.section(u':', 1);
+        QVERIFY2(w->List1()->item(wort.mid(5, 1).toInt())->text().contains(soll), qPrintable(soll));
     } else if (wort.startsWith(u"dl"_s)) {
         QTest::mouseClick(w->List1()->viewport(), Qt::LeftButton, {}, zeile(w->List1(), zahl(2)));
         QTest::mouseDClick(w->List1()->viewport(), Qt::LeftButton, {}, zeile(w->List1(), zahl(2)));

@@ -61,6 +61,10 @@ private slots:
         zeile("Regression X unter XMin", 0, 0, "1.999999", "", {}, {}, true);
         zeile("Regression X über XMax", 0, 0, "6.000001", "", {}, {}, true);
         zeile("Regression Y", 0, 1, "11", "", {{0, zahl(5)}}, {}, false);
+        // a sign, a negative value, and 1 moved off its singular point as the pairs are
+        zeile("Regression X +4 eingefügt", 0, 0, "+4", "", {{1, zahl(9)}}, {}, false);
+        zeile("Regression Y -3", 0, 1, "-3", "", {{0, zahl(-2)}}, {}, true);
+        zeile("Regression Y 1", 0, 1, "1", "", {{0, zahl((1.0000001 - 1) / 2)}}, {}, true);
         zeile("Regression Y, X außerhalb", 0, 1, "15", "", {{0, zahl(7)}}, {}, true);
         const double K12 = WertKi(S, 12); // beyond the data: the limits widen
         zeile("Summen X", 1, 0, "12", "", {{1, q(" " + formatFest(K12 / 2, 3))}, {2, zahl(K12)}},
@@ -107,7 +111,14 @@ private slots:
         QFETCH(bool, extrapolation);
         Panelaufbau a(zustand(art));
         QVERIFY(a.aktiv);
-        a.eingeben(feld, eingabe);
+        if (eingabe.startsWith(u'+')) { // a '+' cannot be typed, only pasted
+            QGuiApplication::clipboard()->setText(eingabe);
+            a.tippe(feld, {});
+            QTest::keyClick(a.feld(feld), Qt::Key_V, Qt::ControlModifier);
+            a.verlasse(feld);
+        } else {
+            a.eingeben(feld, eingabe);
+        }
         const auto m = a.dialoge.meldungen();
         QCOMPARE(m.size(), std::size_t(warnung.isEmpty() ? 0 : 1));
         if (!warnung.isEmpty()) {
@@ -211,39 +222,6 @@ private slots:
         const auto t = ergebnistabelle(a.z, "Summenwerte", abfragetabelle(a.z, a.g()));
         QVERIFY(t[t.size() - 2].back() != "Extrapolation");
         QCOMPARE(t.back().back(), std::string("Extrapolation"));
-    }
-
-    // A full store asks; Ja drops the oldest query, Nein keeps all.
-    void vollerSpeicher_data() {
-        QTest::addColumn<int>("art");
-        QTest::addColumn<int>("maximum");
-        QTest::addColumn<bool>("ja");
-        for (bool ja : {true, false}) {
-            QTest::addRow("Regression %d", ja) << 0 << 21 << ja;
-            QTest::addRow("Summen %d", ja) << 1 << 10 << ja;
-            QTest::addRow("Einzel %d", ja) << 2 << 7 << ja;
-        }
-    }
-
-    void vollerSpeicher() {
-        QFETCH(int, art);
-        QFETCH(int, maximum);
-        QFETCH(bool, ja);
-        Panelaufbau a(zustand(art));
-        for (int k = 1; k < maximum; ++k) a.ok();
-        QVERIFY(a.dialoge.aufrufe.empty());
-        for (int k = 1; k < maximum; ++k) a.g().AbfrageX[static_cast<std::size_t>(k)] = k;
-        a.ok();
-        QVERIFY(a.dialoge.aufrufe.empty());
-        a.g().AbfrageX[static_cast<std::size_t>(maximum)] = maximum;
-        a.dialoge.antworte(ja ? Antwort::Ja : Antwort::Nein);
-        a.ok();
-        QCOMPARE(a.dialoge.meldungen().size(), std::size_t(1));
-        QCOMPARE(a.dialoge.meldungen()[0].knoepfe, Knoepfe::JaNein);
-        QCOMPARE(a.g().AnzAbfragen, maximum);
-        QCOMPARE(a.g().AbfrageX[1], ja ? 2.0 : 1.0);
-        QCOMPARE(a.g().AbfrageX[static_cast<std::size_t>(maximum - 1)],
-                 ja ? double(maximum) : double(maximum - 1));
     }
 };
 

@@ -4,6 +4,7 @@
 #include "calc/Zustand.h"
 #include "charts/frmGrafikKurvex.h"
 #include "queries/Abfragepanel.h"
+#include "queries/Abfragetabelle.h"
 #include "tests/support/FakeDialoge.h"
 #include "zeichnung/GrafikZustand.h"
 
@@ -36,6 +37,9 @@ struct Panelaufbau {
     explicit Panelaufbau(Programmzustand zustand) : z(std::move(zustand)) {
         Grafikdienste dienste;
         dienste.panelErzeugen = abfragepanelErzeugen;
+        dienste.abfragen = [](frmGrafikKurvex& w) {
+            return abfragetabelle(w.zustand(), w.grafik());
+        };
         fenster = std::make_unique<frmGrafikKurvex>(z, dialoge, dienste);
         panel = fenster->findChild<Abfragepanel*>();
         fenster->show();
