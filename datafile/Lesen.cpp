@@ -164,7 +164,11 @@ Datensatz lesen(std::istream& ein) {
     if (leser.leer()) ablehnen("Die Datei ist leer.");
 
     Datensatz d;
-    d.Bezeichnung = cp1252NachUtf8(leser.titel());
+    // Scripts write the title in UTF-8; the program itself writes Windows-1252, which is
+    // practically never well-formed UTF-8 once it holds a character beyond ASCII. What the
+    // file format cannot hold becomes '?' now, as it would on saving.
+    const std::string titel = leser.titel();
+    d.Bezeichnung = istUtf8(titel) ? cp1252NachUtf8(utf8NachCp1252(titel)) : cp1252NachUtf8(titel);
     TitelHolen(d.Bezeichnung);
     d.Bezeichnung = ersteZeichen(d.Bezeichnung, maxTitelZeichen);
 

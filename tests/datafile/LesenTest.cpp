@@ -62,6 +62,10 @@ INSTANTIATE_TEST_SUITE_P(
                     Annahme{mitTitel("\xC4pfel \xFC\x62\x65r Stra\xDF\x65 \x80\xA0\x84x\x93"),
                             "Äpfel über Straße €\u00A0„x“"},
                     Annahme{mitTitel("a\x81z@@"), "a?z,,"},
+                    // UTF-8 from a script; what Windows-1252 cannot hold becomes '?'
+                    Annahme{mitTitel("Gr\xC3\xB6\xC3\x9F"
+                                     "e \xC5\x82"),
+                            "Größe ?"},
                     Annahme{mitTitel(std::string(60, '\xE4')),
                             [] {
                                 std::string s;
