@@ -205,7 +205,12 @@ void sofortSpeichern(const std::string& ziel, const std::string& inhalt, const s
         const int r = ::posix_fallocate(datei.fd(), 0, static_cast<off_t>(inhalt.size()));
         if (r == ENOSPC || r == EDQUOT) throw systemFehler(r, speichernQuelle, pfad);
     }
-    if (!allesSchreiben(wege, datei.fd(), inhalt) ||
+    // Padded with blank lines to the old length, the file holds one whole data set at
+    // every moment: a save killed before the truncation leaves the new content and blank
+    // lines, never the new content with the old one's tail.
+    std::string gepolstert = inhalt;
+    if (alt.size() > inhalt.size()) gepolstert.append(alt.size() - inhalt.size(), '\n');
+    if (!allesSchreiben(wege, datei.fd(), gepolstert) ||
         ::ftruncate(datei.fd(), static_cast<off_t>(inhalt.size())) != 0 ||
         ::fsync(datei.fd()) != 0) {
         const int fehler = errno;

@@ -89,6 +89,29 @@ TEST_F(Verzeichnis, fehlgeschlagenesSpeichernLaesstAlteDateiStehen) {
     EXPECT_EQ(eintraege(), 1u);
 }
 
+// Where no file can be made beside the target, it is written in place: a save killed
+// after writing and before truncating leaves the new data set, not the old one's tail.
+TEST_F(Verzeichnis, speichernAnOrtUndStelleOhneAltenRest) {
+    const std::string ziel = pfad("reihe.rgr");
+    schreibeDatei(ziel, "Alter Titel mit viel Text\r\n" + std::string(400, ' ') + "\r\n");
+    auto wege = tk::Speicherwege::system();
+    wege.oeffnen = [](const char* p, int flags, mode_t rechte) {
+        if ((flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE) return errno = EACCES, -1;
+        return ::open(p, flags, rechte);
+    };
+    const auto normal = wege.schreiben;
+    wege.schreiben = [normal](int fd, const void* d, std::size_t n, off_t stelle) -> ssize_t {
+        normal(fd, d, n, stelle);
+        throw std::runtime_error("beendet"); // the process dies before truncating
+    };
+    EXPECT_THROW(tk::speichern(ziel, beispiel(), wege), std::runtime_error);
+    EXPECT_EQ(tk::laden(ziel).Bezeichnung, "Reihe, neu");
+    tk::speichern(ziel, beispiel(), {wege.oeffnen, normal});
+    std::ostringstream erwartet;
+    tk::schreiben(erwartet, beispiel());
+    EXPECT_EQ(inhalt(ziel), erwartet.str());
+}
+
 // Leftovers of a killed save of the same target go; those of a save still running (this
 // process) and of other files stay.
 TEST_F(Verzeichnis, speichernRaeumtVerwaisteTempDateienAuf) {
