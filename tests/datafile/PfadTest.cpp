@@ -93,7 +93,7 @@ TEST_F(Verzeichnis, fehlgeschlagenesSpeichernLaesstAlteDateiStehen) {
 // after writing and before truncating leaves the new data set, not the old one's tail.
 TEST_F(Verzeichnis, speichernAnOrtUndStelleOhneAltenRest) {
     const std::string ziel = pfad("reihe.rgr");
-    schreibeDatei(ziel, "Alter Titel mit viel Text\r\n" + std::string(400, ' ') + "\r\n");
+    schreibeDatei(ziel, std::string(400, 'x'));
     auto wege = tk::Speicherwege::system();
     wege.oeffnen = [](const char* p, int flags, mode_t rechte) {
         if ((flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE) return errno = EACCES, -1;
@@ -104,11 +104,12 @@ TEST_F(Verzeichnis, speichernAnOrtUndStelleOhneAltenRest) {
         normal(fd, d, n, stelle);
         throw std::runtime_error("beendet"); // the process dies before truncating
     };
-    EXPECT_THROW(tk::speichern(ziel, beispiel(), wege), std::runtime_error);
-    EXPECT_EQ(tk::laden(ziel).Bezeichnung, "Reihe, neu");
-    tk::speichern(ziel, beispiel(), {wege.oeffnen, normal});
     std::ostringstream erwartet;
     tk::schreiben(erwartet, beispiel());
+    EXPECT_THROW(tk::speichern(ziel, beispiel(), wege), std::runtime_error);
+    EXPECT_EQ(inhalt(ziel), erwartet.str() + std::string(400 - erwartet.str().size(), '\n'));
+    EXPECT_EQ(tk::laden(ziel).Bezeichnung, "Reihe, neu");
+    tk::speichern(ziel, beispiel(), {wege.oeffnen, normal});
     EXPECT_EQ(inhalt(ziel), erwartet.str());
 }
 
