@@ -21,7 +21,10 @@ std::optional<Meldungstext> meldungFuer(const Fehler& f) {
                       " und schliessen Sie den Schacht",
                       "Fehler : Das Laufwerk ist nicht bereit !!", Knoepfe::WiederholenAbbrechen);
     case fehlercode::FalscherDateiname:
-        return ausruf(" Dateiname oder -nummer falsch", "Fehler !!");
+        // The fixed text alone does not say what is wrong with the name.
+        return ausruf(" Dateiname oder -nummer falsch" +
+                          (f.beschreibung.empty() ? "" : "\n\n" + f.beschreibung),
+                      "Fehler !!");
     case fehlercode::DateiNichtGefunden:
         return ausruf(" Datei nicht gefunden ", "Fehler !!");
     case fehlercode::DateiBereitsGeoeffnet:

@@ -52,14 +52,22 @@ Fehler systemFehler(int fehlerNr, const std::string& quelle, const std::string& 
         return Fehler(fehlercode::PfadZugriff, quelle,
                       "\"" + pfad + "\" liegt auf einem schreibgeschützten Datenträger.");
     case EISDIR:
+        return Fehler(fehlercode::PfadZugriff, quelle,
+                      "\"" + pfad + "\" ist ein Ordner, keine Datei.");
     case ETXTBSY:
         return Fehler(fehlercode::PfadZugriff, quelle, "Kein Zugriff auf \"" + pfad + "\".");
+    case ELOOP:
+        return Fehler(fehlercode::FalscherDateiname, quelle,
+                      "\"" + pfad + "\" führt über symbolische Verknüpfungen im Kreis.");
     case ENOSPC:
 #ifdef EDQUOT
     case EDQUOT:
 #endif
         return Fehler(PlatteVoll, quelle, "Kein freier Speicherplatz für \"" + pfad + "\".");
     case ENAMETOOLONG:
+        return Fehler(fehlercode::FalscherDateiname, quelle,
+                      "Der Dateiname \"" + pfad +
+                          "\" ist zu lang: höchstens 255 Bytes je Name, 4095 für den Pfad.");
     case EINVAL:
         return Fehler(fehlercode::FalscherDateiname, quelle,
                       "Der Dateiname \"" + pfad + "\" ist nicht zulässig.");
@@ -315,7 +323,8 @@ void speichern(const std::string& pfad, const Programmzustand& z, const Speicher
     const std::string verzeichnis = verzeichnisVon(ziel);
     const auto name =
         ziel.substr(ziel.find_last_of('/') == std::string::npos ? 0 : ziel.find_last_of('/') + 1);
-    const std::string praefix = "." + name + ".tmp-";
+    // Cut so that the temporary name stays within the 255 bytes a name may have.
+    const std::string praefix = "." + name.substr(0, 200) + ".tmp-";
     alteTempDateienEntfernen(verzeichnis, praefix);
 
     const int unbenannt = unbenannteDatei(verzeichnis, ziel, inhalt, wege);

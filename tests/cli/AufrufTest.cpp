@@ -78,6 +78,11 @@ TEST(Tabelle, zeigtSteuerzeichenDesTitelsMaskiert) {
     const auto lauf = starte({datei("titel.rgr", "\x1b]0;x\x07T\r\n 4 \r\n 1 \r\n 2 8 \r\n"
                                                  " 3 11 \r\n 4 14 \r\n 5 17 \r\n")});
     EXPECT_NE(lauf.aus.find("Bezeichnung : \\x1B]0;x\\x07T\n"), std::string::npos) << lauf.aus;
+    // a file name with a C1 control (CSI) and a stray byte, in the message that names it
+    const auto fehlt = starte({"/fehlt/\xC2\x9B"
+                               "2J\x9B\xC3\xBC.rgr"});
+    EXPECT_NE(fehlt.fehler.find("/fehlt/\\xC2\\x9B2J\\x9Bü.rgr"), std::string::npos)
+        << fehlt.fehler;
 }
 
 // The outputs keep the order of the inputs although they are computed in parallel;

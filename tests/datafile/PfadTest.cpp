@@ -137,6 +137,14 @@ TEST_F(Verzeichnis, fehlerKodesDerPfade) {
     EXPECT_EQ(code([&] { tk::laden(pfad("x.rgr")); }), tk::fehlercode::DateiNichtGefunden);
     EXPECT_EQ(code([&] { tk::loeschen(pfad("x.rgr")); }), tk::fehlercode::DateiNichtGefunden);
     EXPECT_EQ(code([&] { tk::laden(""); }), tk::fehlercode::FalscherDateiname);
+    // a name of 255 bytes is saved; a longer one and a loop of links are named as such
+    tk::speichern(pfad(std::string(251, 'n') + ".rgr"), beispiel());
+    EXPECT_EQ(tk::laden(pfad(std::string(251, 'n') + ".rgr")).AnzPaare, 4);
+    EXPECT_EQ(code([&] { tk::speichern(pfad(std::string(252, 'n') + ".rgr"), beispiel()); }),
+              tk::fehlercode::FalscherDateiname);
+    std::filesystem::create_symlink(pfad("b.rgr"), pfad("a.rgr"));
+    std::filesystem::create_symlink(pfad("a.rgr"), pfad("b.rgr"));
+    EXPECT_EQ(code([&] { tk::laden(pfad("a.rgr")); }), tk::fehlercode::FalscherDateiname);
     schreibeDatei(pfad("kaputt.pro"), "Titel\r\n3\r\n1\r\n");
     EXPECT_EQ(code([&] { tk::laden(pfad("kaputt.pro")); }), tk::fehlercode::DateiFormat);
     try {
