@@ -214,4 +214,11 @@ std::string alsJson(const Bericht& b, const std::string& datei) {
     return jsonText(alsJsonWert(b, datei)) + "\n";
 }
 
+std::string fehlerAlsJson(const std::string& datei, int code, const std::string& text) {
+    Json j;
+    j["file"] = datei;
+    j["error"] = {{"code", code}, {"text", text}};
+    return jsonText(j) + "\n";
+}
+
 } // namespace tk::bericht

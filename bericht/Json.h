@@ -22,4 +22,7 @@ Json alsJsonWert(const Bericht& b, const std::string& datei);
 // One JSON Lines record, newline included.
 std::string alsJson(const Bericht& b, const std::string& datei);
 
+// The record of an input that could not be used: {"file", "error": {"code", "text"}}.
+std::string fehlerAlsJson(const std::string& datei, int code, const std::string& text);
+
 } // namespace tk::bericht

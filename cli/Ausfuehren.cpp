@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <condition_variable>
 #include <cstring>
 #include <filesystem>
@@ -17,6 +18,7 @@
 #include <iterator>
 #include <mutex>
 #include <ostream>
+#include <sched.h>
 #include <sstream>
 #include <thread>
 
@@ -56,6 +58,15 @@ std::string dateiInhalt(const std::string& pfad) {
 
 Datensatz datenLesen(const std::string& pfad, const Optionen& opt,
                      const std::string& standardText) {
+    // A pipe, /dev/stdin or <(...) is read once, like standard input.
+    namespace fs = std::filesystem;
+    const bool strom = pfad != "-" && (fs::is_fifo(pfad) || fs::is_character_file(pfad));
+    if (strom) {
+        const std::string text = dateiInhalt(pfad);
+        if (opt.csv) return csvLesen(text, fs::path(pfad).stem().string(), opt.spalten);
+        std::istringstream ein(text);
+        return lesen(ein);
+    }
     const bool standard = pfad == "-";
     if (opt.csv) {
         if (!standard && !std::filesystem::is_regular_file(pfad)) return laden(pfad); // its message
@@ -96,7 +107,7 @@ Ausgabe rechnen(const std::string& pfad, const Optionen& opt, const std::string&
         } catch (const Fehler& f) {
             fehler << name << "Die Datei \"" << sichtbar(pfad)
                    << "\" ist nicht verwendbar: " << sichtbar(f.beschreibung) << "\n";
-            return {2, "", fehler.str()};
+            return {2, opt.json ? fehlerAlsJson(pfad, f.code, f.beschreibung) : "", fehler.str()};
         }
         const Bericht b = berichtErstellen(pfad, art, daten, opt);
         if (opt.json) {
@@ -110,13 +121,20 @@ Ausgabe rechnen(const std::string& pfad, const Optionen& opt, const std::string&
         a.status = b.hatErgebnis() && b.abfrageUnmoeglich.empty() ? 0 : 1;
     } catch (const Fehler& f) {
         fehler << name << sichtbar(meldungstext(f)) << "\n";
-        a = {2, "", ""};
+        a = {2, opt.json ? fehlerAlsJson(pfad, f.code, meldungstext(f)) : "", ""};
     } catch (const std::runtime_error& e) { // Aufruffehler, Abfragefehler
         fehler << name << sichtbar(e.what()) << "\n";
-        a = {2, "", ""};
+        a = {2, opt.json ? fehlerAlsJson(pfad, fehlercode::UngueltigesArgument, e.what()) : "", ""};
     }
     a.fehler = fehler.str();
     return a;
+}
+
+// The CPUs this process may run on (taskset, container limits), at least one.
+std::size_t nutzbareProzessoren() {
+    cpu_set_t satz;
+    if (::sched_getaffinity(0, sizeof satz, &satz) == 0) return std::max(1, CPU_COUNT(&satz));
+    return std::max(1u, std::thread::hardware_concurrency());
 }
 
 // Computes every input on all cores and hands the outputs on in input order.
@@ -138,7 +156,7 @@ int alleRechnen(const Optionen& opt, const std::string& standardText, std::ostre
         }
     };
     std::vector<std::jthread> arbeiter;
-    const std::size_t kerne = std::max(1u, std::thread::hardware_concurrency());
+    const std::size_t kerne = opt.jobs.value_or(nutzbareProzessoren());
     for (std::size_t k = 0; k < std::min(n, kerne); ++k) arbeiter.emplace_back(arbeiten);
     int status = 0;
     for (std::size_t i = 0; i < n; ++i) {
@@ -149,6 +167,13 @@ int alleRechnen(const Optionen& opt, const std::string& standardText, std::ostre
         if (!opt.json && i > 0) aus << "\n";
         aus << a.aus << std::flush;
         fehler << (n > 1 ? mitDateiname(a.fehler, opt.pfade[i]) : a.fehler);
+        if (!aus) {
+            // A full disk or a closed pipe: the results are lost, and the caller must know.
+            naechste = n;
+            fehler << name << "Die Ausgabe ließ sich nicht schreiben: "
+                   << std::strerror(errno ? errno : EIO) << "\n";
+            return 3;
+        }
         status = std::max(status, a.status);
     }
     return status;

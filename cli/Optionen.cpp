@@ -13,6 +13,8 @@ const char* const Gebrauch =
     "  --csv          Zwei Spalten X und Y, getrennt durch ; Tab oder Komma, Dezimal-\n"
     "                 zeichen . oder , (nicht bei Komma als Trenner), Kopfzeile erlaubt\n"
     "  --modus M      regression oder prognose: die Art für CSV und Standardeingabe\n"
+    "  -j N           N Dateien zugleich rechnen (Vorgabe: die nutzbaren Prozessoren)\n"
+    "  --             Ende der Optionen: alles Weitere sind Dateien\n"
     "  --spalten X,Y  bei --csv: die Nummern der Spalten mit X und Y (Tabelle mit mehr\n"
     "                 als zwei Spalten)\n"
     "  --x WERT       Regression: Y zum Wert X; Prognose (Fall Summenwerte): K zum Wert X\n"
@@ -22,7 +24,7 @@ const char* const Gebrauch =
     "  --k WERT       Prognose: X und Anteil zum Wert K\n"
     "  --version      Version anzeigen\n"
     "Exit-Status: 0 jede Datei gab ein Ergebnis, 1 nicht jede, 2 eine unbrauchbare Datei\n"
-    "oder Angabe.\n";
+    "oder Angabe, 3 die Ausgabe ließ sich nicht schreiben.\n";
 
 namespace {
 
@@ -89,6 +91,18 @@ Optionen optionenLesen(const std::vector<std::string>& argumente) {
                 throw Aufruffehler("--modus erwartet regression oder prognose, nicht \"" + m +
                                    "\".");
             opt.modus = m == "prognose" ? DateiArt::Prognose : DateiArt::Regression;
+        } else if (arg == "--") {
+            opt.pfade.insert(opt.pfade.end(), argumente.begin() + static_cast<long>(i) + 1,
+                             argumente.end());
+            break;
+        } else if (arg == "-j" || arg == "--jobs") {
+            einmal(opt.jobs.has_value());
+            const std::string t = brauchtWert();
+            const auto n = zahlAusText(t);
+            if (!n || *n < 1 || *n > 1024 || *n != static_cast<unsigned>(*n))
+                throw Aufruffehler(arg + " erwartet eine Anzahl von 1 bis 1024, nicht \"" + t +
+                                   "\".");
+            opt.jobs = static_cast<unsigned>(*n);
         } else if (arg == "--spalten") {
             einmal(opt.spalten.has_value());
             opt.spalten = spaltenFuer(brauchtWert());

@@ -24,6 +24,8 @@ struct Optionen : bericht::Abfragewunsch {
     std::optional<DateiArt> modus;
     // With --csv: which two columns of a wider table hold X and Y (1-based).
     std::optional<std::pair<int, int>> spalten;
+    // How many inputs are computed at once; default: the CPUs this process may use.
+    std::optional<unsigned> jobs;
 };
 
 // Throws Aufruffehler.

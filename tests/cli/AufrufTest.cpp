@@ -1,6 +1,7 @@
 // Exit status, messages and queries of the command.
 
 #include "tests/cli/Aufruf.h"
+#include "calc/Fehler.h"
 #include "calc/Format.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,8 @@
 #include <cmath>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -58,7 +61,8 @@ TEST_P(Status, undMeldung) {
     EXPECT_EQ(lauf.status, f.status) << lauf.fehler;
     EXPECT_NE(lauf.fehler.find(f.meldung), std::string::npos) << lauf.fehler;
     EXPECT_EQ(lauf.fehler.find('\x1b'), std::string::npos); // no terminal escapes from a file
-    EXPECT_TRUE(f.status < 2 || lauf.aus.empty()) << lauf.aus;
+    EXPECT_TRUE(f.status < 2 || lauf.aus.empty() || lauf.aus.find("\"error\"") != std::string::npos)
+        << lauf.aus;
 }
 INSTANTIATE_TEST_SUITE_P(
     Aufrufe, Status,
@@ -69,6 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
                                {datei("esc.rgr", "T\r\n4\r\n1\r\n\x1b[2J 2\r\n")},
                                2,
                                "\"\\x1B[2J\""},
+                    StatusFall{"OptionenEnde", {"--json", "--", "--x"}, 2, "Dateiart von \"--x\""},
+                    StatusFall{"JobsNull", {"-j", "0", gleicheX()}, 2, "von 1 bis 1024"},
                     StatusFall{"UnendlichMitBlank", {"--x", " Unendlich", logistisch()}, 0, ""},
                     StatusFall{
                         "KeinModell", {gleicheX()}, 1, "Modell 12: Unerwarteter Fehler Nr.:  11"}),
@@ -85,8 +91,8 @@ TEST(Tabelle, zeigtSteuerzeichenDesTitelsMaskiert) {
         << fehlt.fehler;
 }
 
-// The outputs keep the order of the inputs although they are computed in parallel;
-// a bad input is reported on stderr and the others still run.
+// The outputs keep the order of the inputs although they are computed in parallel; a bad
+// input is reported on stderr and gets its own JSON line, and the others still run.
 TEST(MehrereDateien, inDerGegebenenReihenfolge) {
     std::vector<std::string> arg = {"--json"};
     for (int i = 0; i < 8; ++i) arg.push_back(i % 3 ? gerade() : wurzel());
@@ -97,10 +103,15 @@ TEST(MehrereDateien, inDerGegebenenReihenfolge) {
                            "verwendbar: Das Verzeichnis von \"/nicht/da.rgr\" existiert nicht.\n");
     std::istringstream zeilen(lauf.aus);
     for (const auto& d : arg) {
-        if (d == "--json" || d == "/nicht/da.rgr") continue;
+        if (d == "--json") continue;
         std::string zeile;
         ASSERT_TRUE(std::getline(zeilen, zeile));
-        EXPECT_EQ(lies(zeile)["decisive"]["code"], d == gerade() ? 1 : 9);
+        const auto j = lies(zeile);
+        EXPECT_EQ(j["file"], d);
+        if (d == "/nicht/da.rgr")
+            EXPECT_EQ(j["error"]["code"], tk::fehlercode::PfadNichtGefunden);
+        else
+            EXPECT_EQ(j["decisive"]["code"], d == gerade() ? 1 : 9);
     }
     EXPECT_TRUE(zeilen.peek() == EOF);
 }
@@ -117,6 +128,30 @@ TEST(Csv, liestZweiSpalten) {
         EXPECT_EQ(j["decisive"]["code"], 1);
         EXPECT_NEAR(zahl(j["decisive"]["B"]), 3, 1e-6);
     }
+}
+
+// A pipe (as <(...) or /dev/stdin give) is read once like standard input.
+TEST(Eingabe, ausEinerPipe) {
+    const std::string fifo = testing::TempDir() + std::to_string(::getpid()) + "-rohr";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::jthread schreiber(
+        [&] { std::ofstream(fifo) << "Gerade\r\n4\r\n1\r\n2 8\r\n3 11\r\n4 14\r\n5 17\r\n"; });
+    const auto lauf = starte({"--json", "--modus", "regression", fifo});
+    ::unlink(fifo.c_str());
+    ASSERT_EQ(lauf.status, 0) << lauf.fehler;
+    EXPECT_EQ(lies(lauf.aus)["decisive"]["code"], 1);
+}
+
+// Results that cannot be written (a full disk, /dev/full) end with status 3 and a message.
+TEST(Ausgabe, schreibfehlerGibtStatus3) {
+    struct Voll : std::streambuf {
+        int_type overflow(int_type) override { return traits_type::eof(); }
+    } voll;
+    std::ostream aus(&voll);
+    std::ostringstream fehler;
+    std::istringstream ein;
+    EXPECT_EQ(tk::cli::ausfuehren({"--json", gerade(), wurzel()}, aus, fehler, ein), 3);
+    EXPECT_NE(fehler.str().find("Die Ausgabe ließ sich nicht schreiben"), std::string::npos);
 }
 
 // An endless standard input (/dev/zero) is refused at the size limit, not read forever.
