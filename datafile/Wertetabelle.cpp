@@ -5,7 +5,7 @@
 #include "datafile/Zeichensatz.h"
 
 #include <algorithm>
-#include <regex>
+#include <cctype>
 
 namespace tk {
 
@@ -130,18 +130,45 @@ struct Datenzeile {
     std::string x, y;
 };
 
+// "1 234,5": one number with blanks between groups of three; `dezimalen` tells whether
+// it has a decimal part. (Written out: a regular expression recurses per character and
+// overflows the stack on a long line.)
+bool gruppiertMitLeerzeichen(std::string_view z, bool& dezimalen) {
+    const auto ziffern = [&](std::size_t max) {
+        std::size_t n = 0;
+        while (n < z.size() && n < max && std::isdigit(static_cast<unsigned char>(z[n]))) ++n;
+        return n;
+    };
+    if (!z.empty() && (z[0] == '+' || z[0] == '-')) z.remove_prefix(1);
+    const std::size_t erste = ziffern(3);
+    if (erste == 0 || z[0] == '0') return false;
+    z.remove_prefix(erste);
+    int gruppen = 0;
+    while (z.size() >= 4 && z[0] == ' ') {
+        z.remove_prefix(1);
+        if (ziffern(3) != 3) return false;
+        z.remove_prefix(3);
+        ++gruppen;
+    }
+    dezimalen = z.size() >= 2 && (z[0] == '.' || z[0] == ',');
+    if (dezimalen) {
+        z.remove_prefix(1);
+        z.remove_prefix(ziffern(z.size()));
+    }
+    return gruppen > 0 && z.empty() &&
+           !(z.size() > 0 && std::isdigit(static_cast<unsigned char>(z[0])));
+}
+
 // A single column of numbers with blanks between groups of three ("1 234,5") would
 // read as pairs when blanks separate the columns.
 bool tausenderLeerzeichen(const std::vector<Datenzeile>& daten) {
-    static const std::regex gruppiert(R"([+-]?[1-9]\d{0,2}( \d{3})+([.,]\d+)?)");
-    static const std::regex mitDezimalen(R"(.*[.,]\d+)");
-    bool dezimalen = false;
+    bool mitDezimalen = false;
     for (const auto& d : daten) {
-        const std::string zeile(ohneRand(d.roh));
-        if (!std::regex_match(zeile, gruppiert)) return false;
-        dezimalen = dezimalen || std::regex_match(zeile, mitDezimalen);
+        bool dezimalen = false;
+        if (!gruppiertMitLeerzeichen(ohneRand(d.roh), dezimalen)) return false;
+        mitDezimalen = mitDezimalen || dezimalen;
     }
-    return dezimalen && !daten.empty();
+    return mitDezimalen && !daten.empty();
 }
 
 Wertetabelle abgelehnt(std::string text) {

@@ -22,10 +22,11 @@ std::string trimmen(const std::string& t) {
     return a == std::string::npos ? "" : t.substr(a, t.find_last_not_of(' ') - a + 1);
 }
 
-// C escapes; "@22" is 22 pairs, "@17MiB" a table too large to read, "@utf16le:" the rest
-// as UTF-16 with byte-order mark.
+// C escapes; "@22" is 22 pairs, "@17MiB" a table too large to read, "@lang" a long line,
+// "@utf16le:" the rest as UTF-16 with byte-order mark.
 std::string text(const std::string& roh) {
     if (roh == "@17MiB") return std::string(17u << 20, '1') + ";1\n";
+    if (roh == "@lang") return "1 " + std::string(100000, '2') + "\n2 3\n3 4\n4 5\n";
     if (roh == "@22") {
         std::string t;
         for (int i = 1; i <= 22; ++i) t += std::to_string(i) + ";1\n";
