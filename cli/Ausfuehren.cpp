@@ -179,6 +179,23 @@ int alleRechnen(const Optionen& opt, const std::string& standardText, std::ostre
     return status;
 }
 
+// The inputs listed one per line (blank lines skipped, a CR before the line end dropped).
+void dateienAnhaengen(Optionen& opt, std::istream& eingabe) {
+    std::ifstream datei;
+    const bool standard = *opt.dateienAus == "-";
+    if (!standard) datei.open(*opt.dateienAus);
+    if (!standard && !datei)
+        throw Aufruffehler("Die Liste \"" + *opt.dateienAus + "\" ist nicht lesbar.");
+    std::istream& liste = standard ? eingabe : datei;
+    for (std::string zeile; std::getline(liste, zeile);) {
+        if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
+        if (!zeile.empty()) opt.pfade.push_back(zeile);
+    }
+    if (standard && std::ranges::find(opt.pfade, "-") != opt.pfade.end())
+        throw Aufruffehler("Die Standardeingabe trägt schon die Liste der Dateien.");
+    if (opt.pfade.empty()) throw Aufruffehler("Keine Datei angegeben.");
+}
+
 } // namespace
 
 int ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler,
@@ -193,8 +210,10 @@ int ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std
             aus << "trendkurve-cli " << TK_VERSION << "\n";
             return 0;
         }
-        const bool standard = std::ranges::find(opt.pfade, "-") != opt.pfade.end();
-        return alleRechnen(opt, standard ? alles(eingabe) : std::string(), aus, fehler);
+        Optionen mitListe = opt;
+        if (opt.dateienAus) dateienAnhaengen(mitListe, eingabe);
+        const bool standard = std::ranges::find(mitListe.pfade, "-") != mitListe.pfade.end();
+        return alleRechnen(mitListe, standard ? alles(eingabe) : std::string(), aus, fehler);
     } catch (const Aufruffehler& e) {
         fehler << name << sichtbar(e.what()) << "\n" << Gebrauch;
         return 2;

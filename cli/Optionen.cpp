@@ -15,6 +15,8 @@ const char* const Gebrauch =
     "  --modus M      regression oder prognose: die Art für CSV und Standardeingabe\n"
     "  -j N           N Dateien zugleich rechnen (Vorgabe: die nutzbaren Prozessoren)\n"
     "  --             Ende der Optionen: alles Weitere sind Dateien\n"
+    "  --dateien-aus LISTE  die Dateien stehen zeilenweise in LISTE (- für die\n"
+    "                 Standardeingabe)\n"
     "  --spalten X,Y  bei --csv: die Nummern der Spalten mit X und Y (Tabelle mit mehr\n"
     "                 als zwei Spalten)\n"
     "  --x WERT       Regression: Y zum Wert X; Prognose (Fall Summenwerte): K zum Wert X\n"
@@ -103,6 +105,9 @@ Optionen optionenLesen(const std::vector<std::string>& argumente) {
                 throw Aufruffehler(arg + " erwartet eine Anzahl von 1 bis 1024, nicht \"" + t +
                                    "\".");
             opt.jobs = static_cast<unsigned>(*n);
+        } else if (arg == "--dateien-aus") {
+            einmal(opt.dateienAus.has_value());
+            opt.dateienAus = brauchtWert();
         } else if (arg == "--spalten") {
             einmal(opt.spalten.has_value());
             opt.spalten = spaltenFuer(brauchtWert());
@@ -126,7 +131,7 @@ Optionen optionenLesen(const std::vector<std::string>& argumente) {
             opt.pfade.push_back(arg);
         }
     }
-    if (!opt.hilfe && !opt.version && opt.pfade.empty())
+    if (!opt.hilfe && !opt.version && opt.pfade.empty() && !opt.dateienAus)
         throw Aufruffehler("Keine Datei angegeben.");
     return opt;
 }

@@ -26,6 +26,8 @@ struct Optionen : bericht::Abfragewunsch {
     std::optional<std::pair<int, int>> spalten;
     // How many inputs are computed at once; default: the CPUs this process may use.
     std::optional<unsigned> jobs;
+    // A file naming one input per line ("-": standard input), for more than a command line holds.
+    std::optional<std::string> dateienAus;
 };
 
 // Throws Aufruffehler.

@@ -130,6 +130,22 @@ TEST(Csv, liestZweiSpalten) {
     }
 }
 
+// More inputs than a command line holds come as a list, from a file or standard input.
+TEST(Eingabe, dateienAusListe) {
+    const std::string liste = gerade() + "\r\n\n" + wurzel() + "\n";
+    for (const auto& quelle : {std::string("-"), datei("liste.txt", liste)}) {
+        const auto lauf = starte({"--json", "--dateien-aus", quelle}, liste);
+        ASSERT_EQ(lauf.status, 0) << lauf.fehler;
+        std::istringstream zeilen(lauf.aus);
+        for (int code : {1, 9}) {
+            std::string zeile;
+            ASSERT_TRUE(std::getline(zeilen, zeile));
+            EXPECT_EQ(lies(zeile)["decisive"]["code"], code);
+        }
+        EXPECT_TRUE(zeilen.peek() == EOF);
+    }
+}
+
 // A pipe (as <(...) or /dev/stdin give) is read once like standard input.
 TEST(Eingabe, ausEinerPipe) {
     const std::string fifo = testing::TempDir() + std::to_string(::getpid()) + "-rohr";
