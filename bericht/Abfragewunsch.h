@@ -4,6 +4,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace tk::bericht {
 
@@ -13,11 +14,12 @@ struct Aufruffehler : std::runtime_error {
 };
 
 struct Abfragewunsch {
-    // Query values as typed; X may also be "unendlich" (the 100 % point).
-    std::optional<std::string> x;
-    std::optional<double> y, prozent, k;
+    // Query values as typed, each answered on its own; X may also be "unendlich" (the
+    // 100 % point).
+    std::vector<std::string> x;
+    std::vector<double> y, prozent, k;
 
-    bool abfrage() const { return x || y || prozent || k; }
+    bool abfrage() const { return !x.empty() || !y.empty() || !prozent.empty() || !k.empty(); }
 };
 
 // A number as the program reads typed numbers ("12.5", "12,5", "-1E-3", "+4", "1.000,5");

@@ -6,6 +6,7 @@
 #include "calc/Meldungstext.h"
 #include "calc/Rechenlauf.h"
 
+#include <algorithm>
 #include <functional>
 #include <variant>
 
@@ -75,18 +76,18 @@ std::optional<KQBand> summenBand(const Bericht& b, const std::optional<double>& 
 }
 
 void regressionAbfragen(const Programmzustand& z, const Abfragewunsch& opt, Bericht& b) {
-    if (opt.x) {
-        Abfrage a = neueAbfrage("x", *opt.x);
-        const auto antwort = abfrage::regressionFuerX(z, *zahlAusText(*opt.x));
+    for (const std::string& x : opt.x) {
+        Abfrage a = neueAbfrage("x", x);
+        const auto antwort = abfrage::regressionFuerX(z, *zahlAusText(x));
         a.X = antwort.X;
         a.Y = antwort.Y;
         a.extrapolation = antwort.extrapolation;
         a.band = regressionsBand(b, a.X);
         b.abfragen.push_back(a);
     }
-    if (opt.y) {
-        Abfrage a = neueAbfrage("y", allgemein(*opt.y));
-        const auto antwort = abfrage::regressionFuerY(z, *opt.y);
+    for (const double y : opt.y) {
+        Abfrage a = neueAbfrage("y", allgemein(y));
+        const auto antwort = abfrage::regressionFuerY(z, y);
         a.X = antwort.X;
         a.Y = antwort.Y;
         a.extrapolation = antwort.extrapolation;
@@ -118,32 +119,32 @@ void summenAbfrage(const Programmzustand& z, Abfrage a, Bericht& b,
 }
 
 void prognoseAbfragen(const Programmzustand& z, const Abfragewunsch& opt, Bericht& b) {
-    if (opt.x) {
-        Abfrage a = neueAbfrage("x", *opt.x);
-        const double x = zahlAusText(*opt.x).value_or(1e10); // "unendlich"
+    for (const std::string& text : opt.x) {
+        Abfrage a = neueAbfrage("x", text);
+        const double x = zahlAusText(text).value_or(1e10); // "unendlich"
         a.X = x;
         summenAbfrage(z, a, b, [&] { return abfrage::summeFuerX(z, x); });
     }
-    if (opt.prozent) {
-        Abfrage a = neueAbfrage("prozent", allgemein(*opt.prozent));
-        a.prozent = *opt.prozent;
-        summenAbfrage(z, a, b, [&] { return abfrage::summeFuerProzent(z, *opt.prozent); });
+    for (const double p : opt.prozent) {
+        Abfrage a = neueAbfrage("prozent", allgemein(p));
+        a.prozent = p;
+        summenAbfrage(z, a, b, [&] { return abfrage::summeFuerProzent(z, p); });
     }
-    if (opt.k) {
-        Abfrage a = neueAbfrage("k", allgemein(*opt.k));
-        a.K = *opt.k;
-        summenAbfrage(z, a, b, [&] { return abfrage::summeFuerK(z, *opt.k); });
+    for (const double k : opt.k) {
+        Abfrage a = neueAbfrage("k", allgemein(k));
+        a.K = k;
+        summenAbfrage(z, a, b, [&] { return abfrage::summeFuerK(z, k); });
     }
 }
 
 void pruefeOptionenFuerArt(const Abfragewunsch& opt, bool prognose) {
-    if (prognose && opt.y)
+    if (prognose && !opt.y.empty())
         throw Aufruffehler("Die Option --y gilt nur für Regressionsdateien (.rgr).");
-    if (!prognose && opt.prozent)
+    if (!prognose && !opt.prozent.empty())
         throw Aufruffehler("Die Option --prozent gilt nur für Prognosedateien (.pro).");
-    if (!prognose && opt.k)
+    if (!prognose && !opt.k.empty())
         throw Aufruffehler("Die Option --k gilt nur für Prognosedateien (.pro).");
-    if (!prognose && opt.x && !zahlAusText(*opt.x))
+    if (!prognose && std::ranges::any_of(opt.x, [](const auto& x) { return !zahlAusText(x); }))
         throw Aufruffehler("\"unendlich\" gilt nur für Prognosedateien (.pro).");
 }
 

@@ -181,7 +181,13 @@ Json abfrageJson(const Bericht& b) {
         j["interval95"] = a.band ? Json{{"mean", intervall(a.band->mittel)},
                                         {"prediction", intervall(a.band->vorhersage)}}
                                  : Json(nullptr);
-        abfragen[a.art] = j;
+        // A second value of the same kind turns its entry into a list of answers.
+        if (!abfragen.contains(a.art))
+            abfragen[a.art] = j;
+        else if (abfragen[a.art].is_array())
+            abfragen[a.art].push_back(j);
+        else
+            abfragen[a.art] = Json::array({abfragen[a.art], j});
     }
     return abfragen;
 }

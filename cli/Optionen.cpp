@@ -25,6 +25,7 @@ const char* const Gebrauch =
     "  --prozent P    Prognose: X und K zum Anteil P % von KMax (1 bis 100)\n"
     "  --k WERT       Prognose: X und Anteil zum Wert K\n"
     "  --version      Version anzeigen\n"
+    "Die Abfrageoptionen dürfen mehrfach stehen: jeder Wert gibt eine Antwort.\n"
     "Exit-Status: 0 jede Datei gab ein Ergebnis, 1 nicht jede, 2 eine unbrauchbare Datei\n"
     "oder Angabe, 3 die Ausgabe ließ sich nicht schreiben.\n";
 
@@ -112,19 +113,15 @@ Optionen optionenLesen(const std::vector<std::string>& argumente) {
             einmal(opt.spalten.has_value());
             opt.spalten = spaltenFuer(brauchtWert());
         } else if (arg == "--x") {
-            einmal(opt.x.has_value());
             const std::string t = brauchtWert();
             if (!istUnendlich(t)) zahlFuer(arg, t);
-            opt.x = t;
+            opt.x.push_back(t);
         } else if (arg == "--y") {
-            einmal(opt.y.has_value());
-            opt.y = zahlFuer(arg, brauchtWert());
+            opt.y.push_back(zahlFuer(arg, brauchtWert()));
         } else if (arg == "--prozent") {
-            einmal(opt.prozent.has_value());
-            opt.prozent = zahlFuer(arg, brauchtWert());
+            opt.prozent.push_back(zahlFuer(arg, brauchtWert()));
         } else if (arg == "--k") {
-            einmal(opt.k.has_value());
-            opt.k = zahlFuer(arg, brauchtWert());
+            opt.k.push_back(zahlFuer(arg, brauchtWert()));
         } else if (arg.size() > 1 && arg[0] == '-' && !zahlAusText(arg)) {
             throw Aufruffehler("Unbekannte Option: " + arg);
         } else {
