@@ -35,6 +35,24 @@ QString qtFilter(const QString& filter) {
     return eintraege.join(u";;"_s);
 }
 
+namespace {
+
+// A file name or title quoted in a message shows its control characters (C0 but line
+// breaks and tabs, DEL, C1) as \xHH instead of passing them on.
+QString anzeigbar(const QString& text) {
+    QString aus;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        const bool steuer =
+            (u < 0x20 && u != u'\n' && u != u'\r' && u != u'\t') || (u >= 0x7F && u < 0xA0);
+        aus += steuer ? u"\\x"_s + QString::number(u, 16).toUpper().rightJustified(2, u'0')
+                      : QString(c);
+    }
+    return aus;
+}
+
+} // namespace
+
 Antwort QtDialoge::meldung(const QString& text, const QString& titel, Knoepfe knoepfe,
                            Symbol symbol) {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -53,7 +71,7 @@ Antwort QtDialoge::meldung(const QString& text, const QString& titel, Knoepfe kn
         break;
     }
     QPointer<QWidget> fenster = QApplication::activeWindow();
-    QMessageBox box(icon, titel, text, QMessageBox::NoButton, fenster);
+    QMessageBox box(icon, titel, anzeigbar(text), QMessageBox::NoButton, fenster);
     // Texts may quote a file: never let them format the box.
     box.setTextFormat(Qt::PlainText);
 
