@@ -8,6 +8,7 @@ declare -A erlaubt=(
     [datafile]="calc datafile"
     [bericht]="calc datafile bericht"
     [cli]="calc datafile bericht cli"
+    [python]="calc datafile bericht"
     [zeichnung]="calc zeichnung"
     [app]="calc datafile app"
     [charts]="calc datafile app zeichnung bericht charts"

@@ -8,6 +8,8 @@ packages=(
     qt6-base-dev qt6-svg-dev qt6-translations-l10n libqt6svg6
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libgsl-dev
     fonts-liberation2 poppler-utils locales
+    pybind11-dev python3-dev python3-pytest python3-numpy python3-pandas python3-dask
+    python3-distributed
 )
 # clang and its runtime are needed only for the fuzz target.
 if [[ "${TK_WITH_FUZZ:-0}" == 1 ]]; then
