@@ -171,32 +171,38 @@ std::variant<Reihe, Fehler> auftrag(const py::handle& eintrag) {
     }
 }
 
-py::list fitMany(const py::iterable& reihen, std::optional<int> threads) {
+struct Auftraege {
+    std::vector<py::object> ids;
+    std::vector<std::variant<Reihe, Fehler>> reihen;
+};
+
+Auftraege einlesen(const py::iterable& reihen) {
+    Auftraege a;
+    for (const py::handle eintrag : reihen) {
+        a.ids.push_back(py::isinstance<py::dict>(eintrag) &&
+                                py::reinterpret_borrow<py::dict>(eintrag).contains("id")
+                            ? py::reinterpret_borrow<py::object>(eintrag["id"])
+                            : py::none());
+        a.reihen.push_back(auftrag(eintrag));
+    }
+    return a;
+}
+
+// Runs `ausgabe(i, report or error)` for every series on `threads` threads without the GIL.
+template <class F> void parallel(const Auftraege& a, std::optional<int> threads, F ausgabe) {
     const int faeden = threads.value_or(verfuegbareKerne());
     if (faeden < 1) throw py::value_error("Die Anzahl der Threads muss mindestens 1 sein.");
-    std::vector<py::object> ids;
-    std::vector<std::variant<Reihe, Fehler>> auftraege;
-    for (const py::handle eintrag : reihen) {
-        ids.push_back(py::isinstance<py::dict>(eintrag) &&
-                              py::reinterpret_borrow<py::dict>(eintrag).contains("id")
-                          ? py::reinterpret_borrow<py::object>(eintrag["id"])
-                          : py::none());
-        auftraege.push_back(auftrag(eintrag));
-    }
-    const std::size_t n = auftraege.size();
-    std::vector<Json> ergebnisse(n);
-    {
-        py::gil_scoped_release frei;
-        std::atomic<std::size_t> naechste{0};
-        const auto arbeiten = [&] {
-            for (std::size_t i; (i = naechste++) < n;) {
-                Json& e = ergebnisse[i];
-                if (const auto* f = std::get_if<Fehler>(&auftraege[i])) {
-                    e = {{"error", fehlerJson(*f)}};
-                    continue;
-                }
+    const std::size_t n = a.reihen.size();
+    py::gil_scoped_release frei;
+    std::atomic<std::size_t> naechste{0};
+    const auto arbeiten = [&] {
+        for (std::size_t i; (i = naechste++) < n;) {
+            Json e;
+            if (const auto* f = std::get_if<Fehler>(&a.reihen[i])) {
+                e = {{"error", fehlerJson(*f)}};
+            } else {
                 try {
-                    e = rechnen(std::get<Reihe>(auftraege[i]));
+                    e = rechnen(std::get<Reihe>(a.reihen[i]));
                 } catch (const Fehler& f) {
                     e = {{"error", fehlerJson(f)}};
                 } catch (const std::exception& x) {
@@ -204,18 +210,77 @@ py::list fitMany(const py::iterable& reihen, std::optional<int> threads) {
                                                      x.what()))}};
                 }
             }
-        };
-        std::vector<std::jthread> arbeiter;
-        for (std::size_t k = 1; k < std::min<std::size_t>(n, static_cast<std::size_t>(faeden)); ++k)
-            arbeiter.emplace_back(arbeiten);
-        arbeiten(); // the calling thread works too
-    }
+            ausgabe(i, std::move(e));
+        }
+    };
+    std::vector<std::jthread> arbeiter;
+    for (std::size_t k = 1; k < std::min<std::size_t>(n, static_cast<std::size_t>(faeden)); ++k)
+        arbeiter.emplace_back(arbeiten);
+    arbeiten(); // the calling thread works too
+}
+
+py::list fitMany(const py::iterable& reihen, std::optional<int> threads) {
+    const Auftraege a = einlesen(reihen);
+    std::vector<Json> ergebnisse(a.ids.size());
+    parallel(a, threads, [&](std::size_t i, Json e) { ergebnisse[i] = std::move(e); });
     py::list aus;
-    for (std::size_t i = 0; i < n; ++i) {
+    for (std::size_t i = 0; i < ergebnisse.size(); ++i) {
         py::dict d;
-        d["id"] = ids[i];
+        d["id"] = a.ids[i];
         for (auto [k, v] : alsPython(ergebnisse[i]).cast<py::dict>()) d[k] = v;
         aus.append(std::move(d));
+    }
+    return aus;
+}
+
+// The named columns of one result row: the decisive curve (of the Summenwerte case for a
+// prognosis), "ls_P" and "ci95_P_lower"/"_upper" from its least-squares fit, "error_code"
+// and "error_text"; null where the report has nothing.
+std::vector<Json> zeile(const Json& e, bool prognose, const std::vector<std::string>& spalten) {
+    std::vector<Json> z(spalten.size());
+    const auto setzen = [&](const std::string& name, const Json& wert) {
+        for (std::size_t k = 0; k < spalten.size(); ++k)
+            if (spalten[k] == name) z[k] = wert;
+    };
+    if (e.contains("error")) {
+        setzen("error_code", e["error"]["code"]);
+        setzen("error_text", e["error"]["text"]);
+        return z;
+    }
+    const Json& fall = prognose ? e["cases"]["summenwerte"] : e;
+    const Json& d = fall["decisive"];
+    if (d.is_null()) return z;
+    const char* schluessel = prognose ? "type" : "code";
+    setzen(prognose ? "type" : "model", d[schluessel]);
+    for (auto it = d.begin(); it != d.end(); ++it) setzen(it.key(), *it);
+    for (const Json& k : fall[prognose ? "types" : "models"]) {
+        if (k[schluessel] != d[schluessel] || k["least_squares"].is_null()) continue;
+        const Json& kq = k["least_squares"];
+        for (const char* p : {"A", "B", "K"}) {
+            if (!kq.contains(p)) continue;
+            setzen(std::string("ls_") + p, kq[p]);
+            const Json& ci = kq[std::string("ci95_") + p];
+            if (!ci.is_array()) continue;
+            setzen(std::string("ci95_") + p + "_lower", ci[0]);
+            setzen(std::string("ci95_") + p + "_upper", ci[1]);
+        }
+    }
+    return z;
+}
+
+// fit_frame's rows as tuples in the order of `spalten`, without building whole reports
+// in Python.
+py::list zeilen(const py::iterable& reihen, const std::vector<std::string>& spalten, bool prognose,
+                std::optional<int> threads) {
+    const Auftraege a = einlesen(reihen);
+    std::vector<std::vector<Json>> z(a.ids.size());
+    parallel(a, threads, [&](std::size_t i, Json e) { z[i] = zeile(e, prognose, spalten); });
+    py::list aus;
+    for (std::size_t i = 0; i < z.size(); ++i) {
+        py::tuple t(spalten.size());
+        for (std::size_t k = 0; k < spalten.size(); ++k)
+            t[k] = spalten[k] == "id" ? a.ids[i] : alsPython(z[i][k]);
+        aus.append(std::move(t));
     }
     return aus;
 }
@@ -244,6 +309,8 @@ PYBIND11_MODULE(_kern, m) {
     m.def("fit_many", &python::fitMany, py::arg("series"), py::arg("threads") = py::none(),
           "Fits dicts {id, mode, x, y} on several threads without the GIL; results in input "
           "order, {id, error: {code, text}} for a series that cannot be used.");
+    m.def("_zeilen", &python::zeilen, py::arg("series"), py::arg("columns"), py::arg("prognosis"),
+          py::arg("threads") = py::none());
     m.def("available_cpus", &python::verfuegbareKerne,
           "CPUs this process may run on (its affinity).");
 }

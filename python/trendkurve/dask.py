@@ -8,9 +8,7 @@ rows' original order within each series, since the order of the pairs is part of
 import numpy as np
 import pandas as pd
 
-from . import fit_many
-
-_INTERVALLE = ("A", "B", "K")
+from ._kern import _zeilen
 
 
 def _spalten(mode):
@@ -28,40 +26,6 @@ def _spalten(mode):
     return spalten
 
 
-def _zahl(wert):
-    return np.nan if wert is None else wert
-
-
-def _zeile(ergebnis, mode, spalten):
-    zeile = dict.fromkeys(spalten)
-    zeile["id"] = ergebnis["id"]
-    if "error" in ergebnis:
-        zeile["error_code"] = ergebnis["error"]["code"]
-        zeile["error_text"] = ergebnis["error"]["text"]
-        return zeile
-    if mode == "prognose":
-        # The case the queries answer from.
-        fall = ergebnis["cases"]["summenwerte"]
-        d = fall["decisive"]
-        kandidaten, schluessel, code = fall["types"], "type", "type"
-    else:
-        d = ergebnis["decisive"]
-        kandidaten, schluessel, code = ergebnis["models"], "code", "model"
-    if d is None:
-        return zeile
-    zeile[code] = d[schluessel]
-    for name in ("KMax", "A", "B", "r", "r2_data"):
-        if name in zeile:
-            zeile[name] = d[name]
-    kq = next((k["least_squares"] for k in kandidaten if k[schluessel] == d[schluessel]), None)
-    if kq is not None and kq["converged"]:
-        for p in _INTERVALLE:
-            if "ls_" + p in zeile:
-                zeile["ls_" + p] = kq[p]
-                zeile["ci95_%s_lower" % p], zeile["ci95_%s_upper" % p] = kq["ci95_" + p]
-    return zeile
-
-
 def _teil_rechnen(teil, id, x, y, mode, spalten):
     # Row order within a series as it was before the shuffle.
     if "_tk_teil" in teil.columns:
@@ -74,9 +38,8 @@ def _teil_rechnen(teil, id, x, y, mode, spalten):
     ys = np.split(teil[y].to_numpy(float)[folge], grenzen)
     reihen = [{"id": i, "mode": mode, "x": a, "y": b} for i, a, b in zip(ids, xs, ys)] if len(teil) else []
     # Dask runs the partitions in parallel; one thread each avoids oversubscription.
-    zeilen = [_zeile(e, mode, spalten) for e in fit_many(reihen, threads=1)]
-    rahmen = pd.DataFrame(zeilen, columns=list(spalten))
-    return rahmen.astype(spalten)
+    zeilen = _zeilen(reihen, list(spalten), mode == "prognose", threads=1)
+    return pd.DataFrame.from_records(zeilen, columns=list(spalten)).astype(spalten)
 
 
 def _nummerieren(teil, partition_info=None):
