@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <functional>
 #include <string_view>
 
 namespace tk {
@@ -37,7 +38,7 @@ bool istTabellenzahl(const std::string& f) {
     if (i == f.size() || !std::isdigit(static_cast<unsigned char>(f[i]))) return false;
     for (; i < f.size(); ++i) {
         const char c = f[i];
-        if (std::isdigit(static_cast<unsigned char>(c)) || c == ',') continue;
+        if (std::isdigit(static_cast<unsigned char>(c)) || c == ',' || c == '.') continue;
         if (c == 'E' && i + 1 < f.size() && (f[i + 1] == '-' || f[i + 1] == '+')) {
             ++i;
             continue;
@@ -56,16 +57,16 @@ std::string ohneFormel(const std::string& f) {
     return "'" + f;
 }
 
-std::string csvFeld(const std::string& roh) {
+std::string csvFeld(const std::string& roh, char trenner) {
     const std::string f = ohneFormel(roh);
-    if (f.find_first_of(";\"\r\n") == std::string::npos) return f;
+    if (f.find_first_of(std::string{trenner, '"', '\r', '\n'}) == std::string::npos) return f;
     std::string q = "\"";
     for (char c : f) q += c == '"' ? std::string("\"\"") : std::string(1, c);
     return q + "\"";
 }
 
 std::string verbunden(const std::vector<Tabellenzeile>& t, const char* trenner,
-                      std::string (*feld)(const std::string&)) {
+                      const std::function<std::string(const std::string&)>& feld) {
     std::string s;
     for (const auto& zeile : t) {
         for (std::size_t i = 0; i < zeile.size(); ++i) s += (i ? trenner : "") + feld(zeile[i]);
@@ -131,8 +132,9 @@ std::string alsTsv(const std::vector<Tabellenzeile>& t) {
     return verbunden(t, "\t", tsvFeld);
 }
 
-std::string alsCsv(const std::vector<Tabellenzeile>& t) {
-    return verbunden(t, ";", csvFeld);
+std::string alsCsv(const std::vector<Tabellenzeile>& t, char trenner) {
+    const char text[] = {trenner, '\0'};
+    return verbunden(t, text, [trenner](const std::string& f) { return csvFeld(f, trenner); });
 }
 
 } // namespace tk

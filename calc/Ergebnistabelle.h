@@ -28,6 +28,7 @@ std::vector<Tabellenzeile> ergebnistabelle(const Programmzustand& z, const std::
 std::string tabellenzahl(double v);
 
 std::string alsTsv(const std::vector<Tabellenzeile>& t);
-std::string alsCsv(const std::vector<Tabellenzeile>& t); // quotes fields that need it
+// Quotes fields that need it; ',' as separator goes with a decimal point in the numbers.
+std::string alsCsv(const std::vector<Tabellenzeile>& t, char trenner = ';');
 
 } // namespace tk

@@ -1,6 +1,7 @@
 #include "cli/Ausfuehren.h"
 
 #include "bericht/Bericht.h"
+#include "bericht/CsvBericht.h"
 #include "bericht/Json.h"
 #include "bericht/Tabelle.h"
 #include "calc/Meldungstext.h"
@@ -91,6 +92,14 @@ std::string mitDateiname(const std::string& zeilen, const std::string& pfad) {
     return t;
 }
 
+// In JSON and CSV every input gives its line, also one that could not be used.
+std::string fehlerZeile(const Optionen& opt, const std::string& pfad, int code,
+                        const std::string& text) {
+    if (opt.json) return fehlerAlsJson(pfad, code, text);
+    if (opt.csvPunkt) return fehlerAlsCsv(pfad, text, *opt.csvPunkt);
+    return "";
+}
+
 Ausgabe rechnen(const std::string& pfad, const Optionen& opt, const std::string& standardText) {
     Ausgabe a;
     std::ostringstream fehler;
@@ -107,11 +116,14 @@ Ausgabe rechnen(const std::string& pfad, const Optionen& opt, const std::string&
         } catch (const Fehler& f) {
             fehler << name << "Die Datei \"" << sichtbar(pfad)
                    << "\" ist nicht verwendbar: " << sichtbar(f.beschreibung) << "\n";
-            return {2, opt.json ? fehlerAlsJson(pfad, f.code, f.beschreibung) : "", fehler.str()};
+            return {2, fehlerZeile(opt, pfad, f.code, f.beschreibung), fehler.str()};
         }
         const Bericht b = berichtErstellen(pfad, art, daten, opt);
         if (opt.json) {
             a.aus = alsJson(b, pfad);
+        } else if (opt.csvPunkt) {
+            a.aus = alsCsvZeilen(b, pfad, *opt.csvPunkt);
+            fehler << fehlerZeilen(b);
         } else {
             a.aus = alsTabelle(b);
             fehler << fehlerZeilen(b);
@@ -121,10 +133,10 @@ Ausgabe rechnen(const std::string& pfad, const Optionen& opt, const std::string&
         a.status = b.hatErgebnis() && b.abfrageUnmoeglich.empty() ? 0 : 1;
     } catch (const Fehler& f) {
         fehler << name << sichtbar(meldungstext(f)) << "\n";
-        a = {2, opt.json ? fehlerAlsJson(pfad, f.code, meldungstext(f)) : "", ""};
+        a = {2, fehlerZeile(opt, pfad, f.code, meldungstext(f)), ""};
     } catch (const std::runtime_error& e) { // Aufruffehler, Abfragefehler
         fehler << name << sichtbar(e.what()) << "\n";
-        a = {2, opt.json ? fehlerAlsJson(pfad, fehlercode::UngueltigesArgument, e.what()) : "", ""};
+        a = {2, fehlerZeile(opt, pfad, fehlercode::UngueltigesArgument, e.what()), ""};
     }
     a.fehler = fehler.str();
     return a;
@@ -159,12 +171,13 @@ int alleRechnen(const Optionen& opt, const std::string& standardText, std::ostre
     const std::size_t kerne = opt.jobs.value_or(nutzbareProzessoren());
     for (std::size_t k = 0; k < std::min(n, kerne); ++k) arbeiter.emplace_back(arbeiten);
     int status = 0;
+    if (opt.csvPunkt && !opt.json) aus << csvKopf(*opt.csvPunkt);
     for (std::size_t i = 0; i < n; ++i) {
         std::unique_lock l(sperre);
         neu.wait(l, [&] { return fertig[i]; });
         Ausgabe a = std::move(ausgaben[i]);
         l.unlock();
-        if (!opt.json && i > 0) aus << "\n";
+        if (!opt.json && !opt.csvPunkt && i > 0) aus << "\n";
         aus << a.aus << std::flush;
         fehler << (n > 1 ? mitDateiname(a.fehler, opt.pfade[i]) : a.fehler);
         if (!aus) {

@@ -10,6 +10,8 @@ const char* const Gebrauch =
     "  DATEI          Datendatei: .rgr (Regression) oder .pro (Prognose); - für die\n"
     "                 Standardeingabe. Mehrere Dateien werden parallel gerechnet.\n"
     "  --json         Ergebnis als JSON (eine Zeile je Datei) statt als Tabelle\n"
+    "  --ausgabe A    tabelle, json, csv (; und Dezimalkomma) oder csv-punkt (, und .):\n"
+    "                 bei CSV eine Zeile je Ergebnis, mit Kopfzeile\n"
     "  --csv          Zwei Spalten X und Y, getrennt durch ; Tab oder Komma, Dezimal-\n"
     "                 zeichen . oder , (nicht bei Komma als Trenner), Kopfzeile erlaubt\n"
     "  --modus M      regression oder prognose: die Art für CSV und Standardeingabe\n"
@@ -106,6 +108,14 @@ Optionen optionenLesen(const std::vector<std::string>& argumente) {
                 throw Aufruffehler(arg + " erwartet eine Anzahl von 1 bis 1024, nicht \"" + t +
                                    "\".");
             opt.jobs = static_cast<unsigned>(*n);
+        } else if (arg == "--ausgabe") {
+            einmal(opt.csvPunkt.has_value());
+            const std::string a = brauchtWert();
+            if (a != "csv" && a != "csv-punkt" && a != "json" && a != "tabelle")
+                throw Aufruffehler(
+                    "--ausgabe erwartet tabelle, json, csv oder csv-punkt, nicht \"" + a + "\".");
+            if (a == "json") opt.json = true;
+            if (a.starts_with("csv")) opt.csvPunkt = a == "csv-punkt";
         } else if (arg == "--dateien-aus") {
             einmal(opt.dateienAus.has_value());
             opt.dateienAus = brauchtWert();

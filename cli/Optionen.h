@@ -17,6 +17,8 @@ using bericht::zahlAusText;
 struct Optionen : bericht::Abfragewunsch {
     std::vector<std::string> pfade; // "-" is standard input
     bool json = false;
+    // --ausgabe csv (';' and decimal comma) or csv-punkt (',' and '.'): one row per result.
+    std::optional<bool> csvPunkt;
     bool hilfe = false;
     bool version = false;
     bool csv = false; // two columns X and Y instead of the data file format
