@@ -7,6 +7,7 @@
 #include "calc/Meldungstext.h"
 #include "cli/Csv.h"
 #include "cli/Optionen.h"
+#include "cli/Serien.h"
 
 #include <algorithm>
 #include <atomic>
@@ -223,6 +224,9 @@ int ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std
             aus << "trendkurve-cli " << TK_VERSION << "\n";
             return 0;
         }
+        if (opt.serien)
+            return serienRechnen(opt, opt.jobs.value_or(nutzbareProzessoren()), eingabe, aus,
+                                 fehler);
         Optionen mitListe = opt;
         if (opt.dateienAus) dateienAnhaengen(mitListe, eingabe);
         const bool standard = std::ranges::find(mitListe.pfade, "-") != mitListe.pfade.end();

@@ -17,6 +17,8 @@ const char* const Gebrauch =
     "  --modus M      regression oder prognose: die Art für CSV und Standardeingabe\n"
     "  -j N           N Dateien zugleich rechnen (Vorgabe: die nutzbaren Prozessoren)\n"
     "  --             Ende der Optionen: alles Weitere sind Dateien\n"
+    "  --serien       die Eingaben sind JSON Lines mit je einer Reihe {\"id\", \"mode\",\n"
+    "                 \"x\", \"y\"}; je Reihe eine JSON-Zeile, fortlaufend\n"
     "  --dateien-aus LISTE  die Dateien stehen zeilenweise in LISTE (- für die\n"
     "                 Standardeingabe)\n"
     "  --spalten X,Y  bei --csv: die Nummern der Spalten mit X und Y (Tabelle mit mehr\n"
@@ -108,6 +110,8 @@ Optionen optionenLesen(const std::vector<std::string>& argumente) {
                 throw Aufruffehler(arg + " erwartet eine Anzahl von 1 bis 1024, nicht \"" + t +
                                    "\".");
             opt.jobs = static_cast<unsigned>(*n);
+        } else if (arg == "--serien") {
+            opt.serien = true;
         } else if (arg == "--ausgabe") {
             einmal(opt.csvPunkt.has_value());
             const std::string a = brauchtWert();

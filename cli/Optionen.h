@@ -17,6 +17,8 @@ using bericht::zahlAusText;
 struct Optionen : bericht::Abfragewunsch {
     std::vector<std::string> pfade; // "-" is standard input
     bool json = false;
+    // The inputs are JSON Lines of series instead of data files.
+    bool serien = false;
     // --ausgabe csv (';' and decimal comma) or csv-punkt (',' and '.'): one row per result.
     std::optional<bool> csvPunkt;
     bool hilfe = false;

@@ -3,6 +3,7 @@
 #include "tests/cli/Aufruf.h"
 #include "calc/Fehler.h"
 #include "calc/Format.h"
+#include "calc/Meldungstext.h"
 
 #include <gtest/gtest.h>
 
@@ -143,6 +144,31 @@ TEST(Eingabe, dateienAusListe) {
             EXPECT_EQ(lies(zeile)["decisive"]["code"], code);
         }
         EXPECT_TRUE(zeilen.peek() == EOF);
+    }
+}
+
+// Many series in one input, answered line by line in input order; a series that cannot be
+// used gets its error line, the others are computed as from a file.
+TEST(Eingabe, serienAlsJsonLines) {
+    std::string ein;
+    for (int i = 0; i < 150; ++i) // more than one block
+        ein += i == 70 ? "kaputt\n\n"
+                       : "{\"id\":" + std::to_string(i) + ",\"x\":[2,3,4,5],\"y\":[8,11,14,17]}\n";
+    ein += R"({"id":"k","x":[1,2],"y":[1,2]})";
+    const auto lauf = starte({"--serien", "-j", "2", "-"}, ein);
+    EXPECT_EQ(lauf.status, 2);
+    const auto datei = lies(starte({"--json", gerade()}).aus);
+    std::istringstream zeilen(lauf.aus);
+    std::string zeile;
+    for (int i = 0; std::getline(zeilen, zeile); ++i) {
+        const auto j = lies(zeile);
+        if (i == 70 || i == 150) {
+            EXPECT_EQ(j["error"]["text"], i == 70 ? "Zeile 71 ist kein JSON-Objekt einer Reihe."
+                                                  : tk::meldungMinPaare().text);
+            continue;
+        }
+        EXPECT_EQ(j["id"], i);
+        EXPECT_EQ(j["decisive"], datei["decisive"]);
     }
 }
 
