@@ -4,6 +4,7 @@
 #include "calc/Bestimmtheit.h"
 #include "calc/Format.h"
 #include "calc/Meldungstext.h"
+#include "datafile/Zeichensatz.h"
 
 #include <algorithm>
 #include <sstream>
@@ -13,31 +14,19 @@ namespace tk::bericht {
 std::string sichtbar(const std::string& t) {
     static const char* const ziffern = "0123456789ABCDEF";
     std::string aus;
-    const auto maskiert = [&](unsigned char b) {
-        aus += "\\x";
-        aus += ziffern[b >> 4];
-        aus += ziffern[b & 0xF];
-    };
     for (std::size_t i = 0; i < t.size();) {
-        const auto b = static_cast<unsigned char>(t[i]);
-        // Length of a well-formed UTF-8 sequence starting here, 0 for a stray byte.
-        std::size_t n = b < 0x80             ? 1
-                        : (b & 0xE0) == 0xC0 ? 2
-                        : (b & 0xF0) == 0xE0 ? 3
-                        : (b & 0xF8) == 0xF0 ? 4
-                                             : 0;
-        for (std::size_t k = 1; k < n; ++k)
-            if (i + k >= t.size() || (static_cast<unsigned char>(t[i + k]) & 0xC0) != 0x80) n = 0;
-        // C0 and C1 controls (U+0080..U+009F is 0xC2 0x80..0x9F) would steer the terminal.
-        const bool steuer = b < 0x20 || b == 0x7F ||
-                            (n == 2 && b == 0xC2 && static_cast<unsigned char>(t[i + 1]) < 0xA0);
-        if (n == 0 || steuer) {
-            for (std::size_t k = 0; k < std::max<std::size_t>(n, 1); ++k)
-                maskiert(static_cast<unsigned char>(t[i + k]));
-            i += std::max<std::size_t>(n, 1);
+        const std::size_t anfang = i;
+        const long c = naechstesZeichen(t, i);
+        // C0 and C1 controls and malformed bytes would steer or confuse the terminal.
+        if (c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0)) {
+            for (std::size_t k = anfang; k < i; ++k) {
+                const auto b = static_cast<unsigned char>(t[k]);
+                aus += "\\x";
+                aus += ziffern[b >> 4];
+                aus += ziffern[b & 0xF];
+            }
         } else {
-            aus.append(t, i, n);
-            i += n;
+            aus.append(t, anfang, i - anfang);
         }
     }
     return aus;

@@ -61,13 +61,7 @@ Antwort rechneZeile(const std::string& text, long nr, const Optionen& opt) {
             return {fehlerZeile(id, fehlercode::DateiFormat,
                                 (x.size() < 4 ? meldungMinPaare() : meldungMaxAnzahl()).text),
                     2};
-        Datensatz d;
-        d.Bezeichnung = j.value("title", std::string());
-        d.AnzPaare = static_cast<int>(x.size());
-        d.X = {0};
-        d.Y = {0};
-        d.X.insert(d.X.end(), x.begin(), x.end());
-        d.Y.insert(d.Y.end(), y.begin(), y.end());
+        const Datensatz d = datensatzAus(j.value("title", std::string()), x, y);
         const auto art = modus == "regression" ? DateiArt::Regression : DateiArt::Prognose;
         const bericht::Bericht b = bericht::berichtErstellen("", art, d, opt);
         Json bericht = bericht::alsJsonWert(b, "");

@@ -45,6 +45,10 @@ void loeschen(const std::string& pfad); // throws Fehler
 // Puts a read data set into the state: title, count, code number, pairs (each
 // adjusted by Zusatz), working copies refreshed, AnzahlOK set.
 void uebernehmen(Programmzustand& z, const Datensatz& d);
+// A data set of values that did not come from a data file (a table, a series, Python):
+// the same layout as a read one. x and y must be equally long.
+Datensatz datensatzAus(std::string titel, const std::vector<double>& x,
+                       const std::vector<double>& y);
 
 void TitelSpeichern(std::string& titel); // ',' -> '@'
 void TitelHolen(std::string& titel);     // '@' -> ','

@@ -3,6 +3,18 @@
 
 namespace tk {
 
+Datensatz datensatzAus(std::string titel, const std::vector<double>& x,
+                       const std::vector<double>& y) {
+    Datensatz d;
+    d.Bezeichnung = std::move(titel);
+    d.AnzPaare = static_cast<int>(x.size());
+    d.X = {0};
+    d.Y = {0};
+    d.X.insert(d.X.end(), x.begin(), x.end());
+    d.Y.insert(d.Y.end(), y.begin(), y.end());
+    return d;
+}
+
 void uebernehmen(Programmzustand& z, const Datensatz& d) {
     const int n = d.AnzPaare;
     if (n < 0 || d.X.size() < static_cast<std::size_t>(n) + 1 ||

@@ -43,6 +43,8 @@ void anhaengenUtf8(std::string& aus, char32_t c) {
     }
 }
 
+} // namespace
+
 // Decodes one character at `pos` and advances; malformed sequences give -1 and
 // skip one byte.
 long naechstesZeichen(const std::string& s, std::size_t& pos) {
@@ -82,8 +84,6 @@ long naechstesZeichen(const std::string& s, std::size_t& pos) {
     pos += folge + 1;
     return static_cast<long>(c);
 }
-
-} // namespace
 
 bool imDateiZeichensatz(char32_t zeichen) {
     return byteVonZeichen(zeichen) >= 0;

@@ -15,6 +15,9 @@ bool imDateiZeichensatz(char32_t zeichen);
 std::string cp1252NachUtf8(const std::string& cp1252);
 // Number of characters (code points) of a UTF-8 text.
 std::size_t zeichenAnzahl(const std::string& utf8);
+// Decodes the UTF-8 character at `pos` and advances past it; a malformed sequence gives
+// -1 and advances one byte.
+long naechstesZeichen(const std::string& s, std::size_t& pos);
 // True when the text is well-formed UTF-8.
 bool istUtf8(const std::string& text);
 // A text from outside (clipboard, imported file, standard input) as UTF-8: UTF-16 with

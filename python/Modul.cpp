@@ -70,12 +70,8 @@ Reihe reiheAus(DateiArt art, const py::handle& x, const py::handle& y, const std
     if (xs.size() > 21) ablehnen(meldungMaxAnzahl().text);
     Reihe r;
     r.art = art;
-    r.daten.Bezeichnung = ersteZeichen(cp1252NachUtf8(utf8NachCp1252(titel)), maxTitelZeichen);
-    r.daten.AnzPaare = static_cast<int>(xs.size());
-    r.daten.X = {0};
-    r.daten.Y = {0};
-    r.daten.X.insert(r.daten.X.end(), xs.begin(), xs.end());
-    r.daten.Y.insert(r.daten.Y.end(), ys.begin(), ys.end());
+    r.daten =
+        datensatzAus(ersteZeichen(cp1252NachUtf8(utf8NachCp1252(titel)), maxTitelZeichen), xs, ys);
     return r;
 }
 
