@@ -39,6 +39,8 @@ struct Speicherwege {
 Datensatz laden(const std::string& pfad);
 void speichern(const std::string& pfad, const Programmzustand& z,
                const Speicherwege& wege = Speicherwege::system());
+// The German message for a system error `fehlerNr` (errno) met while `quelle` used `pfad`.
+Fehler dateiFehler(int fehlerNr, const std::string& quelle, const std::string& pfad);
 bool DateiVorhanden(const std::string& pfad);
 void loeschen(const std::string& pfad); // throws Fehler
 

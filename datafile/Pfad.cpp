@@ -134,6 +134,10 @@ constexpr off_t MaxDateiGroesse = 1 << 20;
 
 } // namespace
 
+Fehler dateiFehler(int fehlerNr, const std::string& quelle, const std::string& pfad) {
+    return systemFehler(fehlerNr, quelle, pfad);
+}
+
 Datensatz laden(const std::string& pfad) {
     constexpr const char* quelle = "Datei lesen";
     if (pfad.empty())

@@ -34,9 +34,9 @@ std::vector<std::string_view> zeilenVon(std::string_view text) {
     return zeilen;
 }
 
-// Cells separated by `trenner` outside double quotes; a quoted cell loses its quotes
-// ("" stands for one). A trailing separator, as spreadsheets write, adds no column.
-std::vector<std::string> teile(std::string_view zeile, char trenner) {
+} // namespace
+
+std::vector<std::string> zellenTeilen(std::string_view zeile, char trenner) {
     std::vector<std::string> felder(1);
     bool zitiert = false;
     for (std::size_t i = 0; i < zeile.size(); ++i) {
@@ -56,6 +56,8 @@ std::vector<std::string> teile(std::string_view zeile, char trenner) {
     while (felder.size() > 2 && felder.back().empty()) felder.pop_back();
     return felder;
 }
+
+namespace {
 
 std::vector<std::string> woerter(std::string_view zeile) {
     std::vector<std::string> felder;
@@ -101,7 +103,7 @@ char spaltentrenner(const std::vector<std::string_view>& alle) {
     if (irgendeine([](auto z) { return hatAusserhalbZitat(z, ';'); })) return ';';
     if (!irgendeine([](auto z) { return hatAusserhalbZitat(z, ','); })) return ' ';
     const bool leerzeichenInZelle = irgendeine([](auto z) {
-        const auto felder = teile(z, ',');
+        const auto felder = zellenTeilen(z, ',');
         return std::any_of(felder.begin(), felder.end(),
                            [](const auto& f) { return f.find(' ') != std::string::npos; });
     });
@@ -109,7 +111,7 @@ char spaltentrenner(const std::vector<std::string_view>& alle) {
     const bool kommaTabelle =
         irgendeine([](auto z) { return z.find('"') != std::string_view::npos; }) ||
         irgendeine([](auto z) { return z.find('.') != std::string_view::npos; }) ||
-        istKopfzeile(teile(zeilen.front(), ','));
+        istKopfzeile(zellenTeilen(zeilen.front(), ','));
     return kommaTabelle ? ',' : ' ';
 }
 
@@ -222,7 +224,7 @@ Wertetabelle liesWertetabelle(std::string_view eingabe, std::optional<Spaltenwah
         const std::string_view zeile = ohneRand(zeilen[i]);
         if (zeile.find_first_not_of(" \t;,\"") == std::string_view::npos)
             continue; // blank, or separators only
-        const auto felder = trenner == ' ' ? woerter(zeile) : teile(zeile, trenner);
+        const auto felder = trenner == ' ' ? woerter(zeile) : zellenTeilen(zeile, trenner);
         if (std::exchange(erste, false) && istKopfzeile(felder)) continue;
         spalten = std::max(spalten, static_cast<int>(felder.size()));
         if (felder.size() == 1)

@@ -34,6 +34,11 @@ using Spaltenwahl = std::pair<int, int>;
 // own messages, an empty text as "leer".
 Wertetabelle liesWertetabelle(std::string_view text, std::optional<Spaltenwahl> wahl = {});
 
+// The cells of one line separated by `trenner` outside double quotes, blanks around
+// them dropped; a quoted cell loses its quotes ("" stands for one). A trailing
+// separator, as spreadsheets write, adds no column.
+std::vector<std::string> zellenTeilen(std::string_view zeile, char trenner);
+
 // One number as a user types it in a field (see zahlAusEingabe).
 bool zahlAusFeld(std::string_view feld, double& wert);
 
