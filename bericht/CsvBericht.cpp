@@ -42,9 +42,10 @@ std::string csv(const std::vector<Tabellenzeile>& t, bool punkt) {
 
 } // namespace
 
-std::string csvKopf(bool punkt) {
-    return csv({{"datei", "modus", "fall", "code", "A", "B", "KMax", "r", "R2_daten", "hinweis"}},
-               punkt);
+std::string csvKopf(bool punkt, const std::string& ersteSpalte) {
+    return csv(
+        {{ersteSpalte, "modus", "fall", "code", "A", "B", "KMax", "r", "R2_daten", "hinweis"}},
+        punkt);
 }
 
 std::string alsCsvZeilen(const Bericht& b, const std::string& datei, bool punkt) {

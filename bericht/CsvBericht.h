@@ -10,8 +10,9 @@
 
 namespace tk::bericht {
 
-// The header row, written once before all rows.
-std::string csvKopf(bool punkt);
+// The header row, written once before all rows; the first column names the input (a
+// file, or the id of a series).
+std::string csvKopf(bool punkt, const std::string& ersteSpalte = "datei");
 std::string alsCsvZeilen(const Bericht& b, const std::string& datei, bool punkt);
 // The row of an input that could not be used.
 std::string fehlerAlsCsv(const std::string& datei, const std::string& text, bool punkt);

@@ -1,6 +1,7 @@
 #include "cli/Serien.h"
 
 #include "bericht/Bericht.h"
+#include "bericht/CsvBericht.h"
 #include "bericht/Json.h"
 #include "bericht/Tabelle.h"
 #include "calc/Fehler.h"
@@ -37,7 +38,17 @@ struct Auftrag {
     Reihe reihe;
 };
 
-std::string fehlerZeile(const Json& id, int code, const std::string& text) {
+// The id as the first cell of a CSV row: a text as it is, anything else as JSON.
+std::string idText(const Json& id) {
+    return id.is_string() ? id.get<std::string>() : bericht::jsonText(id);
+}
+
+bool alsCsv(const Optionen& opt) {
+    return opt.csvPunkt && !opt.json;
+}
+
+std::string fehlerZeile(const Optionen& opt, const Json& id, int code, const std::string& text) {
+    if (alsCsv(opt)) return bericht::fehlerAlsCsv(idText(id), text, *opt.csvPunkt);
     return bericht::jsonText(Json{{"id", id}, {"error", {{"code", code}, {"text", text}}}}) + "\n";
 }
 
@@ -76,7 +87,7 @@ Reihe ausJson(const std::string& text, long nr) {
 
 Antwort rechneReihe(const Reihe& r, const Optionen& opt) {
     const auto fehler = [&](int code, const std::string& text) {
-        return Antwort{fehlerZeile(r.id, code, text), 2};
+        return Antwort{fehlerZeile(opt, r.id, code, text), 2};
     };
     if (r.fehler) return fehler(r.fehler->first, r.fehler->second);
     if (r.modus != "regression" && r.modus != "prognose" && r.modus != "prognosis")
@@ -91,6 +102,8 @@ Antwort rechneReihe(const Reihe& r, const Optionen& opt) {
         const Datensatz d = datensatzAus(r.titel, r.x, r.y);
         const auto art = r.modus == "regression" ? DateiArt::Regression : DateiArt::Prognose;
         const bericht::Bericht b = bericht::berichtErstellen("", art, d, opt);
+        if (alsCsv(opt))
+            return {bericht::alsCsvZeilen(b, idText(r.id), *opt.csvPunkt), b.hatErgebnis() ? 0 : 1};
         Json bericht = bericht::alsJsonWert(b, "");
         bericht.erase("file");
         Json antwort = {{"id", r.id}};
@@ -171,6 +184,7 @@ int serienRechnen(const Optionen& opt, std::size_t arbeiter, std::istream& stand
                   std::ostream& aus, std::ostream& fehler) {
     const std::size_t blockGroesse = 64 * arbeiter;
     int status = 0;
+    if (alsCsv(opt)) aus << bericht::csvKopf(*opt.csvPunkt, "id");
     for (const std::string& pfad : opt.pfade) {
         std::ifstream datei;
         if (pfad != "-") datei.open(pfad, std::ios::binary);
@@ -197,7 +211,9 @@ int serienRechnen(const Optionen& opt, std::size_t arbeiter, std::istream& stand
             // The whole input is unusable: one line for it, as for a data file.
             fehler << "trendkurve-cli: " << bericht::sichtbar(pfad) << ": " << f.beschreibung
                    << "\n";
-            aus << bericht::fehlerAlsJson(pfad, f.code, f.beschreibung) << std::flush;
+            aus << (alsCsv(opt) ? bericht::fehlerAlsCsv(pfad, f.beschreibung, *opt.csvPunkt)
+                                : bericht::fehlerAlsJson(pfad, f.code, f.beschreibung))
+                << std::flush;
             status = 2;
         }
     }

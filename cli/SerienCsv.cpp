@@ -117,7 +117,6 @@ bool CsvSerien::lesen(std::vector<Reihe>& block, std::size_t max) {
 // ahead over the whole block; until then a cell that reads two ways spoils its series.
 void CsvSerien::zahlenLesen(std::vector<Roh>& roh) {
     using enum Dezimalzeichen;
-    if (trenner_ == ',') dezimalKomma_ = false;
     for (const Roh& r : roh) {
         if (dezimalKomma_ || r.reihe.fehler) continue;
         for (const auto* spalte : {&r.x, &r.y})
@@ -127,6 +126,9 @@ void CsvSerien::zahlenLesen(std::vector<Roh>& roh) {
                 if (punkt != komma && !dezimalKomma_) dezimalKomma_ = komma;
             }
     }
+    // With ',' between the cells a decimal comma needs quotes: without such a cell it is
+    // the point.
+    if (trenner_ == ',' && !dezimalKomma_) dezimalKomma_ = false;
     for (Roh& r : roh) {
         for (std::size_t i = 0; i < r.x.size() && !r.reihe.fehler; ++i)
             for (const std::string* zelle : {&r.x[i], &r.y[i]}) {

@@ -3,9 +3,10 @@
 // naming the columns id, x and y (or k), and optionally mode, in any order; then one
 // pair a row. Consecutive rows with the same id form one series (the same id again
 // after another one starts a new series, so that nothing has to be remembered). Cells
-// are separated by ';', a tab or ','; with ',' the decimal separator is '.', otherwise
-// the first number that reads only one way decides it for the whole input. A row
-// that cannot be used spoils its series only.
+// are separated by ';', a tab or ','. The first number that reads only one way decides
+// the decimal separator for the whole input; with ',' between the cells it is '.'
+// unless a quoted number of the first block reads only with a comma. A row that cannot
+// be used spoils its series only.
 
 #include "cli/Reihe.h"
 

@@ -82,6 +82,9 @@ INSTANTIATE_TEST_SUITE_P(
         SerienFall{"KommaTrennerHeisstDezimalpunkt",
                    "x,y,id\n1.000,3,m\n2,4,m\n3,5,m\n4,6,m\n",
                    {{"m", 1, ""}}},
+        SerienFall{"KommaTrennerZitiertesDezimalkomma",
+                   "x,y,id\n1,\"2,5\",m\n2,\"3,5\",m\n3,\"4,5\",m\n4,\"5,5\",m\n",
+                   {{"m", 1, ""}}},
         SerienFall{"UnbrauchbareZeilenVerderbenNurIhreReihe",
                    "id;x;y;mode\n" + gerade("a") + "b;1;x\nb;2;3\n" + "c;1\n" + gerade("d") +
                        "e;1;1;schaetzung\n",
@@ -127,6 +130,21 @@ TEST(Langformat, vieleBloeckeWieEinzeln) {
     const auto p = lies(zeile);
     EXPECT_EQ(p["mode"], "prognosis");
     EXPECT_GT(zahl(p["cases"]["summenwerte"]["types"][0]["K"]), 70);
+}
+
+// As CSV for a spreadsheet: one header, the id first and formula-safe, an error row.
+TEST(Langformat, alsCsvZeilen) {
+    const auto lauf =
+        starte({"--serien", "--ausgabe", "csv", "-"}, "id;x;y\n" + gerade("=1") + "b;1;x\n");
+    EXPECT_EQ(lauf.status, 2);
+    std::istringstream zeilen(lauf.aus);
+    std::string kopf, eins, b;
+    std::getline(zeilen, kopf);
+    std::getline(zeilen, eins);
+    std::getline(zeilen, b);
+    EXPECT_EQ(kopf, "id;modus;fall;code;A;B;KMax;r;R2_daten;hinweis");
+    EXPECT_TRUE(eins.starts_with("'=1;regression;;1;2;3;;1;1;")) << eins;
+    EXPECT_EQ(b, R"(b;;;;;;;;;"Zeile 6: ""x"" ist keine Zahl.")");
 }
 
 } // namespace
