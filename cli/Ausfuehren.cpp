@@ -224,11 +224,11 @@ int ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std
             aus << "trendkurve-cli " << TK_VERSION << "\n";
             return 0;
         }
-        if (opt.serien)
-            return serienRechnen(opt, opt.jobs.value_or(nutzbareProzessoren()), eingabe, aus,
-                                 fehler);
         Optionen mitListe = opt;
         if (opt.dateienAus) dateienAnhaengen(mitListe, eingabe);
+        if (opt.serien)
+            return serienRechnen(mitListe, opt.jobs.value_or(nutzbareProzessoren()), eingabe, aus,
+                                 fehler);
         const bool standard = std::ranges::find(mitListe.pfade, "-") != mitListe.pfade.end();
         return alleRechnen(mitListe, standard ? alles(eingabe) : std::string(), aus, fehler);
     } catch (const Aufruffehler& e) {

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+#include <unistd.h>
+
 namespace {
 
 using tk::test::lies;
@@ -130,6 +134,16 @@ TEST(Langformat, vieleBloeckeWieEinzeln) {
     const auto p = lies(zeile);
     EXPECT_EQ(p["mode"], "prognosis");
     EXPECT_GT(zahl(p["cases"]["summenwerte"]["types"][0]["K"]), 70);
+}
+
+// The inputs of many series may come as a list of files too.
+TEST(Langformat, dateienAusListe) {
+    const std::string pfad = testing::TempDir() + std::to_string(::getpid()) + "-reihen.csv";
+    std::ofstream(pfad) << "id;x;y\n" << gerade("g") << wurzel("w");
+    const auto lauf = starte({"--serien", "--dateien-aus", "-"}, pfad + "\n" + pfad + "\n");
+    ::unlink(pfad.c_str());
+    EXPECT_EQ(lauf.status, 0) << lauf.fehler;
+    EXPECT_EQ(std::count(lauf.aus.begin(), lauf.aus.end(), '\n'), 4) << lauf.aus;
 }
 
 // As CSV for a spreadsheet: one header, the id first and formula-safe, an error row.
