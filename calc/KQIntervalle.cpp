@@ -73,10 +73,6 @@ std::optional<double> profilEnde(const KQKurve& kurve, const std::vector<double>
     return (innen + aussen) / 2;
 }
 
-double tQuantil(int fg) {
-    return gsl_cdf_tdist_Pinv(0.975, fg);
-}
-
 } // namespace
 
 KQIntervall profilIntervall(const KQKurve& kurve, const std::vector<double>& x,
@@ -113,7 +109,7 @@ std::optional<KQBand> kqBand(const KQKurve& kurve, const KQErgebnis& fit, double
         for (std::size_t i = 0; i < m; ++i)
             for (std::size_t j = 0; j < m; ++j) var += g[i] * fit.kovarianz[i][j] * g[j];
         if (!std::isfinite(var) || var < 0) return std::nullopt;
-        const double t = tQuantil(fit.n - fit.anzahl);
+        const double t = tQuantil95(fit.n - fit.anzahl);
         const double dm = t * std::sqrt(var);
         const double dv = t * std::sqrt(var + fit.sigma * fit.sigma);
         b.mittel = {b.y - dm, b.y + dm};

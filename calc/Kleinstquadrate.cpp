@@ -10,6 +10,7 @@
 #include <gsl/gsl_errno.h>
 #include <gsl/gsl_multifit_nlinear.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <mutex>
@@ -64,25 +65,34 @@ struct Arbeit {
     ~Arbeit() { gsl_multifit_nlinear_free(w); }
 };
 
-// Covariance and standard errors of the free parameters at the solution; false when
-// they cannot be determined (singular Jacobian, an infinite or zero variance).
-bool kovarianzSetzen(KQErgebnis& e, const std::vector<std::size_t>& index, const Arbeit& a) {
+// Covariance and standard errors of the free parameters from the unscaled covariance
+// (J^T J)^-1 at the solution; false when they cannot be determined (singular Jacobian,
+// an infinite or zero variance).
+template <class Unskaliert>
+bool kovarianzSetzen(KQErgebnis& e, const std::vector<std::size_t>& index, bool regulaer,
+                     Unskaliert c) {
     const std::size_t m = index.size();
-    const std::unique_ptr<gsl_matrix, decltype(&gsl_matrix_free)> kov(gsl_matrix_alloc(m, m),
-                                                                      gsl_matrix_free);
-    if (!kov) return false;
-    bool regulaer =
-        gsl_multifit_nlinear_covar(gsl_multifit_nlinear_jac(a.w), 0.0, kov.get()) == GSL_SUCCESS;
     const double s2 = e.sigma * e.sigma;
     for (std::size_t i = 0; i < m; ++i)
-        for (std::size_t j = 0; j < m; ++j)
-            e.kovarianz[index[i]][index[j]] = s2 * gsl_matrix_get(kov.get(), i, j);
+        for (std::size_t j = 0; j < m; ++j) e.kovarianz[index[i]][index[j]] = s2 * c(i, j);
     for (std::size_t i = 0; i < m; ++i) {
         const double v = e.kovarianz[index[i]][index[i]];
         if (!(std::isfinite(v) && (v > 0 || s2 == 0))) regulaer = false;
         e.se[index[i]] = std::sqrt(std::fabs(v));
     }
     return regulaer;
+}
+
+bool gslKovarianz(KQErgebnis& e, const std::vector<std::size_t>& index, const Arbeit& a) {
+    const std::size_t m = index.size();
+    const std::unique_ptr<gsl_matrix, decltype(&gsl_matrix_free)> kov(gsl_matrix_alloc(m, m),
+                                                                      gsl_matrix_free);
+    if (!kov) return false;
+    const bool regulaer =
+        gsl_multifit_nlinear_covar(gsl_multifit_nlinear_jac(a.w), 0.0, kov.get()) == GSL_SUCCESS;
+    return kovarianzSetzen(e, index, regulaer, [&](std::size_t i, std::size_t j) {
+        return gsl_matrix_get(kov.get(), i, j);
+    });
 }
 
 std::optional<double> aicc(double rss, int n, int p) {
@@ -123,6 +133,357 @@ KQErgebnis nichtKonvergiert(KQErgebnis e, std::string grund) {
     return e;
 }
 
+KQErgebnis leer(const KQKurve& kurve, std::size_t n) {
+    KQErgebnis e;
+    e.anzahl = kurve.anzahl;
+    e.n = static_cast<int>(n);
+    return e;
+}
+
+std::vector<std::size_t> freieIndizes(const KQKurve& kurve, std::array<bool, 3> frei) {
+    std::vector<std::size_t> index;
+    for (std::size_t k = 0; k < static_cast<std::size_t>(kurve.anzahl); ++k)
+        if (frei[k]) index.push_back(k);
+    return index;
+}
+
+// What follows from the parameters and the RSS; true when the fit is a point of a
+// profile, which wants nothing more.
+bool guete(KQErgebnis& e, const std::vector<double>& y, double rss, std::size_t m) {
+    e.rss = rss;
+    e.sigma = std::sqrt(rss / static_cast<double>(e.n - static_cast<int>(m)));
+    e.r2 = r2(y, rss);
+    e.aicc = aicc(rss, e.n, static_cast<int>(m));
+    if (m < static_cast<std::size_t>(e.anzahl)) {
+        e.konvergiert = true;
+        return true;
+    }
+    return false;
+}
+
+void waldIntervalle(KQErgebnis& e, const std::vector<std::size_t>& index) {
+    const double t = tQuantil95(e.n - static_cast<int>(index.size()));
+    for (std::size_t k : index) e.ci95[k] = {e.p[k] - t * e.se[k], e.p[k] + t * e.se[k]};
+    e.konvergiert = true;
+}
+
+// Models linear in their parameters, y = A + B*g(x): the least squares of the
+// linearised fit, with the covariance s^2 (X^T X)^-1. Empty where g is constant.
+std::optional<KQErgebnis> geschlossen(const KQKurve& kurve, const std::vector<double>& x,
+                                      const std::vector<double>& y) {
+    KQErgebnis e = leer(kurve, x.size());
+    const auto n = static_cast<double>(x.size());
+    std::vector<double> g(x.size());
+    double gMittel = 0, yMittel = 0;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        KQParameter abl{};
+        kurve.gradient({}, x[i], abl);
+        g[i] = abl[1];
+        gMittel += g[i] / n;
+        yMittel += y[i] / n;
+    }
+    double sgg = 0, sgy = 0;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        sgg += (g[i] - gMittel) * (g[i] - gMittel);
+        sgy += (g[i] - gMittel) * (y[i] - yMittel);
+    }
+    if (!(sgg > 0) || !std::isfinite(sgg) || !std::isfinite(sgy)) return std::nullopt;
+    e.p = {yMittel - sgy / sgg * gMittel, sgy / sgg, 0};
+    double rss = 0;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        const double r = kurve.wert(e.p, x[i]) - y[i];
+        rss += r * r;
+    }
+    if (!std::isfinite(rss) || !std::isfinite(e.p[0]) || !std::isfinite(e.p[1]))
+        return std::nullopt;
+    guete(e, y, rss, 2);
+    const double c[2][2] = {{1 / n + gMittel * gMittel / sgg, -gMittel / sgg},
+                            {-gMittel / sgg, 1 / sgg}};
+    if (!kovarianzSetzen(e, {0, 1}, true, [&](std::size_t i, std::size_t j) { return c[i][j]; }))
+        return std::nullopt;
+    waldIntervalle(e, {0, 1});
+    return e;
+}
+
+// A compact Levenberg-Marquardt for two or three parameters with the curve's own
+// derivatives. GSL's driver costs more in its workspace, its BLAS calls and the 2*m
+// extra evaluations of its difference Jacobian than these small problems do in
+// arithmetic; this one keeps GSL's strategy (More's scaling, Nielsen's damping, the
+// same tolerances) on the stack.
+constexpr std::size_t MaxPaare = 64; // beyond: the general driver
+
+struct Stand {
+    std::array<double, MaxPaare> r;                // residuals
+    std::array<std::array<double, 3>, MaxPaare> J; // Jacobian of the free parameters
+    double f = 0;                                  // sum of squares
+    double faktor = 1; // projected: the best p[0] for the other parameters
+};
+
+struct Problem {
+    const KQKurve& kurve;
+    const std::vector<double>& x;
+    const std::vector<double>& y;
+    KQParameter fest;
+    const std::vector<std::size_t>& index;
+    // Variable projection of a curve proportional to p[0]: p[0] is not in `index`
+    // and takes, for the other parameters, its best value in closed form.
+    bool projiziert = false;
+
+    std::size_t n() const { return x.size(); }
+    std::size_t m() const { return index.size(); }
+    KQParameter parameter(const std::array<double, 3>& v) const {
+        KQParameter p = fest;
+        if (projiziert) p[0] = 1;
+        for (std::size_t k = 0; k < m(); ++k) p[index[k]] = v[k];
+        return p;
+    }
+    // false where the curve or a derivative is undefined at a value
+    bool auswerten(const std::array<double, 3>& v, Stand& s) const {
+        const KQParameter p = parameter(v);
+        for (std::size_t i = 0; i < n(); ++i) {
+            KQParameter abl{};
+            try {
+                s.r[i] = kurve.gradient(p, x[i], abl);
+            } catch (const Fehler&) {
+                return false;
+            }
+            for (std::size_t k = 0; k < m(); ++k) s.J[i][k] = abl[index[k]];
+        }
+        if (projiziert) projizieren(s);
+        s.f = 0;
+        for (std::size_t i = 0; i < n(); ++i) {
+            if (!projiziert) s.r[i] -= y[i];
+            s.f += s.r[i] * s.r[i];
+        }
+        if (!std::isfinite(s.f)) return false;
+        for (std::size_t i = 0; i < n(); ++i)
+            for (std::size_t k = 0; k < m(); ++k)
+                if (!std::isfinite(s.J[i][k])) return false;
+        return true;
+    }
+    // From the curve h at p[0] = 1 and its derivatives h'_k: c = (h.y)/(h.h), the
+    // residuals c*h - y and their full derivatives c*h'_k + (dc/dk)*h.
+    void projizieren(Stand& s) const {
+        double hh = 0, hy = 0;
+        std::array<double, 3> hky{}, hhk{};
+        for (std::size_t i = 0; i < n(); ++i) {
+            hh += s.r[i] * s.r[i];
+            hy += s.r[i] * y[i];
+            for (std::size_t k = 0; k < m(); ++k)
+                hky[k] += s.J[i][k] * y[i], hhk[k] += s.r[i] * s.J[i][k];
+        }
+        s.faktor = hy / hh;
+        std::array<double, 3> dc{};
+        for (std::size_t k = 0; k < m(); ++k) dc[k] = (hky[k] - 2 * s.faktor * hhk[k]) / hh;
+        for (std::size_t i = 0; i < n(); ++i) {
+            for (std::size_t k = 0; k < m(); ++k) s.J[i][k] = s.faktor * s.J[i][k] + dc[k] * s.r[i];
+            s.r[i] = s.faktor * s.r[i] - y[i];
+        }
+    }
+};
+
+// Householder QR of the first `zeilen` rows of a (m columns) in place: the upper
+// m x m part becomes R, b becomes Q^T b.
+void householder(std::array<double, 3>* a, double* b, std::size_t zeilen, std::size_t m) {
+    for (std::size_t k = 0; k < m; ++k) {
+        double s = 0;
+        for (std::size_t i = k; i < zeilen; ++i) s += a[i][k] * a[i][k];
+        if (s == 0) continue;
+        const double alpha = a[k][k] > 0 ? -std::sqrt(s) : std::sqrt(s);
+        const double v0 = a[k][k] - alpha;
+        const double vv = s - a[k][k] * a[k][k] + v0 * v0;
+        const auto spiegeln = [&](auto&& element) {
+            double d = v0 * element(k);
+            for (std::size_t i = k + 1; i < zeilen; ++i) d += a[i][k] * element(i);
+            const double faktor = 2 * d / vv;
+            element(k) -= faktor * v0;
+            for (std::size_t i = k + 1; i < zeilen; ++i) element(i) -= faktor * a[i][k];
+        };
+        for (std::size_t j = k + 1; j < m; ++j)
+            spiegeln([&](std::size_t i) -> double& { return a[i][j]; });
+        spiegeln([&](std::size_t i) -> double& { return b[i]; });
+        a[k][k] = alpha;
+        for (std::size_t i = k + 1; i < zeilen; ++i) a[i][k] = 0;
+    }
+}
+
+// Solves R d = -c for the upper triangle R; false when R is singular.
+bool rueckwaerts(const std::array<double, 3>* R, const double* c, std::size_t m,
+                 std::array<double, 3>& d) {
+    for (std::size_t k = m; k-- > 0;) {
+        double s = -c[k];
+        for (std::size_t j = k + 1; j < m; ++j) s -= R[k][j] * d[j];
+        if (R[k][k] == 0) return false;
+        d[k] = s / R[k][k];
+        if (!std::isfinite(d[k])) return false;
+    }
+    return true;
+}
+
+// GSL's tests with xtol 1e-10 and gtol 1e-12: a step small against the parameters, or
+// a gradient J^T r small against the sum of squares.
+bool kleinerSchritt(const std::array<double, 3>& d, const std::array<double, 3>& v, std::size_t m) {
+    for (std::size_t k = 0; k < m; ++k)
+        if (!(std::fabs(d[k]) < 1e-10 * std::fabs(v[k]) + 1e-20)) return false;
+    return true;
+}
+
+bool kleinerGradient(const Stand& s, const std::array<double, 3>& v, std::size_t n, std::size_t m) {
+    double g = 0;
+    for (std::size_t k = 0; k < m; ++k) {
+        double gk = 0;
+        for (std::size_t i = 0; i < n; ++i) gk += s.J[i][k] * s.r[i];
+        g = std::max(g, std::fabs(gk) * std::max(std::fabs(v[k]), 1.0));
+    }
+    return g <= 1e-12 * std::max(s.f / 2, 1.0);
+}
+
+// The rule of the general driver: residuals orthogonal to every Jacobian column.
+bool amMinimum(const Stand& s, std::size_t n, std::size_t m) {
+    if (s.f == 0) return true;
+    for (std::size_t k = 0; k < m; ++k) {
+        double skalar = 0, norm = 0;
+        for (std::size_t i = 0; i < n; ++i)
+            skalar += s.J[i][k] * s.r[i], norm += s.J[i][k] * s.J[i][k];
+        if (!(std::fabs(skalar) <= 1e-7 * std::sqrt(norm) * std::sqrt(s.f))) return false;
+    }
+    return true;
+}
+
+// The minimum from v, left in v and s; false when it is not found.
+bool minimieren(const Problem& pr, std::array<double, 3>& v, Stand& ergebnis) {
+    const std::size_t n = pr.n(), m = pr.m();
+    Stand staende[2];
+    Stand* s = &staende[0];
+    Stand* versuch = &staende[1];
+    if (!pr.auswerten(v, *s)) return false;
+
+    std::array<double, 3> D{}; // More's scaling: the largest column norms so far
+    const auto skalieren = [&] {
+        for (std::size_t k = 0; k < m; ++k) {
+            double q = 0;
+            for (std::size_t i = 0; i < n; ++i) q += s->J[i][k] * s->J[i][k];
+            D[k] = std::max(D[k], std::sqrt(q));
+        }
+    };
+    skalieren();
+    double mu = 1e-3, nu = 2;
+    bool konvergiert = false;
+    for (std::size_t iteration = 0; iteration < MaxIterationen && !konvergiert; ++iteration) {
+        if (s->f == 0 || kleinerGradient(*s, v, n, m)) {
+            konvergiert = true;
+            break;
+        }
+        std::array<std::array<double, 3>, MaxPaare> R;
+        std::array<double, MaxPaare> qtr;
+        std::copy_n(s->J.begin(), n, R.begin());
+        std::copy_n(s->r.begin(), n, qtr.begin());
+        householder(R.data(), qtr.data(), n, m);
+        bool angenommen = false;
+        std::array<double, 3> d{};
+        for (int fehlversuche = 0; !angenommen && fehlversuche < 30; ++fehlversuche) {
+            // min |J d + r|^2 + mu |D d|^2 as the least squares of [R; sqrt(mu) D]
+            std::array<std::array<double, 3>, 6> a{};
+            std::array<double, 6> c{};
+            for (std::size_t k = 0; k < m; ++k) {
+                a[k] = R[k];
+                c[k] = qtr[k];
+                a[m + k][k] = std::sqrt(mu) * D[k];
+            }
+            householder(a.data(), c.data(), 2 * m, m);
+            if (rueckwaerts(a.data(), c.data(), m, d)) {
+                std::array<double, 3> w = v;
+                for (std::size_t k = 0; k < m; ++k) w[k] += d[k];
+                if (pr.auswerten(w, *versuch)) {
+                    // predicted reduction |J d|^2 + 2 mu |D d|^2, free of cancellation
+                    double jd2 = 0, dd2 = 0;
+                    for (std::size_t i = 0; i < n; ++i) {
+                        double jd = 0;
+                        for (std::size_t k = 0; k < m; ++k) jd += s->J[i][k] * d[k];
+                        jd2 += jd * jd;
+                    }
+                    for (std::size_t k = 0; k < m; ++k) dd2 += D[k] * d[k] * D[k] * d[k];
+                    const double rho = (s->f - versuch->f) / (jd2 + 2 * mu * dd2);
+                    if (!(rho > 0) && kleinerSchritt(d, v, m)) {
+                        // a step below the tolerance that rounding makes no better: where
+                        // the driver would give up too, and the rule "am Minimum" decides
+                        break;
+                    }
+                    if (rho > 0) {
+                        angenommen = true;
+                        v = w;
+                        std::swap(s, versuch);
+                        mu *= std::max(1.0 / 3, 1 - std::pow(2 * rho - 1, 3));
+                        nu = 2;
+                        break;
+                    }
+                }
+            }
+            mu *= nu;
+            nu *= 2;
+        }
+        if (!angenommen) break;
+        skalieren();
+        konvergiert = kleinerSchritt(d, v, m);
+    }
+    ergebnis = *s;
+    return konvergiert || amMinimum(*s, n, m);
+}
+
+// The fit at the minimum v with its state s; empty when the covariance is singular.
+std::optional<KQErgebnis> ergebnis(const Problem& pr, const std::array<double, 3>& v,
+                                   const Stand& s) {
+    const std::size_t n = pr.n(), m = pr.m();
+    KQErgebnis e = leer(pr.kurve, n);
+    e.p = pr.parameter(v);
+    if (guete(e, pr.y, s.f, m)) return e;
+    // (J^T J)^-1 = R^-1 R^-T from the QR of the Jacobian at the solution
+    std::array<std::array<double, 3>, MaxPaare> R;
+    std::array<double, MaxPaare> leerRechts{};
+    std::copy_n(s.J.begin(), n, R.begin());
+    householder(R.data(), leerRechts.data(), n, m);
+    std::array<std::array<double, 3>, 3> inv{}; // R^-1, upper triangular
+    for (std::size_t j = 0; j < m; ++j) {
+        std::array<double, 3> einheit{}, spalte{};
+        einheit[j] = -1;
+        if (!rueckwaerts(R.data(), einheit.data(), m, spalte)) return std::nullopt;
+        for (std::size_t k = 0; k < m; ++k) inv[k][j] = spalte[k];
+    }
+    const auto c = [&](std::size_t i, std::size_t j) {
+        double summe = 0;
+        for (std::size_t k = 0; k < m; ++k) summe += inv[i][k] * inv[j][k];
+        return summe;
+    };
+    if (!kovarianzSetzen(e, pr.index, true, c)) return std::nullopt;
+    waldIntervalle(e, pr.index);
+    return e;
+}
+
+std::optional<KQErgebnis> nichtlinear(const KQKurve& kurve, const std::vector<double>& x,
+                                      const std::vector<double>& y, const KQParameter& start,
+                                      const std::vector<std::size_t>& index) {
+    const Problem pr{kurve, x, y, start, index};
+    std::array<double, 3> v{};
+    for (std::size_t k = 0; k < index.size(); ++k) v[k] = start[index[k]];
+    Stand s;
+    if (kurve.proportional && index.size() == static_cast<std::size_t>(kurve.anzahl)) {
+        // The valley between p[0] and the others is what costs the iterations: search
+        // the others with p[0] projected out, then finish all of them from there.
+        const std::vector<std::size_t> rest(index.begin() + 1, index.end());
+        const Problem projiziert{kurve, x, y, start, rest, true};
+        std::array<double, 3> w{};
+        for (std::size_t k = 0; k < rest.size(); ++k) w[k] = start[rest[k]];
+        if (minimieren(projiziert, w, s)) {
+            v[0] = s.faktor;
+            for (std::size_t k = 0; k < rest.size(); ++k) v[k + 1] = w[k];
+            if (minimieren(pr, v, s)) return ergebnis(pr, v, s);
+            for (std::size_t k = 0; k < index.size(); ++k) v[k] = start[index[k]];
+        }
+    }
+    if (minimieren(pr, v, s)) return ergebnis(pr, v, s);
+    return std::nullopt;
+}
+
 } // namespace
 
 const char* parametername(const KQErgebnis& e, std::size_t k) {
@@ -130,28 +491,59 @@ const char* parametername(const KQErgebnis& e, std::size_t k) {
     return namen[e.anzahl == 3][k];
 }
 
+double tQuantil95(int fg) {
+    // the few small degrees of freedom of 4 to 21 pairs, computed once
+    static const std::array<double, 64> tabelle = [] {
+        std::array<double, 64> t{};
+        for (std::size_t k = 1; k < t.size(); ++k)
+            t[k] = gsl_cdf_tdist_Pinv(0.975, static_cast<double>(k));
+        return t;
+    }();
+    return fg > 0 && static_cast<std::size_t>(fg) < tabelle.size()
+               ? tabelle[static_cast<std::size_t>(fg)]
+               : gsl_cdf_tdist_Pinv(0.975, fg);
+}
+
 KQKurve modellKurve(int code) {
     const Modell* m = modell(code);
     if (!m)
         throw Fehler(fehlercode::UngueltigesArgument, "Kleinste Quadrate", "Unbekanntes Modell");
-    return {2, [m](const KQParameter& p, double x) { return m->wertY(p[0], p[1], x); }};
+    return {2, [m](const KQParameter& p, double x) { return m->wertY(p[0], p[1], x); },
+            [m](const KQParameter& p, double x, KQParameter& d) {
+                return m->gradientY(p[0], p[1], x, d[0], d[1]);
+            },
+            m->linearInAB(), m->proportionalInA()};
 }
 
 KQKurve typKurve(int typ) {
     const Kurventyp* t = &kurventyp(typ);
-    return {3, [t](const KQParameter& p, double x) { return t->wertK(p[1], p[2], p[0], x); }};
+    return {3, [t](const KQParameter& p, double x) { return t->wertK(p[1], p[2], p[0], x); },
+            [t](const KQParameter& p, double x, KQParameter& d) {
+                return t->gradientK(p[1], p[2], p[0], x, d[0], d[1], d[2]);
+            },
+            false, true};
 }
 
 KQErgebnis kleinsteQuadrate(const KQKurve& kurve, const std::vector<double>& x,
                             const std::vector<double>& y, const KQParameter& start,
                             std::array<bool, 3> frei) {
+    const std::vector<std::size_t> index = freieIndizes(kurve, frei);
+    if (x.size() > index.size() && x.size() <= MaxPaare && kurve.gradient) {
+        if (kurve.linear && index.size() == 2) {
+            if (auto e = geschlossen(kurve, x, y)) return *e;
+        } else if (auto e = nichtlinear(kurve, x, y, start, index)) {
+            return *e;
+        }
+    }
+    return kleinsteQuadrateAllgemein(kurve, x, y, start, frei);
+}
+
+KQErgebnis kleinsteQuadrateAllgemein(const KQKurve& kurve, const std::vector<double>& x,
+                                     const std::vector<double>& y, const KQParameter& start,
+                                     std::array<bool, 3> frei) {
     gslOhneAbbruch();
-    KQErgebnis e;
-    e.anzahl = kurve.anzahl;
-    e.n = static_cast<int>(x.size());
-    Daten d{&kurve, &x, &y, start, {}};
-    for (std::size_t k = 0; k < static_cast<std::size_t>(kurve.anzahl); ++k)
-        if (frei[k]) d.index.push_back(k);
+    KQErgebnis e = leer(kurve, x.size());
+    Daten d{&kurve, &x, &y, start, freieIndizes(kurve, frei)};
     const std::size_t n = x.size(), m = d.index.size();
     if (n <= m) return nichtKonvergiert(e, "zu wenige Wertepaare");
 
@@ -186,22 +578,9 @@ KQErgebnis kleinsteQuadrate(const KQKurve& kurve, const std::vector<double>& x,
     e.p = parameter(d, gsl_multifit_nlinear_position(a.w));
     for (double p : e.p)
         if (!std::isfinite(p)) return nichtKonvergiert(e, "Parameter unendlich");
-    e.rss = rss;
-    const int fg = static_cast<int>(n - m);
-    e.sigma = std::sqrt(rss / fg);
-    e.r2 = r2(y, rss);
-    e.aicc = aicc(rss, e.n, static_cast<int>(m));
-    if (m < static_cast<std::size_t>(kurve.anzahl)) {
-        // a point of a profile: only its RSS and parameters are wanted
-        e.konvergiert = true;
-        return e;
-    }
-
-    if (!kovarianzSetzen(e, d.index, a)) return nichtKonvergiert(e, "Parameter nicht bestimmbar");
-
-    const double t = gsl_cdf_tdist_Pinv(0.975, fg);
-    for (std::size_t k : d.index) e.ci95[k] = {e.p[k] - t * e.se[k], e.p[k] + t * e.se[k]};
-    e.konvergiert = true;
+    if (guete(e, y, rss, m)) return e;
+    if (!gslKovarianz(e, d.index, a)) return nichtKonvergiert(e, "Parameter nicht bestimmbar");
+    waldIntervalle(e, d.index);
     return e;
 }
 

@@ -20,6 +20,12 @@ using KQParameter = std::array<double, 3>;
 struct KQKurve {
     int anzahl = 2;
     std::function<double(const KQParameter& p, double x)> wert;
+    // The value with its derivative by each parameter; throws where `wert` does.
+    std::function<double(const KQParameter& p, double x, KQParameter& ableitung)> gradient;
+    // y = p[0] + p[1]*g(x): least squares in closed form.
+    bool linear = false;
+    // y = p[0]*h(x; p[1], p[2]): p[0] is found in closed form for the others.
+    bool proportional = false;
 };
 
 KQKurve modellKurve(int code); // y = Modell::wertY(A, B, x)
@@ -48,9 +54,20 @@ const char* parametername(const KQErgebnis& e, std::size_t k);
 
 // Fits the curve to (x, y) from `start`. With `frei` a subset of the parameters is
 // fitted and the others stay at their start values (the profile of K); the result
-// then has no intervals.
+// then has no intervals. A curve linear in its parameters is solved in closed form,
+// one with a gradient by a compact Levenberg-Marquardt; what they cannot settle (an
+// undefined start, no convergence, a singular Jacobian) goes to the general driver.
 KQErgebnis kleinsteQuadrate(const KQKurve& kurve, const std::vector<double>& x,
                             const std::vector<double>& y, const KQParameter& start,
                             std::array<bool, 3> frei = {true, true, true});
+
+// The general driver: GSL's trust-region Levenberg-Marquardt with a Jacobian by central
+// differences from `wert` alone, for any curve.
+KQErgebnis kleinsteQuadrateAllgemein(const KQKurve& kurve, const std::vector<double>& x,
+                                     const std::vector<double>& y, const KQParameter& start,
+                                     std::array<bool, 3> frei = {true, true, true});
+
+// The 97.5 % quantile of Student's t with `fg` degrees of freedom (fg >= 1).
+double tQuantil95(int fg);
 
 } // namespace tk

@@ -28,6 +28,18 @@ double aussenwert(double A, double b, double KMax, double X) {
     const double t = pruefe(b * X);
     return pruefe(std::exp(ln(KMax) - A * std::exp(t)));
 }
+// aussenwert with its derivatives. Where the value is 0 (far out, A*e^t beyond every
+// bound) so are they.
+double aussenGradient(double A, double b, double KMax, double X, double& dK, double& dA,
+                      double& db) {
+    const double w = aussenwert(A, b, KMax, X);
+    const double q = std::exp(b * X);
+    dK = w / KMax; // KMax > 0 where ln(KMax) was defined
+    dA = w == 0 ? 0.0 : -w * q;
+    db = w == 0 ? 0.0 : -w * A * X * q;
+    return w;
+}
+
 std::optional<double> phiDoppelExp(double A, double B, double b, double x) {
     const auto e1 = versuch([&] { return rechnen::exp(pruefe(b * x)); });
     const auto t = versuch([&] { return pruefe(A * wert(e1)); });
@@ -39,6 +51,7 @@ const Kurventyp Typ1 = {
     1,
     1.5,
     [](double A, double B, double KMax, double X) { return aussenwert(A, B, KMax, X); },
+    aussenGradient,
     [](double A, double B, double s) { return teile(ln(teile(ln(teile(1, s)), A)), B); },
     [](double A, double B, double x) { return phiDoppelExp(A, B, B, x); },
     [](double A, double B) { return teile(ln(A) - WpAbstand, -B); },
@@ -58,6 +71,12 @@ const Kurventyp Typ3 = {
     [](double A, double B, double KMax, double X) {
         return pruefe(KMax - aussenwert(A, -B, KMax, X));
     },
+    [](double A, double B, double KMax, double X, double& dK, double& dA, double& dB) {
+        const double v = aussenGradient(A, -B, KMax, X, dK, dA, dB);
+        dK = 1 - dK;
+        dA = -dA;
+        return pruefe(KMax - v);
+    },
     [](double A, double B, double s) { return teile(ln(teile(ln(teile(1, 1 - s)), A)), -B); },
     [](double A, double B, double x) { return phiDoppelExp(A, B, -B, x); },
     [](double A, double B) { return teile(ln(A) + WpAbstand, B); },
@@ -71,16 +90,28 @@ const Kurventyp Typ3 = {
     },
 };
 
+double logistisch(double A, double B, double KMax, double X) {
+    const double t = pruefe(A + B * X);
+    // Far out on the upper branch e^t overflows although the value is just below
+    // KMax: use the equivalent form 1/(1 + e^-t) there.
+    if (t > 0) return pruefe(KMax / (1 + std::exp(-t)));
+    const double E = rechnen::exp(t);
+    return teile(pruefe(E * KMax), E + 1);
+}
+
 const Kurventyp Typ5 = {
     5,
     1,
-    [](double A, double B, double KMax, double X) {
+    logistisch,
+    [](double A, double B, double KMax, double X, double& dK, double& dA, double& dB) {
         const double t = pruefe(A + B * X);
-        // Far out on the upper branch e^t overflows although the value is just below
-        // KMax: use the equivalent form 1/(1 + e^-t) there.
-        if (t > 0) return pruefe(KMax / (1 + std::exp(-t)));
-        const double E = rechnen::exp(t);
-        return teile(pruefe(E * KMax), E + 1);
+        // the share s = 1/(1 + e^-t) and 1 - s, each without cancellation
+        const double e = std::exp(-std::fabs(t));
+        const double klein = e / (1 + e), gross = 1 / (1 + e);
+        dK = t > 0 ? gross : klein;
+        dA = KMax * klein * gross;
+        dB = dA * X;
+        return logistisch(A, B, KMax, X);
     },
     [](double A, double B, double s) { return teile(ln(teile(s, 1 - s)) - A, B); },
     [](double A, double B, double x) {

@@ -12,6 +12,9 @@ struct Kurventyp {
     double bandFaktor; // widens the 95 % band beyond the data
     // Cumulative value W(X) of the fitted curve with saturation level KMax.
     double (*wertK)(double A, double B, double KMax, double X);
+    // W(X) with its derivatives by KMax, A and B, for least squares; throws where wertK does.
+    double (*gradientK)(double A, double B, double KMax, double X, double& dK, double& dA,
+                        double& dB);
     // X at which the curve reaches the share s (0 < s < 1) of KMax.
     double (*wertX)(double A, double B, double s);
     // Density of the normalised curve at x; nullopt where it cannot be computed.

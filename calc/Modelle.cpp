@@ -13,18 +13,27 @@ using bewacht::wert;
 
 namespace {
 
-// The guarded logarithms of the argument that the logarithmic models share.
+// The guarded logarithms of the argument that the logarithmic models share. Checked
+// before they are taken rather than caught: least squares evaluates them many times,
+// also at X = 1 where ln|ln|x|| is undefined.
 struct LogTeile {
     double S;                 // sgn(t)
     double S2 = 1;            // sgn(ln|t|), 1 where undefined
     std::optional<double> L1; // ln|t|
     std::optional<double> L2; // ln|ln|t||
     explicit LogTeile(double t) : S(sgn(t)) {
-        L1 = versuch([&] { return ln(std::fabs(t)); });
-        if (auto s = versuch([&] { return sgn(ln(std::fabs(t))); })) S2 = *s;
-        L2 = versuch([&] { return ln(std::fabs(ln(std::fabs(t)))); });
+        const double l = std::log(std::fabs(t));
+        if (!(std::fabs(t) > 0) || !std::isfinite(l)) return;
+        L1 = l;
+        S2 = sgn(l);
+        if (l != 0) L2 = std::log(std::fabs(l));
     }
 };
+
+// ln|u| as the derivative of u^B by B needs it; 0 where u^B is 0 and so its derivative.
+double lnBetrag(double u) {
+    return u != 0 ? std::log(std::fabs(u)) : 0.0;
+}
 
 // sgn(y/A), or sgn(y) where y/A cannot be formed.
 double sgnYdurchA(double A, double y) {
@@ -71,6 +80,71 @@ double y12(double A, double B, double x) {
     return rechnen::exp(pruefe(t.S * A * potenz(wert(t.L1), B)));
 }
 
+// Y with its derivatives by A and B: the same steps as the Y above, so the value is
+// the same and undefined at the same places.
+double g1(double A, double B, double x, double& dA, double& dB) {
+    dA = 1;
+    dB = x;
+    return y1(A, B, x);
+}
+double g2(double A, double B, double x, double& dA, double& dB) {
+    const LogTeile t(x);
+    dA = 1;
+    dB = t.S * wert(t.L1);
+    return pruefe(A + t.S * B * wert(t.L1));
+}
+double g5(double A, double B, double x, double& dA, double& dB) {
+    const LogTeile t(x);
+    dA = 1;
+    dB = t.S2 * t.S * wert(t.L2);
+    return pruefe(A + t.S2 * t.S * B * wert(t.L2));
+}
+double g7(double A, double B, double x, double& dA, double& dB) {
+    const double e = rechnen::exp(B * x);
+    const double y = pruefe(A * e);
+    dA = e;
+    dB = y * x;
+    return y;
+}
+double g8(double A, double B, double x, double& dA, double& dB) {
+    const double e = rechnen::exp(B * x);
+    const double v = pruefe(A * e);
+    const double y = rechnen::exp(v);
+    dA = y * e;
+    dB = y * v * x;
+    return y;
+}
+// A * u^B with its derivatives, u = x or ln|x|, s its sign factor.
+double potenzGlied(double s, double A, double u, double B, double& dA, double& dB) {
+    const double p = potenz(u, B);
+    dA = s * p;
+    const double y = pruefe(s * A * p);
+    dB = y * lnBetrag(u);
+    return y;
+}
+double g9(double A, double B, double x, double& dA, double& dB) {
+    return potenzGlied(1, A, x, B, dA, dB);
+}
+double g10(double A, double B, double x, double& dA, double& dB) {
+    const LogTeile t(x);
+    return potenzGlied(t.S, A, wert(t.L1), B, dA, dB);
+}
+double g11(double A, double B, double x, double& dA, double& dB) {
+    const double v = potenzGlied(1, A, x, B, dA, dB);
+    const double y = rechnen::exp(v);
+    dA *= y;
+    dB *= y;
+    return y;
+}
+double g12(double A, double B, double x, double& dA, double& dB) {
+    const LogTeile t(x);
+    const double v = potenzGlied(t.S, A, wert(t.L1), B, dA, dB);
+    const double y = rechnen::exp(v);
+    dA *= y;
+    dB *= y;
+    return y;
+}
+
 double x1(double A, double B, double y) {
     return teile(y - A, B);
 }
@@ -104,15 +178,15 @@ double x12(double A, double B, double y) {
 
 using enum Skala;
 const std::array<Modell, 9> Tabelle = {{
-    {1, "A + B*x", Linear, Linear, y1, x1},
-    {2, "A + B*Ln|x|", Log, Linear, y2, x2},
-    {5, "A + B*{Ln|Ln|x||}", DoppelLog, Linear, y5, x5},
-    {7, "A*e^(B*x)", Linear, Log, y7, x7},
-    {8, "e^{A * e^(B*x)}", Linear, DoppelLog, y8, x8},
-    {9, "A * x^B", Log, Log, y9, x9},
-    {10, "A * {Ln|x|}^B", DoppelLog, Log, y10, x10},
-    {11, "e^{A * x^B}", Log, DoppelLog, y11, x11},
-    {12, "e^(A*{Ln|x|}^B)", DoppelLog, DoppelLog, y12, x12},
+    {1, "A + B*x", Linear, Linear, y1, x1, g1},
+    {2, "A + B*Ln|x|", Log, Linear, y2, x2, g2},
+    {5, "A + B*{Ln|Ln|x||}", DoppelLog, Linear, y5, x5, g5},
+    {7, "A*e^(B*x)", Linear, Log, y7, x7, g7},
+    {8, "e^{A * e^(B*x)}", Linear, DoppelLog, y8, x8, g8},
+    {9, "A * x^B", Log, Log, y9, x9, g9},
+    {10, "A * {Ln|x|}^B", DoppelLog, Log, y10, x10, g10},
+    {11, "e^{A * x^B}", Log, DoppelLog, y11, x11, g11},
+    {12, "e^(A*{Ln|x|}^B)", DoppelLog, DoppelLog, y12, x12, g12},
 }};
 
 } // namespace

@@ -18,11 +18,17 @@ struct Modell {
     // Y for X and X for Y of the fitted model; throw Fehler where a step is undefined.
     double (*wertY)(double A, double B, double x);
     double (*wertX)(double A, double B, double y);
+    // Y with its derivatives by A and B, for least squares; throws where wertY does.
+    double (*gradientY)(double A, double B, double x, double& dA, double& dB);
 
     // A double logarithm cannot carry a negative value into the fit.
     bool doppeltLogarithmisch() const { return x == Skala::DoppelLog || y == Skala::DoppelLog; }
     // The fit's constant is ln A when the ordinate is logarithmic.
     bool aLogarithmisch() const { return y != Skala::Linear; }
+    // With a linear ordinate the model is A + B*g(x): linear in its parameters.
+    bool linearInAB() const { return y == Skala::Linear; }
+    // With a logarithmic ordinate it is A*h(B, x): proportional to A.
+    bool proportionalInA() const { return y == Skala::Log; }
 };
 
 // The nine models in code order 1, 2, 5, 7, 8, 9, 10, 11, 12.
