@@ -3,8 +3,10 @@
 #include "calc/Auswertung.h"
 #include "calc/Meldungstext.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 
 namespace tk::bericht {
@@ -21,6 +23,20 @@ void zahlSchreiben(std::string& aus, double v) {
         aus.append(puffer, ende);
 }
 
+// A string as the library writes it; plain printable ASCII, as every key and most
+// values are, without building a value for it.
+void textSchreiben(std::string& aus, const std::string& t) {
+    const bool schlicht = std::all_of(
+        t.begin(), t.end(), [](char c) { return c >= 0x20 && c < 0x7f && c != '"' && c != '\\'; });
+    if (!schlicht) {
+        aus += Json(t).dump(-1, ' ', false, Json::error_handler_t::replace);
+        return;
+    }
+    aus += '"';
+    aus += t;
+    aus += '"';
+}
+
 void schreiben(std::string& aus, const Json& w) {
     const auto folge = [&](char auf, char zu, auto element) {
         aus += auf;
@@ -35,7 +51,7 @@ void schreiben(std::string& aus, const Json& w) {
     switch (w.type()) {
     case Json::value_t::object:
         folge('{', '}', [&](auto it) {
-            aus += Json(it.key()).dump(-1, ' ', false, Json::error_handler_t::replace);
+            textSchreiben(aus, it.key());
             aus += ':';
             schreiben(aus, *it);
         });
@@ -46,6 +62,25 @@ void schreiben(std::string& aus, const Json& w) {
     case Json::value_t::number_float:
         zahlSchreiben(aus, w.get<double>());
         break;
+    case Json::value_t::string:
+        textSchreiben(aus, w.get_ref<const std::string&>());
+        break;
+    case Json::value_t::null:
+        aus += "null";
+        break;
+    case Json::value_t::boolean:
+        aus += w.get<bool>() ? "true" : "false";
+        break;
+    case Json::value_t::number_integer:
+    case Json::value_t::number_unsigned: {
+        char puffer[24];
+        const auto ende =
+            w.is_number_unsigned()
+                ? std::to_chars(puffer, puffer + sizeof puffer, w.get<std::uint64_t>()).ptr
+                : std::to_chars(puffer, puffer + sizeof puffer, w.get<std::int64_t>()).ptr;
+        aus.append(puffer, ende);
+        break;
+    }
     default:
         aus += w.dump(-1, ' ', false, Json::error_handler_t::replace);
     }
@@ -196,6 +231,7 @@ Json abfrageJson(const Bericht& b) {
 
 std::string jsonText(const Json& wert) {
     std::string aus;
+    aus.reserve(8192); // a regression answer is about 5 KB
     schreiben(aus, wert);
     return aus;
 }
