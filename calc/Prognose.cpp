@@ -3,8 +3,10 @@
 #include "calc/Bestimmtheit.h"
 #include "calc/Kurventypen.h"
 #include "calc/Rechnen.h"
+#include "calc/Vektorlog.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace tk {
 
@@ -59,12 +61,34 @@ inline void obereRegisterLeeren() {
 #endif
 }
 
+// Two values for the compiler's vector operations (SSE2 on plain x86-64).
+using Zwei = double __attribute__((vector_size(16)));
+using ZweiMaske = long long __attribute__((vector_size(16)));
+
+// The quotients whose logarithms ordinate<Typ> takes, by the same operations, unchecked.
+template <int Typ> inline Zwei quotienten(Zwei W, double K) {
+    const Zwei k = {K, K};
+    if constexpr (Typ == 3) return 1.0 / (1.0 - W / k);
+    if constexpr (Typ == 5) return 1.0 / (k / W - 1.0);
+    return k / W;
+}
+
+inline Zwei lade(const double* p) {
+    Zwei v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+inline void speichere(double* p, Zwei v) {
+    std::memcpy(p, &v, sizeof v);
+}
+
 enum class Ende { Fertig, Abgebrochen, Fehler };
 
 // Working data of one search: abscissae and cumulative values as plain arrays.
 struct Suchdaten {
     std::vector<double> u, W;
     double Sx = 0;
+    double Sxx = 0; // the same in every step: u does not depend on K
 };
 
 Suchdaten suchdaten(int typ, const Programmzustand& z, const Summenreihe& reihe) {
@@ -75,6 +99,7 @@ Suchdaten suchdaten(int typ, const Programmzustand& z, const Summenreihe& reihe)
         d.W.push_back(reihe.SummenK[static_cast<std::size_t>(i)]);
     }
     d.Sx = typ == 3 ? -reihe.SummeX : reihe.SummeX;
+    for (const double u : d.u) d.Sxx += u * u;
     return d;
 }
 
@@ -110,14 +135,64 @@ template <int Typ> int summieren(const Suchdaten& d, double K, double& yLetzt, S
     return 0;
 }
 
+// Working arrays of a bundled step in whole blocks of four, for the compiler to vectorize.
+struct Buendel {
+    std::vector<double> W, q, l;
+    explicit Buendel(const std::vector<double>& werte)
+        : W(werte), q((werte.size() + 3) / 4 * 4), l(q.size()) {
+        W.resize(q.size(), 1.0);
+    }
+};
+
+// The step of summieren with the logarithms of all pairs taken at once. A pair whose
+// quotient is not a finite positive number would end the step or skip a logarithm at an
+// ordinate check: such a step is left to summieren, which meets the checks in their order.
+// Otherwise only the outer logarithm of types 1 and 3 can be undefined (a skipped pair).
+template <int Typ>
+int summierenGebuendelt(const Suchdaten& d, double K, double& yLetzt, Summen& s, Buendel& b) {
+    const std::size_t n = d.u.size(), m = b.q.size();
+    double* const q = b.q.data();
+    double* const l = b.l.data();
+    for (std::size_t i = 0; i < m; i += 2) speichere(q + i, quotienten<Typ>(lade(&b.W[i]), K));
+    for (std::size_t j = n; j < m; ++j) q[j] = 1.0; // padding, logarithm 0
+    logarithmen(q, l, m);
+    // The logarithm is finite exactly where the quotient is finite and positive.
+    ZweiMaske unendlich = {};
+    for (std::size_t i = 0; i < m; i += 2) {
+        const Zwei li = lade(l + i);
+        unendlich |= li - li != 0;
+        if constexpr (Typ != 5) speichere(q + i, li > 0 ? li : 1.0);
+    }
+    if (unendlich[0] | unendlich[1]) return summieren<Typ>(d, K, yLetzt, s);
+    if constexpr (Typ != 5) logarithmen(q, q, m);
+    // In locals, not through the references: the compiler must assume they alias the arrays.
+    double Sxy = 0, Sy = 0, Syy = 0, yVorher = yLetzt;
+    for (std::size_t i = 0; i < n; ++i) {
+        // A pair whose logarithm is undefined keeps the previous ordinate.
+        if (Typ == 5) {
+            yVorher = l[i];
+        } else if (l[i] > 0) {
+            yVorher = q[i];
+        }
+        const double y = yVorher, u = d.u[i];
+        Sxy += u * y;
+        Sy += y;
+        Syy += y * y;
+    }
+    yLetzt = yVorher;
+    s = {Sxy, Sy, d.Sxx, Syy};
+    return 0;
+}
+
 // One stepwise saturation search; `yLetzt` carries the ordinate of the previously
 // evaluated pair across the whole fitting call (a skipped logarithm reuses it).
 // `fit` is filled as the search runs, so that an early end keeps its counter.
 template <int Typ>
 Ende suche(TypFit& fit, const Suchdaten& d, double KBasis, const Fortschritt& fp, double& yLetzt,
-           Summen& s, double& Cxy) {
+           Summen& s, double& Cxy, Suchschritt schritt) {
     const double n = static_cast<double>(d.u.size());
     const double Sx = d.Sx;
+    Buendel b(d.W);
     double r = 0, K = KBasis;
     long zaehler = 0;
     for (;;) {
@@ -129,7 +204,10 @@ Ende suche(TypFit& fit, const Suchdaten& d, double KBasis, const Fortschritt& fp
         }
         const double rVorher = r;
         K = K + KBasis * Schritt;
-        int code = std::isfinite(K) ? summieren<Typ>(d, K, yLetzt, s) : fehlercode::Ueberlauf;
+        int code = !std::isfinite(K) ? fehlercode::Ueberlauf
+                   : schritt == Suchschritt::Paarweise
+                       ? summieren<Typ>(d, K, yLetzt, s)
+                       : summierenGebuendelt<Typ>(d, K, yLetzt, s, b);
         double P = 0;
         if (code == 0) {
             Cxy = n * s.Sxy - Sx * s.Sy;
@@ -175,7 +253,7 @@ void parameter(TypFit& fit, const Suchdaten& d, const Summen& s, double Cxy, dou
 }
 
 Ende typSuchen(TypFit& fit, int typ, const Programmzustand& z, const Summenreihe& reihe,
-               const Fortschritt& fp, double& yLetzt, double& xs) {
+               const Fortschritt& fp, double& yLetzt, double& xs, Suchschritt schritt) {
     fit.typ = typ;
     fit.lief = true;
     obereRegisterLeeren();
@@ -183,7 +261,7 @@ Ende typSuchen(TypFit& fit, int typ, const Programmzustand& z, const Summenreihe
     Summen s;
     double Cxy = 0;
     const auto suchen = typ == 1 ? suche<1> : typ == 3 ? suche<3> : suche<5>;
-    const Ende ende = suchen(fit, d, reihe.KBasis, fp, yLetzt, s, Cxy);
+    const Ende ende = suchen(fit, d, reihe.KBasis, fp, yLetzt, s, Cxy, schritt);
     if (ende != Ende::Fertig) return ende;
     try {
         parameter(fit, d, s, Cxy, xs);
@@ -262,14 +340,14 @@ int waehleTyp(const std::array<TypFit, 3>& typen) {
 
 FallErgebnis fallAnpassen(const Programmzustand& z, const Summenreihe& reihe,
                           const Fortschritt& fortschritt,
-                          const std::function<void(const Fehler&)>& melden) {
+                          const std::function<void(const Fehler&)>& melden, Suchschritt schritt) {
     FallErgebnis erg;
     double yLetzt = 0, xs = 0;
     for (std::size_t k = 0; k < KurvenTypen.size(); ++k) {
         const int typ = KurvenTypen[k];
         erg.typen[k].typ = typ;
         if (fortschritt.typBeginn) fortschritt.typBeginn(typ);
-        const Ende ende = typSuchen(erg.typen[k], typ, z, reihe, fortschritt, yLetzt, xs);
+        const Ende ende = typSuchen(erg.typen[k], typ, z, reihe, fortschritt, yLetzt, xs, schritt);
         if (ende == Ende::Abgebrochen) {
             erg.abgebrochen = true;
             break;
