@@ -5,8 +5,9 @@
 #include "calc/Rechnen.h"
 #include "calc/Vektorlog.h"
 
+#include <bit>
 #include <cmath>
-#include <cstring>
+#include <cstdint>
 
 namespace tk {
 
@@ -63,23 +64,12 @@ inline void obereRegisterLeeren() {
 
 // Two values for the compiler's vector operations (SSE2 on plain x86-64).
 using Zwei = double __attribute__((vector_size(16)));
-using ZweiMaske = long long __attribute__((vector_size(16)));
 
 // The quotients whose logarithms ordinate<Typ> takes, by the same operations, unchecked.
-template <int Typ> inline Zwei quotienten(Zwei W, double K) {
-    const Zwei k = {K, K};
-    if constexpr (Typ == 3) return 1.0 / (1.0 - W / k);
-    if constexpr (Typ == 5) return 1.0 / (k / W - 1.0);
-    return k / W;
-}
-
-inline Zwei lade(const double* p) {
-    Zwei v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
-inline void speichere(double* p, Zwei v) {
-    std::memcpy(p, &v, sizeof v);
+template <int Typ> inline Zwei quotienten(Zwei W, Zwei K) {
+    if constexpr (Typ == 3) return 1.0 / (1.0 - W / K);
+    if constexpr (Typ == 5) return 1.0 / (K / W - 1.0);
+    return K / W;
 }
 
 enum class Ende { Fertig, Abgebrochen, Fehler };
@@ -135,36 +125,53 @@ template <int Typ> int summieren(const Suchdaten& d, double K, double& yLetzt, S
     return 0;
 }
 
-// Working arrays of a bundled step in whole blocks of four, for the compiler to vectorize.
-struct Buendel {
-    std::vector<double> W, q, l;
-    explicit Buendel(const std::vector<double>& werte)
-        : W(werte), q((werte.size() + 3) / 4 * 4), l(q.size()) {
-        W.resize(q.size(), 1.0);
-    }
+// The logarithms of the levels that the search tries next, all pairs of several steps in
+// one call of logarithmen (fewer calls, and no block of four or eight half empty). The
+// levels are summed up as the search does; a level that is not the next one in store
+// starts a new store. For types 1 and 3, q holds ln l where the inner logarithm l > 0.
+struct Vorrat {
+    static constexpr std::size_t Schritte = 8;
+    double dK;
+    std::vector<double> K, q, l;
+    std::size_t naechster = Schritte;
+    Vorrat(std::size_t paare, double dK)
+        : dK(dK), K(Schritte), q((Schritte * paare + 7) / 8 * 8, 1.0), l(q.size()) {}
 };
 
-// The step of summieren with the logarithms of all pairs taken at once. A pair whose
-// quotient is not a finite positive number would end the step or skip a logarithm at an
-// ordinate check: such a step is left to summieren, which meets the checks in their order.
-// Otherwise only the outer logarithm of types 1 and 3 can be undefined (a skipped pair).
-template <int Typ>
-int summierenGebuendelt(const Suchdaten& d, double K, double& yLetzt, Summen& s, Buendel& b) {
-    const std::size_t n = d.u.size(), m = b.q.size();
-    double* const q = b.q.data();
-    double* const l = b.l.data();
-    for (std::size_t i = 0; i < m; i += 2) speichere(q + i, quotienten<Typ>(lade(&b.W[i]), K));
-    for (std::size_t j = n; j < m; ++j) q[j] = 1.0; // padding, logarithm 0
-    logarithmen(q, l, m);
-    // The logarithm is finite exactly where the quotient is finite and positive.
-    ZweiMaske unendlich = {};
-    for (std::size_t i = 0; i < m; i += 2) {
-        const Zwei li = lade(l + i);
-        unendlich |= li - li != 0;
-        if constexpr (Typ != 5) speichere(q + i, li > 0 ? li : 1.0);
+template <int Typ> void vorausrechnen(const Suchdaten& d, double K, Vorrat& v) {
+    const std::size_t n = d.u.size();
+    for (std::size_t j = 0; j < Vorrat::Schritte; ++j, K = K + v.dK) v.K[j] = K;
+    for (std::size_t i = 0; i < n; ++i)
+        for (std::size_t j = 0; j < Vorrat::Schritte; j += 2) {
+            const Zwei q = quotienten<Typ>(Zwei{d.W[i], d.W[i]}, Zwei{v.K[j], v.K[j + 1]});
+            v.q[j * n + i] = q[0];
+            v.q[(j + 1) * n + i] = q[1];
+        }
+    logarithmen(v.q.data(), v.l.data(), v.q.size()); // the padding 1.0 gives 0
+    if constexpr (Typ != 5) {
+        for (std::size_t i = 0; i < v.q.size(); ++i) v.q[i] = v.l[i] > 0 ? v.l[i] : 1.0;
+        logarithmen(v.q.data(), v.q.data(), v.q.size());
     }
-    if (unendlich[0] | unendlich[1]) return summieren<Typ>(d, K, yLetzt, s);
-    if constexpr (Typ != 5) logarithmen(q, q, m);
+    v.naechster = 0;
+}
+
+// The step of summieren with the logarithms from the store. A pair whose quotient is not a
+// finite positive number would end the step or skip a logarithm at an ordinate check: such
+// a step is left to summieren, which meets the checks in their order. Otherwise only the
+// outer logarithm of types 1 and 3 can be undefined (a skipped pair).
+template <int Typ>
+int summierenGebuendelt(const Suchdaten& d, double K, double& yLetzt, Summen& s, Vorrat& v) {
+    if (v.naechster == Vorrat::Schritte ||
+        std::bit_cast<std::uint64_t>(v.K[v.naechster]) != std::bit_cast<std::uint64_t>(K))
+        vorausrechnen<Typ>(d, K, v);
+    const std::size_t n = d.u.size();
+    const double* const l = v.l.data() + v.naechster * n;
+    const double* const q = v.q.data() + v.naechster * n;
+    ++v.naechster;
+    // The logarithm is finite exactly where the quotient is finite and positive.
+    bool endlich = true;
+    for (std::size_t i = 0; i < n; ++i) endlich &= l[i] - l[i] == 0;
+    if (!endlich) return summieren<Typ>(d, K, yLetzt, s);
     // In locals, not through the references: the compiler must assume they alias the arrays.
     double Sxy = 0, Sy = 0, Syy = 0, yVorher = yLetzt;
     for (std::size_t i = 0; i < n; ++i) {
@@ -192,7 +199,7 @@ Ende suche(TypFit& fit, const Suchdaten& d, double KBasis, const Fortschritt& fp
            Summen& s, double& Cxy, Suchschritt schritt) {
     const double n = static_cast<double>(d.u.size());
     const double Sx = d.Sx;
-    Buendel b(d.W);
+    Vorrat vorrat(d.u.size(), KBasis * Schritt);
     double r = 0, K = KBasis;
     long zaehler = 0;
     for (;;) {
@@ -207,7 +214,7 @@ Ende suche(TypFit& fit, const Suchdaten& d, double KBasis, const Fortschritt& fp
         int code = !std::isfinite(K) ? fehlercode::Ueberlauf
                    : schritt == Suchschritt::Paarweise
                        ? summieren<Typ>(d, K, yLetzt, s)
-                       : summierenGebuendelt<Typ>(d, K, yLetzt, s, b);
+                       : summierenGebuendelt<Typ>(d, K, yLetzt, s, vorrat);
         double P = 0;
         if (code == 0) {
             Cxy = n * s.Sxy - Sx * s.Sy;

@@ -4,11 +4,16 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <utility>
 #include <vector>
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #define TK_VEKTORLOG 1
 #include <immintrin.h>
+#endif
+#if defined(__GNUC__) && !defined(__clang__)
+// GCC 12 warns inside its own AVX-512 headers (their undefined pass-through operands).
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #endif
 
 namespace tk {
@@ -199,8 +204,85 @@ __attribute__((target("avx2,fma"))) void vektoriell(const double* x, double* y, 
     }
 }
 
+#define TK_AVX512 __attribute__((target("avx512f,avx512dq")))
+TK_AVX512 inline __m512d v8(double a) {
+    return _mm512_set1_pd(a);
+}
+
+// The pairs (1/c, log c) of lanes j, j + 2, j + 4 and j + 6 (tmp in t).
+TK_AVX512 inline __m512d paare(const std::uint64_t* t, int j) {
+    const auto paar = [t](int i) { return _mm_load_pd(Tabelle + 2 * ((t[i] >> 45) % 128)); };
+    const __m512d a = _mm512_insertf64x2(_mm512_castpd128_pd512(paar(j)), paar(j + 2), 1);
+    return _mm512_insertf64x2(_mm512_insertf64x2(a, paar(j + 4), 2), paar(j + 6), 3);
+}
+
+// log4 eight at a time.
+TK_AVX512 __m512d log8(__m512d x) {
+    const __m512i ix = _mm512_castpd_si512(x);
+    const __m512i tmp = _mm512_sub_epi64(ix, _mm512_set1_epi64(Versatz));
+    const __m512d kd = _mm512_cvtepi64_pd(_mm512_srai_epi64(tmp, 52));
+    const __m512i iz = _mm512_sub_epi64(
+        ix, _mm512_and_si512(tmp, _mm512_set1_epi64(static_cast<std::int64_t>(0xfffULL << 52))));
+    alignas(64) std::uint64_t t[8];
+    _mm512_store_si512(t, tmp);
+    const __m512d a = paare(t, 0), b = paare(t, 1);
+    const __m512d invc = _mm512_unpacklo_pd(a, b);
+    const __m512d logc = _mm512_unpackhi_pd(a, b);
+    const __m512d z = _mm512_castsi512_pd(iz);
+
+    const __m512d r = _mm512_fmadd_pd(z, invc, v8(-1.0));
+    const __m512d w = _mm512_fmadd_pd(kd, v8(Ln2hi), logc);
+    const __m512d hi = _mm512_add_pd(r, w);
+    const __m512d r2 = _mm512_mul_pd(r, r);
+    const __m512d lo = _mm512_fmadd_pd(kd, v8(Ln2lo), _mm512_add_pd(_mm512_sub_pd(w, hi), r));
+    const __m512d r3 = _mm512_mul_pd(r, r2);
+    const __m512d p = _mm512_fmadd_pd(_mm512_fmadd_pd(r, v8(A[4]), v8(A[3])), r2,
+                                      _mm512_fmadd_pd(r, v8(A[2]), v8(A[1])));
+    const __m512d y = _mm512_add_pd(_mm512_fmadd_pd(r3, p, _mm512_fmadd_pd(r2, v8(A[0]), lo)), hi);
+
+    const __mmask8 nah = _mm512_cmp_epu64_mask(_mm512_sub_epi64(ix, _mm512_set1_epi64(Nah1Unten)),
+                                               _mm512_set1_epi64(Nah1Breite), _MM_CMPINT_LT);
+    if (nah == 0) return y;
+
+    const __m512d e = _mm512_sub_pd(x, v8(1.0));
+    const __m512d e2 = _mm512_mul_pd(e, e);
+    const __m512d e3 = _mm512_mul_pd(e, e2);
+    const __m512d c = _mm512_fmadd_pd(
+        e3, v8(B[10]), _mm512_fmadd_pd(e2, v8(B[9]), _mm512_fmadd_pd(e, v8(B[8]), v8(B[7]))));
+    const __m512d m = _mm512_fmadd_pd(
+        c, e3, _mm512_fmadd_pd(e2, v8(B[6]), _mm512_fmadd_pd(e, v8(B[5]), v8(B[4]))));
+    const __m512d q = _mm512_fmadd_pd(
+        m, e3, _mm512_fmadd_pd(e2, v8(B[3]), _mm512_fmadd_pd(e, v8(B[2]), v8(B[1]))));
+    const __m512d s = _mm512_fmadd_pd(e, v8(0x1p27), e);
+    const __m512d ehi = _mm512_fnmadd_pd(v8(0x1p27), e, s);
+    const __m512d elo = _mm512_sub_pd(e, ehi);
+    const __m512d ehi2 = _mm512_mul_pd(ehi, ehi);
+    const __m512d hi1 = _mm512_fmadd_pd(ehi2, v8(B[0]), e);
+    const __m512d lo1 = _mm512_fmadd_pd(ehi2, v8(B[0]), _mm512_sub_pd(e, hi1));
+    const __m512d lo2 = _mm512_fmadd_pd(_mm512_mul_pd(v8(B[0]), elo), _mm512_add_pd(e, ehi), lo1);
+    const __m512d y1 = _mm512_add_pd(hi1, _mm512_fmadd_pd(q, e3, lo2));
+    return _mm512_mask_blend_pd(nah, y, y1);
+}
+
+TK_AVX512 void vektoriell8(const double* x, double* y, std::size_t n) {
+    for (std::size_t i = 0; i < n; i += 8) {
+        const __mmask8 da = n - i >= 8 ? 0xff : static_cast<__mmask8>((1u << (n - i)) - 1);
+        const __m512d a = _mm512_mask_loadu_pd(v8(1.0), da, x + i);
+        // Zero, negative, subnormal, infinite and NaN lanes go the scalar way.
+        if ((_mm512_cmp_pd_mask(a, v8(std::numeric_limits<double>::min()), _CMP_GE_OQ) &
+             _mm512_cmp_pd_mask(a, v8(std::numeric_limits<double>::infinity()), _CMP_LT_OQ)) !=
+            0xff) {
+            einzeln(x + i, y + i, n - i >= 8 ? 8 : n - i);
+            continue;
+        }
+        _mm512_mask_storeu_pd(y + i, da, log8(a));
+    }
+}
+
+using Kern = void (*)(const double*, double*, std::size_t);
+
 // Values that reach every subinterval and the polynomial near 1, and random ones.
-bool gleichWieStdLog() {
+bool gleichWieStdLog(Kern kern) {
     constexpr std::size_t N = 4096;
     std::vector<double> x(N), y(N);
     std::uint64_t zufall = 0x9e3779b97f4a7c15;
@@ -214,7 +296,7 @@ bool gleichWieStdLog() {
             std::memcpy(&x[i], &bits, sizeof bits);
         }
     }
-    vektoriell(x.data(), y.data(), N);
+    kern(x.data(), y.data(), N);
     for (std::size_t i = 0; i < N; ++i) {
         const double soll = std::log(x[i]);
         if (std::memcmp(&y[i], &soll, sizeof soll) != 0) return false;
@@ -222,28 +304,37 @@ bool gleichWieStdLog() {
     return true;
 }
 
-bool vektorTauglich() {
+// The widest kernel that this processor runs and that gives std::log's bits here.
+std::pair<Kern, int> kernWaehlen() {
     __builtin_cpu_init();
-    return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma") && gleichWieStdLog();
+    // glibc takes its FMA variant of log where AVX2 and FMA are usable.
+    if (!__builtin_cpu_supports("avx2") || !__builtin_cpu_supports("fma")) return {einzeln, 1};
+    if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq") &&
+        gleichWieStdLog(vektoriell8))
+        return {vektoriell8, 8};
+    if (gleichWieStdLog(vektoriell)) return {vektoriell, 4};
+    return {einzeln, 1};
+}
+#else
+using Kern = void (*)(const double*, double*, std::size_t);
+std::pair<Kern, int> kernWaehlen() {
+    return {einzeln, 1};
 }
 #endif
+
+const std::pair<Kern, int>& kern() {
+    static const std::pair<Kern, int> gewaehlt = kernWaehlen();
+    return gewaehlt;
+}
 
 } // namespace
 
-bool logarithmenVektoriell() {
-#ifdef TK_VEKTORLOG
-    static const bool tauglich = vektorTauglich();
-    return tauglich;
-#else
-    return false;
-#endif
+int logarithmenBreite() {
+    return kern().second;
 }
 
 void logarithmen(const double* x, double* y, std::size_t n) {
-#ifdef TK_VEKTORLOG
-    if (logarithmenVektoriell()) return vektoriell(x, y, n);
-#endif
-    einzeln(x, y, n);
+    kern().first(x, y, n);
 }
 
 } // namespace tk
