@@ -40,4 +40,20 @@ void BM_Prognose_Niveau10fach(benchmark::State& state) {
 }
 BENCHMARK(BM_Prognose_Niveau10fach)->Unit(benchmark::kMillisecond);
 
+// Both cases of the first 100 generated data sets of many shapes (bench/Daten.h), with the
+// pairwise search step (0) or the bundled one (1); the counter is the CPU time per data set.
+void BM_Prognose_Reihen(benchmark::State& state) {
+    std::vector<tk::Programmzustand> saetze;
+    for (int i = 0; i < 100; ++i) saetze.push_back(tk::bench::prognoseReihe(i));
+    const auto schritt = state.range(0) ? tk::Suchschritt::Gebuendelt : tk::Suchschritt::Paarweise;
+    for (auto _ : state)
+        for (const auto& z : saetze)
+            for (const auto& reihe : {tk::Untersuch1(z), tk::Untersuch2(z)})
+                benchmark::DoNotOptimize(tk::fallAnpassen(z, reihe, {}, {}, schritt).KMax);
+    state.counters["Zeit/Reihe"] = benchmark::Counter(
+        static_cast<double>(saetze.size()),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_Prognose_Reihen)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 } // namespace

@@ -3,8 +3,11 @@
 #include "calc/Bestimmtheit.h"
 #include "calc/Kurventypen.h"
 #include "calc/Rechnen.h"
+#include "calc/Vektorlog.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 namespace tk {
 
@@ -59,12 +62,23 @@ inline void obereRegisterLeeren() {
 #endif
 }
 
+// Two values for the compiler's vector operations (SSE2 on plain x86-64).
+using Zwei = double __attribute__((vector_size(16)));
+
+// The quotients whose logarithms ordinate<Typ> takes, by the same operations, unchecked.
+template <int Typ> inline Zwei quotienten(Zwei W, Zwei K) {
+    if constexpr (Typ == 3) return 1.0 / (1.0 - W / K);
+    if constexpr (Typ == 5) return 1.0 / (K / W - 1.0);
+    return K / W;
+}
+
 enum class Ende { Fertig, Abgebrochen, Fehler };
 
 // Working data of one search: abscissae and cumulative values as plain arrays.
 struct Suchdaten {
     std::vector<double> u, W;
     double Sx = 0;
+    double Sxx = 0; // the same in every step: u does not depend on K
 };
 
 Suchdaten suchdaten(int typ, const Programmzustand& z, const Summenreihe& reihe) {
@@ -75,6 +89,7 @@ Suchdaten suchdaten(int typ, const Programmzustand& z, const Summenreihe& reihe)
         d.W.push_back(reihe.SummenK[static_cast<std::size_t>(i)]);
     }
     d.Sx = typ == 3 ? -reihe.SummeX : reihe.SummeX;
+    for (const double u : d.u) d.Sxx += u * u;
     return d;
 }
 
@@ -110,14 +125,81 @@ template <int Typ> int summieren(const Suchdaten& d, double K, double& yLetzt, S
     return 0;
 }
 
+// The logarithms of the levels that the search tries next, all pairs of several steps in
+// one call of logarithmen (fewer calls, and no block of four or eight half empty). The
+// levels are summed up as the search does; a level that is not the next one in store
+// starts a new store. For types 1 and 3, q holds ln l where the inner logarithm l > 0.
+struct Vorrat {
+    static constexpr std::size_t Schritte = 8;
+    double dK;
+    std::vector<double> K, q, l;
+    std::size_t naechster = Schritte;
+    Vorrat(std::size_t paare, double dK)
+        : dK(dK), K(Schritte), q((Schritte * paare + 7) / 8 * 8, 1.0), l(q.size()) {}
+};
+
+template <int Typ> void vorausrechnen(const Suchdaten& d, double K, Vorrat& v) {
+    const std::size_t n = d.u.size();
+    for (std::size_t j = 0; j < Vorrat::Schritte; ++j, K = K + v.dK) v.K[j] = K;
+    for (std::size_t i = 0; i < n; ++i)
+        for (std::size_t j = 0; j < Vorrat::Schritte; j += 2) {
+            const Zwei q = quotienten<Typ>(Zwei{d.W[i], d.W[i]}, Zwei{v.K[j], v.K[j + 1]});
+            v.q[j * n + i] = q[0];
+            v.q[(j + 1) * n + i] = q[1];
+        }
+    logarithmen(v.q.data(), v.l.data(), v.q.size()); // the padding 1.0 gives 0
+    if constexpr (Typ != 5) {
+        for (std::size_t i = 0; i < v.q.size(); ++i) v.q[i] = v.l[i] > 0 ? v.l[i] : 1.0;
+        logarithmen(v.q.data(), v.q.data(), v.q.size());
+    }
+    v.naechster = 0;
+}
+
+// The step of summieren with the logarithms from the store. A pair whose quotient is not a
+// finite positive number would end the step or skip a logarithm at an ordinate check: such
+// a step is left to summieren, which meets the checks in their order. Otherwise only the
+// outer logarithm of types 1 and 3 can be undefined (a skipped pair).
+template <int Typ>
+int summierenGebuendelt(const Suchdaten& d, double K, double& yLetzt, Summen& s, Vorrat& v) {
+    if (v.naechster == Vorrat::Schritte ||
+        std::bit_cast<std::uint64_t>(v.K[v.naechster]) != std::bit_cast<std::uint64_t>(K))
+        vorausrechnen<Typ>(d, K, v);
+    const std::size_t n = d.u.size();
+    const double* const l = v.l.data() + v.naechster * n;
+    const double* const q = v.q.data() + v.naechster * n;
+    ++v.naechster;
+    // The logarithm is finite exactly where the quotient is finite and positive.
+    bool endlich = true;
+    for (std::size_t i = 0; i < n; ++i) endlich &= l[i] - l[i] == 0;
+    if (!endlich) return summieren<Typ>(d, K, yLetzt, s);
+    // In locals, not through the references: the compiler must assume they alias the arrays.
+    double Sxy = 0, Sy = 0, Syy = 0, yVorher = yLetzt;
+    for (std::size_t i = 0; i < n; ++i) {
+        // A pair whose logarithm is undefined keeps the previous ordinate.
+        if (Typ == 5) {
+            yVorher = l[i];
+        } else if (l[i] > 0) {
+            yVorher = q[i];
+        }
+        const double y = yVorher, u = d.u[i];
+        Sxy += u * y;
+        Sy += y;
+        Syy += y * y;
+    }
+    yLetzt = yVorher;
+    s = {Sxy, Sy, d.Sxx, Syy};
+    return 0;
+}
+
 // One stepwise saturation search; `yLetzt` carries the ordinate of the previously
 // evaluated pair across the whole fitting call (a skipped logarithm reuses it).
 // `fit` is filled as the search runs, so that an early end keeps its counter.
 template <int Typ>
 Ende suche(TypFit& fit, const Suchdaten& d, double KBasis, const Fortschritt& fp, double& yLetzt,
-           Summen& s, double& Cxy) {
+           Summen& s, double& Cxy, Suchschritt schritt) {
     const double n = static_cast<double>(d.u.size());
     const double Sx = d.Sx;
+    Vorrat vorrat(d.u.size(), KBasis * Schritt);
     double r = 0, K = KBasis;
     long zaehler = 0;
     for (;;) {
@@ -129,7 +211,10 @@ Ende suche(TypFit& fit, const Suchdaten& d, double KBasis, const Fortschritt& fp
         }
         const double rVorher = r;
         K = K + KBasis * Schritt;
-        int code = std::isfinite(K) ? summieren<Typ>(d, K, yLetzt, s) : fehlercode::Ueberlauf;
+        int code = !std::isfinite(K) ? fehlercode::Ueberlauf
+                   : schritt == Suchschritt::Paarweise
+                       ? summieren<Typ>(d, K, yLetzt, s)
+                       : summierenGebuendelt<Typ>(d, K, yLetzt, s, vorrat);
         double P = 0;
         if (code == 0) {
             Cxy = n * s.Sxy - Sx * s.Sy;
@@ -175,7 +260,7 @@ void parameter(TypFit& fit, const Suchdaten& d, const Summen& s, double Cxy, dou
 }
 
 Ende typSuchen(TypFit& fit, int typ, const Programmzustand& z, const Summenreihe& reihe,
-               const Fortschritt& fp, double& yLetzt, double& xs) {
+               const Fortschritt& fp, double& yLetzt, double& xs, Suchschritt schritt) {
     fit.typ = typ;
     fit.lief = true;
     obereRegisterLeeren();
@@ -183,7 +268,7 @@ Ende typSuchen(TypFit& fit, int typ, const Programmzustand& z, const Summenreihe
     Summen s;
     double Cxy = 0;
     const auto suchen = typ == 1 ? suche<1> : typ == 3 ? suche<3> : suche<5>;
-    const Ende ende = suchen(fit, d, reihe.KBasis, fp, yLetzt, s, Cxy);
+    const Ende ende = suchen(fit, d, reihe.KBasis, fp, yLetzt, s, Cxy, schritt);
     if (ende != Ende::Fertig) return ende;
     try {
         parameter(fit, d, s, Cxy, xs);
@@ -262,14 +347,14 @@ int waehleTyp(const std::array<TypFit, 3>& typen) {
 
 FallErgebnis fallAnpassen(const Programmzustand& z, const Summenreihe& reihe,
                           const Fortschritt& fortschritt,
-                          const std::function<void(const Fehler&)>& melden) {
+                          const std::function<void(const Fehler&)>& melden, Suchschritt schritt) {
     FallErgebnis erg;
     double yLetzt = 0, xs = 0;
     for (std::size_t k = 0; k < KurvenTypen.size(); ++k) {
         const int typ = KurvenTypen[k];
         erg.typen[k].typ = typ;
         if (fortschritt.typBeginn) fortschritt.typBeginn(typ);
-        const Ende ende = typSuchen(erg.typen[k], typ, z, reihe, fortschritt, yLetzt, xs);
+        const Ende ende = typSuchen(erg.typen[k], typ, z, reihe, fortschritt, yLetzt, xs, schritt);
         if (ende == Ende::Abgebrochen) {
             erg.abgebrochen = true;
             break;

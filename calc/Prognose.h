@@ -73,13 +73,19 @@ struct Fortschritt {
 
 inline constexpr long FortschrittTakt = 350;
 
+// How a search step takes the logarithms of its pairs: all at once (four at a time where
+// the processor allows it, see logarithmen), or pair by pair as the reference that the
+// bundled step must match bit for bit.
+enum class Suchschritt { Gebuendelt, Paarweise };
+
 // Runs the three searches on the series and chooses the decisive type (strictly
 // larger |r| wins among the types that describe the values). Writes nothing. An
 // arithmetic error ends the searches and is reported through `melden`; only an
 // undefined ln(A) does not: Xs then keeps the previous type's value and the searches go on.
 FallErgebnis fallAnpassen(const Programmzustand& z, const Summenreihe& reihe,
                           const Fortschritt& fortschritt = {},
-                          const std::function<void(const Fehler&)>& melden = {});
+                          const std::function<void(const Fehler&)>& melden = {},
+                          Suchschritt schritt = Suchschritt::Gebuendelt);
 
 // fallAnpassen on the state, which then holds the case's decisive curve (KorrR, KonstA,
 // KoeffB, KMax, WertXs, KurvenTyp, R²), or no curve at all.

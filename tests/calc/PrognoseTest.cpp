@@ -2,14 +2,18 @@
 // of the examples hold the fitted curves and their characteristic values; these tests
 // hold the properties and what no example output shows.
 #include "calc/Prognose.h"
+#include "bench/Daten.h"
 #include "calc/Auswertung.h"
 #include "calc/Fehler.h"
 #include "calc/Modellvergleich.h"
 #include "calc/Rechenlauf.h"
+#include "calc/Vektorlog.h"
 #include "tests/support/Wertepaare.h"
 
+#include <bit>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 #include <thread>
 
 namespace tk {
@@ -69,6 +73,48 @@ TEST(Prognose, NullAlsErsterSummenwertBeendetDenFallOhneErgebnis) {
     EXPECT_EQ(erg.typen[0].iterationen, 1); // the failed search keeps its counter
     EXPECT_EQ(z.KorrR, 0);
     EXPECT_EQ(z.KurvenTyp, 0);
+}
+
+// The bundled search step gives the pairwise one's step counts and numbers, every bit, on
+// generated data sets of every shape; searches beyond 35,000 steps are cut there (bench/
+// tk_suchvergleich runs 1,000 sets to their ends).
+TEST(Prognose, GebuendeltWiePaarweise) {
+    bench::Suchvergleich v;
+    v.schrittGrenze = 35000;
+    for (int i = 0; i < 100; ++i) v.vergleiche(bench::prognoseReihe(i));
+    EXPECT_GT(v.beendet, 200);
+    EXPECT_EQ(v.schritteAnders, 0);
+    EXPECT_EQ(v.zahlenAnders, 0);
+}
+
+// Eight or four logarithms at a time wherever the processor can, each with std::log's bits: near 1
+// (a polynomial of its own), at the subintervals' edges, any exponent, and the values that
+// take the scalar way (zero, negative, subnormal, infinite, NaN) in any lane.
+TEST(Logarithmen, BitFuerBitWieStdLog) {
+#if defined(__x86_64__)
+    const bool avx2 = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
+    const bool avx512 = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq");
+    EXPECT_EQ(logarithmenBreite(), !avx2 ? 1 : avx512 ? 8 : 4);
+#endif
+    std::vector<double> x = {0.0,
+                             -1.0,
+                             1e-310,
+                             std::numeric_limits<double>::infinity(),
+                             std::numeric_limits<double>::quiet_NaN(),
+                             1.0};
+    for (int i = 0; i < 20000; ++i) {
+        const double d = std::ldexp(1 + i % 97 / 97.0, -(i % 60));
+        x.push_back(i % 2 ? 1 + d : 1 - d / 2);
+        x.push_back(std::ldexp(0x1.6ap-1 + i / 20000.0 * 0x1.6ap-1, i % 2000 - 1000));
+    }
+    for (std::size_t n : {x.size(), x.size() - 3}) {
+        std::vector<double> y(n);
+        logarithmen(x.data(), y.data(), n);
+        for (std::size_t i = 0; i < n; ++i)
+            ASSERT_EQ(std::bit_cast<std::uint64_t>(y[i]),
+                      std::bit_cast<std::uint64_t>(std::log(x[i])))
+                << std::hexfloat << x[i];
+    }
 }
 
 // Increments entered as if cumulative: every type's search ends, none does better than
