@@ -25,7 +25,8 @@ void einzeln(const double* x, double* y, std::size_t n) {
 }
 
 #ifdef TK_VEKTORLOG
-// glibc's log (2.28 and later): x = 2^k z, log x = k ln2 + log c + log1p(z/c - 1) with c
+// The algorithm and constants of glibc's log (2.28 and later; it comes from Arm's
+// optimized-routines, MIT licence): x = 2^k z, log x = k ln2 + log c + log1p(z/c - 1) with c
 // from 128 subintervals, and a polynomial of its own near 1. The operations below follow
 // its FMA build instruction by instruction (which products it fuses included), so each
 // lane rounds exactly as std::log does. This file is compiled without contraction, so
