@@ -9,6 +9,7 @@ declare -A erlaubt=(
     [bericht]="calc datafile bericht"
     [cli]="calc datafile bericht cli"
     [python]="calc datafile bericht"
+    [bibliothek]="calc datafile trendkurve"
     [zeichnung]="calc zeichnung"
     [app]="calc datafile app"
     [charts]="calc datafile app zeichnung bericht charts"

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs the build in $1 into a temporary prefix and checks the installed files,
-# the desktop entry and the file types.
+# Installs the programs of the build in $1 into a temporary prefix and checks the installed
+# files, the desktop entry and the file types.
 set -euo pipefail
 build="$1"
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
-cmake --install "$build" --prefix "$prefix" >/dev/null
+for komponente in programm kommandozeile; do
+    cmake --install "$build" --prefix "$prefix" --component $komponente >/dev/null
+done
 
 erwartet="bin/trendkurve
 bin/trendkurve-cli
