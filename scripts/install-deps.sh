@@ -10,6 +10,7 @@ packages=(
     fonts-liberation2 poppler-utils locales
     pybind11-dev python3-dev python3-pytest python3-numpy python3-pandas python3-dask
     python3-distributed
+    shared-mime-info libxml2-utils libglib2.0-bin desktop-file-utils
 )
 # clang and its runtime are needed only for the fuzz target.
 if [[ "${TK_WITH_FUZZ:-0}" == 1 ]]; then
