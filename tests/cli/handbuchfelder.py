@@ -35,6 +35,8 @@ for zeile in zeilen.splitlines():
     schluessel(json.loads(zeile), felder)
 felder |= set(aufruf("--ausgabe", "csv", beispiele + "/umsatz-linear.rgr")
               .splitlines()[0].split(";"))
+felder |= set(aufruf("--serien", "--ausgabe", "csv", "-", eingabe="id;x;y\n1;1;2\n")
+              .splitlines()[0].split(";"))
 if len(felder) < 60:
     sys.exit(f"only {len(felder)} fields collected: the calls above failed")
 
