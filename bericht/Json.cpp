@@ -8,6 +8,8 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <string_view>
+#include <vector>
 
 namespace tk::bericht {
 
@@ -86,145 +88,358 @@ void schreiben(std::string& aus, const Json& w) {
     }
 }
 
-Json zahl(const std::optional<double>& v) {
-    return v && std::isfinite(*v) ? Json(*v) : Json(nullptr);
+// The report's structure, written once for two destinations: the JSON text of the
+// command line, produced as it goes, and a value for callers that want to look into it.
+class TextZiel {
+public:
+    explicit TextZiel(std::string& aus) : aus_(aus) {}
+    void objekt() { auf('{'); }
+    void liste() { auf('['); }
+    void objektEnde() { zu('}'); }
+    void listeEnde() { zu(']'); }
+    void schluessel(std::string_view name) {
+        trennen();
+        aus_ += '"';
+        aus_ += name;
+        aus_ += "\":";
+        komma_ = false;
+    }
+    void zahl(const std::optional<double>& v) {
+        trennen();
+        if (v)
+            zahlSchreiben(aus_, *v);
+        else
+            aus_ += "null";
+        komma_ = true;
+    }
+    void ganz(long long v) {
+        trennen();
+        char puffer[24];
+        aus_.append(puffer, std::to_chars(puffer, puffer + sizeof puffer, v).ptr);
+        komma_ = true;
+    }
+    void text(const std::string& t) {
+        trennen();
+        textSchreiben(aus_, t);
+        komma_ = true;
+    }
+    void wahr(bool b) {
+        trennen();
+        aus_ += b ? "true" : "false";
+        komma_ = true;
+    }
+    void null() { zahl(std::nullopt); }
+    void wert(const Json& w) {
+        trennen();
+        schreiben(aus_, w);
+        komma_ = true;
+    }
+
+private:
+    void trennen() {
+        if (komma_) aus_ += ',';
+    }
+    void auf(char c) {
+        trennen();
+        aus_ += c;
+        komma_ = false;
+    }
+    void zu(char c) {
+        aus_ += c;
+        komma_ = true;
+    }
+    std::string& aus_;
+    bool komma_ = false;
+};
+
+class WertZiel {
+public:
+    void objekt() { oeffnen(Json::object()); }
+    void liste() { oeffnen(Json::array()); }
+    void objektEnde() { offen_.pop_back(); }
+    void listeEnde() { offen_.pop_back(); }
+    void schluessel(std::string_view name) { name_ = name; }
+    void zahl(const std::optional<double>& v) { wert(v ? Json(*v) : Json(nullptr)); }
+    void ganz(long long v) { wert(Json(v)); }
+    void text(const std::string& t) { wert(Json(t)); }
+    void wahr(bool b) { wert(Json(b)); }
+    void null() { wert(Json(nullptr)); }
+    void wert(Json w) { einsetzen(std::move(w)); }
+    Json ergebnis() { return std::move(wurzel_); }
+
+private:
+    Json& einsetzen(Json w) {
+        if (offen_.empty()) return wurzel_ = std::move(w);
+        Json& behaelter = *offen_.back();
+        if (behaelter.is_array()) {
+            behaelter.push_back(std::move(w));
+            return behaelter.back();
+        }
+        return behaelter[name_] = std::move(w);
+    }
+    void oeffnen(Json leer) { offen_.push_back(&einsetzen(std::move(leer))); }
+    Json wurzel_;
+    std::vector<Json*> offen_; // the open containers, innermost last
+    std::string name_;
+};
+
+std::optional<double> endlich(const std::optional<double>& v) {
+    return v && std::isfinite(*v) ? v : std::nullopt;
 }
 
-Json fehlerWert(const std::optional<Fehler>& f) {
-    if (!f) return nullptr;
-    return {{"code", f->code}, {"message", meldungstext(*f)}};
+template <class Z> void fehlerWert(Z& z, const std::optional<Fehler>& f) {
+    if (!f) return z.null();
+    z.objekt();
+    z.schluessel("code");
+    z.ganz(f->code);
+    z.schluessel("message");
+    z.text(meldungstext(*f));
+    z.objektEnde();
 }
 
-Json intervall(const KQIntervall& i) {
-    return Json::array({zahl(i.unten), zahl(i.oben)});
+template <class Z> void intervall(Z& z, const KQIntervall& i) {
+    z.liste();
+    z.zahl(endlich(i.unten));
+    z.zahl(endlich(i.oben));
+    z.listeEnde();
 }
 
 // Parameters in the order A, B, K; a fit that did not converge gives no numbers.
-Json kqJson(const std::optional<KQErgebnis>& kq) {
-    if (!kq) return nullptr;
+template <class Z> void kqWert(Z& z, const std::optional<KQErgebnis>& kq) {
+    if (!kq) return z.null();
     const KQErgebnis& e = *kq;
     const bool ok = e.konvergiert;
-    const auto wert = [&](double v) { return ok ? zahl(v) : Json(nullptr); };
-    const auto opt = [&](const std::optional<double>& v) { return ok ? zahl(v) : Json(nullptr); };
-    const std::size_t a = e.anzahl == 3 ? 1 : 0;
-    Json j = {{"A", wert(e.p[a])}, {"B", wert(e.p[a + 1])}};
-    if (e.anzahl == 3) j["K"] = wert(e.p[0]);
-    j["se_A"] = wert(e.se[a]);
-    j["se_B"] = wert(e.se[a + 1]);
-    if (e.anzahl == 3) j["se_K"] = wert(e.se[0]);
-    const auto ci = [&](std::size_t k) { return ok ? intervall(e.ci95[k]) : Json(nullptr); };
-    j["ci95_A"] = ci(a);
-    j["ci95_B"] = ci(a + 1);
-    if (e.anzahl == 3) j["ci95_K"] = ci(0);
-    j["sigma"] = wert(e.sigma);
-    j["rss"] = wert(e.rss);
-    j["r2_data"] = opt(e.r2);
-    j["aicc"] = opt(e.aicc);
-    j["converged"] = ok;
-    return j;
+    const auto zahl = [&](const char* name, const std::optional<double>& v) {
+        z.schluessel(name);
+        z.zahl(ok ? endlich(v) : std::nullopt);
+    };
+    const auto ci = [&](const char* name, std::size_t k) {
+        z.schluessel(name);
+        if (ok)
+            intervall(z, e.ci95[k]);
+        else
+            z.null();
+    };
+    const bool mitK = e.anzahl == 3;
+    const std::size_t a = mitK ? 1 : 0;
+    z.objekt();
+    zahl("A", e.p[a]);
+    zahl("B", e.p[a + 1]);
+    if (mitK) zahl("K", e.p[0]);
+    zahl("se_A", e.se[a]);
+    zahl("se_B", e.se[a + 1]);
+    if (mitK) zahl("se_K", e.se[0]);
+    ci("ci95_A", a);
+    ci("ci95_B", a + 1);
+    if (mitK) ci("ci95_K", 0);
+    zahl("sigma", e.sigma);
+    zahl("rss", e.rss);
+    zahl("r2_data", e.r2);
+    zahl("aicc", e.aicc);
+    z.schluessel("converged");
+    z.wahr(ok);
+    z.objektEnde();
 }
 
-Json regressionJson(const Bericht& b) {
-    Json modelle = Json::array();
+template <class Z> void regressionWert(Z& z, const Bericht& b) {
+    z.schluessel("models");
+    z.liste();
     const ModellFit* entscheidend = nullptr;
     for (std::size_t k = 0; k < b.regression.modelle.size(); ++k) {
         const ModellFit& m = b.regression.modelle[k];
         // A model whose A overflowed still has its r and B.
-        const auto wert = [&](double v, bool da) { return da ? zahl(v) : Json(nullptr); };
-        modelle.push_back({{"code", m.code},
-                           {"formula", FYQ(m.code)},
-                           {"r", wert(m.r, m.ok || m.ohneA)},
-                           {"A", wert(m.A, m.ok)},
-                           {"B", wert(m.B, m.ok || m.ohneA)},
-                           {"r2_data", zahl(m.r2Daten)},
-                           {"describes_data", m.beschreibt},
-                           {"admissible", m.zulaessig},
-                           {"ok", m.ok},
-                           {"error", fehlerWert(m.fehler)},
-                           {"least_squares", kqJson(b.kq[k])}});
+        const auto zahl = [&](const char* name, double v, bool da) {
+            z.schluessel(name);
+            z.zahl(da ? endlich(v) : std::nullopt);
+        };
+        z.objekt();
+        z.schluessel("code");
+        z.ganz(m.code);
+        z.schluessel("formula");
+        z.text(FYQ(m.code));
+        zahl("r", m.r, m.ok || m.ohneA);
+        zahl("A", m.A, m.ok);
+        zahl("B", m.B, m.ok || m.ohneA);
+        z.schluessel("r2_data");
+        z.zahl(endlich(m.r2Daten));
+        z.schluessel("describes_data");
+        z.wahr(m.beschreibt);
+        z.schluessel("admissible");
+        z.wahr(m.zulaessig);
+        z.schluessel("ok");
+        z.wahr(m.ok);
+        z.schluessel("error");
+        fehlerWert(z, m.fehler);
+        z.schluessel("least_squares");
+        kqWert(z, b.kq[k]);
+        z.objektEnde();
         if (m.code == b.regression.modellNr) entscheidend = &m;
     }
-    Json decisive = nullptr;
-    if (entscheidend)
-        decisive = {{"code", entscheidend->code},
-                    {"A", zahl(entscheidend->A)},
-                    {"B", zahl(entscheidend->B)},
-                    {"r", zahl(entscheidend->r)},
-                    {"r2_data", zahl(entscheidend->r2Daten)}};
-    return {{"models", modelle}, {"decisive", decisive}};
+    z.listeEnde();
+    z.schluessel("decisive");
+    if (!entscheidend) return z.null();
+    z.objekt();
+    z.schluessel("code");
+    z.ganz(entscheidend->code);
+    for (const auto& [name, v] :
+         {std::pair<const char*, std::optional<double>>{"A", entscheidend->A},
+          {"B", entscheidend->B},
+          {"r", entscheidend->r},
+          {"r2_data", entscheidend->r2Daten}}) {
+        z.schluessel(name);
+        z.zahl(endlich(v));
+    }
+    z.objektEnde();
 }
 
-Json entscheidendJson(const FallBericht& fall) {
+template <class Z> void entscheidendWert(Z& z, const FallBericht& fall) {
     const FallErgebnis& e = fall.ergebnis;
-    if (!e.entscheidend || !fall.kennzahlen) return nullptr;
+    if (!e.entscheidend || !fall.kennzahlen) return z.null();
     const Kennzahlen& k = *fall.kennzahlen;
-    return {{"type", e.typ},
-            {"KMax", zahl(e.KMax)},
-            {"A", zahl(e.A)},
-            {"B", zahl(e.B)},
-            {"r", zahl(e.r)},
-            {"r2_data", zahl(e.r2Daten)},
-            {"Xs", zahl(e.Xs)},
-            {"X1", zahl(k.X1)},
-            {"X99", zahl(k.X99)},
-            {"X50", zahl(k.X50)},
-            {"Ks", zahl(k.Ks)},
-            {"Xwp1", zahl(k.Xwp1)},
-            {"Xwp2", zahl(k.Xwp2)},
-            {"KMaxLower", zahl(k.KMaxUnten)},
-            {"KMaxUpper", zahl(k.KMaxOben)},
-            {"phiXs", zahl(k.phiXs)},
-            {"T", zahl(k.T)}};
+    z.objekt();
+    z.schluessel("type");
+    z.ganz(e.typ);
+    for (const auto& [name, v] : {std::pair<const char*, std::optional<double>>{"KMax", e.KMax},
+                                  {"A", e.A},
+                                  {"B", e.B},
+                                  {"r", e.r},
+                                  {"r2_data", e.r2Daten},
+                                  {"Xs", e.Xs},
+                                  {"X1", k.X1},
+                                  {"X99", k.X99},
+                                  {"X50", k.X50},
+                                  {"Ks", k.Ks},
+                                  {"Xwp1", k.Xwp1},
+                                  {"Xwp2", k.Xwp2},
+                                  {"KMaxLower", k.KMaxUnten},
+                                  {"KMaxUpper", k.KMaxOben},
+                                  {"phiXs", k.phiXs},
+                                  {"T", k.T}}) {
+        z.schluessel(name);
+        z.zahl(endlich(v));
+    }
+    z.objektEnde();
 }
 
-Json fallJson(const FallBericht& fall) {
-    Json typen = Json::array();
+template <class Z> void fallWert(Z& z, const FallBericht& fall) {
+    z.objekt();
+    z.schluessel("types");
+    z.liste();
     for (std::size_t k = 0; k < fall.ergebnis.typen.size(); ++k) {
         const TypFit& t = fall.ergebnis.typen[k];
-        const auto wert = [&](double v) { return t.ok ? zahl(v) : Json(nullptr); };
-        typen.push_back({{"type", KurvenTypen[k]}, // also for a type the case never reached
-                         {"K", wert(t.K)},
-                         {"r", wert(t.r)},
-                         {"A", wert(t.A)},
-                         {"B", wert(t.B)},
-                         {"Xs", wert(t.Xs)},
-                         {"r2_data", zahl(t.r2Daten)},
-                         {"describes_data", t.beschreibt},
-                         {"iterations", t.iterationen},
-                         {"ok", t.ok},
-                         {"error", fehlerWert(t.fehler)},
-                         {"least_squares", kqJson(fall.kq[k])}});
+        z.objekt();
+        z.schluessel("type");
+        z.ganz(KurvenTypen[k]); // also for a type the case never reached
+        for (const auto& [name, v] : {std::pair<const char*, double>{"K", t.K},
+                                      {"r", t.r},
+                                      {"A", t.A},
+                                      {"B", t.B},
+                                      {"Xs", t.Xs}}) {
+            z.schluessel(name);
+            z.zahl(t.ok ? endlich(v) : std::nullopt);
+        }
+        z.schluessel("r2_data");
+        z.zahl(endlich(t.r2Daten));
+        z.schluessel("describes_data");
+        z.wahr(t.beschreibt);
+        z.schluessel("iterations");
+        z.ganz(t.iterationen);
+        z.schluessel("ok");
+        z.wahr(t.ok);
+        z.schluessel("error");
+        fehlerWert(z, t.fehler);
+        z.schluessel("least_squares");
+        kqWert(z, fall.kq[k]);
+        z.objektEnde();
     }
-    return {{"types", typen}, {"decisive", entscheidendJson(fall)}};
+    z.listeEnde();
+    z.schluessel("decisive");
+    entscheidendWert(z, fall);
+    z.objektEnde();
 }
 
-Json abfrageJson(const Bericht& b) {
-    if (!b.abfrageGewuenscht || !b.abfrageUnmoeglich.empty()) return nullptr;
-    Json abfragen = Json::object();
-    for (const Abfrage& a : b.abfragen) {
-        Json j = {{"input", a.eingabe}, {"X", zahl(a.X)}};
-        if (b.prognose) {
-            j["prozent"] = zahl(a.prozent);
-            j["K"] = zahl(a.K);
-            j["KLower"] = zahl(a.KUnten);
-            j["KUpper"] = zahl(a.KOben);
-            j["error"] = fehlerWert(a.fehler);
-        } else {
-            j["Y"] = zahl(a.Y);
-        }
-        j["extrapolation"] = a.extrapolation;
-        j["interval95"] = a.band ? Json{{"mean", intervall(a.band->mittel)},
-                                        {"prediction", intervall(a.band->vorhersage)}}
-                                 : Json(nullptr);
-        // A second value of the same kind turns its entry into a list of answers.
-        if (!abfragen.contains(a.art))
-            abfragen[a.art] = j;
-        else if (abfragen[a.art].is_array())
-            abfragen[a.art].push_back(j);
-        else
-            abfragen[a.art] = Json::array({abfragen[a.art], j});
+template <class Z> void abfrageWert(Z& z, const Bericht& b, const Abfrage& a) {
+    const auto zahl = [&](const char* name, const std::optional<double>& v) {
+        z.schluessel(name);
+        z.zahl(endlich(v));
+    };
+    z.objekt();
+    z.schluessel("input");
+    z.text(a.eingabe);
+    zahl("X", a.X);
+    if (b.prognose) {
+        zahl("prozent", a.prozent);
+        zahl("K", a.K);
+        zahl("KLower", a.KUnten);
+        zahl("KUpper", a.KOben);
+        z.schluessel("error");
+        fehlerWert(z, a.fehler);
+    } else {
+        zahl("Y", a.Y);
     }
-    return abfragen;
+    z.schluessel("extrapolation");
+    z.wahr(a.extrapolation);
+    z.schluessel("interval95");
+    if (a.band) {
+        z.objekt();
+        z.schluessel("mean");
+        intervall(z, a.band->mittel);
+        z.schluessel("prediction");
+        intervall(z, a.band->vorhersage);
+        z.objektEnde();
+    } else {
+        z.null();
+    }
+    z.objektEnde();
+}
+
+// One entry per kind of query, in the order the kinds first appear; a second value of
+// the same kind turns its entry into a list of answers.
+template <class Z> void abfragenWert(Z& z, const Bericht& b) {
+    if (!b.abfrageGewuenscht || !b.abfrageUnmoeglich.empty()) return z.null();
+    std::vector<std::string> arten;
+    for (const Abfrage& a : b.abfragen)
+        if (std::ranges::find(arten, a.art) == arten.end()) arten.push_back(a.art);
+    z.objekt();
+    for (const std::string& art : arten) {
+        z.schluessel(art);
+        const auto anzahl = std::ranges::count(b.abfragen, art, &Abfrage::art);
+        if (anzahl > 1) z.liste();
+        for (const Abfrage& a : b.abfragen)
+            if (a.art == art) abfrageWert(z, b, a);
+        if (anzahl > 1) z.listeEnde();
+    }
+    z.objektEnde();
+}
+
+// The whole record; its first member names the input (`file`) or the series (`id`).
+template <class Z>
+void berichtWert(Z& z, const Bericht& b, std::string_view ersterName, const Json& ersterWert) {
+    z.objekt();
+    z.schluessel(ersterName);
+    z.wert(ersterWert);
+    z.schluessel("mode");
+    z.text(b.prognose ? "prognosis" : "regression");
+    z.schluessel("n");
+    z.ganz(b.n);
+    z.schluessel("title");
+    z.text(b.titel);
+    if (b.prognose) {
+        z.schluessel("shift");
+        z.zahl(endlich(b.verschiebung));
+        z.schluessel("cases");
+        z.objekt();
+        z.schluessel("summenwerte");
+        fallWert(z, b.summenwerte);
+        z.schluessel("einzelwerte");
+        fallWert(z, b.einzelwerte);
+        z.objektEnde();
+    } else {
+        regressionWert(z, b);
+    }
+    z.schluessel("query");
+    abfragenWert(z, b);
+    z.objektEnde();
 }
 
 } // namespace
@@ -237,23 +452,22 @@ std::string jsonText(const Json& wert) {
 }
 
 Json alsJsonWert(const Bericht& b, const std::string& datei) {
-    Json j = {{"file", datei},
-              {"mode", b.prognose ? "prognosis" : "regression"},
-              {"n", b.n},
-              {"title", b.titel}};
-    if (b.prognose) {
-        j["shift"] = zahl(b.verschiebung);
-        j["cases"] = {{"summenwerte", fallJson(b.summenwerte)},
-                      {"einzelwerte", fallJson(b.einzelwerte)}};
-    } else {
-        j.update(regressionJson(b));
-    }
-    j["query"] = abfrageJson(b);
-    return j;
+    WertZiel z;
+    berichtWert(z, b, "file", Json(datei));
+    return z.ergebnis();
 }
 
 std::string alsJson(const Bericht& b, const std::string& datei) {
-    return jsonText(alsJsonWert(b, datei)) + "\n";
+    return alsJsonMitKopf(b, "file", Json(datei));
+}
+
+std::string alsJsonMitKopf(const Bericht& b, std::string_view name, const Json& wert) {
+    std::string aus;
+    aus.reserve(8192); // a regression answer is about 5 KB
+    TextZiel z(aus);
+    berichtWert(z, b, name, wert);
+    aus += '\n';
+    return aus;
 }
 
 std::string fehlerAlsJson(const std::string& datei, int code, const std::string& text) {

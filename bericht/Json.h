@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include <string>
+#include <string_view>
 
 namespace tk::bericht {
 
@@ -21,6 +22,9 @@ Json alsJsonWert(const Bericht& b, const std::string& datei);
 
 // One JSON Lines record, newline included.
 std::string alsJson(const Bericht& b, const std::string& datei);
+
+// The same record with another first member in place of "file" (a series' "id").
+std::string alsJsonMitKopf(const Bericht& b, std::string_view name, const Json& wert);
 
 // The record of an input that could not be used: {"file", "error": {"code", "text"}}.
 std::string fehlerAlsJson(const std::string& datei, int code, const std::string& text);

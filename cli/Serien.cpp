@@ -106,12 +106,7 @@ Antwort rechneReihe(const Reihe& r, const Optionen& opt) {
         const bericht::Bericht b = bericht::berichtErstellen("", art, d, opt);
         if (alsCsv(opt))
             return {bericht::alsCsvZeilen(b, idText(r.id), *opt.csvPunkt), b.hatErgebnis() ? 0 : 1};
-        // The file's record with the id in place of the (empty) file name, spliced as
-        // text: rebuilding the object would cost as much as the fit of a short series.
-        std::string zeile = bericht::alsJson(b, "");
-        constexpr std::string_view ohneDatei = R"({"file":"",)";
-        if (!zeile.starts_with(ohneDatei)) throw std::logic_error("JSON ohne \"file\" vorn");
-        zeile.replace(0, ohneDatei.size(), "{\"id\":" + bericht::jsonText(r.id) + ",");
+        std::string zeile = bericht::alsJsonMitKopf(b, "id", r.id);
         return {std::move(zeile), b.hatErgebnis() ? 0 : 1};
     } catch (const Fehler& f) {
         return fehler(f.code, f.beschreibung);
