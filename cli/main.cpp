@@ -11,6 +11,9 @@ int main(int argc, char** argv) {
     // anew, which costs more than the fits of a short series.
     mallopt(M_TRIM_THRESHOLD, 64 << 20);
     mallopt(M_TOP_PAD, 4 << 20);
+    // Standard input and output through the library's own buffers, not character by
+    // character through C's: a long table on standard input is read a line at a time.
+    std::ios::sync_with_stdio(false);
     const std::vector<std::string> argumente(argv + 1, argv + argc);
     return tk::cli::ausfuehren(argumente, std::cout, std::cerr, std::cin);
 }
