@@ -8,17 +8,17 @@ namespace tk::rechnen {
 
 namespace {
 const char* const Quelle = "Trendkurve";
+} // namespace
 
-[[noreturn]] void argumentFehler() {
+void argumentFehler() {
     throw rechenfehler(fehlercode::UngueltigesArgument);
 }
-[[noreturn]] void ueberlauf() {
+void ueberlauf() {
     throw rechenfehler(fehlercode::Ueberlauf);
 }
-[[noreturn]] void nullDivision() {
+void nullDivision() {
     throw rechenfehler(fehlercode::DivisionDurchNull);
 }
-} // namespace
 
 Fehler rechenfehler(int code) {
     switch (code) {
@@ -31,29 +31,14 @@ Fehler rechenfehler(int code) {
     }
 }
 
-double pruefe(double x) {
-    if (!std::isfinite(x)) ueberlauf();
-    return x;
-}
-
 double ln(double x) {
     if (!(x > 0)) argumentFehler();
     return pruefe(std::log(x));
 }
 
-double exp(double x) {
-    return pruefe(std::exp(pruefe(x)));
-}
-
 double teile(double a, double b) {
     if (b == 0) nullDivision();
     return pruefe(a / b);
-}
-
-double potenz(double a, double b) {
-    if (a < 0 && b != std::trunc(b)) argumentFehler();
-    if (a == 0 && b < 0) nullDivision();
-    return pruefe(std::pow(a, b));
 }
 
 double wurzel(double x) {
