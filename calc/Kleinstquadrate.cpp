@@ -228,6 +228,8 @@ struct Problem {
     // Variable projection of a curve proportional to p[0]: p[0] is not in `index`
     // and takes, for the other parameters, its best value in closed form.
     bool projiziert = false;
+    // The curve prepared for these x, where it can be.
+    const KQKurve::Reihengradient* reihe = nullptr;
 
     std::size_t n() const { return x.size(); }
     std::size_t m() const { return index.size(); }
@@ -240,14 +242,21 @@ struct Problem {
     // false where the curve or a derivative is undefined at a value
     bool auswerten(const std::array<double, 3>& v, Stand& s) const {
         const KQParameter p = parameter(v);
-        for (std::size_t i = 0; i < n(); ++i) {
-            KQParameter abl{};
-            try {
-                s.r[i] = kurve.gradient(p, x[i], abl);
-            } catch (const Fehler&) {
-                return false;
+        if (reihe) {
+            std::array<KQParameter, MaxPaare> abl{};
+            if (!(*reihe)(p, s.r.data(), abl.data())) return false;
+            for (std::size_t i = 0; i < n(); ++i)
+                for (std::size_t k = 0; k < m(); ++k) s.J[i][k] = abl[i][index[k]];
+        } else {
+            for (std::size_t i = 0; i < n(); ++i) {
+                KQParameter abl{};
+                try {
+                    s.r[i] = kurve.gradient(p, x[i], abl);
+                } catch (const Fehler&) {
+                    return false;
+                }
+                for (std::size_t k = 0; k < m(); ++k) s.J[i][k] = abl[index[k]];
             }
-            for (std::size_t k = 0; k < m(); ++k) s.J[i][k] = abl[index[k]];
         }
         if (projiziert) projizieren(s);
         s.f = 0;
@@ -462,7 +471,9 @@ std::optional<KQErgebnis> ergebnis(const Problem& pr, const std::array<double, 3
 std::optional<KQErgebnis> nichtlinear(const KQKurve& kurve, const std::vector<double>& x,
                                       const std::vector<double>& y, const KQParameter& start,
                                       const std::vector<std::size_t>& index) {
-    const Problem pr{kurve, x, y, start, index};
+    KQKurve::Reihengradient reihe;
+    if (kurve.vorbereiten) reihe = kurve.vorbereiten(x);
+    const Problem pr{kurve, x, y, start, index, false, reihe ? &reihe : nullptr};
     std::array<double, 3> v{};
     for (std::size_t k = 0; k < index.size(); ++k) v[k] = start[index[k]];
     Stand s;
@@ -470,7 +481,7 @@ std::optional<KQErgebnis> nichtlinear(const KQKurve& kurve, const std::vector<do
         // The valley between p[0] and the others is what costs the iterations: search
         // the others with p[0] projected out, then finish all of them from there.
         const std::vector<std::size_t> rest(index.begin() + 1, index.end());
-        const Problem projiziert{kurve, x, y, start, rest, true};
+        const Problem projiziert{kurve, x, y, start, rest, true, pr.reihe};
         std::array<double, 3> w{};
         for (std::size_t k = 0; k < rest.size(); ++k) w[k] = start[rest[k]];
         if (minimieren(projiziert, w, s)) {
@@ -508,11 +519,24 @@ KQKurve modellKurve(int code) {
     const Modell* m = modell(code);
     if (!m)
         throw Fehler(fehlercode::UngueltigesArgument, "Kleinste Quadrate", "Unbekanntes Modell");
-    return {2, [m](const KQParameter& p, double x) { return m->wertY(p[0], p[1], x); },
-            [m](const KQParameter& p, double x, KQParameter& d) {
-                return m->gradientY(p[0], p[1], x, d[0], d[1]);
-            },
-            m->linearInAB(), m->proportionalInA()};
+    KQKurve k{2, [m](const KQParameter& p, double x) { return m->wertY(p[0], p[1], x); },
+              [m](const KQParameter& p, double x, KQParameter& d) {
+                  return m->gradientY(p[0], p[1], Abszisse(x), d[0], d[1]);
+              },
+              m->linearInAB(), m->proportionalInA()};
+    k.vorbereiten = [m](const std::vector<double>& x) -> KQKurve::Reihengradient {
+        std::vector<Abszisse> t(x.begin(), x.end());
+        return [m, t = std::move(t)](const KQParameter& p, double* wert, KQParameter* d) {
+            try {
+                for (std::size_t i = 0; i < t.size(); ++i)
+                    wert[i] = m->gradientY(p[0], p[1], t[i], d[i][0], d[i][1]);
+            } catch (const Fehler&) {
+                return false;
+            }
+            return true;
+        };
+    };
+    return k;
 }
 
 KQKurve typKurve(int typ) {

@@ -26,6 +26,11 @@ struct KQKurve {
     bool linear = false;
     // y = p[0]*h(x; p[1], p[2]): p[0] is found in closed form for the others.
     bool proportional = false;
+    // Optional, for the many evaluations of one fit: prepares what depends on x alone
+    // once and gives `gradient` at every x at once; false where `gradient` throws.
+    using Reihengradient =
+        std::function<bool(const KQParameter& p, double* wert, KQParameter* ableitung)>;
+    std::function<Reihengradient(const std::vector<double>& x)> vorbereiten = nullptr;
 };
 
 KQKurve modellKurve(int code); // y = Modell::wertY(A, B, x)

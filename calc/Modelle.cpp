@@ -13,28 +13,6 @@ using bewacht::wert;
 
 namespace {
 
-// The guarded logarithms of the argument that the logarithmic models share. Checked
-// before they are taken rather than caught: least squares evaluates them many times,
-// also at X = 1 where ln|ln|x|| is undefined.
-struct LogTeile {
-    double S;                 // sgn(t)
-    double S2 = 1;            // sgn(ln|t|), 1 where undefined
-    std::optional<double> L1; // ln|t|
-    std::optional<double> L2; // ln|ln|t||
-    explicit LogTeile(double t) : S(sgn(t)) {
-        const double l = std::log(std::fabs(t));
-        if (!(std::fabs(t) > 0) || !std::isfinite(l)) return;
-        L1 = l;
-        S2 = sgn(l);
-        if (l != 0) L2 = std::log(std::fabs(l));
-    }
-};
-
-// ln|u| as the derivative of u^B by B needs it; 0 where u^B is 0 and so its derivative.
-double lnBetrag(double u) {
-    return u != 0 ? std::log(std::fabs(u)) : 0.0;
-}
-
 // sgn(y/A), or sgn(y) where y/A cannot be formed.
 double sgnYdurchA(double A, double y) {
     if (auto s = versuch([&] { return sgn(teile(y, A)); })) return *s;
@@ -52,11 +30,11 @@ double y1(double A, double B, double x) {
     return pruefe(A + B * x);
 }
 double y2(double A, double B, double x) {
-    const LogTeile t(x);
+    const Abszisse t(x);
     return pruefe(A + t.S * B * wert(t.L1));
 }
 double y5(double A, double B, double x) {
-    const LogTeile t(x);
+    const Abszisse t(x);
     return pruefe(A + t.S2 * t.S * B * wert(t.L2));
 }
 double y7(double A, double B, double x) {
@@ -69,76 +47,80 @@ double y9(double A, double B, double x) {
     return pruefe(A * potenz(x, B));
 }
 double y10(double A, double B, double x) {
-    const LogTeile t(x);
+    const Abszisse t(x);
     return pruefe(t.S * A * potenz(wert(t.L1), B));
 }
 double y11(double A, double B, double x) {
     return rechnen::exp(pruefe(A * potenz(x, B)));
 }
 double y12(double A, double B, double x) {
-    const LogTeile t(x);
+    const Abszisse t(x);
     return rechnen::exp(pruefe(t.S * A * potenz(wert(t.L1), B)));
 }
 
 // Y with its derivatives by A and B: the same steps as the Y above, so the value is
 // the same and undefined at the same places.
-double g1(double A, double B, double x, double& dA, double& dB) {
+double g1(double A, double B, const Abszisse& t, double& dA, double& dB) {
     dA = 1;
-    dB = x;
-    return y1(A, B, x);
+    dB = t.x;
+    return y1(A, B, t.x);
 }
-double g2(double A, double B, double x, double& dA, double& dB) {
-    const LogTeile t(x);
+double g2(double A, double B, const Abszisse& t, double& dA, double& dB) {
     dA = 1;
     dB = t.S * wert(t.L1);
     return pruefe(A + t.S * B * wert(t.L1));
 }
-double g5(double A, double B, double x, double& dA, double& dB) {
-    const LogTeile t(x);
+double g5(double A, double B, const Abszisse& t, double& dA, double& dB) {
     dA = 1;
     dB = t.S2 * t.S * wert(t.L2);
     return pruefe(A + t.S2 * t.S * B * wert(t.L2));
 }
-double g7(double A, double B, double x, double& dA, double& dB) {
-    const double e = rechnen::exp(B * x);
+double g7(double A, double B, const Abszisse& t, double& dA, double& dB) {
+    const double e = rechnen::exp(B * t.x);
     const double y = pruefe(A * e);
     dA = e;
-    dB = y * x;
+    dB = y * t.x;
     return y;
 }
-double g8(double A, double B, double x, double& dA, double& dB) {
-    const double e = rechnen::exp(B * x);
+double g8(double A, double B, const Abszisse& t, double& dA, double& dB) {
+    const double e = rechnen::exp(B * t.x);
     const double v = pruefe(A * e);
     const double y = rechnen::exp(v);
     dA = y * e;
-    dB = y * v * x;
+    dB = y * v * t.x;
     return y;
 }
-// A * u^B with its derivatives, u = x or ln|x|, s its sign factor.
-double potenzGlied(double s, double A, double u, double B, double& dA, double& dB) {
+// A * u^B with its derivatives, u = x or ln|x|, s its sign factor; lnU = ln|u|, or 0
+// where u is 0 and so u^B and its derivative.
+double potenzGlied(double s, double A, double u, double lnU, double B, double& dA, double& dB) {
     const double p = potenz(u, B);
     dA = s * p;
     const double y = pruefe(s * A * p);
-    dB = y * lnBetrag(u);
+    dB = y * lnU;
     return y;
 }
-double g9(double A, double B, double x, double& dA, double& dB) {
-    return potenzGlied(1, A, x, B, dA, dB);
+// ln|u| for u = x and u = ln|x|: logarithms the Abszisse holds already.
+double lnX(const Abszisse& t) {
+    return t.x != 0 ? wert(t.L1) : 0.0;
 }
-double g10(double A, double B, double x, double& dA, double& dB) {
-    const LogTeile t(x);
-    return potenzGlied(t.S, A, wert(t.L1), B, dA, dB);
+double lnL1(const Abszisse& t) {
+    return wert(t.L1) != 0 ? wert(t.L2) : 0.0;
 }
-double g11(double A, double B, double x, double& dA, double& dB) {
-    const double v = potenzGlied(1, A, x, B, dA, dB);
+double g9(double A, double B, const Abszisse& t, double& dA, double& dB) {
+    return potenzGlied(1, A, t.x, lnX(t), B, dA, dB);
+}
+double g10(double A, double B, const Abszisse& t, double& dA, double& dB) {
+    return potenzGlied(t.S, A, wert(t.L1), lnL1(t), B, dA, dB);
+}
+double g11(double A, double B, const Abszisse& t, double& dA, double& dB) {
+    const double v = potenzGlied(1, A, t.x, lnX(t), B, dA, dB);
     const double y = rechnen::exp(v);
     dA *= y;
     dB *= y;
     return y;
 }
-double g12(double A, double B, double x, double& dA, double& dB) {
-    const LogTeile t(x);
-    const double v = potenzGlied(t.S, A, wert(t.L1), B, dA, dB);
+double g12(double A, double B, const Abszisse& t, double& dA, double& dB) {
+    const double v = potenzGlied(t.S, A, wert(t.L1), lnL1(t), B, dA, dB);
     const double y = rechnen::exp(v);
     dA *= y;
     dB *= y;
@@ -158,7 +140,7 @@ double x7(double A, double B, double y) {
     return teile(sgnYdurchA(A, y) * lnYdurchA(A, y), B);
 }
 double x8(double A, double B, double y) {
-    double S2 = LogTeile(y).S2;
+    double S2 = Abszisse(y).S2;
     if (auto s = versuch([&] { return sgn(teile(ln(std::fabs(y)), A)); })) S2 = *s;
     return teile(sgn(y) * S2 * lnQ(A, y), B);
 }
@@ -169,11 +151,11 @@ double x10(double A, double B, double y) {
     return rechnen::exp(rechnen::exp(teile(sgnYdurchA(A, y) * lnYdurchA(A, y), B)));
 }
 double x11(double A, double B, double y) {
-    return rechnen::exp(teile(sgn(y) * LogTeile(y).S2 * lnQ(A, y), B));
+    return rechnen::exp(teile(sgn(y) * Abszisse(y).S2 * lnQ(A, y), B));
 }
 double x12(double A, double B, double y) {
     const double S = sgnYdurchA(A, y);
-    return rechnen::exp(rechnen::exp(teile(S * LogTeile(y).S2 * lnQ(A, y), B)));
+    return rechnen::exp(rechnen::exp(teile(S * Abszisse(y).S2 * lnQ(A, y), B)));
 }
 
 using enum Skala;
@@ -190,6 +172,16 @@ const std::array<Modell, 9> Tabelle = {{
 }};
 
 } // namespace
+
+// The logarithms are checked before they are taken rather than caught: least squares
+// evaluates them many times, also at X = 1 where ln|ln|x|| is undefined.
+Abszisse::Abszisse(double t) : x(t), S(sgn(t)) {
+    const double l = std::log(std::fabs(t));
+    if (!(std::fabs(t) > 0) || !std::isfinite(l)) return;
+    L1 = l;
+    S2 = sgn(l);
+    if (l != 0) L2 = std::log(std::fabs(l));
+}
 
 const std::array<Modell, 9>& modelle() {
     return Tabelle;

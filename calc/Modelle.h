@@ -4,9 +4,21 @@
 // evaluation and inversion of a fitted model.
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace tk {
+
+// What the models' terms take from x alone: its sign and logarithms, found once per
+// value for the many evaluations of a least-squares fit.
+struct Abszisse {
+    double x;
+    double S;                 // sgn(x)
+    double S2 = 1;            // sgn(ln|x|), 1 where undefined
+    std::optional<double> L1; // ln|x|
+    std::optional<double> L2; // ln|ln|x||
+    explicit Abszisse(double x);
+};
 
 // How an axis is linearised: as is, by L(t) = sgn(t)*ln|t|, or by LL(t).
 enum class Skala { Linear, Log, DoppelLog };
@@ -19,7 +31,7 @@ struct Modell {
     double (*wertY)(double A, double B, double x);
     double (*wertX)(double A, double B, double y);
     // Y with its derivatives by A and B, for least squares; throws where wertY does.
-    double (*gradientY)(double A, double B, double x, double& dA, double& dB);
+    double (*gradientY)(double A, double B, const Abszisse& x, double& dA, double& dB);
 
     // A double logarithm cannot carry a negative value into the fit.
     bool doppeltLogarithmisch() const { return x == Skala::DoppelLog || y == Skala::DoppelLog; }

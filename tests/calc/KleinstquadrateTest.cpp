@@ -146,6 +146,15 @@ TEST_P(SchnellWieAllgemein, GleicheAnpassung) {
         if (m.ok && !m.ohneA) {
             SCOPED_TRACE("Modell " + std::to_string(m.code));
             vergleiche(modellKurve(m.code), x, y, {m.A, m.B, 0});
+            // the curve prepared for the series computes, bit for bit, what the curve
+            // computes point by point
+            KQKurve einzeln = modellKurve(m.code);
+            einzeln.vorbereiten = nullptr;
+            const KQErgebnis vor = kleinsteQuadrate(modellKurve(m.code), x, y, {m.A, m.B, 0});
+            const KQErgebnis pkt = kleinsteQuadrate(einzeln, x, y, {m.A, m.B, 0});
+            EXPECT_EQ(vor.konvergiert, pkt.konvergiert);
+            EXPECT_EQ(vor.p, pkt.p);
+            EXPECT_EQ(vor.se, pkt.se);
         }
     if (!GetParam().typen) return;
     auto zp = test::zustandMit(p, true);
