@@ -243,7 +243,7 @@ struct Problem {
     bool auswerten(const std::array<double, 3>& v, Stand& s) const {
         const KQParameter p = parameter(v);
         if (reihe) {
-            std::array<KQParameter, MaxPaare> abl{};
+            std::array<KQParameter, MaxPaare> abl; // filled by the curve, not cleared first
             if (!(*reihe)(p, s.r.data(), abl.data())) return false;
             for (std::size_t i = 0; i < n(); ++i)
                 for (std::size_t k = 0; k < m(); ++k) s.J[i][k] = abl[i][index[k]];
@@ -528,8 +528,10 @@ KQKurve modellKurve(int code) {
         std::vector<Abszisse> t(x.begin(), x.end());
         return [m, t = std::move(t)](const KQParameter& p, double* wert, KQParameter* d) {
             try {
-                for (std::size_t i = 0; i < t.size(); ++i)
+                for (std::size_t i = 0; i < t.size(); ++i) {
                     wert[i] = m->gradientY(p[0], p[1], t[i], d[i][0], d[i][1]);
+                    d[i][2] = 0;
+                }
             } catch (const Fehler&) {
                 return false;
             }
