@@ -241,6 +241,18 @@ template <class Z> void kqWert(Z& z, const std::optional<KQErgebnis>& kq) {
     z.objektEnde();
 }
 
+// The last members of a model's or a type's entry.
+template <class Z>
+void schluss(Z& z, bool ok, const std::optional<Fehler>& fehler,
+             const std::optional<KQErgebnis>& kq) {
+    z.schluessel("ok");
+    z.wahr(ok);
+    z.schluessel("error");
+    fehlerWert(z, fehler);
+    z.schluessel("least_squares");
+    kqWert(z, kq);
+}
+
 template <class Z> void regressionWert(Z& z, const Bericht& b) {
     z.schluessel("models");
     z.liste();
@@ -266,12 +278,7 @@ template <class Z> void regressionWert(Z& z, const Bericht& b) {
         z.wahr(m.beschreibt);
         z.schluessel("admissible");
         z.wahr(m.zulaessig);
-        z.schluessel("ok");
-        z.wahr(m.ok);
-        z.schluessel("error");
-        fehlerWert(z, m.fehler);
-        z.schluessel("least_squares");
-        kqWert(z, b.kq[k]);
+        schluss(z, m.ok, m.fehler, b.kq[k]);
         z.objektEnde();
         if (m.code == b.regression.modellNr) entscheidend = &m;
     }
@@ -344,12 +351,7 @@ template <class Z> void fallWert(Z& z, const FallBericht& fall) {
         z.wahr(t.beschreibt);
         z.schluessel("iterations");
         z.ganz(t.iterationen);
-        z.schluessel("ok");
-        z.wahr(t.ok);
-        z.schluessel("error");
-        fehlerWert(z, t.fehler);
-        z.schluessel("least_squares");
-        kqWert(z, fall.kq[k]);
+        schluss(z, t.ok, t.fehler, fall.kq[k]);
         z.objektEnde();
     }
     z.listeEnde();
