@@ -1,5 +1,8 @@
 // Every bundled example gives its stored answer.
 
+#include "bericht/Bericht.h"
+#include "bericht/Json.h"
+#include "datafile/Datei.h"
 #include "tests/cli/Aufruf.h"
 
 #include <gtest/gtest.h>
@@ -50,6 +53,30 @@ TEST_P(Beispiel, jsonUndTabelleWieGespeichert) {
     auto tabelle = tk::test::starte({datei});
     tabelle.aus.replace(tabelle.aus.find(datei), datei.size(), GetParam());
     EXPECT_TRUE(tk::test::gleich(tabelle.aus, inhalt(antwort + ".txt"))) << tabelle.aus;
+}
+
+// The answer as text and as a value (for Python and the CSV rows) come from one structure:
+// the value written out is the text byte for byte, lists of query answers and error
+// entries included.
+TEST_P(Beispiel, TextUndWertStimmenUeberein) {
+    namespace b = tk::bericht;
+    const std::string datei = tk::test::beispiel(GetParam());
+    std::ifstream ein(datei, std::ios::binary);
+    const tk::Datensatz d = tk::lesen(ein);
+    const tk::DateiArt art = tk::artVon(datei);
+    b::Abfragewunsch abfrage;
+    if (art == tk::DateiArt::Prognose) {
+        abfrage.x = {"unendlich"};
+        abfrage.prozent = {50, 90};
+    } else {
+        abfrage.x = {"2", "3,5"};
+        abfrage.y = {10};
+    }
+    for (const b::Abfragewunsch& w : {b::Abfragewunsch{}, abfrage}) {
+        const b::Bericht bericht = b::berichtErstellen(datei, art, d, w);
+        EXPECT_EQ(b::jsonText(b::alsJsonWert(bericht, GetParam())) + "\n",
+                  b::alsJson(bericht, GetParam()));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Dateien, Beispiel, testing::ValuesIn(beispielDateien()),
