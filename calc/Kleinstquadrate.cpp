@@ -468,6 +468,66 @@ std::optional<KQErgebnis> ergebnis(const Problem& pr, const std::array<double, 3
     return e;
 }
 
+// The curve h = p[0]*u(x)^B at p[0] = 1 and its derivative by B, for the Newton search.
+struct Potenzwerte {
+    std::array<double, MaxPaare> h, dh;
+};
+
+// The projected sum of squares of a curve A*u(x)^B over B alone, by Newton's method. Its
+// second derivative follows from the first (h'' = h'^2/h), and Newton converges in a few
+// steps where Gauss-Newton crawls on noisy data. Leaves the best A in `faktor`; false
+// where it cannot go on (no curvature, no descent), for the general search to take over.
+bool newtonPotenz(const Problem& roh, const std::vector<double>& y, double& B, double& faktor) {
+    const std::size_t n = roh.n();
+    struct Punkt {
+        double B = 0, f = 0, d1 = 0, d2 = 0, c = 0;
+    };
+    Stand s;
+    const auto auswerten = [&](double b, Punkt& pt) {
+        if (!roh.auswerten({b, 0, 0}, s)) return false; // y of `roh` is 0: r = h
+        double P = 0, Q = 0, P1 = 0, Q1 = 0, P2 = 0, Q2 = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            const double h = s.r[i], dh = s.J[i][0];
+            const double ddh = h != 0 ? dh * dh / h : 0.0;
+            P += h * y[i], Q += h * h;
+            P1 += dh * y[i], Q1 += 2 * h * dh;
+            P2 += ddh * y[i], Q2 += 4 * dh * dh;
+        }
+        if (!(Q > 0)) return false;
+        pt.B = b;
+        pt.c = P / Q;
+        pt.f = 0;
+        for (std::size_t i = 0; i < n; ++i) pt.f += (pt.c * s.r[i] - y[i]) * (pt.c * s.r[i] - y[i]);
+        // f = sum y^2 - P^2/Q, differentiated twice
+        pt.d1 = -(2 * P * P1 / Q - P * P * Q1 / (Q * Q));
+        pt.d2 = -(2 * P1 * P1 / Q + 2 * P * P2 / Q - 4 * P * P1 * Q1 / (Q * Q) -
+                  P * P * Q2 / (Q * Q) + 2 * P * P * Q1 * Q1 / (Q * Q * Q));
+        return std::isfinite(pt.f) && std::isfinite(pt.d1) && std::isfinite(pt.d2);
+    };
+    Punkt jetzt, versuch;
+    if (!auswerten(B, jetzt)) return false;
+    for (int iteration = 0; iteration < 100; ++iteration) {
+        if (!(jetzt.d2 > 0)) return false;
+        double d = -jetzt.d1 / jetzt.d2;
+        const auto klein = [&](double schritt) {
+            return std::fabs(schritt) < 1e-10 * std::fabs(jetzt.B) + 1e-20;
+        };
+        if (klein(d)) {
+            B = jetzt.B;
+            faktor = jetzt.c;
+            return true;
+        }
+        bool angenommen = false;
+        for (int halbierung = 0; halbierung < 30 && !angenommen; ++halbierung, d /= 2) {
+            if (klein(d)) break;
+            angenommen = auswerten(jetzt.B + d, versuch) && versuch.f <= jetzt.f;
+        }
+        if (!angenommen) return false;
+        jetzt = versuch;
+    }
+    return false;
+}
+
 std::optional<KQErgebnis> nichtlinear(const KQKurve& kurve, const std::vector<double>& x,
                                       const std::vector<double>& y, const KQParameter& start,
                                       const std::vector<std::size_t>& index) {
@@ -484,8 +544,21 @@ std::optional<KQErgebnis> nichtlinear(const KQKurve& kurve, const std::vector<do
         const Problem projiziert{kurve, x, y, start, rest, true, pr.reihe};
         std::array<double, 3> w{};
         for (std::size_t k = 0; k < rest.size(); ++k) w[k] = start[rest[k]];
-        if (minimieren(projiziert, w, s)) {
-            v[0] = s.faktor;
+        double faktor = 0;
+        bool gefunden = false;
+        if (kurve.potenzInB && rest.size() == 1) {
+            const std::vector<double> null(x.size(), 0.0);
+            KQParameter eins = start;
+            eins[0] = 1;
+            const Problem roh{kurve, x, null, eins, rest, false, pr.reihe};
+            gefunden = newtonPotenz(roh, y, w[0], faktor);
+        }
+        if (!gefunden && minimieren(projiziert, w, s)) {
+            gefunden = true;
+            faktor = s.faktor;
+        }
+        if (gefunden) {
+            v[0] = faktor;
             for (std::size_t k = 0; k < rest.size(); ++k) v[k + 1] = w[k];
             if (minimieren(pr, v, s)) return ergebnis(pr, v, s);
             for (std::size_t k = 0; k < index.size(); ++k) v[k] = start[index[k]];
@@ -524,6 +597,7 @@ KQKurve modellKurve(int code) {
                   return m->gradientY(p[0], p[1], Abszisse(x), d[0], d[1]);
               },
               m->linearInAB(), m->proportionalInA()};
+    k.potenzInB = m->proportionalInA(); // A*e^(B*x), A*x^B, A*{Ln|x|}^B
     k.vorbereiten = [m](const std::vector<double>& x) -> KQKurve::Reihengradient {
         std::vector<Abszisse> t(x.begin(), x.end());
         return [m, t = std::move(t)](const KQParameter& p, double* wert, KQParameter* d) {

@@ -26,6 +26,9 @@ struct KQKurve {
     bool linear = false;
     // y = p[0]*h(x; p[1], p[2]): p[0] is found in closed form for the others.
     bool proportional = false;
+    // y = p[0]*u(x)^p[1] (with p[0] proportional): the second derivative by p[1] follows
+    // from the first, which a Newton search over p[1] alone uses.
+    bool potenzInB = false;
     // Optional, for the many evaluations of one fit: prepares what depends on x alone
     // once and gives `gradient` at every x at once; false where `gradient` throws.
     using Reihengradient =
