@@ -331,9 +331,10 @@ bool rueckwaerts(const std::array<double, 3>* R, const double* c, std::size_t m,
 
 // GSL's tests with xtol 1e-10 and gtol 1e-12: a step small against the parameters, or
 // a gradient J^T r small against the sum of squares.
-bool kleinerSchritt(const std::array<double, 3>& d, const std::array<double, 3>& v, std::size_t m) {
+bool kleinerSchritt(const std::array<double, 3>& d, const std::array<double, 3>& v, std::size_t m,
+                    double xtol = 1e-10) {
     for (std::size_t k = 0; k < m; ++k)
-        if (!(std::fabs(d[k]) < 1e-10 * std::fabs(v[k]) + 1e-20)) return false;
+        if (!(std::fabs(d[k]) < xtol * std::fabs(v[k]) + 1e-20)) return false;
     return true;
 }
 
@@ -360,7 +361,7 @@ bool amMinimum(const Stand& s, std::size_t n, std::size_t m) {
 }
 
 // The minimum from v, left in v and s; false when it is not found.
-bool minimieren(const Problem& pr, std::array<double, 3>& v, Stand& ergebnis) {
+bool minimieren(const Problem& pr, std::array<double, 3>& v, Stand& ergebnis, double xtol = 1e-10) {
     const std::size_t n = pr.n(), m = pr.m();
     Stand staende[2];
     Stand* s = &staende[0];
@@ -433,7 +434,7 @@ bool minimieren(const Problem& pr, std::array<double, 3>& v, Stand& ergebnis) {
         }
         if (!angenommen) break;
         skalieren();
-        konvergiert = kleinerSchritt(d, v, m);
+        konvergiert = kleinerSchritt(d, v, m, xtol);
     }
     ergebnis = *s;
     return konvergiert || amMinimum(*s, n, m);
@@ -467,11 +468,6 @@ std::optional<KQErgebnis> ergebnis(const Problem& pr, const std::array<double, 3
     waldIntervalle(e, pr.index);
     return e;
 }
-
-// The curve h = p[0]*u(x)^B at p[0] = 1 and its derivative by B, for the Newton search.
-struct Potenzwerte {
-    std::array<double, MaxPaare> h, dh;
-};
 
 // The projected sum of squares of a curve A*u(x)^B over B alone, by Newton's method. Its
 // second derivative follows from the first (h'' = h'^2/h), and Newton converges in a few
@@ -528,6 +524,78 @@ bool newtonPotenz(const Problem& roh, const std::vector<double>& y, double& B, d
     return false;
 }
 
+// Half the sum of squares of a curve y = e^(A*w), w = c(x)*u(x)^B, near v: its gradient
+// and its exact Hessian J^T J + sum r*y'', whose second derivatives follow from y and the
+// first ones (w = y_A/y, ln|u| = y_B/(y*A*w)). False where they do not (A = 0).
+bool hesseExpPotenz(const Problem& pr, const std::array<double, 3>& v, const Stand& s,
+                    std::array<std::array<double, 2>, 2>& H, std::array<double, 2>& g) {
+    const double A = v[0];
+    if (A == 0) return false;
+    H = {};
+    g = {};
+    for (std::size_t i = 0; i < pr.n(); ++i) {
+        const double r = s.r[i], y = r + pr.y[i];
+        const double yA = s.J[i][0], yB = s.J[i][1];
+        const double w = yA / y, a = A * w;
+        const double L = a != 0 ? yB / (y * a) : 0.0;
+        H[0][0] += yA * yA + r * y * w * w;
+        H[0][1] += yA * yB + r * y * w * L * (1 + a);
+        H[1][1] += yB * yB + r * y * a * L * L * (1 + a);
+        g[0] += yA * r;
+        g[1] += yB * r;
+    }
+    H[1][0] = H[0][1];
+    for (const auto& zeile : H)
+        for (double h : zeile)
+            if (!std::isfinite(h)) return false;
+    return std::isfinite(g[0]) && std::isfinite(g[1]);
+}
+
+// Least squares of e^(A*w) by Newton's method, damped towards the gradient where the
+// Hessian is not positive or a step does not descend. Where Gauss-Newton crawls through
+// the last digits on noisy data, this takes a step or two. False where it cannot go on,
+// for the general search to start over.
+bool newtonExpPotenz(const Problem& pr, std::array<double, 3>& v) {
+    const std::size_t n = pr.n();
+    Stand staende[2];
+    Stand* s = &staende[0];
+    Stand* versuch = &staende[1];
+    if (!pr.auswerten(v, *s)) return false;
+    double mu = 0;
+    for (int iteration = 0; iteration < 100; ++iteration) {
+        if (s->f == 0 || kleinerGradient(*s, v, n, 2)) return true;
+        std::array<std::array<double, 2>, 2> H;
+        std::array<double, 2> g;
+        if (!hesseExpPotenz(pr, v, *s, H, g)) return false;
+        // Marquardt's scaling by the diagonal of J^T J
+        std::array<double, 2> D{};
+        for (std::size_t i = 0; i < n; ++i)
+            for (std::size_t k = 0; k < 2; ++k) D[k] += s->J[i][k] * s->J[i][k];
+        bool angenommen = false;
+        for (int versuche = 0; versuche < 40 && !angenommen; ++versuche) {
+            const double m00 = H[0][0] + mu * D[0], m11 = H[1][1] + mu * D[1];
+            const double det = m00 * m11 - H[0][1] * H[0][1];
+            if (m00 > 0 && det > 0) {
+                const std::array<double, 3> d{-(m11 * g[0] - H[0][1] * g[1]) / det,
+                                              -(m00 * g[1] - H[0][1] * g[0]) / det, 0};
+                if (kleinerSchritt(d, v, 2)) return true;
+                const std::array<double, 3> w{v[0] + d[0], v[1] + d[1], 0};
+                if (pr.auswerten(w, *versuch) && versuch->f < s->f) {
+                    v = w;
+                    std::swap(s, versuch);
+                    mu /= 4;
+                    if (mu < 1e-12) mu = 0;
+                    angenommen = true;
+                    break;
+                }
+            }
+            mu = mu == 0 ? 1e-3 : mu * 4;
+        }
+        if (!angenommen) return false;
+    }
+    return false;
+}
+
 std::optional<KQErgebnis> nichtlinear(const KQKurve& kurve, const std::vector<double>& x,
                                       const std::vector<double>& y, const KQParameter& start,
                                       const std::vector<std::size_t>& index) {
@@ -564,6 +632,13 @@ std::optional<KQErgebnis> nichtlinear(const KQKurve& kurve, const std::vector<do
             for (std::size_t k = 0; k < index.size(); ++k) v[k] = start[index[k]];
         }
     }
+    if (kurve.expPotenzInB && index.size() == 2) {
+        // Gauss-Newton chooses the valley, Newton finishes it: from far away Newton's
+        // steps may leave for a plateau where the curve vanishes.
+        std::array<double, 3> w = v;
+        if (minimieren(pr, w, s, 1e-5) && newtonExpPotenz(pr, w) && minimieren(pr, w, s))
+            return ergebnis(pr, w, s);
+    }
     if (minimieren(pr, v, s)) return ergebnis(pr, v, s);
     return std::nullopt;
 }
@@ -597,7 +672,8 @@ KQKurve modellKurve(int code) {
                   return m->gradientY(p[0], p[1], Abszisse(x), d[0], d[1]);
               },
               m->linearInAB(), m->proportionalInA()};
-    k.potenzInB = m->proportionalInA(); // A*e^(B*x), A*x^B, A*{Ln|x|}^B
+    k.potenzInB = m->proportionalInA();        // A*e^(B*x), A*x^B, A*{Ln|x|}^B
+    k.expPotenzInB = m->y == Skala::DoppelLog; // e^{A*e^(B*x)}, e^{A*x^B}, e^(A*{Ln|x|}^B)
     k.vorbereiten = [m](const std::vector<double>& x) -> KQKurve::Reihengradient {
         std::vector<Abszisse> t(x.begin(), x.end());
         return [m, t = std::move(t)](const KQParameter& p, double* wert, KQParameter* d) {

@@ -29,6 +29,9 @@ struct KQKurve {
     // y = p[0]*u(x)^p[1] (with p[0] proportional): the second derivative by p[1] follows
     // from the first, which a Newton search over p[1] alone uses.
     bool potenzInB = false;
+    // y = e^(p[0]*c(x)*u(x)^p[1]): the Hessian follows from y and its first derivatives,
+    // which a Newton search uses.
+    bool expPotenzInB = false;
     // Optional, for the many evaluations of one fit: prepares what depends on x alone
     // once and gives `gradient` at every x at once; false where `gradient` throws.
     using Reihengradient =
