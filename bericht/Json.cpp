@@ -1,5 +1,6 @@
 #include "bericht/Json.h"
 
+#include "bericht/Zahltext.h"
 #include "calc/Auswertung.h"
 #include "calc/Meldungstext.h"
 
@@ -17,12 +18,10 @@ namespace {
 
 void zahlSchreiben(std::string& aus, double v) {
     char puffer[40];
-    const auto [ende, ec] =
-        std::to_chars(puffer, puffer + sizeof puffer, v, std::chars_format::general, 17);
-    if (!std::isfinite(v) || ec != std::errc())
+    if (!std::isfinite(v))
         aus += "null";
     else
-        aus.append(puffer, ende);
+        aus.append(puffer, siebzehnStellen(puffer, v));
 }
 
 // A string as the library writes it; plain printable ASCII, as every key and most
