@@ -59,7 +59,7 @@ double y12(double A, double B, double x) {
 }
 
 // Y with its derivatives by A and B: the same steps as the Y above, so the value is
-// the same and undefined at the same places.
+// undefined at the same places (and equal but for the last bit of u^B, see below).
 double g1(double A, double B, const Abszisse& t, double& dA, double& dB) {
     dA = 1;
     dB = t.x;
@@ -93,7 +93,9 @@ double g8(double A, double B, const Abszisse& t, double& dA, double& dB) {
 // A * u^B with its derivatives, u = x or ln|x|, s its sign factor; lnU = ln|u|, or 0
 // where u is 0 and so u^B and its derivative.
 double potenzGlied(double s, double A, double u, double lnU, double B, double& dA, double& dB) {
-    const double p = potenz(u, B);
+    // u^B as e^(B*ln u) with the logarithm taken once per x: least squares evaluates it
+    // thousands of times per series; potenz keeps the rules where u is not positive
+    const double p = u > 0 ? rechnen::exp(B * lnU) : potenz(u, B);
     dA = s * p;
     const double y = pruefe(s * A * p);
     dB = y * lnU;
