@@ -636,7 +636,7 @@ std::optional<KQErgebnis> nichtlinear(const KQKurve& kurve, const std::vector<do
         // Gauss-Newton chooses the valley, Newton finishes it: from far away Newton's
         // steps may leave for a plateau where the curve vanishes.
         std::array<double, 3> w = v;
-        if (minimieren(pr, w, s, 1e-5) && newtonExpPotenz(pr, w) && minimieren(pr, w, s))
+        if (minimieren(pr, w, s, 1e-3) && newtonExpPotenz(pr, w) && minimieren(pr, w, s))
             return ergebnis(pr, w, s);
     }
     if (minimieren(pr, v, s)) return ergebnis(pr, v, s);

@@ -196,10 +196,13 @@ int serienRechnen(const Optionen& opt, std::size_t arbeiter, std::istream& stand
             Quelle quelle(ein, opt);
             if (ein.bad()) throw dateiFehler(errno ? errno : EIO, "Reihen lesen", pfad);
             while (quelle.lesen(auftraege, blockGroesse)) {
+                // the block's lines in one write, not one system call per series
+                std::string text;
                 for (const Antwort& a : block(auftraege, opt, arbeiter)) {
-                    aus << a.zeile;
+                    text += a.zeile;
                     status = std::max(status, a.status);
                 }
+                aus.write(text.data(), static_cast<std::streamsize>(text.size()));
                 if (!aus.flush()) {
                     fehler << "trendkurve-cli: Die Ausgabe ließ sich nicht schreiben: "
                            << std::strerror(errno ? errno : EIO) << "\n";
