@@ -241,12 +241,23 @@ struct Problem {
     }
     // false where the curve or a derivative is undefined at a value
     bool auswerten(const std::array<double, 3>& v, Stand& s) const {
+        switch (m()) {
+        case 1:
+            return auswertenM<1>(v, s);
+        case 2:
+            return auswertenM<2>(v, s);
+        default:
+            return auswertenM<3>(v, s);
+        }
+    }
+    // The same with the count of free parameters fixed, so that the loops over them unroll.
+    template <std::size_t M> bool auswertenM(const std::array<double, 3>& v, Stand& s) const {
         const KQParameter p = parameter(v);
         if (reihe) {
             std::array<KQParameter, MaxPaare> abl; // filled by the curve, not cleared first
             if (!(*reihe)(p, s.r.data(), abl.data())) return false;
             for (std::size_t i = 0; i < n(); ++i)
-                for (std::size_t k = 0; k < m(); ++k) s.J[i][k] = abl[i][index[k]];
+                for (std::size_t k = 0; k < M; ++k) s.J[i][k] = abl[i][index[k]];
         } else {
             for (std::size_t i = 0; i < n(); ++i) {
                 KQParameter abl{};
@@ -255,10 +266,10 @@ struct Problem {
                 } catch (const Fehler&) {
                     return false;
                 }
-                for (std::size_t k = 0; k < m(); ++k) s.J[i][k] = abl[index[k]];
+                for (std::size_t k = 0; k < M; ++k) s.J[i][k] = abl[index[k]];
             }
         }
-        if (projiziert) projizieren(s);
+        if (projiziert) projizieren<M>(s);
         s.f = 0;
         for (std::size_t i = 0; i < n(); ++i) {
             if (!projiziert) s.r[i] -= y[i];
@@ -266,26 +277,26 @@ struct Problem {
         }
         if (!std::isfinite(s.f)) return false;
         for (std::size_t i = 0; i < n(); ++i)
-            for (std::size_t k = 0; k < m(); ++k)
+            for (std::size_t k = 0; k < M; ++k)
                 if (!std::isfinite(s.J[i][k])) return false;
         return true;
     }
     // From the curve h at p[0] = 1 and its derivatives h'_k: c = (h.y)/(h.h), the
     // residuals c*h - y and their full derivatives c*h'_k + (dc/dk)*h.
-    void projizieren(Stand& s) const {
+    template <std::size_t M> void projizieren(Stand& s) const {
         double hh = 0, hy = 0;
         std::array<double, 3> hky{}, hhk{};
         for (std::size_t i = 0; i < n(); ++i) {
             hh += s.r[i] * s.r[i];
             hy += s.r[i] * y[i];
-            for (std::size_t k = 0; k < m(); ++k)
+            for (std::size_t k = 0; k < M; ++k)
                 hky[k] += s.J[i][k] * y[i], hhk[k] += s.r[i] * s.J[i][k];
         }
         s.faktor = hy / hh;
         std::array<double, 3> dc{};
-        for (std::size_t k = 0; k < m(); ++k) dc[k] = (hky[k] - 2 * s.faktor * hhk[k]) / hh;
+        for (std::size_t k = 0; k < M; ++k) dc[k] = (hky[k] - 2 * s.faktor * hhk[k]) / hh;
         for (std::size_t i = 0; i < n(); ++i) {
-            for (std::size_t k = 0; k < m(); ++k) s.J[i][k] = s.faktor * s.J[i][k] + dc[k] * s.r[i];
+            for (std::size_t k = 0; k < M; ++k) s.J[i][k] = s.faktor * s.J[i][k] + dc[k] * s.r[i];
             s.r[i] = s.faktor * s.r[i] - y[i];
         }
     }
@@ -293,7 +304,8 @@ struct Problem {
 
 // Householder QR of the first `zeilen` rows of a (m columns) in place: the upper
 // m x m part becomes R, b becomes Q^T b.
-void householder(std::array<double, 3>* a, double* b, std::size_t zeilen, std::size_t m) {
+template <std::size_t m>
+void householderM(std::array<double, 3>* a, double* b, std::size_t zeilen) {
     for (std::size_t k = 0; k < m; ++k) {
         double s = 0;
         for (std::size_t i = k; i < zeilen; ++i) s += a[i][k] * a[i][k];
@@ -313,6 +325,17 @@ void householder(std::array<double, 3>* a, double* b, std::size_t zeilen, std::s
         spiegeln([&](std::size_t i) -> double& { return b[i]; });
         a[k][k] = alpha;
         for (std::size_t i = k + 1; i < zeilen; ++i) a[i][k] = 0;
+    }
+}
+
+void householder(std::array<double, 3>* a, double* b, std::size_t zeilen, std::size_t m) {
+    switch (m) {
+    case 1:
+        return householderM<1>(a, b, zeilen);
+    case 2:
+        return householderM<2>(a, b, zeilen);
+    default:
+        return householderM<3>(a, b, zeilen);
     }
 }
 
@@ -338,7 +361,8 @@ bool kleinerSchritt(const std::array<double, 3>& d, const std::array<double, 3>&
     return true;
 }
 
-bool kleinerGradient(const Stand& s, const std::array<double, 3>& v, std::size_t n, std::size_t m) {
+template <std::size_t m>
+bool kleinerGradientM(const Stand& s, const std::array<double, 3>& v, std::size_t n) {
     double g = 0;
     for (std::size_t k = 0; k < m; ++k) {
         double gk = 0;
@@ -346,6 +370,12 @@ bool kleinerGradient(const Stand& s, const std::array<double, 3>& v, std::size_t
         g = std::max(g, std::fabs(gk) * std::max(std::fabs(v[k]), 1.0));
     }
     return g <= 1e-12 * std::max(s.f / 2, 1.0);
+}
+
+bool kleinerGradient(const Stand& s, const std::array<double, 3>& v, std::size_t n, std::size_t m) {
+    return m == 1   ? kleinerGradientM<1>(s, v, n)
+           : m == 2 ? kleinerGradientM<2>(s, v, n)
+                    : kleinerGradientM<3>(s, v, n);
 }
 
 // The rule of the general driver: residuals orthogonal to every Jacobian column.
@@ -360,13 +390,13 @@ bool amMinimum(const Stand& s, std::size_t n, std::size_t m) {
     return true;
 }
 
-// The minimum from v, left in v and s; false when it is not found.
-bool minimieren(const Problem& pr, std::array<double, 3>& v, Stand& ergebnis, double xtol = 1e-10) {
-    const std::size_t n = pr.n(), m = pr.m();
+template <std::size_t m>
+bool minimierenM(const Problem& pr, std::array<double, 3>& v, Stand& ergebnis, double xtol) {
+    const std::size_t n = pr.n();
     Stand staende[2];
     Stand* s = &staende[0];
     Stand* versuch = &staende[1];
-    if (!pr.auswerten(v, *s)) return false;
+    if (!pr.template auswertenM<m>(v, *s)) return false;
 
     std::array<double, 3> D{}; // More's scaling: the largest column norms so far
     const auto skalieren = [&] {
@@ -380,7 +410,7 @@ bool minimieren(const Problem& pr, std::array<double, 3>& v, Stand& ergebnis, do
     double mu = 1e-3, nu = 2;
     bool konvergiert = false;
     for (std::size_t iteration = 0; iteration < MaxIterationen && !konvergiert; ++iteration) {
-        if (s->f == 0 || kleinerGradient(*s, v, n, m)) {
+        if (s->f == 0 || kleinerGradientM<m>(*s, v, n)) {
             konvergiert = true;
             break;
         }
@@ -388,7 +418,7 @@ bool minimieren(const Problem& pr, std::array<double, 3>& v, Stand& ergebnis, do
         std::array<double, MaxPaare> qtr;
         std::copy_n(s->J.begin(), n, R.begin());
         std::copy_n(s->r.begin(), n, qtr.begin());
-        householder(R.data(), qtr.data(), n, m);
+        householderM<m>(R.data(), qtr.data(), n);
         bool angenommen = false;
         std::array<double, 3> d{};
         for (int fehlversuche = 0; !angenommen && fehlversuche < 30; ++fehlversuche) {
@@ -400,11 +430,11 @@ bool minimieren(const Problem& pr, std::array<double, 3>& v, Stand& ergebnis, do
                 c[k] = qtr[k];
                 a[m + k][k] = std::sqrt(mu) * D[k];
             }
-            householder(a.data(), c.data(), 2 * m, m);
+            householderM<m>(a.data(), c.data(), 2 * m);
             if (rueckwaerts(a.data(), c.data(), m, d)) {
                 std::array<double, 3> w = v;
                 for (std::size_t k = 0; k < m; ++k) w[k] += d[k];
-                if (pr.auswerten(w, *versuch)) {
+                if (pr.template auswertenM<m>(w, *versuch)) {
                     // predicted reduction |J d|^2 + 2 mu |D d|^2, free of cancellation
                     double jd2 = 0, dd2 = 0;
                     for (std::size_t i = 0; i < n; ++i) {
@@ -438,6 +468,18 @@ bool minimieren(const Problem& pr, std::array<double, 3>& v, Stand& ergebnis, do
     }
     ergebnis = *s;
     return konvergiert || amMinimum(*s, n, m);
+}
+
+// The minimum from v, left in v and s; false when it is not found.
+bool minimieren(const Problem& pr, std::array<double, 3>& v, Stand& ergebnis, double xtol = 1e-10) {
+    switch (pr.m()) {
+    case 1:
+        return minimierenM<1>(pr, v, ergebnis, xtol);
+    case 2:
+        return minimierenM<2>(pr, v, ergebnis, xtol);
+    default:
+        return minimierenM<3>(pr, v, ergebnis, xtol);
+    }
 }
 
 // The fit at the minimum v with its state s; empty when the covariance is singular.
@@ -636,7 +678,7 @@ std::optional<KQErgebnis> nichtlinear(const KQKurve& kurve, const std::vector<do
         // Gauss-Newton chooses the valley, Newton finishes it: from far away Newton's
         // steps may leave for a plateau where the curve vanishes.
         std::array<double, 3> w = v;
-        if (minimieren(pr, w, s, 1e-3) && newtonExpPotenz(pr, w) && minimieren(pr, w, s))
+        if (minimieren(pr, w, s, 1e-2) && newtonExpPotenz(pr, w) && minimieren(pr, w, s))
             return ergebnis(pr, w, s);
     }
     if (minimieren(pr, v, s)) return ergebnis(pr, v, s);
