@@ -197,8 +197,12 @@ int serienRechnen(const Optionen& opt, std::size_t arbeiter, std::istream& stand
             if (ein.bad()) throw dateiFehler(errno ? errno : EIO, "Reihen lesen", pfad);
             while (quelle.lesen(auftraege, blockGroesse)) {
                 // the block's lines in one write, not one system call per series
+                const std::vector<Antwort> antworten = block(auftraege, opt, arbeiter);
+                std::size_t laenge = 0;
+                for (const Antwort& a : antworten) laenge += a.zeile.size();
                 std::string text;
-                for (const Antwort& a : block(auftraege, opt, arbeiter)) {
+                text.reserve(laenge);
+                for (const Antwort& a : antworten) {
                     text += a.zeile;
                     status = std::max(status, a.status);
                 }

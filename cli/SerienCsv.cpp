@@ -132,6 +132,14 @@ void CsvSerien::zahlenLesen(std::vector<Roh>& roh) {
     for (Roh& r : roh) {
         for (std::size_t i = 0; i < r.x.size() && !r.reihe.fehler; ++i)
             for (const std::string* zelle : {&r.x[i], &r.y[i]}) {
+                // once the separator is known a cell is read one way only, the other
+                // way just to tell the user what is wrong with a cell that fails
+                if (dezimalKomma_) {
+                    if (const auto wert = zahlLesen(*zelle, *dezimalKomma_ ? Komma : Punkt)) {
+                        (zelle == &r.x[i] ? r.reihe.x : r.reihe.y).push_back(*wert);
+                        continue;
+                    }
+                }
                 const auto punkt = zahlLesen(*zelle, Punkt);
                 const auto komma = zahlLesen(*zelle, Komma);
                 const auto wert = !dezimalKomma_   ? (punkt == komma ? punkt : std::nullopt)
