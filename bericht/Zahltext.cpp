@@ -40,10 +40,9 @@ Skaliert skaliert(std::uint64_t m, int s, int k) {
     return {static_cast<std::uint64_t>(q), static_cast<std::uint64_t>(q + auf)};
 }
 
-char* ohneNullen(char* anfang, char* ende) {
-    // trailing zeros of the fraction, and the point when nothing is left after it
-    const char* punkt = static_cast<const char*>(std::memchr(anfang, '.', ende - anfang));
-    if (!punkt) return ende;
+// Trailing zeros of the fraction, and the point when nothing is left after it; the
+// text always has a point.
+char* ohneNullen(char* ende) {
     while (ende[-1] == '0') --ende;
     if (ende[-1] == '.') --ende;
     return ende;
@@ -63,7 +62,8 @@ char* siebzehnStellen(char* p, double v) {
     const std::uint64_t m = (bits & ((std::uint64_t(1) << 52) - 1)) | (std::uint64_t(1) << 52);
     const int s = 1075 - exponent; // betrag = m * 2^-s, s >= 0 in this range
     // 2^(exponent-1023) <= betrag: a decimal exponent that is right or one too small
-    int E = static_cast<int>(std::floor((exponent - 1023) * 0.30102999566398120));
+    // (floor(e * log10(2)) as e * 78913 / 2^18, exact for |e| < 2600)
+    int E = ((exponent - 1023) * 78913) >> 18;
     std::uint64_t q = 0;
     for (int versuch = 0;; ++versuch) {
         const int k = 16 - E;
@@ -92,7 +92,6 @@ char* siebzehnStellen(char* p, double v) {
     ziffern[0] = static_cast<char>('0' + hoch);
     char* a = p;
     if (v < 0) *a++ = '-';
-    char* anfang = a;
     if (E >= -4 && E < 17) {
         if (E >= 0) {
             std::memcpy(a, ziffern, static_cast<std::size_t>(E) + 1);
@@ -107,12 +106,12 @@ char* siebzehnStellen(char* p, double v) {
             std::memcpy(a, ziffern, 17);
             a += 17;
         }
-        return ohneNullen(anfang, a);
+        return ohneNullen(a);
     }
     *a++ = ziffern[0];
     *a++ = '.';
     std::memcpy(a, ziffern + 1, 16);
-    a = ohneNullen(anfang, a + 16);
+    a = ohneNullen(a + 16);
     *a++ = 'e';
     *a++ = E < 0 ? '-' : '+';
     const int x = E < 0 ? -E : E;
