@@ -655,20 +655,19 @@ std::optional<KQErgebnis> nichtlinear(const KQKurve& kurve, const std::vector<do
         std::array<double, 3> w{};
         for (std::size_t k = 0; k < rest.size(); ++k) w[k] = start[rest[k]];
         double faktor = 0;
-        bool gefunden = false;
         if (kurve.potenzInB && rest.size() == 1) {
             const std::vector<double> null(x.size(), 0.0);
             KQParameter eins = start;
             eins[0] = 1;
             const Problem roh{kurve, x, null, eins, rest, false, pr.reihe};
-            gefunden = newtonPotenz(roh, y, w[0], faktor);
+            // Newton's minimum of the projection is the minimum of both parameters, to
+            // the same tolerance: what is left is the Jacobian there
+            if (newtonPotenz(roh, y, w[0], faktor) && pr.auswerten({faktor, w[0], 0}, s))
+                return ergebnis(pr, {faktor, w[0], 0}, s);
+            w[0] = start[rest[0]];
         }
-        if (!gefunden && minimieren(projiziert, w, s)) {
-            gefunden = true;
-            faktor = s.faktor;
-        }
-        if (gefunden) {
-            v[0] = faktor;
+        if (minimieren(projiziert, w, s)) {
+            v[0] = s.faktor;
             for (std::size_t k = 0; k < rest.size(); ++k) v[k + 1] = w[k];
             if (minimieren(pr, v, s)) return ergebnis(pr, v, s);
             for (std::size_t k = 0; k < index.size(); ++k) v[k] = start[index[k]];
@@ -678,7 +677,7 @@ std::optional<KQErgebnis> nichtlinear(const KQKurve& kurve, const std::vector<do
         // Gauss-Newton chooses the valley, Newton finishes it: from far away Newton's
         // steps may leave for a plateau where the curve vanishes.
         std::array<double, 3> w = v;
-        if (minimieren(pr, w, s, 1e-2) && newtonExpPotenz(pr, w) && minimieren(pr, w, s))
+        if (minimieren(pr, w, s, 1e-2) && newtonExpPotenz(pr, w) && pr.auswerten(w, s))
             return ergebnis(pr, w, s);
     }
     if (minimieren(pr, v, s)) return ergebnis(pr, v, s);
