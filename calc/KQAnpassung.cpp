@@ -16,6 +16,8 @@ struct Reihen {
 // The entered pairs, which the regression models are fitted to.
 Reihen eingabe(const Programmzustand& z) {
     Reihen r;
+    r.x.reserve(static_cast<std::size_t>(z.AnzPaare));
+    r.y.reserve(static_cast<std::size_t>(z.AnzPaare));
     for (int i = 1; i <= z.AnzPaare; ++i)
         r.x.push_back(z.EingabeX(i)), r.y.push_back(z.EingabeY(i));
     return r;

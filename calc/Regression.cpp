@@ -66,6 +66,8 @@ ModellFit RegressFaktorR(const Programmzustand& z, int modell) {
     // the fit on linearised axes can look perfect while its curve misses every point
     // (a negative Y through sgn(y)*ln|y|, say).
     std::vector<double> xs, ys;
+    xs.reserve(static_cast<std::size_t>(n));
+    ys.reserve(static_cast<std::size_t>(n));
     for (int i = 1; i <= n; ++i) {
         xs.push_back(z.EingabeX(i));
         ys.push_back(z.EingabeY(i));

@@ -37,7 +37,9 @@ std::vector<std::string_view> zeilenVon(std::string_view text) {
 } // namespace
 
 std::vector<std::string> zellenTeilen(std::string_view zeile, char trenner) {
-    std::vector<std::string> felder(1);
+    std::vector<std::string> felder;
+    felder.reserve(static_cast<std::size_t>(std::count(zeile.begin(), zeile.end(), trenner)) + 1);
+    felder.emplace_back();
     bool zitiert = false;
     for (std::size_t i = 0; i < zeile.size(); ++i) {
         const char c = zeile[i];
