@@ -718,15 +718,7 @@ KQKurve modellKurve(int code) {
     k.vorbereiten = [m](const std::vector<double>& x) -> KQKurve::Reihengradient {
         std::vector<Abszisse> t(x.begin(), x.end());
         return [m, t = std::move(t)](const KQParameter& p, double* wert, KQParameter* d) {
-            try {
-                for (std::size_t i = 0; i < t.size(); ++i) {
-                    wert[i] = m->gradientY(p[0], p[1], t[i], d[i][0], d[i][1]);
-                    d[i][2] = 0;
-                }
-            } catch (const Fehler&) {
-                return false;
-            }
-            return true;
+            return m->reihenGradientY(p[0], p[1], t.data(), t.size(), wert, d);
         };
     };
     return k;

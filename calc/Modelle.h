@@ -4,6 +4,7 @@
 // evaluation and inversion of a fitted model.
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -32,6 +33,9 @@ struct Modell {
     double (*wertX)(double A, double B, double y);
     // Y with its derivatives by A and B, for least squares; throws where wertY does.
     double (*gradientY)(double A, double B, const Abszisse& x, double& dA, double& dB);
+    // The same for n values at once, d[i] = {dA, dB, 0}; false where one is undefined.
+    bool (*reihenGradientY)(double A, double B, const Abszisse* t, std::size_t n, double* y,
+                            std::array<double, 3>* d);
 
     // A double logarithm cannot carry a negative value into the fit.
     bool doppeltLogarithmisch() const { return x == Skala::DoppelLog || y == Skala::DoppelLog; }
