@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -96,19 +97,36 @@ public:
     void liste() { auf('['); }
     void objektEnde() { zu('}'); }
     void listeEnde() { zu(']'); }
+    // Keys and numbers, the most frequent items, go in with their separator in one append.
     void schluessel(std::string_view name) {
-        trennen();
-        aus_ += '"';
-        aus_ += name;
-        aus_ += "\":";
+        char puffer[64];
+        if (name.size() > sizeof puffer - 4) {
+            trennen();
+            aus_ += '"';
+            aus_ += name;
+            aus_ += "\":";
+        } else {
+            char* p = puffer;
+            if (komma_) *p++ = ',';
+            *p++ = '"';
+            p = std::copy(name.begin(), name.end(), p);
+            *p++ = '"';
+            *p++ = ':';
+            aus_.append(puffer, p);
+        }
         komma_ = false;
     }
     void zahl(const std::optional<double>& v) {
-        trennen();
-        if (v)
-            zahlSchreiben(aus_, *v);
-        else
-            aus_ += "null";
+        char puffer[48];
+        char* p = puffer;
+        if (komma_) *p++ = ',';
+        if (v && std::isfinite(*v)) {
+            p = siebzehnStellen(p, *v);
+        } else {
+            std::memcpy(p, "null", 4);
+            p += 4;
+        }
+        aus_.append(puffer, p);
         komma_ = true;
     }
     void ganz(long long v) {
