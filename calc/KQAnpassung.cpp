@@ -4,6 +4,7 @@
 #include "calc/Modelle.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace tk {
 
@@ -35,11 +36,13 @@ Reihen summen(const Programmzustand& z, const Summenreihe& reihe) {
 
 KQModelle kqRegression(const Programmzustand& z, const RegressionsErgebnis& r) {
     const Reihen d = eingabe(z);
+    // the logarithms of the abscissae once for all nine models
+    const auto abszissen = std::make_shared<const std::vector<Abszisse>>(d.x.begin(), d.x.end());
     KQModelle kq;
     for (std::size_t k = 0; k < r.modelle.size(); ++k) {
         const ModellFit& m = r.modelle[k];
         if (m.ok && !m.ohneA)
-            kq[k] = kqMitIntervallen(modellKurve(m.code), d.x, d.y, {m.A, m.B, 0});
+            kq[k] = kqMitIntervallen(modellKurve(m.code, abszissen), d.x, d.y, {m.A, m.B, 0});
     }
     return kq;
 }

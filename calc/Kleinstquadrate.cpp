@@ -705,6 +705,10 @@ double tQuantil95(int fg) {
 }
 
 KQKurve modellKurve(int code) {
+    return modellKurve(code, nullptr);
+}
+
+KQKurve modellKurve(int code, std::shared_ptr<const std::vector<Abszisse>> abszissen) {
     const Modell* m = modell(code);
     if (!m)
         throw Fehler(fehlercode::UngueltigesArgument, "Kleinste Quadrate", "Unbekanntes Modell");
@@ -715,10 +719,12 @@ KQKurve modellKurve(int code) {
               m->linearInAB(), m->proportionalInA()};
     k.potenzInB = m->proportionalInA();        // A*e^(B*x), A*x^B, A*{Ln|x|}^B
     k.expPotenzInB = m->y == Skala::DoppelLog; // e^{A*e^(B*x)}, e^{A*x^B}, e^(A*{Ln|x|}^B)
-    k.vorbereiten = [m](const std::vector<double>& x) -> KQKurve::Reihengradient {
-        std::vector<Abszisse> t(x.begin(), x.end());
-        return [m, t = std::move(t)](const KQParameter& p, double* wert, KQParameter* d) {
-            return m->reihenGradientY(p[0], p[1], t.data(), t.size(), wert, d);
+    k.vorbereiten = [m, abszissen](const std::vector<double>& x) -> KQKurve::Reihengradient {
+        auto t = abszissen;
+        if (!t || !std::ranges::equal(x, *t, {}, {}, &Abszisse::x))
+            t = std::make_shared<const std::vector<Abszisse>>(x.begin(), x.end());
+        return [m, t](const KQParameter& p, double* wert, KQParameter* d) {
+            return m->reihenGradientY(p[0], p[1], t->data(), t->size(), wert, d);
         };
     };
     return k;

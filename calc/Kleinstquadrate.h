@@ -7,11 +7,14 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace tk {
+
+struct Abszisse;
 
 // Parameters: A, B for a model; K, A, B for a curve type.
 using KQParameter = std::array<double, 3>;
@@ -40,7 +43,10 @@ struct KQKurve {
 };
 
 KQKurve modellKurve(int code); // y = Modell::wertY(A, B, x)
-KQKurve typKurve(int typ);     // W = Kurventyp::wertK(A, B, K, x)
+// The same for fits to the abscissae `x` of one series, whose logarithms are taken once
+// for all models (a fit to other abscissae prepares its own).
+KQKurve modellKurve(int code, std::shared_ptr<const std::vector<Abszisse>> x);
+KQKurve typKurve(int typ); // W = Kurventyp::wertK(A, B, K, x)
 
 // A 95 % interval; an empty end is unbounded within the search range.
 struct KQIntervall {

@@ -2,11 +2,13 @@
 // Least squares in the data's units: NIST's certified answers, and the coverage of the
 // 95 % intervals on simulated series.
 #include "calc/KQAnpassung.h"
+#include "calc/Modelle.h"
 #include "tests/support/Wertepaare.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 #include <random>
 
 namespace tk {
@@ -155,6 +157,14 @@ TEST_P(SchnellWieAllgemein, GleicheAnpassung) {
             EXPECT_EQ(vor.konvergiert, pkt.konvergiert);
             EXPECT_EQ(vor.p, pkt.p);
             EXPECT_EQ(vor.se, pkt.se);
+            // abscissae prepared for the series serve only fits to that series
+            std::vector<double> andere = x;
+            andere.back() += 1;
+            const auto fremd =
+                std::make_shared<const std::vector<Abszisse>>(andere.begin(), andere.end());
+            const KQErgebnis geteilt =
+                kleinsteQuadrate(modellKurve(m.code, fremd), x, y, {m.A, m.B, 0});
+            EXPECT_EQ(geteilt.p, pkt.p);
         }
     if (!GetParam().typen) return;
     auto zp = test::zustandMit(p, true);
