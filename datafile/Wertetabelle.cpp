@@ -54,7 +54,10 @@ std::vector<std::string> zellenTeilen(std::string_view zeile, char trenner) {
             felder.back() += c;
         }
     }
-    for (auto& f : felder) f = std::string(ohneRand(f));
+    for (auto& f : felder) {
+        const std::string_view rein = ohneRand(f);
+        if (rein.size() != f.size()) f = std::string(rein); // most cells have no blanks
+    }
     while (felder.size() > 2 && felder.back().empty()) felder.pop_back();
     return felder;
 }
