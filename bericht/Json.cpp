@@ -22,7 +22,7 @@ void zahlSchreiben(std::string& aus, double v) {
     if (!std::isfinite(v))
         aus += "null";
     else
-        aus.append(puffer, siebzehnStellen(puffer, v));
+        aus.append(puffer, static_cast<std::size_t>(siebzehnStellen(puffer, v) - puffer));
 }
 
 // A string as the library writes it; plain printable ASCII, as every key and most
@@ -80,7 +80,7 @@ void schreiben(std::string& aus, const Json& w) {
             w.is_number_unsigned()
                 ? std::to_chars(puffer, puffer + sizeof puffer, w.get<std::uint64_t>()).ptr
                 : std::to_chars(puffer, puffer + sizeof puffer, w.get<std::int64_t>()).ptr;
-        aus.append(puffer, ende);
+        aus.append(puffer, static_cast<std::size_t>(ende - puffer));
         break;
     }
     default:
@@ -112,7 +112,7 @@ public:
             p = std::copy(name.begin(), name.end(), p);
             *p++ = '"';
             *p++ = ':';
-            aus_.append(puffer, p);
+            aus_.append(puffer, static_cast<std::size_t>(p - puffer));
         }
         komma_ = false;
     }
@@ -126,13 +126,14 @@ public:
             std::memcpy(p, "null", 4);
             p += 4;
         }
-        aus_.append(puffer, p);
+        aus_.append(puffer, static_cast<std::size_t>(p - puffer));
         komma_ = true;
     }
     void ganz(long long v) {
         trennen();
         char puffer[24];
-        aus_.append(puffer, std::to_chars(puffer, puffer + sizeof puffer, v).ptr);
+        aus_.append(puffer, static_cast<std::size_t>(
+                                std::to_chars(puffer, puffer + sizeof puffer, v).ptr - puffer));
         komma_ = true;
     }
     void text(const std::string& t) {
