@@ -17,12 +17,16 @@ namespace tk::bericht {
 
 namespace {
 
+// A number with 17 significant digits, null when it is not finite; returns the end.
+char* zahlText(char* p, double v) {
+    if (std::isfinite(v)) return siebzehnStellen(p, v);
+    std::memcpy(p, "null", 4);
+    return p + 4;
+}
+
 void zahlSchreiben(std::string& aus, double v) {
     char puffer[40];
-    if (!std::isfinite(v))
-        aus += "null";
-    else
-        aus.append(puffer, static_cast<std::size_t>(siebzehnStellen(puffer, v) - puffer));
+    aus.append(puffer, static_cast<std::size_t>(zahlText(puffer, v) - puffer));
 }
 
 // A string as the library writes it; plain printable ASCII, as every key and most
@@ -120,12 +124,7 @@ public:
         char puffer[48];
         char* p = puffer;
         if (komma_) *p++ = ',';
-        if (v && std::isfinite(*v)) {
-            p = siebzehnStellen(p, *v);
-        } else {
-            std::memcpy(p, "null", 4);
-            p += 4;
-        }
+        p = zahlText(p, v.value_or(NAN));
         aus_.append(puffer, static_cast<std::size_t>(p - puffer));
         komma_ = true;
     }
@@ -259,6 +258,14 @@ template <class Z> void kqWert(Z& z, const std::optional<KQErgebnis>& kq) {
     z.objektEnde();
 }
 
+// How well a model's or a type's curve meets the values themselves.
+template <class Z> void beschreibung(Z& z, const std::optional<double>& r2, bool beschreibt) {
+    z.schluessel("r2_data");
+    z.zahl(endlich(r2));
+    z.schluessel("describes_data");
+    z.wahr(beschreibt);
+}
+
 // The last members of a model's or a type's entry.
 template <class Z>
 void schluss(Z& z, bool ok, const std::optional<Fehler>& fehler,
@@ -290,10 +297,7 @@ template <class Z> void regressionWert(Z& z, const Bericht& b) {
         zahl("r", m.r, m.ok || m.ohneA);
         zahl("A", m.A, m.ok);
         zahl("B", m.B, m.ok || m.ohneA);
-        z.schluessel("r2_data");
-        z.zahl(endlich(m.r2Daten));
-        z.schluessel("describes_data");
-        z.wahr(m.beschreibt);
+        beschreibung(z, m.r2Daten, m.beschreibt);
         z.schluessel("admissible");
         z.wahr(m.zulaessig);
         schluss(z, m.ok, m.fehler, b.kq[k]);
@@ -363,10 +367,7 @@ template <class Z> void fallWert(Z& z, const FallBericht& fall) {
             z.schluessel(name);
             z.zahl(t.ok ? endlich(v) : std::nullopt);
         }
-        z.schluessel("r2_data");
-        z.zahl(endlich(t.r2Daten));
-        z.schluessel("describes_data");
-        z.wahr(t.beschreibt);
+        beschreibung(z, t.r2Daten, t.beschreibt);
         z.schluessel("iterations");
         z.ganz(t.iterationen);
         schluss(z, t.ok, t.fehler, fall.kq[k]);

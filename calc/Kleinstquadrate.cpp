@@ -372,12 +372,6 @@ bool kleinerGradientM(const Stand& s, const std::array<double, 3>& v, std::size_
     return g <= 1e-12 * std::max(s.f / 2, 1.0);
 }
 
-bool kleinerGradient(const Stand& s, const std::array<double, 3>& v, std::size_t n, std::size_t m) {
-    return m == 1   ? kleinerGradientM<1>(s, v, n)
-           : m == 2 ? kleinerGradientM<2>(s, v, n)
-                    : kleinerGradientM<3>(s, v, n);
-}
-
 // The rule of the general driver: residuals orthogonal to every Jacobian column.
 bool amMinimum(const Stand& s, std::size_t n, std::size_t m) {
     if (s.f == 0) return true;
@@ -605,7 +599,7 @@ bool newtonExpPotenz(const Problem& pr, std::array<double, 3>& v) {
     if (!pr.auswerten(v, *s)) return false;
     double mu = 0;
     for (int iteration = 0; iteration < 100; ++iteration) {
-        if (s->f == 0 || kleinerGradient(*s, v, n, 2)) return true;
+        if (s->f == 0 || kleinerGradientM<2>(*s, v, n)) return true;
         std::array<std::array<double, 2>, 2> H;
         std::array<double, 2> g;
         if (!hesseExpPotenz(pr, v, *s, H, g)) return false;
@@ -654,8 +648,8 @@ std::optional<KQErgebnis> nichtlinear(const KQKurve& kurve, const std::vector<do
         const Problem projiziert{kurve, x, y, start, rest, true, pr.reihe};
         std::array<double, 3> w{};
         for (std::size_t k = 0; k < rest.size(); ++k) w[k] = start[rest[k]];
-        double faktor = 0;
         if (kurve.potenzInB && rest.size() == 1) {
+            double faktor = 0;
             const std::vector<double> null(x.size(), 0.0);
             KQParameter eins = start;
             eins[0] = 1;

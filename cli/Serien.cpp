@@ -18,7 +18,6 @@
 #include <fstream>
 #include <memory>
 #include <stdexcept>
-#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -106,8 +105,7 @@ Antwort rechneReihe(const Reihe& r, const Optionen& opt) {
         const bericht::Bericht b = bericht::berichtErstellen("", art, d, opt);
         if (alsCsv(opt))
             return {bericht::alsCsvZeilen(b, idText(r.id), *opt.csvPunkt), b.hatErgebnis() ? 0 : 1};
-        std::string zeile = bericht::alsJsonMitKopf(b, "id", r.id);
-        return {std::move(zeile), b.hatErgebnis() ? 0 : 1};
+        return {bericht::alsJsonMitKopf(b, "id", r.id), b.hatErgebnis() ? 0 : 1};
     } catch (const Fehler& f) {
         return fehler(f.code, f.beschreibung);
     } catch (const std::runtime_error& e) { // a refused query value

@@ -132,23 +132,22 @@ void CsvSerien::zahlenLesen(std::vector<Roh>& roh) {
     for (Roh& r : roh) {
         for (std::size_t i = 0; i < r.x.size() && !r.reihe.fehler; ++i)
             for (const std::string* zelle : {&r.x[i], &r.y[i]}) {
-                // once the separator is known a cell is read one way only, the other
-                // way just to tell the user what is wrong with a cell that fails
+                // once the separator is known a cell is read that way only; until then
+                // it must read the same both ways
+                std::optional<double> wert;
                 if (dezimalKomma_) {
-                    if (const auto wert = zahlLesen(*zelle, *dezimalKomma_ ? Komma : Punkt)) {
-                        (zelle == &r.x[i] ? r.reihe.x : r.reihe.y).push_back(*wert);
-                        continue;
-                    }
+                    wert = zahlLesen(*zelle, *dezimalKomma_ ? Komma : Punkt);
+                } else {
+                    const auto punkt = zahlLesen(*zelle, Punkt);
+                    if (punkt == zahlLesen(*zelle, Komma)) wert = punkt;
                 }
-                const auto punkt = zahlLesen(*zelle, Punkt);
-                const auto komma = zahlLesen(*zelle, Komma);
-                const auto wert = !dezimalKomma_   ? (punkt == komma ? punkt : std::nullopt)
-                                  : *dezimalKomma_ ? komma
-                                                   : punkt;
                 if (wert) {
                     (zelle == &r.x[i] ? r.reihe.x : r.reihe.y).push_back(*wert);
                     continue;
                 }
+                // both ways again, only to say what is wrong with the cell
+                const bool punkt = zahlLesen(*zelle, Punkt).has_value();
+                const bool komma = zahlLesen(*zelle, Komma).has_value();
                 const char* warum = !punkt && !komma ? " ist keine Zahl."
                                     : !dezimalKomma_
                                         ? " kann mit Dezimalpunkt oder mit Dezimalkomma gelesen "
